@@ -1,0 +1,47 @@
+#include "about.h"
+#include "uikit.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace zentri {
+
+TfAbout::TfAbout(QWidget *parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("fAbout"));
+    setWindowTitle(QStringLiteral("About..."));
+    setFixedSize(253, 127);
+
+    auto *icon = new ui::Picture(QStringLiteral(":/art/zentri-icon.svg"), this);
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setAccessibleName(tr("Zentri logo"));
+    icon->setGeometry(12, 12, 64, 64);
+
+    auto *version = new QLabel(QStringLiteral("Zentri manager v.: 1.0"), this);
+    version->setObjectName(QStringLiteral("Label1"));
+    version->setGeometry(88, 18, 160, 20);
+    QFont bold = version->font();
+    bold.setBold(true);
+    version->setFont(bold);
+
+    auto *web = new QLabel(QStringLiteral("www.orvane.com"), this);
+    web->setObjectName(QStringLiteral("Label2"));
+    web->setGeometry(88, 44, 160, 20);
+    web->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("btClose"));
+    close->setGeometry(163, 90, 80, 28);
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept); // btCloseClick
+}
+
+void TfAbout::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        ui::centerOnScreen(this);
+}
+
+} // namespace zentri

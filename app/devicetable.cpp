@@ -1,0 +1,65 @@
+#include "devicetable.h"
+
+#include <algorithm>
+
+namespace zentri {
+
+DeviceTable::DeviceTable(QObject *parent) : QAbstractTableModel(parent) {
+    setObjectName(QStringLiteral("CDS1"));
+}
+
+int DeviceTable::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int DeviceTable::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant DeviceTable::data(const QModelIndex &index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        return {};
+    const DeviceRow &r = at(index.row());
+    switch (index.column()) {
+    case ColNazwa:
+        return r.fldNazwa;
+    case ColIP:
+        return r.fldIP;
+    case ColMAC:
+        return r.fldMAC;
+    case ColFWVer:
+        return r.fldFWVer;
+    case ColZentriVersion:
+        return r.fldZentriVersion;
+    default:
+        return {};
+    }
+}
+
+QVariant DeviceTable::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const char *titles[ColumnCount] = {"Device", "IP", "MAC", "Firmware", "Module version"};
+    return section >= 0 && section < ColumnCount ? QString::fromLatin1(titles[section]) : QVariant();
+}
+
+void DeviceTable::clear() {
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
+void DeviceTable::insertBefore(int before, const DeviceRow &row) {
+    const int count = rowCount();
+    before = std::clamp(before, 0, count);
+    beginInsertRows(QModelIndex(), before, before);
+    // Display position p is stored at rows_[size - 1 - p]; inserting before p goes after that slot.
+    rows_.insert(rows_.begin() + (count - before), row);
+    endInsertRows();
+}
+
+const DeviceRow &DeviceTable::row(int position) const {
+    return at(position);
+}
+
+} // namespace zentri

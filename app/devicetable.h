@@ -1,0 +1,43 @@
+// The device table `CDS1`: one row per device record, newest first; shown read-only by `DBGrid1`.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <vector>
+
+namespace zentri {
+
+struct DeviceRow {
+    int fldrecID = 0;
+    QString fldNazwa;
+    QString fldIP;
+    QString fldMAC;
+    QString fldFWVer;
+    QString fldZentriVersion;
+};
+
+class DeviceTable : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { ColNazwa, ColIP, ColMAC, ColFWVer, ColZentriVersion, ColumnCount };
+
+    explicit DeviceTable(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    void clear();
+    // Inserts `row` before position `before` (clamped to the table).
+    void insertBefore(int before, const DeviceRow &row);
+    const DeviceRow &row(int position) const;
+
+private:
+    std::vector<DeviceRow> rows_; // kept newest-last so that an insertion at the top is cheap
+    const DeviceRow &at(int position) const {
+        return rows_[rows_.size() - 1 - static_cast<size_t>(position)];
+    }
+};
+
+} // namespace zentri

@@ -1,0 +1,378 @@
+#include "mainwindow.h"
+#include "device/protocol.h"
+#include "devicetable.h"
+#include "uikit.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTableView>
+
+namespace zentri {
+
+namespace {
+constexpr int kClientWidth = 721;
+constexpr int kClientHeight = 653;
+constexpr int kToolTipDuration = 10000;
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 128, 0);
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QRect &geometry) {
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    return b;
+}
+} // namespace
+
+TMainForm::TMainForm(QWidget *parent)
+    : QMainWindow(parent), CDS1(new DeviceTable(this)), UDPcl(new UdpClient(this)),
+      UDPsvr(new UdpListener(this)) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Orvane Zentri"));
+    buildControls();
+    buildMenus();
+    UDPsvr->setHandler(
+        [this](const QByteArray &data, const QHostAddress &sender) { UDPsvrUDPRead(data, sender); });
+    qApp->installEventFilter(this);
+    FormActivate();
+}
+
+TMainForm::~TMainForm() {
+    qApp->removeEventFilter(this);
+}
+
+void TMainForm::buildControls() {
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    noSDCard = new ui::Picture(QStringLiteral(":/art/front-panel.svg"), client);
+    noSDCard->setObjectName(QStringLiteral("noSDCard"));
+    noSDCard->setGeometry(10, 10, 560, 196);
+    noSDCard->setAccessibleName(tr("Front panel of the device"));
+
+    btLiveRecord =
+        makeButton(client, "btLiveRecord", QStringLiteral("Live record"), QRect(580, 10, 131, 196));
+    btOutputsSetup =
+        makeButton(client, "btOutputsSetup", QStringLiteral("Outputs setup"), QRect(10, 214, 130, 32));
+    btTriggersSetup =
+        makeButton(client, "btTriggersSetup", QStringLiteral("Triggers setup"), QRect(150, 214, 130, 32));
+    btAudioSetup =
+        makeButton(client, "btAudioSetup", QStringLiteral("Audio setup"), QRect(290, 214, 130, 32));
+    btDMXSetup = makeButton(client, "btDMXSetup", QStringLiteral("DMX setup"), QRect(430, 214, 130, 32));
+
+    imNoSdCard = new ui::Picture(QStringLiteral(":/art/sd-card-none.svg"), client);
+    imNoSdCard->setObjectName(QStringLiteral("imNoSdCard"));
+    imNoSdCard->setGeometry(580, 214, 24, 32);
+    imNoSdCard->setAccessibleName(tr("No SD card"));
+    imSDCardOK = new ui::Picture(QStringLiteral(":/art/sd-card.svg"), client);
+    imSDCardOK->setObjectName(QStringLiteral("imSDCardOK"));
+    imSDCardOK->setGeometry(580, 214, 24, 32);
+    imSDCardOK->setAccessibleName(tr("SD card present"));
+    lbNoSdCard = new QLabel(QStringLiteral("NO SD CARD"), client);
+    lbNoSdCard->setObjectName(QStringLiteral("lbNoSdCard"));
+    lbNoSdCard->setGeometry(608, 214, 70, 32);
+    QFont bold = lbNoSdCard->font();
+    bold.setBold(true);
+    lbNoSdCard->setFont(bold);
+
+    btRestart = makeButton(client, "btRestart", QStringLiteral("R"), QRect(681, 214, 30, 32));
+    btRestart->setToolTip(QStringLiteral("System restart. Just like when you turn on the power."));
+    btRestart->setToolTipDuration(kToolTipDuration);
+    btRestart->setAccessibleName(tr("Restart device"));
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Devices"), client);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(10, 256, 701, 330);
+    Label1 = new QLabel(QStringLiteral("No found devices"), GroupBox1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setGeometry(2, 20, 697, 308);
+
+    DBGrid1 = new QTableView(GroupBox1);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setAccessibleName(tr("Devices found"));
+    DBGrid1->setGeometry(6, 20, 689, 304);
+    DBGrid1->setModel(CDS1);
+    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1->verticalHeader()->hide();
+    DBGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
+    DBGrid1->horizontalHeader()->setHighlightSections(false);
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    DBGrid1->setWordWrap(false);
+    DBGrid1->setAlternatingRowColors(true);
+    const int widths[] = {200, 88, 100, 60, 100};
+    for (int c = 0; c < DeviceTable::ColumnCount; ++c)
+        DBGrid1->setColumnWidth(c, widths[c]);
+    DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    DBGrid1->hide();
+    connect(DBGrid1, &QTableView::clicked, this, &TMainForm::DBGrid1CellClick);
+    connect(DBGrid1, &QTableView::customContextMenuRequested, this, &TMainForm::showDeviceMenu);
+
+    PopupMenu11 = new QAction(QStringLiteral("Restore default values"), this);
+    PopupMenu11->setObjectName(QStringLiteral("PopupMenu11"));
+    PopupMenu11->setToolTip(QStringLiteral("Use this option with caution!!!"));
+    PopupMenu11->setStatusTip(QStringLiteral("Use this option with caution!!!"));
+    connect(PopupMenu11, &QAction::triggered, this, &TMainForm::PopupMenu11Click);
+
+    Button1 = makeButton(client, "Button1", QStringLiteral("Find devices"), QRect(10, 596, 130, 30));
+    // "Save & Close" of the main window has no action: it is kept but not offered.
+    Button2 = makeButton(client, "Button2", QStringLiteral("Save && Close"), QRect(581, 596, 130, 30));
+    Button2->hide();
+
+    // Controls that exist but are never shown.
+    rbArtnet = new QRadioButton(QStringLiteral("Artnet input"), client);
+    rbArtnet->setObjectName(QStringLiteral("rbArtnet"));
+    rbDMX = new QRadioButton(QStringLiteral("DMX input"), client);
+    rbDMX->setObjectName(QStringLiteral("rbDMX"));
+    Button3 = makeButton(client, "Button3", QStringLiteral("Editor"), QRect(150, 596, 100, 30));
+    btCue = makeButton(client, "btCue", QStringLiteral("CUE"), QRect(260, 596, 100, 30));
+    for (QWidget *w : {static_cast<QWidget *>(rbArtnet), static_cast<QWidget *>(rbDMX),
+                       static_cast<QWidget *>(Button3), static_cast<QWidget *>(btCue)})
+        w->hide();
+
+    connect(Button1, &QPushButton::clicked, this, &TMainForm::findDevices);
+    connect(btOutputsSetup, &QPushButton::clicked, this, [this] { openConfiguration(peers_.outputSetup); });
+    connect(btTriggersSetup, &QPushButton::clicked, this, [this] { openConfiguration(peers_.triggerSetup); });
+    connect(btAudioSetup, &QPushButton::clicked, this, [this] { openConfiguration(peers_.audioSetup); });
+    connect(btDMXSetup, &QPushButton::clicked, this, [this] { openConfiguration(peers_.dmxSetup); });
+    connect(btLiveRecord, &QPushButton::clicked, this, &TMainForm::btLiveRecordClick);
+    connect(btRestart, &QPushButton::clicked, this, [this] { sendToSelected(wire::restartCommand()); });
+    connect(Button3, &QPushButton::clicked, this, [this] {
+        if (peers_.timeline)
+            peers_.timeline->exec();
+    });
+    connect(btCue, &QPushButton::clicked, this, [this] {
+        if (peers_.cue)
+            peers_.cue->exec();
+    });
+
+    auto *sb1 = new QStatusBar(this);
+    sb1->setObjectName(QStringLiteral("sb1"));
+    sb1->setSizeGripEnabled(false);
+    statusPanel0 = new QLabel(sb1);
+    statusPanel0->setObjectName(QStringLiteral("sb1Panel0"));
+    statusPanel0->setFixedWidth(400);
+    statusPanel0->setAccessibleName(tr("Discovery state"));
+    statusPanel1 = new QLabel(sb1);
+    statusPanel1->setObjectName(QStringLiteral("sb1Panel1"));
+    statusPanel1->setFixedWidth(50);
+    sb1->addWidget(statusPanel0);
+    sb1->addWidget(statusPanel1);
+    setStatusBar(sb1);
+
+    client->setFixedSize(kClientWidth, kClientHeight - sb1->sizeHint().height());
+}
+
+void TMainForm::buildMenus() {
+    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("File1"));
+    QAction *exit = file->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("File2"));
+    connect(exit, &QAction::triggered, this, &QWidget::close); // File2Click
+    QAction *about = menuBar()->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("Help1"));
+    connect(about, &QAction::triggered, this, [this] { // Help1Click
+        if (peers_.about)
+            peers_.about->exec();
+    });
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// ---- Device link ------------------------------------------------------------------------------
+
+int TMainForm::getRecID() const {
+    const int row = DBGrid1->currentIndex().row();
+    if (row < 0 || row >= CDS1->rowCount())
+        return CDS1->rowCount() > 0 ? CDS1->row(0).fldrecID : -1;
+    return CDS1->row(row).fldrecID;
+}
+
+bool TMainForm::sendToDevice(int index, const QByteArray &datagram) {
+    if (index < 0 || index >= aUrzadzenia.size())
+        return false;
+    QString error;
+    if (UDPcl->send(datagram, QHostAddress(aUrzadzenia[index].IP), wire::kDevicePort, &error))
+        return true;
+    reportSocketError(error);
+    return false;
+}
+
+void TMainForm::reportSocketError(const QString &text) {
+    // A failure inside a reply handler is dropped; one during a user's action is shown.
+    if (!UdpListener::isHandlingDatagram())
+        ui::showMessage(this, text);
+}
+
+void TMainForm::sendConfiguration(int index) {
+    if (index >= 0 && index < aUrzadzenia.size())
+        sendToDevice(index, wire::configurationPacket(aUrzadzenia[index]));
+}
+
+// ---- Discovery --------------------------------------------------------------------------------
+
+void TMainForm::findDevices() {
+    hideSdIndicator();
+    setDeviceButtonsEnabled(false);
+    setStatus(QStringLiteral("Searching..."));
+    statusPanel0->repaint();
+    clearDeviceTable();
+    DBGrid1->hide();
+    Label1->show();
+    QString error;
+    if (!UDPsvr->open(wire::kMainPort, &error) ||
+        !UDPsvr->send(wire::discoveryRequest(), discoveryAddress_, wire::kDevicePort, &error))
+        reportSocketError(error);
+}
+
+void TMainForm::clearDeviceTable() {
+    DBGrid1->setUpdatesEnabled(false);
+    aUrzadzenia.clear();
+    CDS1->clear();
+    DBGrid1->setUpdatesEnabled(true);
+}
+
+void TMainForm::UDPsvrUDPRead(const QByteArray &data, const QHostAddress &sender) {
+    if (wire::isInfoReply(data)) {
+        const QHostAddress v4(sender.toIPv4Address());
+        auto rec = wire::parseInfoReply(data, v4.toString());
+        if (rec) {
+            const int index = aUrzadzenia.size();
+            aUrzadzenia.append(*rec);
+            DeviceRow row{index,    rec->Nazwa, rec->IP,
+                          rec->MAC, rec->FWVer, wire::moduleVersionName(rec->ZentriVersion)};
+            CDS1->insertBefore(DBGrid1->currentIndex().isValid() ? DBGrid1->currentIndex().row() : 0, row);
+            DBGrid1->setCurrentIndex(CDS1->index(0, 0));
+            DBGrid1->show();
+            Label1->hide();
+            setStatus(QStringLiteral("Select device"));
+        }
+    }
+    if (wire::isSdCardReply(data)) {
+        if (auto present = wire::parseSdCardReply(data))
+            showSdCard(*present);
+    }
+}
+
+// ---- Selection and device controls ------------------------------------------------------------
+
+void TMainForm::DBGrid1CellClick(const QModelIndex &index) {
+    if (!index.isValid())
+        return;
+    const recUrzadzenia &rec = aUrzadzenia[getRecID()];
+    const int dot = rec.FWVer.indexOf('.');
+    const int major = rec.FWVer.left(dot).toInt();
+    const int minor = dot < 0 ? 0 : rec.FWVer.mid(dot + 1).toInt();
+    if (major * 255 + minor < 2) {
+        ui::showMessage(this, QStringLiteral("Please update the firmware Zentri"));
+        return;
+    }
+    setDeviceButtonsEnabled(true);
+    setStatus(QString());
+    sendToSelected(wire::sdCardQuery());
+    updateDeviceControls();
+}
+
+void TMainForm::setDeviceButtonsEnabled(bool enabled) {
+    for (QWidget *w : {static_cast<QWidget *>(btOutputsSetup), static_cast<QWidget *>(btAudioSetup),
+                       static_cast<QWidget *>(btTriggersSetup), static_cast<QWidget *>(btRestart),
+                       static_cast<QWidget *>(rbDMX), static_cast<QWidget *>(rbArtnet),
+                       static_cast<QWidget *>(btDMXSetup), static_cast<QWidget *>(btLiveRecord)})
+        w->setEnabled(enabled);
+}
+
+void TMainForm::updateDeviceControls() {
+    const recUrzadzenia &rec = aUrzadzenia[getRecID()];
+    if (rec.InputSelect == 0)
+        rbArtnet->setChecked(true);
+    else if (rec.InputSelect == 1)
+        rbDMX->setChecked(true);
+    if (rec.ZentriVersion == kModuleStandard)
+        btDMXSetup->setEnabled(false);
+}
+
+void TMainForm::FormActivate() {
+    setDeviceButtonsEnabled(false);
+    hideSdIndicator();
+    btCue->setEnabled(false);
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event) {
+    // Another window, dialog or message box of the program closed: the main window is active again.
+    if (event->type() == QEvent::Hide && !event->spontaneous() && watched != this &&
+        watched->isWidgetType()) {
+        auto *w = static_cast<QWidget *>(watched);
+        const Qt::WindowType type = w->windowType();
+        if (w->isWindow() && (type == Qt::Dialog || type == Qt::Window))
+            FormActivate();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::hideSdIndicator() {
+    lbNoSdCard->hide();
+    imNoSdCard->hide();
+    imSDCardOK->hide();
+}
+
+void TMainForm::showSdCard(bool present) {
+    lbNoSdCard->show();
+    imNoSdCard->setVisible(!present);
+    imSDCardOK->setVisible(present);
+    QPalette pal = lbNoSdCard->palette();
+    pal.setColor(QPalette::WindowText, present ? kGreen : kRed);
+    lbNoSdCard->setPalette(pal);
+    lbNoSdCard->setText(present ? QStringLiteral("SD CARD OK") : QStringLiteral("NO SD CARD"));
+    btCue->setEnabled(present);
+}
+
+void TMainForm::setStatus(const QString &text) {
+    statusPanel0->setText(text);
+}
+
+// ---- Commands and windows ---------------------------------------------------------------------
+
+void TMainForm::showDeviceMenu(const QPoint &pos) {
+    if (CDS1->rowCount() == 0)
+        return;
+    QMenu menu(this);
+    menu.setToolTipsVisible(true);
+    menu.addAction(PopupMenu11);
+    menu.exec(DBGrid1->viewport()->mapToGlobal(pos));
+}
+
+void TMainForm::PopupMenu11Click() {
+    if (CDS1->rowCount() > 0)
+        sendToSelected(wire::restoreDefaultsCommand());
+}
+
+void TMainForm::openConfiguration(QDialog *window) {
+    if (!window || CDS1->rowCount() == 0)
+        return;
+    if (window->exec() == ResultOk)
+        sendConfiguration(getRecID());
+}
+
+void TMainForm::btLiveRecordClick() {
+    if (!peers_.liveRecord || CDS1->rowCount() == 0)
+        return;
+    hide();
+    peers_.liveRecord->exec(); // the live recording window shows the main window again when it closes
+    if (!isVisible())
+        show();
+}
+
+} // namespace zentri

@@ -1,0 +1,104 @@
+// The main window `TMainForm`: device discovery, the device table and the hub that opens every other
+// window and sends their commands.
+#pragma once
+
+#include "device/link.h"
+#include "device/records.h"
+#include "device/udp.h"
+
+#include <QHostAddress>
+#include <QMainWindow>
+
+class QAction;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+
+namespace zentri {
+
+class DeviceTable;
+namespace ui {
+class Picture;
+}
+
+// The windows the main window opens; all are created at start-up and live until the end.
+struct MainWindowPeers {
+    QDialog *outputSetup = nullptr;
+    QDialog *triggerSetup = nullptr;
+    QDialog *audioSetup = nullptr;
+    QDialog *timeline = nullptr;
+    QDialog *dmxSetup = nullptr;
+    QDialog *liveRecord = nullptr;
+    QDialog *about = nullptr;
+    QDialog *cue = nullptr;
+};
+
+class TMainForm : public QMainWindow, public DeviceLink {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    void setPeers(const MainWindowPeers &peers) { peers_ = peers; }
+
+    // DeviceLink
+    int getRecID() const override;
+    recUrzadzenia &device(int index) override { return aUrzadzenia[index]; }
+    bool sendToDevice(int index, const QByteArray &datagram) override;
+
+    void findDevices();
+    void sendConfiguration(int index);
+    void setDeviceButtonsEnabled(bool enabled);
+    void updateDeviceControls();
+    void clearDeviceTable();
+
+    // Where the discovery request goes: the limited broadcast; tests aim it at the loopback network.
+    void setDiscoveryAddress(const QHostAddress &address) { discoveryAddress_ = address; }
+
+    const DeviceArray &devices() const { return aUrzadzenia; }
+    DeviceTable *table() const { return CDS1; }
+    UdpListener *listener() const { return UDPsvr; }
+
+    // Reply handler of the port-7800 listener.
+    void UDPsvrUDPRead(const QByteArray &data, const QHostAddress &sender);
+    // Activation: each time the main window gets the focus back from another window of the program.
+    void FormActivate();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void DBGrid1CellClick(const QModelIndex &index);
+    void showDeviceMenu(const QPoint &pos);
+    void PopupMenu11Click();
+    void openConfiguration(QDialog *window);
+    void btLiveRecordClick();
+    void reportSocketError(const QString &text);
+    void setStatus(const QString &text);
+    void hideSdIndicator();
+    void showSdCard(bool present);
+
+    DeviceArray aUrzadzenia;
+    DeviceTable *CDS1;
+    UdpClient *UDPcl;
+    UdpListener *UDPsvr;
+    QHostAddress discoveryAddress_{QHostAddress::Broadcast};
+    MainWindowPeers peers_;
+
+    QPushButton *btOutputsSetup, *btAudioSetup, *btDMXSetup, *btLiveRecord, *btTriggersSetup, *btRestart;
+    QPushButton *Button1, *Button2, *Button3, *btCue;
+    QRadioButton *rbArtnet, *rbDMX;
+    ui::Picture *noSDCard, *imNoSdCard, *imSDCardOK;
+    QLabel *lbNoSdCard, *Label1;
+    QGroupBox *GroupBox1;
+    QTableView *DBGrid1;
+    QLabel *statusPanel0, *statusPanel1;
+    QAction *PopupMenu11;
+};
+
+} // namespace zentri

@@ -1,0 +1,155 @@
+#include "uikit.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QMap>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStringListModel>
+#include <QSvgRenderer>
+
+// The artwork lives in a static library: its resources must be registered explicitly.
+static void registerArtwork() {
+    static bool done = false;
+    if (!done) {
+        Q_INIT_RESOURCE(zentri);
+        done = true;
+    }
+}
+
+namespace zentri::ui {
+
+namespace {
+
+QStringListModel *numbers(int first, int last, int width) {
+    QStringList items;
+    items.reserve(last - first + 1);
+    for (int v = first; v <= last; ++v)
+        items << QStringLiteral("%1").arg(v, width, 10, QLatin1Char('0'));
+    auto *model = new QStringListModel(items, qApp);
+    return model;
+}
+
+} // namespace
+
+QAbstractItemModel *byteList() {
+    static QStringListModel *m = numbers(0, 255, 1);
+    return m;
+}
+
+QAbstractItemModel *channelList() {
+    static QStringListModel *m = numbers(1, 512, 1);
+    return m;
+}
+
+QAbstractItemModel *catalogList() {
+    static QStringListModel *m = numbers(1, 99, 2);
+    return m;
+}
+
+QAbstractItemModel *fileList() {
+    static QStringListModel *m = numbers(1, 255, 3);
+    return m;
+}
+
+QAbstractItemModel *textList(const QStringList &items) {
+    static QMap<QStringList, QStringListModel *> made;
+    auto it = made.find(items);
+    if (it == made.end())
+        it = made.insert(items, new QStringListModel(items, qApp));
+    return it.value();
+}
+
+QComboBox *makeList(QWidget *parent, const QString &objectName, QAbstractItemModel *items,
+                    const QString &accessibleName) {
+    auto *box = new QComboBox(parent);
+    box->setObjectName(objectName);
+    box->setEditable(false);
+    box->setModel(items);
+    box->setMaxVisibleItems(16);
+    if (!accessibleName.isEmpty())
+        box->setAccessibleName(accessibleName);
+    return box;
+}
+
+void selectPosition(QComboBox *list, int position) {
+    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+}
+
+void showMessage(QWidget *parent, const QString &text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Zentri manager"), text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.exec();
+}
+
+void centerOnScreen(QWidget *window) {
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+// ---- Picture ----------------------------------------------------------------------------------
+
+Picture::Picture(const QString &resource, QWidget *parent)
+    : QWidget(parent), renderer_((registerArtwork(), new QSvgRenderer(resource, this))) {
+    renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+}
+
+QSize Picture::sizeHint() const {
+    return renderer_->defaultSize();
+}
+
+void Picture::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    renderer_->render(&p, rect());
+}
+
+// ---- ColorPanel -------------------------------------------------------------------------------
+
+ColorPanel::ColorPanel(QWidget *parent) : QFrame(parent) {}
+
+void ColorPanel::setColor(const QColor &color) {
+    if (color == color_)
+        return;
+    color_ = color;
+    update();
+}
+
+void ColorPanel::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.fillRect(rect(), color_);
+    p.setPen(color_.darker(160));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// ---- DeviceDialog -----------------------------------------------------------------------------
+
+DeviceDialog::DeviceDialog(DeviceLink *link, const QString &caption, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      link_(link) {
+    setWindowTitle(caption);
+    setModal(true);
+}
+
+void DeviceDialog::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return; // restored by the window system, not a new showing
+    centerOnScreen(this);
+    activated();
+}
+
+void DeviceDialog::done(int result) {
+    if (isVisible())
+        closing();
+    QDialog::done(result);
+}
+
+} // namespace zentri::ui

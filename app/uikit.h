@@ -1,0 +1,83 @@
+// Building blocks shared by the manager's windows.
+#pragma once
+
+#include "device/link.h"
+
+#include <QColor>
+#include <QDialog>
+#include <QFrame>
+#include <QString>
+#include <QWidget>
+
+class QAbstractItemModel;
+class QComboBox;
+class QSvgRenderer;
+
+namespace zentri::ui {
+
+// Number lists, shared by every drop-down list of the same kind so that start-up stays fast:
+// "0".."255" (position = value), "1".."512" (position = channel - 1), "01".."99", "001".."255".
+QAbstractItemModel *byteList();
+QAbstractItemModel *channelList();
+QAbstractItemModel *catalogList();
+QAbstractItemModel *fileList();
+QAbstractItemModel *textList(const QStringList &items); // a list of fixed items, made once per item set
+
+// A select-only drop-down list over a shared list.
+QComboBox *makeList(QWidget *parent, const QString &objectName, QAbstractItemModel *items,
+                    const QString &accessibleName = QString());
+// Selects `position`, or nothing when the list has no such position.
+void selectPosition(QComboBox *list, int position);
+
+// Plain message box with the program's title (the main window becomes active again afterwards).
+void showMessage(QWidget *parent, const QString &text);
+
+// Places a top-level window in the middle of the screen it is on.
+void centerOnScreen(QWidget *window);
+
+// A picture drawn from one of the program's SVG resources, sharp at any scale.
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    Picture(const QString &resource, QWidget *parent = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QSvgRenderer *renderer_;
+};
+
+// A coloured panel behind a control: its colour is the control's indicator light.
+class ColorPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit ColorPanel(QWidget *parent = nullptr);
+    void setColor(const QColor &color);
+    QColor color() const { return color_; }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QColor color_{192, 192, 192};
+};
+
+// A modal window of the manager that works on the selected device: centred on the screen, with only
+// a close box, activated at each showing and told of each close, whichever way it closes.
+class DeviceDialog : public QDialog {
+    Q_OBJECT
+public:
+    DeviceDialog(DeviceLink *link, const QString &caption, QWidget *parent = nullptr);
+
+protected:
+    virtual void activated() {} // each time the window is shown
+    virtual void closing() {}   // each time it closes: "Save & Close", "Close", Escape or the close box
+    void showEvent(QShowEvent *event) override;
+    void done(int result) override;
+
+    DeviceLink *link_;
+};
+
+} // namespace zentri::ui

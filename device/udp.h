@@ -1,0 +1,92 @@
+// UDP endpoints: the client through which every command leaves, and the listeners on the fixed
+// desktop ports. A listener receives on a thread of its own so that the kernel buffer is drained even
+// while the GUI thread is busy; datagrams are handed to the GUI thread and handled there one at a time,
+// in arrival order.
+#pragma once
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QThread;
+class QUdpSocket;
+
+namespace zentri {
+
+struct Datagram {
+    QByteArray data;
+    QHostAddress sender;
+};
+
+// The client socket `UDPcl`: bound to a free port at its first send, open until the program ends.
+class UdpClient : public QObject {
+    Q_OBJECT
+public:
+    explicit UdpClient(QObject *parent = nullptr);
+    ~UdpClient() override;
+
+    // Sends one datagram; on a refusal by the socket layer returns false with its text in `error`.
+    bool send(const QByteArray &data, const QHostAddress &to, quint16 port, QString *error);
+    quint16 localPort() const;
+
+private:
+    QUdpSocket *socket_ = nullptr;
+};
+
+class ListenerWorker;
+
+// A listener on one fixed local port (all local IPv4 addresses).
+class UdpListener : public QObject {
+    Q_OBJECT
+public:
+    using Handler = std::function<void(const QByteArray &data, const QHostAddress &sender)>;
+
+    explicit UdpListener(QObject *parent = nullptr);
+    ~UdpListener() override;
+
+    void setHandler(Handler handler) { handler_ = std::move(handler); }
+
+    // Binds the port; true if open afterwards (also when it already was). On failure `error` gets the
+    // socket layer's text.
+    bool open(quint16 port, QString *error);
+    void close();
+    bool isOpen() const { return open_; }
+    quint16 port() const { return port_; }
+
+    // Sends from the listener's own socket (the discovery broadcast leaves from port 7800; Qt enables
+    // broadcasting on every UDP socket).
+    bool send(const QByteArray &data, const QHostAddress &to, quint16 port, QString *error);
+
+    // True while a datagram handler of any listener runs on this thread.
+    static bool isHandlingDatagram();
+
+    // Handles every datagram that has been received so far (tests use it to flush a listener).
+    void deliverPending();
+
+private:
+    friend class ListenerWorker;
+    void enqueue(std::deque<Datagram> &&batch);
+    void scheduleDelivery();
+    void deliverSlice();
+    std::optional<Datagram> takeNext();
+    void handle(const Datagram &d);
+
+    Handler handler_;
+    QThread *thread_ = nullptr;
+    ListenerWorker *worker_ = nullptr;
+    bool open_ = false;
+    quint16 port_ = 0;
+
+    QMutex mutex_;
+    std::deque<Datagram> queue_;
+    bool posted_ = false;     // a delivery is queued on the GUI thread
+    bool delivering_ = false; // guards against re-entry from a nested event loop
+};
+
+} // namespace zentri

@@ -1,0 +1,331 @@
+// The main window against scripted devices on loopback addresses.
+#include "app/application.h"
+#include "app/devicetable.h"
+#include "app/mainwindow.h"
+#include "fakedevice.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QtTest>
+#include <functional>
+
+using namespace zentri;
+
+namespace {
+
+// Runs `trigger` (which opens a modal window) and acts on the modal window once it is up; returns the
+// text of a message box, if that is what opened.
+QString withModal(const std::function<void()> &trigger, const std::function<void(QWidget *)> &act = {}) {
+    QString text;
+    bool handled = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || handled)
+            return;
+        handled = true;
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            text = box->text();
+        if (act)
+            act(modal);
+        else
+            modal->close();
+    });
+    poll.start();
+    trigger();
+    return text;
+}
+
+void press(QWidget *window, const char *button) {
+    auto *b = window->findChild<QPushButton *>(QString::fromLatin1(button));
+    QVERIFY2(b, button);
+    b->click();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startState();
+    void discoveryListsNewestFirst();
+    void repliesInsertBeforeTheCurrentRow();
+    void shortOrForeignRepliesAreIgnored();
+    void newDiscoveryClearsTheTable();
+    void firmwareCheck_data();
+    void firmwareCheck();
+    void moduleVersionRestrictsDmxSetup_data();
+    void moduleVersionRestrictsDmxSetup();
+    void sdCardIndicator_data();
+    void sdCardIndicator();
+    void closingAnyWindowDisablesDeviceControls();
+    void configurationSentOnOkOnly();
+    void restartAndRestoreDefaults();
+    void heldPortIsReported();
+
+private:
+    void discover(int devices, const std::function<void(recUrzadzenia &, int)> &edit = {});
+    void clickRow(int row);
+    QWidget *control(const char *name) {
+        return windows->MainForm->findChild<QWidget *>(QString::fromLatin1(name));
+    }
+    QString status() { return windows->MainForm->findChild<QLabel *>(QStringLiteral("sb1Panel0"))->text(); }
+
+    std::unique_ptr<Windows> windows;
+    std::vector<std::unique_ptr<FakeDevice>> fakes;
+    QTableView *grid = nullptr;
+};
+
+void TestMainWindow::init() {
+    windows = std::make_unique<Windows>();
+    windows->MainForm->setDiscoveryAddress(QHostAddress(QStringLiteral("127.0.0.1")));
+    windows->MainForm->show();
+    grid = windows->MainForm->findChild<QTableView *>(QStringLiteral("DBGrid1"));
+    for (int i = 0; i < 3; ++i)
+        fakes.push_back(std::make_unique<FakeDevice>(QStringLiteral("127.0.0.%1").arg(i + 1)));
+}
+
+void TestMainWindow::cleanup() {
+    windows.reset();
+    fakes.clear();
+}
+
+void TestMainWindow::discover(int devices, const std::function<void(recUrzadzenia &, int)> &edit) {
+    press(windows->MainForm.get(), "Button1");
+    QCOMPARE(fakes[0]->waitFor("QGETI"), wire::discoveryRequest());
+    for (int i = 0; i < devices; ++i) {
+        recUrzadzenia rec;
+        rec.Nazwa = QStringLiteral("Device %1").arg(i + 1);
+        rec.ZentriVersion = kModulePremium;
+        if (edit)
+            edit(rec, i);
+        fakes[i]->replyInfo(rec);
+        QTRY_COMPARE(windows->MainForm->devices().size(), i + 1); // in order of arrival
+    }
+}
+
+void TestMainWindow::clickRow(int row) {
+    const QRect cell = grid->visualRect(grid->model()->index(row, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void TestMainWindow::startState() {
+    for (const char *name : {"btOutputsSetup", "btAudioSetup", "btTriggersSetup", "btRestart", "rbDMX",
+                             "rbArtnet", "btDMXSetup", "btLiveRecord", "btCue"})
+        QVERIFY2(!control(name)->isEnabled(), name);
+    for (const char *name :
+         {"lbNoSdCard", "imNoSdCard", "imSDCardOK", "DBGrid1", "rbArtnet", "rbDMX", "Button3", "btCue"})
+        QVERIFY2(control(name)->isHidden(), name);
+    QVERIFY(control("Label1")->isVisible());
+    QCOMPARE(status(), QString());
+    QCOMPARE(windows->MainForm->windowTitle(), QStringLiteral("Orvane Zentri"));
+    QCOMPARE(windows->MainForm->centralWidget()->width(), 721);
+}
+
+void TestMainWindow::discoveryListsNewestFirst() {
+    discover(3);
+    auto *table = windows->MainForm->table();
+    QCOMPARE(table->rowCount(), 3);
+    for (int row = 0; row < 3; ++row) {
+        const DeviceRow &r = table->row(row);
+        QCOMPARE(r.fldrecID, 2 - row);
+        const recUrzadzenia &rec = windows->MainForm->devices()[r.fldrecID];
+        QCOMPARE(r.fldNazwa, rec.Nazwa);
+        QCOMPARE(r.fldIP, QStringLiteral("127.0.0.%1").arg(3 - row));
+        QCOMPARE(r.fldMAC, QStringLiteral("00:1A:2B:3C:4D:5E"));
+        QCOMPARE(r.fldFWVer, QStringLiteral("1.12"));
+        QCOMPARE(r.fldZentriVersion, QStringLiteral("Premium"));
+    }
+    QCOMPARE(grid->currentIndex().row(), 0);
+    QCOMPARE(windows->MainForm->getRecID(), 2);
+    QVERIFY(grid->isVisible());
+    QVERIFY(control("Label1")->isHidden());
+    QCOMPARE(status(), QStringLiteral("Select device"));
+    QCOMPARE(grid->model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Module version"));
+}
+
+void TestMainWindow::repliesInsertBeforeTheCurrentRow() {
+    discover(3);
+    clickRow(2); // the oldest device, record 0
+    QCOMPARE(windows->MainForm->getRecID(), 0);
+    recUrzadzenia late;
+    late.Nazwa = QStringLiteral("Late");
+    fakes[1]->replyInfo(late); // the same device answers again: a second row
+    QTRY_COMPARE(windows->MainForm->table()->rowCount(), 4);
+    QCOMPARE(windows->MainForm->table()->row(2).fldNazwa, QStringLiteral("Late"));
+    QCOMPARE(windows->MainForm->table()->row(2).fldrecID, 3);
+    QCOMPARE(grid->currentIndex().row(), 0);         // the first row is current again
+    QVERIFY(control("btOutputsSetup")->isEnabled()); // controls stay as they were
+}
+
+void TestMainWindow::shortOrForeignRepliesAreIgnored() {
+    discover(1);
+    QByteArray info = wire::infoReply(recUrzadzenia(), 0, 1, 0, QByteArray(6, '\0'));
+    fakes[1]->reply(info.left(211));
+    info[4] = 'X';
+    fakes[1]->reply(info);
+    fakes[1]->reply("achkSD"); // no state byte
+    fakes[1]->reply(QByteArray(8192, 'A'));
+    QTest::qWait(100);
+    QCOMPARE(windows->MainForm->devices().size(), 1);
+    QVERIFY(control("lbNoSdCard")->isHidden());
+}
+
+void TestMainWindow::newDiscoveryClearsTheTable() {
+    discover(2);
+    discover(1);
+    QCOMPARE(windows->MainForm->table()->rowCount(), 1);
+    QCOMPARE(windows->MainForm->devices().size(), 1);
+    press(windows->MainForm.get(), "Button1");
+    QCOMPARE(status(), QStringLiteral("Searching..."));
+    QVERIFY(grid->isHidden());
+    QVERIFY(control("Label1")->isVisible());
+    QCOMPARE(windows->MainForm->table()->rowCount(), 0);
+}
+
+void TestMainWindow::firmwareCheck_data() {
+    QTest::addColumn<int>("major");
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("0.0") << 0 << 0 << false;
+    QTest::newRow("0.1") << 0 << 1 << false;
+    QTest::newRow("0.2") << 0 << 2 << true;
+    QTest::newRow("1.0") << 1 << 0 << true;
+    QTest::newRow("1.12") << 1 << 12 << true;
+}
+
+void TestMainWindow::firmwareCheck() {
+    QFETCH(int, major);
+    QFETCH(int, minor);
+    QFETCH(bool, accepted);
+    press(windows->MainForm.get(), "Button1");
+    fakes[0]->take();
+    fakes[0]->replyInfo(recUrzadzenia(), major, minor);
+    QTRY_COMPARE(windows->MainForm->devices().size(), 1);
+    const QString message = withModal([&] { clickRow(0); });
+    QCOMPARE(message, accepted ? QString() : QStringLiteral("Please update the firmware Zentri"));
+    QCOMPARE(control("btOutputsSetup")->isEnabled(), accepted);
+    QCOMPARE(fakes[0]->waitFor("qchkSD", accepted ? 3000 : 200).isEmpty(), !accepted);
+    QCOMPARE(status(), accepted ? QString() : QStringLiteral("Select device"));
+}
+
+void TestMainWindow::moduleVersionRestrictsDmxSetup_data() {
+    QTest::addColumn<int>("version");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("dmxSetup");
+    QTest::newRow("standard") << 0 << "Standard" << false;
+    QTest::newRow("premium") << 254 << "Premium" << true;
+    QTest::newRow("1") << 1 << "not recognized" << true;
+    QTest::newRow("255") << 255 << "not recognized" << true;
+}
+
+void TestMainWindow::moduleVersionRestrictsDmxSetup() {
+    QFETCH(int, version);
+    QFETCH(bool, dmxSetup);
+    discover(1, [&](recUrzadzenia &rec, int) {
+        rec.ZentriVersion = version;
+        rec.InputSelect = 1;
+    });
+    QTEST(windows->MainForm->table()->row(0).fldZentriVersion, "name");
+    clickRow(0);
+    QCOMPARE(control("btDMXSetup")->isEnabled(), dmxSetup);
+    for (const char *name :
+         {"btOutputsSetup", "btAudioSetup", "btTriggersSetup", "btRestart", "btLiveRecord"})
+        QVERIFY2(control(name)->isEnabled(), name);
+    QVERIFY(windows->MainForm->findChild<QRadioButton *>(QStringLiteral("rbDMX"))->isChecked());
+}
+
+void TestMainWindow::sdCardIndicator_data() {
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("no card") << 0 << "NO SD CARD" << QColor(255, 0, 0);
+    QTest::newRow("card 1") << 1 << "SD CARD OK" << QColor(0, 128, 0);
+    QTest::newRow("card 255") << 255 << "SD CARD OK" << QColor(0, 128, 0);
+}
+
+void TestMainWindow::sdCardIndicator() {
+    QFETCH(int, state);
+    discover(1);
+    clickRow(0);
+    QVERIFY(!fakes[0]->waitFor("qchkSD").isEmpty());
+    QVERIFY(control("lbNoSdCard")->isHidden()); // until the reply
+    QByteArray reply = wire::sdCardReply(true);
+    reply[6] = static_cast<char>(state);
+    fakes[0]->reply(reply);
+    auto *label = windows->MainForm->findChild<QLabel *>(QStringLiteral("lbNoSdCard"));
+    QTRY_VERIFY(label->isVisible());
+    QTEST(label->text(), "text");
+    QTEST(label->palette().color(QPalette::WindowText), "colour");
+    QCOMPARE(control("imSDCardOK")->isVisible(), state != 0);
+    QCOMPARE(control("imNoSdCard")->isVisible(), state == 0);
+    QCOMPARE(control("btCue")->isEnabled(), state != 0);
+}
+
+void TestMainWindow::closingAnyWindowDisablesDeviceControls() {
+    discover(1);
+    clickRow(0);
+    fakes[0]->reply(wire::sdCardReply(true));
+    QTRY_VERIFY(control("lbNoSdCard")->isVisible());
+    QVERIFY(control("btOutputsSetup")->isEnabled());
+    auto *about = windows->MainForm->findChild<QAction *>(QStringLiteral("Help1"));
+    withModal([&] { about->trigger(); });
+    QVERIFY(!control("btOutputsSetup")->isEnabled());
+    QVERIFY(control("lbNoSdCard")->isHidden());
+    QVERIFY(!control("btCue")->isEnabled());
+    QCOMPARE(windows->MainForm->table()->rowCount(), 1); // the table stays
+}
+
+void TestMainWindow::configurationSentOnOkOnly() {
+    discover(1, [](recUrzadzenia &rec, int) { rec.Output[0].Channel = 300; });
+    clickRow(0);
+    fakes[0]->take();
+    withModal([&] { press(windows->MainForm.get(), "btDMXSetup"); },
+              [](QWidget *w) { press(w, "btSaveClose"); });
+    const QByteArray seti = fakes[0]->waitFor("!SETI");
+    QCOMPARE(seti, wire::configurationPacket(windows->MainForm->devices()[0]));
+    QCOMPARE(seti.mid(53, 2), QByteArray::fromHex("012C"));
+    QVERIFY(!control("btDMXSetup")->isEnabled());
+
+    clickRow(0);
+    withModal([&] { press(windows->MainForm.get(), "btDMXSetup"); }, [](QWidget *w) { press(w, "Button2"); });
+    clickRow(0);
+    withModal([&] { press(windows->MainForm.get(), "btDMXSetup"); }, [](QWidget *w) { w->close(); });
+    QTest::qWait(100);
+    for (const QByteArray &d : fakes[0]->take())
+        QVERIFY2(!d.startsWith("!SETI"), "a cancelled window sent the configuration");
+}
+
+void TestMainWindow::restartAndRestoreDefaults() {
+    discover(2);
+    // Before any click the context menu acts on the first row: the newest device.
+    windows->MainForm->findChild<QAction *>(QStringLiteral("PopupMenu11"))->trigger();
+    QCOMPARE(fakes[1]->waitFor("RESD"), QByteArray("RESD"));
+    clickRow(1);
+    press(windows->MainForm.get(), "btRestart");
+    QCOMPARE(fakes[0]->waitFor("RESE"), QByteArray("RESE"));
+    QVERIFY(fakes[1]->waitFor("RESE", 100).isEmpty());
+}
+
+void TestMainWindow::heldPortIsReported() {
+    QUdpSocket holder;
+    QVERIFY(holder.bind(QHostAddress::AnyIPv4, wire::kMainPort));
+    const QString message = withModal([&] { press(windows->MainForm.get(), "Button1"); });
+    QVERIFY(!message.isEmpty());
+    QVERIFY(grid->isHidden());
+    QCOMPARE(status(), QStringLiteral("Searching..."));
+    holder.close();
+    discover(1); // works once the port is free
+    QCOMPARE(windows->MainForm->table()->rowCount(), 1);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,472 @@
+// Byte layouts of every datagram, checked against hand-written bytes.
+#include "device/protocol.h"
+
+#include <QtTest>
+#include <functional>
+
+using namespace zentri;
+using Field = std::function<int(const recUrzadzenia &)>;
+using Setter = std::function<void(recUrzadzenia &)>;
+Q_DECLARE_METATYPE(Field)
+Q_DECLARE_METATYPE(Setter)
+
+namespace {
+
+QByteArray infoWith(std::initializer_list<std::pair<int, int>> bytes, int size = wire::kInfoReplySize) {
+    QByteArray d(size, '\0');
+    d.replace(0, 5, "AGETI");
+    for (auto [offset, value] : bytes)
+        d[offset] = static_cast<char>(value);
+    return d;
+}
+
+QByteArray hex(const char *text) {
+    return QByteArray::fromHex(text);
+}
+
+} // namespace
+
+class TestProtocol : public QObject {
+    Q_OBJECT
+private slots:
+    void infoReplyFields_data();
+    void infoReplyFields();
+    void infoReplyTexts_data();
+    void infoReplyTexts();
+    void infoReplyRefusals_data();
+    void infoReplyRefusals();
+    void sdCardReply_data();
+    void sdCardReply();
+    void configurationBytes_data();
+    void configurationBytes();
+    void configurationMirrorsInfoReply();
+    void configurationOmitsTextsAndUnsentFields();
+    void commands_data();
+    void commands();
+    void masterVolumeReply_data();
+    void masterVolumeReply();
+    void showReplies_data();
+    void showReplies();
+    void cueReply_data();
+    void cueReply();
+    void cueWrite();
+    void deviceSideRoundTrip();
+};
+
+void TestProtocol::infoReplyFields_data() {
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<Field>("field");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("equipment") << infoWith({{5, 0x42}}) << Field([](auto &r) { return r.Equipment; }) << 0x42;
+    QTest::newRow("trigger 1 net") << infoWith({{79, 7}}) << Field([](auto &r) { return r.Trigger[0].NET; })
+                                   << 7;
+    QTest::newRow("trigger 8 universe")
+        << infoWith({{94, 200}}) << Field([](auto &r) { return r.Trigger[7].Universe; }) << 200;
+    QTest::newRow("trigger 1 channel big-endian")
+        << infoWith({{95, 0x01}, {96, 0x2C}}) << Field([](auto &r) { return r.Trigger[0].Channel; }) << 300;
+    QTest::newRow("trigger 8 channel")
+        << infoWith({{109, 0x02}, {110, 0x00}}) << Field([](auto &r) { return r.Trigger[7].Channel; }) << 512;
+    QTest::newRow("input select") << infoWith({{111, 1}}) << Field([](auto &r) { return r.InputSelect; })
+                                  << 1;
+    QTest::newRow("destination D") << infoWith({{115, 254}})
+                                   << Field([](auto &r) { return r.DestinationIP[3]; }) << 254;
+    QTest::newRow("output 1 net") << infoWith({{116, 3}}) << Field([](auto &r) { return r.Output[0].NET; })
+                                  << 3;
+    QTest::newRow("output 8 universe")
+        << infoWith({{131, 9}}) << Field([](auto &r) { return r.Output[7].Universe; }) << 9;
+    QTest::newRow("output 3 channel 16-bit max")
+        << infoWith({{136, 0xFF}, {137, 0xFF}}) << Field([](auto &r) { return r.Output[2].Channel; })
+        << 65535;
+    QTest::newRow("output 4 PWM non-zero")
+        << infoWith({{151, 0x80}}) << Field([](auto &r) { return int(r.Output[3].PWM); }) << 1;
+    QTest::newRow("player net 16-bit")
+        << infoWith({{156, 0x01}, {157, 0x02}}) << Field([](auto &r) { return r.dap.NET; }) << 0x0102;
+    QTest::newRow("treble channel") << infoWith({{170, 0x00}, {171, 0x11}})
+                                    << Field([](auto &r) { return r.dap.Treble_DMXch; }) << 17;
+    QTest::newRow("dmx universe") << infoWith({{173, 5}})
+                                  << Field([](auto &r) { return r.dmx.Output_Universe; }) << 5;
+    QTest::newRow("trigger 2 function")
+        << infoWith({{175, 11}}) << Field([](auto &r) { return r.Trigger[1].Function; }) << 11;
+    QTest::newRow("trigger 8 file") << infoWith({{197, 255}})
+                                    << Field([](auto &r) { return r.Trigger[7].File; }) << 255;
+    QTest::newRow("play mode") << infoWith({{198, 2}})
+                               << Field([](auto &r) { return int(r.TriggerButtonPlayMode); }) << 1;
+    QTest::newRow("trigger 8 volume")
+        << infoWith({{206, 77}}) << Field([](auto &r) { return r.Trigger[7].Volume; }) << 77;
+    QTest::newRow("module version") << infoWith({{207, 254}})
+                                    << Field([](auto &r) { return r.ZentriVersion; }) << 254;
+    QTest::newRow("master volume") << infoWith({{208, 199}}) << Field([](auto &r) { return r.MasterVolume; })
+                                   << 199;
+    QTest::newRow("play after power-on")
+        << infoWith({{209, 8}}) << Field([](auto &r) { return r.playAfterPowerOn; }) << 8;
+    QTest::newRow("play loop") << infoWith({{210, 2}}) << Field([](auto &r) { return r.dap.playLoop; }) << 2;
+    QTest::newRow("blackout") << infoWith({{211, 1}})
+                              << Field([](auto &r) { return int(r.blackoutAtEndOfTheShow); }) << 1;
+    QTest::newRow("bytes 71 and 72 are not read")
+        << infoWith({{71, 0xFF}, {72, 0xFF}}) << Field([](auto &r) { return r.Nazwa.size(); }) << 0;
+}
+
+void TestProtocol::infoReplyFields() {
+    QFETCH(QByteArray, datagram);
+    QFETCH(Field, field);
+    QFETCH(int, expected);
+    auto rec = wire::parseInfoReply(datagram, QStringLiteral("10.0.0.9"));
+    QVERIFY(rec);
+    QCOMPARE(field(*rec), expected);
+    QCOMPARE(rec->IP, QStringLiteral("10.0.0.9"));
+}
+
+void TestProtocol::infoReplyTexts_data() {
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("firmware");
+    QTest::addColumn<QString>("mac");
+
+    QByteArray named = infoWith({{6, 1}, {7, 5}});
+    named.replace(8, 6, QByteArray("Stage\0", 6));
+    named[14] = 'X'; // after the terminating zero: ignored
+    named.replace(73, 6, hex("001A2B3C4D5E"));
+    QTest::newRow("name ends at zero") << named << "Stage"
+                                       << "1.5"
+                                       << "00:1A:2B:3C:4D:5E";
+
+    QByteArray full = infoWith({{7, 12}});
+    full.replace(8, 63, QByteArray(63, 'n'));
+    full[71] = 'x'; // not part of the name
+    QTest::newRow("63 characters whole") << full << QString(63, 'n') << "0.12"
+                                         << "00:00:00:00:00:00";
+
+    QByteArray high = infoWith({{6, 255}, {7, 255}, {8, 'A'}, {9, 0xE9}, {10, 0x80}, {11, 'b'}});
+    high.replace(73, 6, hex("FFFFFFFFFFFF"));
+    QTest::newRow("bytes above 127 show as ?") << high << "A??b"
+                                               << "255.255"
+                                               << "FF:FF:FF:FF:FF:FF";
+
+    QTest::newRow("empty name") << infoWith({{8, 0}, {9, 'z'}}) << ""
+                                << "0.0"
+                                << "00:00:00:00:00:00";
+}
+
+void TestProtocol::infoReplyTexts() {
+    QFETCH(QByteArray, datagram);
+    auto rec = wire::parseInfoReply(datagram, QString());
+    QVERIFY(rec);
+    QTEST(rec->Nazwa, "name");
+    QTEST(rec->FWVer, "firmware");
+    QTEST(rec->MAC, "mac");
+    QVERIFY(rec->OpisUzytkownika.isEmpty() && rec->HWVer.isEmpty());
+    QCOMPARE(rec->Output[0].Reserved, 0);
+    QCOMPARE(rec->DestinationIP[4], 0);
+}
+
+void TestProtocol::infoReplyRefusals_data() {
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<bool>("recognised");
+    QTest::newRow("211 bytes") << infoWith({}, 211) << true;
+    QTest::newRow("keyword only") << QByteArray("AGETI") << true;
+    QByteArray wrong = infoWith({});
+    wrong[4] = 'X';
+    QTest::newRow("AGET then not I") << wrong << false;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("lower case") << QByteArray("ageti").leftJustified(212, '\0') << false;
+}
+
+void TestProtocol::infoReplyRefusals() {
+    QFETCH(QByteArray, datagram);
+    QTEST(wire::isInfoReply(datagram), "recognised");
+    QVERIFY(!wire::parseInfoReply(datagram, QString()));
+}
+
+void TestProtocol::sdCardReply_data() {
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<int>("expected"); // -1: refused, 0: no card, 1: card
+    QTest::newRow("no card") << hex("6163686B534400") << 0;
+    QTest::newRow("card 1") << hex("6163686B534401") << 1;
+    QTest::newRow("card 255") << hex("6163686B5344FF") << 1;
+    QTest::newRow("longer datagram") << hex("6163686B53440100FF") << 1;
+    QTest::newRow("6 bytes: no state") << QByteArray("achkSD") << -1;
+    QTest::newRow("other keyword") << hex("6163686B534501") << -1;
+}
+
+void TestProtocol::sdCardReply() {
+    QFETCH(QByteArray, datagram);
+    QFETCH(int, expected);
+    auto present = wire::parseSdCardReply(datagram);
+    QCOMPARE(present.has_value(), expected >= 0);
+    if (present)
+        QCOMPARE(int(*present), expected);
+}
+
+void TestProtocol::configurationBytes_data() {
+    QTest::addColumn<Setter>("change");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("output 1 channel 300")
+        << Setter([](auto &r) { r.Output[0].Channel = 300; }) << 53 << hex("012C");
+    QTest::newRow("output 8 channel 512")
+        << Setter([](auto &r) { r.Output[7].Channel = 512; }) << 67 << hex("0200");
+    QTest::newRow("trigger 8 volume 255")
+        << Setter([](auto &r) { r.Trigger[7].Volume = 255; }) << 132 << hex("FF");
+    QTest::newRow("module version 254") << Setter([](auto &r) { r.ZentriVersion = 254; }) << 133 << hex("FE");
+    QTest::newRow("blackout") << Setter([](auto &r) { r.blackoutAtEndOfTheShow = true; }) << 137 << hex("01");
+    QTest::newRow("output 4 PWM") << Setter([](auto &r) { r.Output[3].PWM = true; }) << 77 << hex("01");
+    QTest::newRow("256 sent as its low byte")
+        << Setter([](auto &r) { r.Trigger[0].NET = 256; }) << 5 << hex("00");
+    QTest::newRow("-1 sent as 255") << Setter([](auto &r) { r.Output[1].Universe = -1; }) << 46 << hex("FF");
+    QTest::newRow("channel 0 after no selection")
+        << Setter([](auto &r) { r.Trigger[2].Channel = 0; }) << 25 << hex("0000");
+    QTest::newRow("16-bit field keeps low sixteen bits")
+        << Setter([](auto &r) { r.dap.NET = 0x12345; }) << 82 << hex("2345");
+    QTest::newRow("input select") << Setter([](auto &r) { r.InputSelect = 1; }) << 69 << hex("01");
+    QTest::newRow("destination address") << Setter([](auto &r) {
+        r.DestinationIP = {192, 168, 1, 20, 99};
+    }) << 70 << hex("C0A80114");
+    QTest::newRow("audio channels") << Setter([](auto &r) {
+        r.dap.CatalogID_DMXch = 1;
+        r.dap.FileID_DMXch = 2;
+        r.dap.Volume_DMXch = 3;
+        r.dap.State_DMXch = 4;
+        r.dap.Bass_DMXch = 5;
+        r.dap.Treble_DMXch = 0x1FF;
+    }) << 86 << hex("00010002000300040005 01FF");
+    QTest::newRow("dmx output") << Setter([](auto &r) { r.dmx = {3, 4}; }) << 98 << hex("0304");
+    QTest::newRow("trigger 1 function, catalog, file") << Setter([](auto &r) {
+        r.Trigger[0].Function = 4, r.Trigger[0].Catalog = 99, r.Trigger[0].File = 255;
+    }) << 100 << hex("04 00000000000000 63 00000000000000 FF");
+    QTest::newRow("play mode") << Setter([](auto &r) { r.TriggerButtonPlayMode = true; }) << 124 << hex("01");
+    QTest::newRow("master volume, power-on, loop")
+        << Setter([](auto &r) { r.MasterVolume = 200, r.playAfterPowerOn = 8, r.dap.playLoop = 1; }) << 134
+        << hex("C80801");
+}
+
+void TestProtocol::configurationBytes() {
+    QFETCH(Setter, change);
+    QFETCH(int, offset);
+    QFETCH(QByteArray, bytes);
+    recUrzadzenia rec;
+    change(rec);
+    const QByteArray p = wire::configurationPacket(rec);
+    QCOMPARE(p.size(), 138);
+    QCOMPARE(p.left(5), QByteArray("!SETI"));
+    QCOMPARE(p.mid(offset, bytes.size()).toHex(), bytes.toHex());
+    // Nothing else but the keyword is set.
+    QByteArray rest = p;
+    rest.replace(offset, bytes.size(), QByteArray(bytes.size(), '\0'));
+    QCOMPARE(rest.mid(5), QByteArray(133, '\0'));
+}
+
+void TestProtocol::configurationMirrorsInfoReply() {
+    // The packet carries bytes 79..211 of the info reply, with the input source and the destination
+    // address moved behind the output channels.
+    QByteArray info = infoWith({});
+    for (int i = 79; i < 212; ++i)
+        info[i] = static_cast<char>(i * 7 + 3);
+    for (int i : {148, 149, 150, 151, 152, 153, 154, 155, 198, 211})
+        info[i] = static_cast<char>(i % 2); // flags travel as 1 or 0
+    auto rec = wire::parseInfoReply(info, QString());
+    QVERIFY(rec);
+    const QByteArray expected =
+        "!SETI" + info.mid(79, 32) + info.mid(116, 32) + info.mid(111, 5) + info.mid(148, 64);
+    QCOMPARE(wire::configurationPacket(*rec).toHex(), expected.toHex());
+}
+
+void TestProtocol::configurationOmitsTextsAndUnsentFields() {
+    recUrzadzenia rec;
+    rec.Nazwa = QStringLiteral("x");
+    rec.IP = QStringLiteral("1.2.3.4");
+    rec.Equipment = 9;
+    rec.Output[5].Reserved = 77;
+    rec.DestinationIP[4] = 55;
+    rec.PINGLive = rec.KanalDMX = rec.WorkMode = 3;
+    QCOMPARE(wire::configurationPacket(rec), wire::configurationPacket(recUrzadzenia()));
+}
+
+void TestProtocol::commands_data() {
+    QTest::addColumn<QByteArray>("built");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("discovery") << wire::discoveryRequest() << hex("5147455449 0000000000");
+    QTest::newRow("sd query") << wire::sdCardQuery() << hex("7163686B5344");
+    QTest::newRow("restart") << wire::restartCommand() << hex("52455345");
+    QTest::newRow("restore defaults") << wire::restoreDefaultsCommand() << hex("52455344");
+    QTest::newRow("output 7 test on") << wire::outputTestCommand(7, true) << hex("2154455354 20 07 01");
+    QTest::newRow("output 0 test off") << wire::outputTestCommand(0, false) << hex("2154455354 20 00 00");
+    QTest::newRow("trigger 2 test on") << wire::triggerTestCommand(2, true) << hex("2154455354 10 02 01");
+    QTest::newRow("trigger 2 test off") << wire::triggerTestCommand(2, false) << hex("2154455354 10 02 00");
+    QTest::newRow("test end") << wire::testEndCommand() << hex("2154455354 000000");
+    QTest::newRow("trigger 8 volume") << wire::triggerVolumeCommand(7, 255) << hex("53564F4C 07 FF");
+    QTest::newRow("master volume query") << wire::masterVolumeQuery() << hex("714D566F6C");
+    QTest::newRow("master volume 128") << wire::masterVolumeCommand(128) << hex("7365744D566F6C 80");
+    QTest::newRow("select show 0") << wire::selectShowCommand(0) << hex("5353484F57 00");
+    QTest::newRow("select show 8") << wire::selectShowCommand(8) << hex("5353484F57 08");
+    QTest::newRow("show info 3") << wire::showInfoQuery(3) << hex("5153686F77496E666F 03");
+    QTest::newRow("record") << wire::recordCommand() << hex("524543454E41");
+    QTest::newRow("synchro record") << wire::synchroRecordCommand() << hex("524543454E53");
+    QTest::newRow("stop") << wire::stopCommand() << hex("524543444953");
+    QTest::newRow("play") << wire::playCommand() << hex("504C41595348");
+    QTest::newRow("erase show 12") << wire::eraseShowCommand(12) << hex("45524153455348 4F57 0C");
+    QTest::newRow("erase show low 8 bits") << wire::eraseShowCommand(0x1FF) << hex("45524153455348 4F57 FF");
+    QTest::newRow("cue query") << wire::cueQuery() << hex("51435545524400");
+}
+
+void TestProtocol::commands() {
+    QFETCH(QByteArray, built);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(built.toHex(' '), expected.toHex(' '));
+}
+
+void TestProtocol::masterVolumeReply_data() {
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("200") << hex("614D566F6C C8") << 200;
+    QTest::newRow("0 with trailing bytes") << hex("614D566F6C 00 FF") << 0;
+    QTest::newRow("5 bytes") << QByteArray("aMVol") << -1;
+    QTest::newRow("one letter off") << hex("614D566F6D C8") << -1;
+}
+
+void TestProtocol::masterVolumeReply() {
+    QFETCH(QByteArray, datagram);
+    QFETCH(int, expected);
+    QCOMPARE(wire::parseMasterVolumeReply(datagram).value_or(-1), expected);
+}
+
+void TestProtocol::showReplies_data() {
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<int>("kind"); // -1 refused
+    QTest::addColumn<int>("a");    // packets, show or total
+    QTest::addColumn<int>("b");    // position, present
+    QTest::addColumn<int>("c");    // length
+    QTest::newRow("packet count 256")
+        << hex("50636E74 00000100") << int(wire::ShowReply::PacketCount) << 256 << 0 << 0;
+    QTest::newRow("negative packet count")
+        << hex("50636E74 FFFFFFFF") << int(wire::ShowReply::PacketCount) << -1 << 0 << 0;
+    QTest::newRow("packet count short") << hex("50636E74 000001") << -1 << 0 << 0 << 0;
+    QTest::newRow("set show 12") << hex("73657453686F77 0C") << int(wire::ShowReply::SetShow) << 12 << 0 << 0;
+    QTest::newRow("set show short") << QByteArray("setShow") << -1 << 0 << 0 << 0;
+    QTest::newRow("position") << hex("73686F77507373 00005000 00002800") << int(wire::ShowReply::ShowPosition)
+                              << 0x5000 << 0x2800 << 0;
+    QTest::newRow("position short") << hex("73686F77507373 00005000 000028") << -1 << 0 << 0 << 0;
+    QTest::newRow("play stop") << QByteArray("playStop") << int(wire::ShowReply::PlayStop) << 0 << 0 << 0;
+    QTest::newRow("show info") << hex("4153686F77496E666F 03 01 04650000") << int(wire::ShowReply::ShowInfo)
+                               << 3 << 1 << 0x04650000;
+    QTest::newRow("show info 255 absent") << hex("4153686F77496E666F FF 00 80000000")
+                                          << int(wire::ShowReply::ShowInfo) << 255 << 0 << INT32_MIN;
+    QTest::newRow("show info short") << hex("4153686F77496E666F 03 01 046500") << -1 << 0 << 0 << 0;
+    QTest::newRow("unknown") << QByteArray("Pcn") << -1 << 0 << 0 << 0;
+}
+
+void TestProtocol::showReplies() {
+    QFETCH(QByteArray, datagram);
+    QFETCH(int, kind);
+    auto r = wire::parseShowReply(datagram);
+    QCOMPARE(r.has_value(), kind >= 0);
+    if (!r)
+        return;
+    QCOMPARE(int(r->kind), kind);
+    switch (r->kind) {
+    case wire::ShowReply::PacketCount:
+        QTEST(int(r->packets), "a");
+        break;
+    case wire::ShowReply::SetShow:
+        QTEST(r->show, "a");
+        break;
+    case wire::ShowReply::ShowPosition:
+        QTEST(int(r->total), "a");
+        QTEST(int(r->position), "b");
+        break;
+    case wire::ShowReply::ShowInfo:
+        QTEST(r->show, "a");
+        QTEST(int(r->present), "b");
+        QTEST(int(r->length), "c");
+        break;
+    case wire::ShowReply::PlayStop:
+        break;
+    }
+}
+
+void TestProtocol::cueReply_data() {
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<int>("number"); // 0: refused
+    QTest::addColumn<QString>("name");
+
+    auto cue = [](int n, const QByteArray &name, int size = 640) {
+        QByteArray d(size, '\0');
+        d.replace(0, 6, "ACUERD");
+        d[6] = static_cast<char>(n);
+        d.replace(7, name.size(), name);
+        for (int i = 128; i < size; ++i)
+            d[i] = static_cast<char>(i - 128);
+        return d;
+    };
+    QTest::newRow("cue 1") << cue(1, "  Intro ") << 1 << "Intro";
+    QTest::newRow("cue 100, name of 64") << cue(100, QByteArray(64, 'z')) << 100 << QString(64, 'z');
+    QTest::newRow("all zero name") << cue(7, QByteArray()) << 7 << "";
+    QTest::newRow("latin-1 name") << cue(9, "Caf\xE9") << 9 << QString::fromLatin1("Caf\xE9");
+    QTest::newRow("cue 0") << cue(0, "x") << 0 << "";
+    QTest::newRow("cue 101") << cue(101, "x") << 0 << "";
+    QTest::newRow("cue 255") << cue(255, "x") << 0 << "";
+    QTest::newRow("639 bytes") << cue(5, "x", 639) << 0 << "";
+}
+
+void TestProtocol::cueReply() {
+    QFETCH(QByteArray, datagram);
+    QFETCH(int, number);
+    auto r = wire::parseCueReply(datagram);
+    QCOMPARE(r.has_value(), number > 0);
+    if (!r)
+        return;
+    QCOMPARE(r->number, number);
+    QTEST(r->name, "name");
+    QCOMPARE(r->dmx[0], 0);
+    QCOMPARE(r->dmx[511], 511 & 0xFF);
+}
+
+void TestProtocol::cueWrite() {
+    wire::CueValues values{};
+    values[0] = 255;
+    values[4] = 128;
+    values[511] = 0x1FF; // low byte only
+    const QString name =
+        QStringLiteral(" ") + QString(50, 'a') + QChar(0x141); // 51 characters after trimming
+    const QByteArray b = wire::cueWriteCommand(42, name, values);
+    QCOMPARE(b.size(), 640);
+    QCOMPARE(b.left(6), QByteArray("!CUEWR"));
+    QCOMPARE(int(b[6]), 42);
+    QCOMPARE(b.mid(7, 10), QByteArray(10, '\0'));
+    QCOMPARE(b.mid(17, 47), QByteArray(47, 'a')); // characters 48 on are not sent
+    QCOMPARE(b.mid(64, 64), QByteArray(64, '\0'));
+    QCOMPARE(uint8_t(b[128]), uint8_t(255));
+    QCOMPARE(uint8_t(b[132]), uint8_t(128));
+    QCOMPARE(uint8_t(b[639]), uint8_t(0xFF));
+
+    // A character above 255 travels as the low byte of its code.
+    const QByteArray c = wire::cueWriteCommand(1, QString(QChar(0x141)), values);
+    QCOMPARE(uint8_t(c[17]), uint8_t(0x41));
+    QCOMPARE(c[18], '\0');
+}
+
+void TestProtocol::deviceSideRoundTrip() {
+    recUrzadzenia rec;
+    rec.Nazwa = QStringLiteral("Bar left");
+    rec.Output[0].Channel = 300;
+    rec.Trigger[5].Function = 7;
+    rec.DestinationIP = {10, 77, 0, 1, 0};
+    rec.blackoutAtEndOfTheShow = true;
+    rec.ZentriVersion = kModulePremium;
+    const QByteArray info = wire::infoReply(rec, 3, 1, 12, hex("0A0B0C0D0E0F"));
+    QCOMPARE(info.size(), 212);
+    auto back = wire::parseInfoReply(info, QStringLiteral("10.77.0.2"));
+    QVERIFY(back);
+    QCOMPARE(back->FWVer, QStringLiteral("1.12"));
+    QCOMPARE(back->MAC, QStringLiteral("0A:0B:0C:0D:0E:0F"));
+    QCOMPARE(wire::configurationPacket(*back), wire::configurationPacket(rec));
+
+    recUrzadzenia stored;
+    QVERIFY(wire::applyConfigurationPacket(wire::configurationPacket(rec), stored));
+    QCOMPARE(wire::configurationPacket(stored), wire::configurationPacket(rec));
+    QVERIFY(!wire::applyConfigurationPacket(wire::configurationPacket(rec).left(137), stored));
+}
+
+QTEST_APPLESS_MAIN(TestProtocol)
+#include "tst_protocol.moc"

@@ -1,0 +1,147 @@
+// The UDP endpoints on loopback: ordering, bursts, held ports, failing handlers.
+#include "device/protocol.h"
+#include "device/udp.h"
+
+#include <QNetworkDatagram>
+#include <QUdpSocket>
+#include <QtTest>
+#include <stdexcept>
+
+using namespace zentri;
+
+namespace {
+constexpr quint16 kPort = wire::kMainPort;
+const QHostAddress kLocal(QStringLiteral("127.0.0.1"));
+} // namespace
+
+class TestUdp : public QObject {
+    Q_OBJECT
+private slots:
+    void deliversInArrivalOrderWithSender();
+    void burstIsNotLost();
+    void heldPortIsReportedAndRecovers();
+    void failingHandlerKeepsListening();
+    void closedListenerDropsQueuedDatagrams();
+    void sendsFromItsOwnPort();
+    void clientReportsRefusal_data();
+    void clientReportsRefusal();
+};
+
+void TestUdp::deliversInArrivalOrderWithSender() {
+    UdpListener listener;
+    QVector<QByteArray> got;
+    QHostAddress from;
+    listener.setHandler([&](const QByteArray &d, const QHostAddress &s) {
+        QVERIFY(UdpListener::isHandlingDatagram());
+        got.append(d);
+        from = s;
+    });
+    QString error;
+    QVERIFY2(listener.open(kPort, &error), qPrintable(error));
+    QVERIFY(listener.open(kPort, &error)); // already open: nothing changes
+
+    UdpClient client;
+    for (int i = 0; i < 20; ++i)
+        QVERIFY(client.send(QByteArray::number(i), kLocal, kPort, &error));
+    QTRY_COMPARE(got.size(), 20);
+    for (int i = 0; i < 20; ++i)
+        QCOMPARE(got[i], QByteArray::number(i));
+    QCOMPARE(QHostAddress(from.toIPv4Address()), kLocal);
+    QVERIFY(!UdpListener::isHandlingDatagram());
+}
+
+void TestUdp::burstIsNotLost() {
+    UdpListener listener;
+    int count = 0, outOfOrder = 0;
+    listener.setHandler([&](const QByteArray &d, const QHostAddress &) {
+        if (d.toInt() != count)
+            ++outOfOrder;
+        ++count;
+    });
+    QString error;
+    QVERIFY(listener.open(kPort, &error));
+    UdpClient client;
+    const int n = 3000;
+    for (int i = 0; i < n; ++i)
+        QVERIFY(client.send(QByteArray::number(i).leftJustified(212, ' '), kLocal, kPort, &error));
+    QTRY_COMPARE_WITH_TIMEOUT(count, n, 10000);
+    QCOMPARE(outOfOrder, 0);
+}
+
+void TestUdp::heldPortIsReportedAndRecovers() {
+    auto holder = std::make_unique<QUdpSocket>();
+    QVERIFY(holder->bind(QHostAddress::AnyIPv4, kPort));
+    UdpListener listener;
+    QString error;
+    QVERIFY(!listener.open(kPort, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!listener.isOpen());
+    holder.reset();
+    QVERIFY2(listener.open(kPort, &error), qPrintable(error));
+}
+
+void TestUdp::failingHandlerKeepsListening() {
+    UdpListener listener;
+    QVector<QByteArray> got;
+    listener.setHandler([&](const QByteArray &d, const QHostAddress &) {
+        if (d == "bad")
+            throw std::runtime_error("handler failure");
+        got.append(d);
+    });
+    QString error;
+    QVERIFY(listener.open(kPort, &error));
+    UdpClient client;
+    for (const char *d : {"a", "bad", "b"})
+        QVERIFY(client.send(d, kLocal, kPort, &error));
+    QTRY_COMPARE(got.size(), 2);
+    QCOMPARE(got, (QVector<QByteArray>{"a", "b"}));
+}
+
+void TestUdp::closedListenerDropsQueuedDatagrams() {
+    UdpListener listener;
+    int count = 0;
+    listener.setHandler([&](const QByteArray &, const QHostAddress &) { ++count; });
+    QString error;
+    QVERIFY(listener.open(kPort, &error));
+    UdpClient client;
+    QVERIFY(client.send("x", kLocal, kPort, &error));
+    QThread::msleep(50); // received on the listener's thread, not yet handled here
+    listener.close();
+    QCoreApplication::processEvents();
+    QCOMPARE(count, 0);
+    QVERIFY(listener.open(kPort, &error));
+    QVERIFY(client.send("z", kLocal, kPort, &error));
+    QTRY_COMPARE(count, 1);
+}
+
+void TestUdp::sendsFromItsOwnPort() {
+    QUdpSocket peer;
+    QVERIFY(peer.bind(kLocal, wire::kDevicePort));
+    UdpListener listener;
+    QString error;
+    QVERIFY(listener.open(kPort, &error));
+    QVERIFY(listener.send(wire::discoveryRequest(), kLocal, wire::kDevicePort, &error));
+    QTRY_VERIFY(peer.hasPendingDatagrams());
+    QNetworkDatagram d = peer.receiveDatagram();
+    QCOMPARE(d.senderPort(), int(kPort));
+    QCOMPARE(d.data(), wire::discoveryRequest());
+    listener.close();
+    QVERIFY(!listener.send("x", kLocal, wire::kDevicePort, &error));
+}
+
+void TestUdp::clientReportsRefusal_data() {
+    QTest::addColumn<QString>("address");
+    QTest::newRow("not an address") << "no.such.address";
+    QTest::newRow("empty") << "";
+}
+
+void TestUdp::clientReportsRefusal() {
+    QFETCH(QString, address);
+    UdpClient client;
+    QString error;
+    QVERIFY(!client.send("RESE", QHostAddress(address), wire::kDevicePort, &error));
+    QVERIFY(!error.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestUdp)
+#include "tst_udp.moc"

@@ -1,0 +1,181 @@
+// End to end on a private network: the real windows, offscreen, against the emulator on another host.
+// Run by tests/e2e/private_network.sh, which makes the network and starts the emulator.
+#include "app/application.h"
+#include "app/devicetable.h"
+#include "app/mainwindow.h"
+#include "device/protocol.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QtTest>
+#include <functional>
+
+using namespace zentri;
+
+namespace {
+
+// The emulator's one line per datagram received.
+class EmulatorLog {
+public:
+    EmulatorLog() : path_(qEnvironmentVariable("ZENTRI_EMULATOR_LOG")) {}
+    QStringList lines() const {
+        QFile f(path_);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+    // Lines added since `mark()` that contain every one of `words`.
+    QStringList since(const QStringList &words) const {
+        QStringList out;
+        const QStringList all = lines();
+        for (int i = mark_; i < all.size(); ++i)
+            if (std::all_of(words.begin(), words.end(), [&](const QString &w) { return all[i].contains(w); }))
+                out << all[i];
+        return out;
+    }
+    void mark() { mark_ = static_cast<int>(lines().size()); }
+
+private:
+    QString path_;
+    int mark_ = 0;
+};
+
+void actOnModal(const std::function<void()> &open, const std::function<void(QWidget *)> &act) {
+    bool done = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget(); modal && !done) {
+            done = true;
+            act(modal);
+        }
+    });
+    poll.start();
+    open();
+}
+
+template <class T> T *child(QWidget *w, const char *name) {
+    T *c = w->findChild<T *>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no control %s", name);
+    return c;
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void findDevicesByBroadcast();
+    void selectingShowsTheSdCard();
+    void outputsSavedReachTheDevice();
+    void triggersSavedReachTheDevice();
+    void restart();
+
+private:
+    void findDevices(int expected = 3);
+    void selectRow(int row);
+    QWidget *main() { return windows->MainForm.get(); }
+
+    std::unique_ptr<Windows> windows;
+    EmulatorLog log;
+    QTableView *grid = nullptr;
+};
+
+void TestEndToEnd::initTestCase() {
+    if (qEnvironmentVariable("ZENTRI_E2E") != QLatin1String("1"))
+        QSKIP("runs only on the private network that tests/e2e/private_network.sh makes");
+    windows = std::make_unique<Windows>();
+    windows->MainForm->show();
+    grid = child<QTableView>(main(), "DBGrid1");
+}
+
+void TestEndToEnd::findDevices(int expected) {
+    log.mark();
+    child<QPushButton>(main(), "Button1")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(windows->MainForm->table()->rowCount(), expected, 5000);
+}
+
+void TestEndToEnd::selectRow(int row) {
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, 0)).center());
+}
+
+void TestEndToEnd::findDevicesByBroadcast() {
+    findDevices();
+    QTRY_COMPARE(log.since({"QGETI"}).size(), 3); // one broadcast heard by each of the three devices
+    QSet<QString> addresses;
+    for (int row = 0; row < 3; ++row) {
+        const DeviceRow &r = windows->MainForm->table()->row(row);
+        QCOMPARE(r.fldrecID, 2 - row); // newest first
+        addresses << r.fldIP;
+        QCOMPARE(windows->MainForm->devices()[r.fldrecID].IP, r.fldIP);
+    }
+    QCOMPARE(addresses, (QSet<QString>{"10.78.0.2", "10.78.0.3", "10.78.0.4"}));
+    QCOMPARE(child<QLabel>(main(), "sb1Panel0")->text(), QStringLiteral("Select device"));
+}
+
+void TestEndToEnd::selectingShowsTheSdCard() {
+    findDevices();
+    selectRow(1);
+    auto *label = child<QLabel>(main(), "lbNoSdCard");
+    QTRY_VERIFY(label->isVisible());
+    QVERIFY(label->text() == QLatin1String("SD CARD OK") || label->text() == QLatin1String("NO SD CARD"));
+    QVERIFY(child<QPushButton>(main(), "btOutputsSetup")->isEnabled());
+}
+
+void TestEndToEnd::outputsSavedReachTheDevice() {
+    findDevices();
+    selectRow(0);
+    const QString ip = windows->MainForm->devices()[windows->MainForm->getRecID()].IP;
+    log.mark();
+    actOnModal([&] { child<QPushButton>(main(), "btOutputsSetup")->click(); },
+               [](QWidget *w) {
+                   child<QComboBox>(w, "cbxChannel01")->setCurrentIndex(299); // channel 300
+                   child<QPushButton>(w, "btSaveClose")->click();
+               });
+    QTRY_COMPARE(log.since({"!SETI", "138", ip}).size(), 1);
+    // The eight test-off commands of the closing sequence arrived in order, before the configuration.
+    const QStringList tests = log.since({"!TEST", ip});
+    QCOMPARE(tests.size(), 8);
+
+    findDevices();
+    bool found = false;
+    for (const recUrzadzenia &rec : windows->MainForm->devices())
+        if (rec.IP == ip) {
+            QCOMPARE(rec.Output[0].Channel, 300);
+            found = true;
+        }
+    QVERIFY(found);
+}
+
+void TestEndToEnd::triggersSavedReachTheDevice() {
+    findDevices();
+    selectRow(2);
+    const QString ip = windows->MainForm->devices()[windows->MainForm->getRecID()].IP;
+    actOnModal([&] { child<QPushButton>(main(), "btTriggersSetup")->click(); },
+               [](QWidget *w) {
+                   child<QComboBox>(w, "cbxFunction03")->setCurrentIndex(7); // "Show 4"
+                   child<QPushButton>(w, "btSaveClose")->click();
+               });
+    findDevices();
+    for (const recUrzadzenia &rec : windows->MainForm->devices())
+        if (rec.IP == ip)
+            QCOMPARE(rec.Trigger[2].Function, 7);
+}
+
+void TestEndToEnd::restart() {
+    findDevices();
+    selectRow(0);
+    const QString ip = windows->MainForm->devices()[windows->MainForm->getRecID()].IP;
+    log.mark();
+    child<QPushButton>(main(), "btRestart")->click();
+    QTRY_COMPARE(log.since({"RESE", ip}).size(), 1);
+}
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_e2e.moc"

@@ -1,0 +1,721 @@
+#include "emulator_core.h"
+
+#include "device/artnet.h"
+#include "device/protocol.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+namespace zentri::emu {
+
+namespace {
+
+int u8(const QByteArray &b, int offset) {
+    return static_cast<uint8_t>(b[offset]);
+}
+
+QString onOff(bool on) {
+    return on ? QStringLiteral("on") : QStringLiteral("off");
+}
+
+// Printable text of device bytes (names, unknown datagrams).
+QString printable(const QByteArray &bytes) {
+    QString s;
+    for (char c : bytes) {
+        const int b = static_cast<uint8_t>(c);
+        s += (b >= 32 && b < 127) ? QChar(b) : QChar('.');
+    }
+    return s;
+}
+
+QString describeBytes(const QByteArray &data) {
+    const QByteArray head = data.left(16);
+    QString text = QString::fromLatin1(head.toHex(' '));
+    if (data.size() > head.size())
+        text += QStringLiteral(" ...");
+    return text + QStringLiteral(" \"") + printable(head) + '"';
+}
+
+// Testing outputs as the operator knows them: output 1 is test index 7.
+QString activeOutputs(const Device &d) {
+    QStringList on;
+    for (int output = 1; output <= 8; ++output)
+        if (d.outputTest[8 - output])
+            on << QString::number(output);
+    return on.isEmpty() ? QStringLiteral("none") : on.join(',');
+}
+
+QString activeTriggers(const Device &d) {
+    QStringList on;
+    for (int i = 0; i < 8; ++i)
+        if (d.triggerTest[i])
+            on << QString::number(i + 1);
+    return on.isEmpty() ? QStringLiteral("none") : on.join(',');
+}
+
+// Every configuration field that the info reply carries, as name and value, for the change list
+// that "!SETI" prints.
+QVector<std::pair<QString, QString>> configurationFields(const recUrzadzenia &r) {
+    QVector<std::pair<QString, QString>> f;
+    auto add = [&f](const QString &name, int value) { f.push_back({name, QString::number(value)}); };
+    for (int i = 0; i < 8; ++i) {
+        const QString o = QStringLiteral("out%1.").arg(i + 1);
+        add(o + "net", r.Output[i].NET);
+        add(o + "uni", r.Output[i].Universe);
+        add(o + "ch", r.Output[i].Channel);
+        add(o + "pwm", r.Output[i].PWM);
+    }
+    for (int i = 0; i < 8; ++i) {
+        const QString t = QStringLiteral("trig%1.").arg(i + 1);
+        add(t + "net", r.Trigger[i].NET);
+        add(t + "uni", r.Trigger[i].Universe);
+        add(t + "ch", r.Trigger[i].Channel);
+        add(t + "fn", r.Trigger[i].Function);
+        add(t + "cat", r.Trigger[i].Catalog);
+        add(t + "file", r.Trigger[i].File);
+        add(t + "vol", r.Trigger[i].Volume);
+    }
+    add("input", r.InputSelect);
+    f.push_back({"dest", QStringLiteral("%1.%2.%3.%4")
+                             .arg(r.DestinationIP[0])
+                             .arg(r.DestinationIP[1])
+                             .arg(r.DestinationIP[2])
+                             .arg(r.DestinationIP[3])});
+    add("audio.net", r.dap.NET);
+    add("audio.uni", r.dap.Universe);
+    add("audio.catalogCh", r.dap.CatalogID_DMXch);
+    add("audio.fileCh", r.dap.FileID_DMXch);
+    add("audio.volumeCh", r.dap.Volume_DMXch);
+    add("audio.stateCh", r.dap.State_DMXch);
+    add("audio.bassCh", r.dap.Bass_DMXch);
+    add("audio.trebleCh", r.dap.Treble_DMXch);
+    add("audio.loop", r.dap.playLoop);
+    add("dmxOut.net", r.dmx.Output_NET);
+    add("dmxOut.uni", r.dmx.Output_Universe);
+    add("playButtonInterrupts", r.TriggerButtonPlayMode);
+    add("module", r.ZentriVersion);
+    add("masterVolume", r.MasterVolume);
+    add("playAfterPowerOn", r.playAfterPowerOn);
+    add("blackout", r.blackoutAtEndOfTheShow);
+    return f;
+}
+
+QString changeList(const recUrzadzenia &before, const recUrzadzenia &after) {
+    const auto a = configurationFields(before);
+    const auto b = configurationFields(after);
+    QStringList changes;
+    for (int i = 0; i < a.size(); ++i)
+        if (a[i].second != b[i].second)
+            changes << QStringLiteral("%1 %2->%3").arg(a[i].first, a[i].second, b[i].second);
+    if (changes.isEmpty())
+        return QStringLiteral("configuration stored, nothing changed");
+    constexpr int kShown = 16;
+    QString text = QStringLiteral("configuration stored, %1 changed: ").arg(changes.size());
+    text += QStringList(changes.mid(0, kShown)).join(QStringLiteral(", "));
+    if (changes.size() > kShown)
+        text += QStringLiteral(", ... and %1 more").arg(changes.size() - kShown);
+    return text;
+}
+
+QString showText(const Show &s) {
+    return s.present ? QStringLiteral("present, %1 (%2 units)").arg(durationText(s.length)).arg(s.length)
+                     : QStringLiteral("empty");
+}
+
+bool isSlot(int show) {
+    return show >= 1 && show <= wire::kShowSlots;
+}
+
+} // namespace
+
+int32_t unitsFromMs(qint64 ms) {
+    const qint64 units = ms * kUnitsPerSecond / 1000;
+    return static_cast<int32_t>(std::clamp<qint64>(units, 0, std::numeric_limits<int32_t>::max()));
+}
+
+QString durationText(int32_t units) {
+    const int total = units / kUnitsPerSecond;
+    return QStringLiteral("%1:%2:%3")
+        .arg(total / 3600, 2, 10, QLatin1Char('0'))
+        .arg(total % 3600 / 60, 2, 10, QLatin1Char('0'))
+        .arg(total % 60, 2, 10, QLatin1Char('0'));
+}
+
+Cue Device::cue(int number) const {
+    return cues.value(number, Emulator::defaultCue(number));
+}
+
+// ---- Construction -------------------------------------------------------------------------------
+
+Emulator::Emulator(const QVector<DeviceIdentity> &devices, const QVector<ShowPreset> &shows) {
+    devices_.reserve(devices.size());
+    for (const DeviceIdentity &id : devices) {
+        Device d;
+        d.id = id;
+        d.rec = defaultConfiguration(id);
+        for (const ShowPreset &p : shows) {
+            if (!isSlot(p.slot))
+                continue;
+            Show &s = d.shows[p.slot - 1];
+            s.present = true;
+            s.length = unitsFromMs(qint64(p.seconds) * 1000);
+        }
+        byAddress_.insert(id.address.toIPv4Address(), static_cast<int>(devices_.size()));
+        devices_.push_back(std::move(d));
+    }
+}
+
+recUrzadzenia Emulator::defaultConfiguration(const DeviceIdentity &id) {
+    recUrzadzenia r;
+    r.Nazwa = id.name;
+    r.IP = id.address.toString();
+    r.MAC = wire::macText(id.mac);
+    r.FWVer = wire::firmwareText(id.firmwareMajor, id.firmwareMinor);
+    r.Equipment = id.equipment;
+    for (int i = 0; i < 8; ++i) {
+        r.Output[i].Channel = 1 + i; // outputs on channels 1..8
+        rtrigger &t = r.Trigger[i];
+        t.Channel = 9 + i; // triggers on channels 9..16
+        t.Function = 1;    // "Trigger"
+        t.Catalog = 1;
+        t.File = 1 + i;
+        t.Volume = 128;
+    }
+    r.dap.CatalogID_DMXch = 17; // the audio player follows on channels 17..22
+    r.dap.FileID_DMXch = 18;
+    r.dap.Volume_DMXch = 19;
+    r.dap.State_DMXch = 20;
+    r.dap.Bass_DMXch = 21;
+    r.dap.Treble_DMXch = 22;
+    r.ZentriVersion = id.module;
+    r.MasterVolume = 128;
+    return r;
+}
+
+Cue Emulator::defaultCue(int number) {
+    return Cue{QStringLiteral("Cue %1").arg(number).toLatin1(), QByteArray(wire::kCueChannels, '\0')};
+}
+
+int Emulator::indexOf(const QHostAddress &address) const {
+    bool ok = false;
+    const quint32 v = address.toIPv4Address(&ok);
+    return ok ? byAddress_.value(v, -1) : -1;
+}
+
+// ---- Dispatch -----------------------------------------------------------------------------------
+
+struct Emulator::Command {
+    const char *word;
+    int size;
+    QString (Emulator::*run)(Device &, Context &);
+};
+
+const Emulator::Command *Emulator::findCommand(const QByteArray &data) {
+    // No keyword is the beginning of another, so the order does not matter.
+    static const Command commands[] = {
+        {"QGETI", wire::kDiscoverySize, &Emulator::discovery},
+        {"qchkSD", wire::kSdQuerySize, &Emulator::sdCard},
+        {"!SETI", wire::kConfigurationSize, &Emulator::configuration},
+        {"RESE", 4, &Emulator::restart},
+        {"RESD", 4, &Emulator::restoreDefaults},
+        {"!TEST", wire::kTestCommandSize, &Emulator::test},
+        {"SVOL", wire::kTriggerVolumeSize, &Emulator::triggerVolume},
+        {"qMVol", wire::kMasterVolumeQuerySize, &Emulator::masterVolumeQuery},
+        {"setMVol", wire::kMasterVolumeCommandSize, &Emulator::masterVolume},
+        {"SSHOW", 6, &Emulator::selectShow},
+        {"QShowInfo", 10, &Emulator::showInfo},
+        {"RECENA", 6, &Emulator::record},
+        {"RECENS", 6, &Emulator::synchroRecord},
+        {"RECDIS", 6, &Emulator::stop},
+        {"PLAYSH", 6, &Emulator::play},
+        {"ERASESHOW", 10, &Emulator::erase},
+        {"QCUERD", wire::kCueQuerySize, &Emulator::cueQuery},
+        {"!CUEWR", wire::kCueSize, &Emulator::cueWrite},
+    };
+    for (const Command &c : commands)
+        if (wire::startsWith(data, c.word))
+            return &c;
+    return nullptr;
+}
+
+QVector<int> Emulator::route(const QHostAddress &destination) const {
+    const int one = indexOf(destination);
+    if (one >= 0)
+        return {one};
+    QVector<int> all(deviceCount());
+    for (int i = 0; i < all.size(); ++i)
+        all[i] = i;
+    return all;
+}
+
+QString Emulator::targetText(const QHostAddress &destination, const QVector<int> &targets) const {
+    const QString dest = destination.isNull() ? QStringLiteral("?") : destination.toString();
+    if (targets.size() == 1 && indexOf(destination) >= 0)
+        return dest;
+    if (targets.size() == 1)
+        return QStringLiteral("%1 [device %2]").arg(dest, devices_[targets[0]].id.address.toString());
+    return QStringLiteral("%1 [%2 devices]").arg(dest).arg(targets.size());
+}
+
+QString Emulator::summarise(const QStringList &details, const QVector<int> &targets) const {
+    if (details.isEmpty())
+        return QStringLiteral("no device");
+    if (details.size() == 1)
+        return details[0];
+    if (std::all_of(details.cbegin(), details.cend(), [&](const QString &s) { return s == details[0]; }))
+        return details[0] + QStringLiteral(" (each device)");
+    constexpr int kShown = 3;
+    QStringList parts;
+    for (int i = 0; i < details.size() && i < kShown; ++i)
+        parts << devices_[targets[i]].id.address.toString() + QStringLiteral(": ") + details[i];
+    QString text = parts.join(QStringLiteral(" | "));
+    if (details.size() > kShown)
+        text += QStringLiteral(" | ... %1 more devices").arg(details.size() - kShown);
+    return text;
+}
+
+Output Emulator::handle(const QByteArray &data, const QHostAddress &destination, const QHostAddress &sender,
+                        quint16 senderPort, qint64 nowMs) {
+    const QVector<int> targets = route(destination);
+    const QString head = QStringLiteral("%1 <- %2:%3 ")
+                             .arg(targetText(destination, targets), sender.toString())
+                             .arg(senderPort);
+    if (artnet::isArtNet(data))
+        return handleArtNet(data, targets, head, nowMs);
+
+    Output out;
+    const Command *command = findCommand(data);
+    if (!command) {
+        out.lines << head + QStringLiteral("unknown datagram, %1 bytes: %2, ignored")
+                                .arg(data.size())
+                                .arg(describeBytes(data));
+        return out;
+    }
+    const QString what = QStringLiteral("%1 %2 bytes: ").arg(QLatin1String(command->word)).arg(data.size());
+    if (data.size() != command->size) {
+        out.lines << head + what + QStringLiteral("wrong length, %1 expected, ignored").arg(command->size);
+        return out;
+    }
+    Context context{data, sender, nowMs, out.datagrams};
+    if (targets.size() <= kLinePerDeviceUpTo) {
+        // Each device that hears the datagram says so on a line of its own.
+        const QString from = QStringLiteral(" <- %1:%2 ").arg(sender.toString()).arg(senderPort);
+        const QString dest = destination.isNull() ? QStringLiteral("?") : destination.toString();
+        const QString heard = indexOf(destination) >= 0 ? what : what.chopped(2) + " to " + dest + ": ";
+        for (int i : targets) {
+            const QString detail = (this->*command->run)(devices_[i], context);
+            out.lines << devices_[i].id.address.toString() + from + heard + detail;
+        }
+        return out;
+    }
+    QStringList details;
+    details.reserve(targets.size());
+    for (int i : targets)
+        details << (this->*command->run)(devices_[i], context);
+    out.lines << head + what + summarise(details, targets);
+    return out;
+}
+
+void Emulator::reply(const Device &d, QVector<Outgoing> &out, const QByteArray &data, const QHostAddress &to,
+                     quint16 port) const {
+    out.push_back(Outgoing{data, to, port, d.id.address});
+}
+
+// ---- Discovery and configuration ----------------------------------------------------------------
+
+QString Emulator::discovery(Device &d, Context &c) {
+    reply(d, c.out, wire::infoReply(d.rec, d.id.equipment, d.id.firmwareMajor, d.id.firmwareMinor, d.id.mac),
+          c.sender, wire::kMainPort);
+    return QStringLiteral("AGETI to %1:%2").arg(c.sender.toString()).arg(wire::kMainPort);
+}
+
+QString Emulator::sdCard(Device &d, Context &c) {
+    reply(d, c.out, wire::sdCardReply(d.id.sdCard), c.sender, wire::kMainPort);
+    return QStringLiteral("SD card %1, achkSD to %2:%3")
+        .arg(d.id.sdCard ? QStringLiteral("present") : QStringLiteral("missing"), c.sender.toString())
+        .arg(wire::kMainPort);
+}
+
+QString Emulator::configuration(Device &d, Context &c) {
+    const recUrzadzenia before = d.rec;
+    wire::applyConfigurationPacket(c.data, d.rec); // the length has been checked
+    // The module version is the device's hardware: the packet only echoes it back.
+    const int sentModule = d.rec.ZentriVersion;
+    d.rec.ZentriVersion = d.id.module;
+    QString text = changeList(before, d.rec);
+    if (sentModule != d.id.module)
+        text +=
+            QStringLiteral("; module byte %1 ignored, the module stays %2").arg(sentModule).arg(d.id.module);
+    return text;
+}
+
+QString Emulator::restart(Device &d, Context &c) {
+    Q_UNUSED(c);
+    // As at power-on: tests off, nothing recording or playing (a recording in progress is lost).
+    d.outputTest.fill(false);
+    d.triggerTest.fill(false);
+    d.recorder = Recorder::Idle;
+    d.take = Show{};
+    d.selectedShow = 0;
+    return QStringLiteral("restart: tests off, recorder idle, no show selected");
+}
+
+QString Emulator::restoreDefaults(Device &d, Context &c) {
+    Q_UNUSED(c);
+    // Settings only: recorded shows and cues stay.
+    d.rec = defaultConfiguration(d.id);
+    d.outputTest.fill(false);
+    d.triggerTest.fill(false);
+    return QStringLiteral("default settings restored");
+}
+
+// ---- Tests and volumes --------------------------------------------------------------------------
+
+QString Emulator::test(Device &d, Context &c) {
+    const int group = u8(c.data, 5);
+    const int index = u8(c.data, 6);
+    const bool on = c.data[7] != 0;
+    if (group == 0 && index == 0 && !on) {
+        d.outputTest.fill(false);
+        d.triggerTest.fill(false);
+        return QStringLiteral("test end, every test off");
+    }
+    if (index > 7)
+        return QStringLiteral("group 0x%1 index %2: no such input or output, ignored")
+            .arg(group, 2, 16, QLatin1Char('0'))
+            .arg(index);
+    if (group == wire::kTestGroupOutputs) {
+        d.outputTest[index] = on;
+        return QStringLiteral("output %1 (index %2) test %3; outputs testing: %4")
+            .arg(8 - index)
+            .arg(index)
+            .arg(onOff(on), activeOutputs(d));
+    }
+    if (group == wire::kTestGroupTriggers) {
+        d.triggerTest[index] = on;
+        return QStringLiteral("trigger %1 (index %2) test %3; triggers testing: %4")
+            .arg(index + 1)
+            .arg(index)
+            .arg(onOff(on), activeTriggers(d));
+    }
+    return QStringLiteral("unknown group 0x%1, ignored").arg(group, 2, 16, QLatin1Char('0'));
+}
+
+QString Emulator::triggerVolume(Device &d, Context &c) {
+    const int index = u8(c.data, 4);
+    const int volume = u8(c.data, 5);
+    if (index > 7)
+        return QStringLiteral("index %1: no such trigger, ignored").arg(index);
+    const int before = d.rec.Trigger[index].Volume;
+    d.rec.Trigger[index].Volume = volume;
+    return QStringLiteral("trigger %1 (index %2) volume %3->%4")
+        .arg(index + 1)
+        .arg(index)
+        .arg(before)
+        .arg(volume);
+}
+
+QString Emulator::masterVolumeQuery(Device &d, Context &c) {
+    reply(d, c.out, wire::masterVolumeReply(d.rec.MasterVolume), c.sender, wire::kAudioPort);
+    return QStringLiteral("master volume %1, aMVol to %2:%3")
+        .arg(d.rec.MasterVolume)
+        .arg(c.sender.toString())
+        .arg(wire::kAudioPort);
+}
+
+QString Emulator::masterVolume(Device &d, Context &c) {
+    const int before = d.rec.MasterVolume;
+    d.rec.MasterVolume = u8(c.data, 7);
+    return QStringLiteral("master volume %1->%2").arg(before).arg(d.rec.MasterVolume);
+}
+
+// ---- Show recorder ------------------------------------------------------------------------------
+
+QString Emulator::selectShow(Device &d, Context &c) {
+    // A recording or playback in progress goes on in its own slot.
+    d.selectedShow = u8(c.data, 5);
+    reply(d, c.out, wire::setShowReply(d.selectedShow), c.sender, wire::kLiveRecordPort);
+    QString text = d.selectedShow == 0 ? QStringLiteral("no show selected")
+                                       : QStringLiteral("show %1 selected").arg(d.selectedShow);
+    if (d.selectedShow != 0 && !isSlot(d.selectedShow))
+        text += QStringLiteral(" (no such slot)");
+    return text + QStringLiteral(", setShow to %1:%2").arg(c.sender.toString()).arg(wire::kLiveRecordPort);
+}
+
+QString Emulator::showInfo(Device &d, Context &c) {
+    const int n = u8(c.data, 9);
+    const Show empty;
+    const Show &s = isSlot(n) ? d.shows[n - 1] : empty;
+    reply(d, c.out, wire::showInfoReply(n, s.present, s.length), c.sender, wire::kLiveRecordPort);
+    return QStringLiteral("show %1 %2, AShowInfo to %3:%4")
+        .arg(n)
+        .arg(showText(s), c.sender.toString())
+        .arg(wire::kLiveRecordPort);
+}
+
+QString Emulator::startWaiting(Device &d, Context &c, Recorder mode) {
+    if (!isSlot(d.selectedShow))
+        return QStringLiteral("no show slot selected (%1), ignored").arg(d.selectedShow);
+    QString text;
+    if (d.recorder == Recorder::Playing) {
+        stopPlayback(d, c.out);
+        text = QStringLiteral("playback stopped, ");
+    } else if (d.recorder == Recorder::Recording) {
+        text = QStringLiteral("recording of show %1 discarded, ").arg(d.activeShow);
+    }
+    d.recorder = mode;
+    d.activeShow = d.selectedShow;
+    d.asker = c.sender;
+    d.take = Show{};
+    return text +
+           QStringLiteral("show %1 waits for the first %2Art-Net packet")
+               .arg(d.activeShow)
+               .arg(mode == Recorder::WaitingForNonEmptyPacket ? QStringLiteral("non-empty ") : QString());
+}
+
+QString Emulator::record(Device &d, Context &c) {
+    return startWaiting(d, c, Recorder::WaitingForPacket);
+}
+
+QString Emulator::synchroRecord(Device &d, Context &c) {
+    return startWaiting(d, c, Recorder::WaitingForNonEmptyPacket);
+}
+
+QString Emulator::finishRecording(Device &d, qint64 nowMs) {
+    Show &s = d.shows[d.activeShow - 1];
+    s = std::move(d.take);
+    s.present = true;
+    s.length = unitsFromMs(nowMs - d.startMs);
+    d.take = Show{};
+    d.recorder = Recorder::Idle;
+    return QStringLiteral("show %1 recorded: %2 packets, %3 (%4 units)")
+        .arg(d.activeShow)
+        .arg(s.packets)
+        .arg(durationText(s.length))
+        .arg(s.length);
+}
+
+void Emulator::stopPlayback(Device &d, QVector<Outgoing> &out) {
+    reply(d, out, wire::playStopReply(), d.asker, wire::kLiveRecordPort);
+    d.recorder = Recorder::Idle;
+}
+
+QString Emulator::stop(Device &d, Context &c) {
+    switch (d.recorder) {
+    case Recorder::Idle:
+        return QStringLiteral("nothing to stop");
+    case Recorder::WaitingForPacket:
+    case Recorder::WaitingForNonEmptyPacket:
+        d.recorder = Recorder::Idle;
+        return QStringLiteral("recording cancelled before the first packet, show %1 unchanged")
+            .arg(d.activeShow);
+    case Recorder::Recording:
+        return finishRecording(d, c.nowMs);
+    case Recorder::Playing:
+        stopPlayback(d, c.out);
+        return QStringLiteral("playback of show %1 stopped, playStop to %2:%3")
+            .arg(d.activeShow)
+            .arg(d.asker.toString())
+            .arg(wire::kLiveRecordPort);
+    }
+    return {};
+}
+
+QString Emulator::play(Device &d, Context &c) {
+    if (d.recorder == Recorder::Recording || d.recorder == Recorder::WaitingForPacket ||
+        d.recorder == Recorder::WaitingForNonEmptyPacket)
+        return QStringLiteral("recorder busy with show %1, ignored (RECDIS first)").arg(d.activeShow);
+    if (!isSlot(d.selectedShow) || !d.shows[d.selectedShow - 1].present) {
+        reply(d, c.out, wire::playStopReply(), c.sender, wire::kLiveRecordPort);
+        d.recorder = Recorder::Idle;
+        return QStringLiteral("show %1 is empty, nothing to play, playStop to %2:%3")
+            .arg(d.selectedShow)
+            .arg(c.sender.toString())
+            .arg(wire::kLiveRecordPort);
+    }
+    const Show &s = d.shows[d.selectedShow - 1];
+    d.recorder = Recorder::Playing;
+    d.activeShow = d.selectedShow;
+    d.asker = c.sender;
+    d.startMs = c.nowMs;
+    d.lastReportMs = c.nowMs;
+    reply(d, c.out, wire::showPositionReply(s.length, 0), d.asker, wire::kLiveRecordPort);
+    return QStringLiteral("playing show %1, %2, showPss to %3:%4")
+        .arg(d.activeShow)
+        .arg(durationText(s.length), c.sender.toString())
+        .arg(wire::kLiveRecordPort);
+}
+
+QString Emulator::erase(Device &d, Context &c) {
+    const int n = u8(c.data, 9);
+    if (!isSlot(n))
+        return QStringLiteral("show %1: no such slot, ignored").arg(n);
+    QString text;
+    if (d.recorder == Recorder::Playing && d.activeShow == n) {
+        stopPlayback(d, c.out);
+        text = QStringLiteral("playback stopped, ");
+    }
+    Show &s = d.shows[n - 1];
+    text += s.present ? QStringLiteral("show %1 erased").arg(n) : QStringLiteral("show %1 was empty").arg(n);
+    s = Show{};
+    return text;
+}
+
+// ---- Cues ---------------------------------------------------------------------------------------
+
+QString Emulator::cueQuery(Device &d, Context &c) {
+    // Byte 6 is 0 for every cue; a number 1..100 asks for that cue alone.
+    const int only = u8(c.data, 6);
+    const int first = (only >= 1 && only <= wire::kCueCount) ? only : 1;
+    const int last = (only >= 1 && only <= wire::kCueCount) ? only : wire::kCueCount;
+    for (int k = first; k <= last; ++k) {
+        const Cue cue = d.cue(k);
+        reply(d, c.out, wire::cueReply(k, cue.name, cue.values), c.sender, wire::kCuePort);
+    }
+    return QStringLiteral("%1 ACUERD to %2:%3")
+        .arg(last - first + 1)
+        .arg(c.sender.toString())
+        .arg(wire::kCuePort);
+}
+
+QString Emulator::cueWrite(Device &d, Context &c) {
+    // Cue write layout: number at 6, name at 17..63 (ends at the first zero), values at 128..639.
+    constexpr int kName = 17, kNameLen = 47, kValues = 128;
+    const int k = u8(c.data, 6);
+    if (k < 1 || k > wire::kCueCount)
+        return QStringLiteral("cue %1: no such cue, ignored").arg(k);
+    Cue cue;
+    cue.name = c.data.mid(kName, kNameLen);
+    const int end = cue.name.indexOf('\0');
+    if (end >= 0)
+        cue.name.truncate(end);
+    cue.values = c.data.mid(kValues, wire::kCueChannels);
+    d.cues.insert(k, cue);
+
+    QStringList set;
+    int nonZero = 0;
+    for (int ch = 0; ch < wire::kCueChannels; ++ch) {
+        const int v = u8(cue.values, ch);
+        if (v == 0)
+            continue;
+        if (++nonZero <= 6)
+            set << QStringLiteral("ch%1=%2").arg(ch + 1).arg(v);
+    }
+    QString text = QStringLiteral("cue %1 \"%2\" stored, %3 channel(s) above 0")
+                       .arg(k)
+                       .arg(printable(cue.name))
+                       .arg(nonZero);
+    if (nonZero > 0)
+        text += QStringLiteral(" (") + set.join(' ') +
+                (nonZero > 6 ? QStringLiteral(" ...)") : QStringLiteral(")"));
+    return text;
+}
+
+// ---- Art-Net ------------------------------------------------------------------------------------
+
+Output Emulator::handleArtNet(const QByteArray &data, const QVector<int> &targets, const QString &head,
+                              qint64 nowMs) {
+    Output out;
+    ++artSinceLine_;
+    const std::optional<artnet::Dmx> dmx = artnet::parseDmx(data);
+    QStringList events;
+    int recording = 0;
+    if (dmx) {
+        for (int i : targets) {
+            Device &d = devices_[i];
+            const bool starts = d.recorder == Recorder::WaitingForPacket ||
+                                (d.recorder == Recorder::WaitingForNonEmptyPacket && dmx->hasNonZeroValue());
+            if (starts) {
+                d.recorder = Recorder::Recording;
+                d.startMs = nowMs;
+                d.lastReportMs = nowMs - kReportIntervalMs; // report the first packet at once
+                d.reportedPackets = 0;
+                events << QStringLiteral("%1 records show %2").arg(d.id.address.toString()).arg(d.activeShow);
+            }
+            if (d.recorder != Recorder::Recording)
+                continue;
+            ++recording;
+            ++d.take.packets;
+            if (d.take.frames.size() < kMaxFramesPerShow)
+                d.take.frames.push_back(Frame{unitsFromMs(nowMs - d.startMs), dmx->portAddress, dmx->data});
+            if (nowMs - d.lastReportMs >= kReportIntervalMs) {
+                reply(d, out.datagrams, wire::packetCountReply(d.take.packets), d.asker,
+                      wire::kLiveRecordPort);
+                d.lastReportMs = nowMs;
+                d.reportedPackets = d.take.packets;
+            }
+        }
+    }
+    const bool due = artLastLineMs_ < 0 || nowMs - artLastLineMs_ >= 1000;
+    if (events.isEmpty() && !due)
+        return out;
+
+    QString text;
+    if (dmx)
+        text = QStringLiteral("ArtDmx %1 bytes: net %2 subuni %3 seq %4, %5 channels%6")
+                   .arg(data.size())
+                   .arg(dmx->net())
+                   .arg(dmx->subUni())
+                   .arg(dmx->sequence)
+                   .arg(dmx->data.size())
+                   .arg(dmx->hasNonZeroValue() ? QString() : QStringLiteral(", all zero"));
+    else if (artnet::opCode(data) == artnet::kOpDmx)
+        text = QStringLiteral("ArtDmx %1 bytes: malformed, ignored").arg(data.size());
+    else if (artnet::opCode(data) < 0)
+        text = QStringLiteral("Art-Net %1 bytes: too short for an OpCode, ignored").arg(data.size());
+    else
+        text = QStringLiteral("Art-Net %1 bytes: OpCode 0x%2, ignored")
+                   .arg(data.size())
+                   .arg(artnet::opCode(data), 4, 16, QLatin1Char('0'));
+    if (artSinceLine_ > 1)
+        text += QStringLiteral("; %1 Art-Net packets since the last line").arg(artSinceLine_);
+    if (recording > 0)
+        text += QStringLiteral("; %1 device%2 recording").arg(recording).arg(recording > 1 ? "s" : "");
+    if (!events.isEmpty()) {
+        constexpr int kShown = 3;
+        text += QStringLiteral("; ") + QStringList(events.mid(0, kShown)).join(QStringLiteral(", "));
+        if (events.size() > kShown)
+            text += QStringLiteral(", ... %1 more devices start recording").arg(events.size() - kShown);
+    }
+    out.lines << head + text;
+    artLastLineMs_ = nowMs;
+    artSinceLine_ = 0;
+    return out;
+}
+
+// ---- Timed work ---------------------------------------------------------------------------------
+
+Output Emulator::tick(qint64 nowMs) {
+    Output out;
+    for (Device &d : devices_) {
+        if (d.recorder == Recorder::Recording) {
+            if (d.take.packets != d.reportedPackets && nowMs - d.lastReportMs >= kReportIntervalMs) {
+                reply(d, out.datagrams, wire::packetCountReply(d.take.packets), d.asker,
+                      wire::kLiveRecordPort);
+                d.lastReportMs = nowMs;
+                d.reportedPackets = d.take.packets;
+            }
+        } else if (d.recorder == Recorder::Playing) {
+            const Show &s = d.shows[d.activeShow - 1];
+            const int32_t position = unitsFromMs(nowMs - d.startMs);
+            if (position >= s.length) {
+                reply(d, out.datagrams, wire::showPositionReply(s.length, s.length), d.asker,
+                      wire::kLiveRecordPort);
+                stopPlayback(d, out.datagrams);
+                out.lines << QStringLiteral("%1 show %2 played to its end, playStop to %3:%4")
+                                 .arg(d.id.address.toString())
+                                 .arg(d.activeShow)
+                                 .arg(d.asker.toString())
+                                 .arg(wire::kLiveRecordPort);
+            } else if (nowMs - d.lastReportMs >= kReportIntervalMs) {
+                reply(d, out.datagrams, wire::showPositionReply(s.length, position), d.asker,
+                      wire::kLiveRecordPort);
+                d.lastReportMs = nowMs;
+            }
+        }
+    }
+    return out;
+}
+
+} // namespace zentri::emu

@@ -1,0 +1,152 @@
+#include "f_dmxsetup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QVBoxLayout>
+
+namespace zentri {
+
+namespace {
+
+// A check box whose caption is wrapped over two lines; text() stays the whole caption.
+class TwoLineCheckBox : public QCheckBox {
+public:
+    TwoLineCheckBox(const QString &caption, QWidget *parent) : QCheckBox(caption, parent) {}
+
+    QSize sizeHint() const override {
+        const QRect text = textBounds();
+        const int height =
+            qMax(text.height(), style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, this));
+        return {indicatorWidth() + labelSpacing() + text.width() + 4, height + 4};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QStylePainter p(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        QStyleOptionButton indicator = option;
+        indicator.rect = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+        p.drawPrimitive(QStyle::PE_IndicatorCheckBox, indicator);
+
+        QRect area = rect();
+        area.setLeft(indicator.rect.right() + 1 + labelSpacing());
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+        p.drawItemText(area, flags, option.palette, isEnabled(), text(), QPalette::WindowText);
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect =
+                style()->itemTextRect(fontMetrics(), area, flags, isEnabled(), text()).adjusted(-2, -1, 2, 1);
+            p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+
+private:
+    int indicatorWidth() const { return style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this); }
+    int labelSpacing() const { return style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, this); }
+    // A little over half the one-line width: the caption breaks into two lines.
+    QRect textBounds() const {
+        const int width = fontMetrics().horizontalAdvance(text()) * 11 / 20 + 1;
+        return fontMetrics().boundingRect(QRect(0, 0, width, 1000), Qt::TextWordWrap, text());
+    }
+};
+
+QComboBox *makeSizedList(QWidget *parent, const QString &name, const QString &accessibleName) {
+    QComboBox *list = ui::makeList(parent, name, ui::byteList(), accessibleName);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(4);
+    list->setFixedHeight(26);
+    return list;
+}
+
+} // namespace
+
+TfDMXSetup::TfDMXSetup(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("Zentri DMX setup")) {
+    setObjectName(QStringLiteral("fDMXSetup"));
+    FormCreate();
+}
+
+void TfDMXSetup::FormCreate() {
+    auto *GroupBox1 = new QGroupBox(QStringLiteral("DMX Output"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    auto *Label17 = new QLabel(QStringLiteral("NET"), GroupBox1);
+    Label17->setObjectName(QStringLiteral("Label17"));
+    auto *Label18 = new QLabel(QStringLiteral("Universe"), GroupBox1);
+    Label18->setObjectName(QStringLiteral("Label18"));
+    cbxNET = makeSizedList(GroupBox1, QStringLiteral("cbxNET"), QStringLiteral("DMX output NET"));
+    cbxUniverse =
+        makeSizedList(GroupBox1, QStringLiteral("cbxUniverse"), QStringLiteral("DMX output Universe"));
+    auto *patch = new QGridLayout(GroupBox1);
+    patch->setHorizontalSpacing(12);
+    patch->setVerticalSpacing(4);
+    patch->addWidget(Label17, 0, 0, Qt::AlignHCenter | Qt::AlignBottom);
+    patch->addWidget(Label18, 0, 1, Qt::AlignHCenter | Qt::AlignBottom);
+    patch->addWidget(cbxNET, 1, 0);
+    patch->addWidget(cbxUniverse, 1, 1);
+
+    auto *GroupBox2 = new QGroupBox(QStringLiteral("Options"), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    cbBlackout = new TwoLineCheckBox(QStringLiteral("blackout when there is no input signal"), GroupBox2);
+    cbBlackout->setObjectName(QStringLiteral("cbBlackout"));
+    (new QVBoxLayout(GroupBox2))->addWidget(cbBlackout, 0, Qt::AlignVCenter);
+
+    auto *groups = new QHBoxLayout;
+    groups->setSpacing(12);
+    groups->addWidget(GroupBox1);
+    groups->addWidget(GroupBox2);
+
+    btSaveClose = new QPushButton(QStringLiteral("Save && Close"), this);
+    btSaveClose->setObjectName(QStringLiteral("btSaveClose"));
+    Button2 = new QPushButton(QStringLiteral("Close"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    for (QPushButton *b : {btSaveClose, Button2}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(110);
+    }
+    connect(btSaveClose, &QPushButton::clicked, this, &TfDMXSetup::btSaveCloseClick);
+    connect(Button2, &QPushButton::clicked, this, &TfDMXSetup::Button2Click);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btSaveClose);
+    buttons->addWidget(Button2);
+
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(16, 12, 16, 14);
+    root->setSpacing(14);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+    root->addLayout(groups);
+    root->addLayout(buttons);
+}
+
+void TfDMXSetup::activated() {
+    recId_ = link_->getRecID();
+    const recUrzadzenia &rec = link_->device(recId_);
+    ui::selectPosition(cbxNET, rec.dmx.Output_NET);
+    ui::selectPosition(cbxUniverse, rec.dmx.Output_Universe);
+    cbBlackout->setChecked(rec.blackoutAtEndOfTheShow);
+}
+
+void TfDMXSetup::btSaveCloseClick() {
+    recUrzadzenia &rec = link_->device(recId_);
+    rec.dmx.Output_NET = cbxNET->currentIndex();
+    rec.dmx.Output_Universe = cbxUniverse->currentIndex();
+    rec.blackoutAtEndOfTheShow = cbBlackout->isChecked();
+    done(ResultOk);
+}
+
+void TfDMXSetup::Button2Click() {
+    done(ResultCancel);
+}
+
+} // namespace zentri

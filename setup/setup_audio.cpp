@@ -1,0 +1,220 @@
+#include "setup_audio.h"
+
+#include "device/protocol.h"
+#include "device/udp.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace zentri {
+
+namespace {
+
+constexpr int kListHeight = 26;
+
+struct ChannelRow {
+    const char *list;
+    const char *label;
+    const char *caption;
+    const char *what;
+};
+// The six DMX channels of the player, in record order.
+const ChannelRow kChannelRows[6] = {
+    {"cbxCatalog", "Label1", "Catalog:", "catalog"}, {"cbxFile", "Label2", "File:", "file"},
+    {"cbxVolume", "Label3", "Volume:", "volume"},    {"cbxState", "Label4", "State:", "state"},
+    {"cbxBass", "Label5", "Bass:", "bass"},          {"cbxTreble", "Label6", "Treble:", "treble"},
+};
+
+std::array<int32_t *, 6> channelFields(rdap &d) {
+    return {&d.CatalogID_DMXch, &d.FileID_DMXch, &d.Volume_DMXch,
+            &d.State_DMXch,     &d.Bass_DMXch,   &d.Treble_DMXch};
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemModel *items,
+                         const QString &accessibleName) {
+    QComboBox *list = ui::makeList(parent, name, items, accessibleName);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(4);
+    list->setFixedHeight(kListHeight);
+    return list;
+}
+
+} // namespace
+
+TfSetupAudio::TfSetupAudio(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("Zentri audio setup")) {
+    setObjectName(QStringLiteral("fSetupAudio"));
+    FormCreate();
+}
+
+void TfSetupAudio::FormCreate() {
+    IdUDPServer1 = new UdpListener(this);
+    IdUDPServer1->setObjectName(QStringLiteral("IdUDPServer1"));
+    IdUDPServer1->setHandler(
+        [this](const QByteArray &data, const QHostAddress &sender) { IdUDPServer1UDPRead(data, sender); });
+
+    // Master volume, live on the device.
+    auto *GroupBox1 = new QGroupBox(QStringLiteral("Master volume"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    tb1 = new QSlider(Qt::Horizontal, GroupBox1);
+    tb1->setObjectName(QStringLiteral("tb1"));
+    tb1->setRange(0, 255);
+    tb1->setTickPosition(QSlider::NoTicks);
+    tb1->setValue(kResetVolume);
+    tb1->setMinimumWidth(250);
+    tb1->setAccessibleName(QStringLiteral("Master volume"));
+    lbMasterVolume = makeLabel(GroupBox1, QStringLiteral("lbMasterVolume"), QString::number(kResetVolume));
+    lbMasterVolume->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lbMasterVolume->setMinimumWidth(lbMasterVolume->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+    lbMasterVolume->setAccessibleName(QStringLiteral("Master volume value"));
+    Button1 = new QPushButton(QStringLiteral("RESET"), GroupBox1);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setAutoDefault(false);
+    auto *volume = new QHBoxLayout(GroupBox1);
+    volume->addWidget(tb1, 1);
+    volume->addWidget(lbMasterVolume);
+    volume->addSpacing(6);
+    volume->addWidget(Button1);
+    connect(tb1, &QSlider::valueChanged, this, &TfSetupAudio::tb1Change);
+    connect(Button1, &QPushButton::clicked, this, &TfSetupAudio::Button1Click);
+
+    // DMX patch.
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+    Label17 = makeLabel(this, QStringLiteral("Label17"), QStringLiteral("NET"));
+    Label18 = makeLabel(this, QStringLiteral("Label18"), QStringLiteral("Universe"));
+    QLabel *Label19 = makeLabel(this, QStringLiteral("Label19"), QStringLiteral("Channel"));
+    grid->addWidget(Label17, 0, 0, Qt::AlignHCenter | Qt::AlignBottom);
+    grid->addWidget(Label18, 0, 1, Qt::AlignHCenter | Qt::AlignBottom);
+    grid->addWidget(Label19, 0, 3, Qt::AlignHCenter | Qt::AlignBottom);
+    cbxNET =
+        makeSizedList(this, QStringLiteral("cbxNET"), ui::byteList(), QStringLiteral("Audio player NET"));
+    cbxUniverse = makeSizedList(this, QStringLiteral("cbxUniverse"), ui::byteList(),
+                                QStringLiteral("Audio player Universe"));
+    grid->addWidget(cbxNET, 1, 0);
+    grid->addWidget(cbxUniverse, 1, 1);
+    for (int k = 0; k < 6; ++k) {
+        const ChannelRow &row = kChannelRows[k];
+        channels_[k] = makeSizedList(this, QLatin1String(row.list), ui::channelList(),
+                                     QStringLiteral("Audio player %1 channel").arg(QLatin1String(row.what)));
+        grid->addWidget(makeLabel(this, QLatin1String(row.label), QLatin1String(row.caption)), 1 + k, 2,
+                        Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(channels_[k], 1 + k, 3);
+    }
+    grid->setColumnMinimumWidth(2, 70);
+
+    // The option sits under the NET and Universe lists, beside the channel lists.
+    auto *GroupBox2 = new QGroupBox(QStringLiteral("Options"), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    cbPlayLoop = new QCheckBox(QStringLiteral("Play loop"), GroupBox2);
+    cbPlayLoop->setObjectName(QStringLiteral("cbPlayLoop"));
+    (new QVBoxLayout(GroupBox2))->addWidget(cbPlayLoop);
+    grid->addWidget(GroupBox2, 3, 0, 4, 2, Qt::AlignBottom);
+
+    btSaveClose = new QPushButton(QStringLiteral("Save && Close"), this);
+    btSaveClose->setObjectName(QStringLiteral("btSaveClose"));
+    Button2 = new QPushButton(QStringLiteral("Close"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    for (QPushButton *b : {btSaveClose, Button2}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(110);
+    }
+    connect(btSaveClose, &QPushButton::clicked, this, &TfSetupAudio::btSaveCloseClick);
+    connect(Button2, &QPushButton::clicked, this, &TfSetupAudio::Button2Click);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btSaveClose);
+    buttons->addWidget(Button2);
+
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(16, 12, 16, 14);
+    root->setSpacing(14);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+    root->addWidget(GroupBox1);
+    root->addLayout(grid);
+    root->addLayout(buttons);
+}
+
+void TfSetupAudio::activated() {
+    recId_ = link_->getRecID();
+    recUrzadzenia &rec = link_->device(recId_);
+
+    ui::selectPosition(cbxNET, rec.dap.NET);
+    ui::selectPosition(cbxUniverse, rec.dap.Universe);
+    const auto fields = channelFields(rec.dap);
+    for (int k = 0; k < 6; ++k)
+        ui::selectPosition(channels_[k], *fields[k] - 1);
+
+    // A Standard module has no Art-Net patch; anything else gets it back at each showing.
+    const bool artNet = rec.ZentriVersion != kModuleStandard;
+    for (QWidget *w : {static_cast<QWidget *>(cbxNET), static_cast<QWidget *>(cbxUniverse),
+                       static_cast<QWidget *>(Label17), static_cast<QWidget *>(Label18)})
+        w->setEnabled(artNet);
+
+    // Until this device answers, the slider shows its stored volume, never the previous device's.
+    quietSlider_ = true;
+    tb1->setValue(rec.MasterVolume);
+    quietSlider_ = false;
+
+    QString error;
+    if (IdUDPServer1->open(wire::kAudioPort, &error)) {
+        link_->sendToDevice(recId_, wire::masterVolumeQuery());
+    } else {
+        // No listener, so no answer could arrive: the query is left out. The window stays usable.
+        ui::showMessage(this, error);
+    }
+    cbPlayLoop->setChecked(rec.dap.playLoop > 0);
+}
+
+void TfSetupAudio::IdUDPServer1UDPRead(const QByteArray &data, const QHostAddress &) {
+    if (!isVisible())
+        return;
+    if (const auto volume = wire::parseMasterVolumeReply(data))
+        tb1->setValue(*volume); // a changed position goes back to the device as a master volume command
+}
+
+void TfSetupAudio::tb1Change(int position) {
+    lbMasterVolume->setNum(position);
+    if (quietSlider_ || recId_ < 0)
+        return;
+    link_->sendToDevice(recId_, wire::masterVolumeCommand(position));
+}
+
+void TfSetupAudio::Button1Click() {
+    tb1->setValue(kResetVolume);
+}
+
+void TfSetupAudio::btSaveCloseClick() {
+    recUrzadzenia &rec = link_->device(recId_);
+    rec.dap.NET = cbxNET->currentIndex();
+    rec.dap.Universe = cbxUniverse->currentIndex();
+    const auto fields = channelFields(rec.dap);
+    for (int k = 0; k < 6; ++k)
+        *fields[k] = channels_[k]->currentIndex() + 1;
+    rec.MasterVolume = tb1->value();
+    rec.dap.playLoop = cbPlayLoop->isChecked() ? 1 : 0;
+    done(ResultOk);
+}
+
+void TfSetupAudio::Button2Click() {
+    done(ResultCancel);
+}
+
+void TfSetupAudio::closing() {
+    IdUDPServer1->close();
+}
+
+} // namespace zentri

@@ -1,0 +1,389 @@
+#include "setup_input.h"
+
+#include "device/protocol.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace zentri {
+
+namespace {
+
+// Every row of the table has the same pitch; the terminal block picture is drawn to it so that each
+// input terminal sits beside its row (and ground beside the "no play" row).
+constexpr int kRowHeight = 26;
+constexpr int kRowSpacing = 6;
+
+enum Column {
+    ColLabel,
+    ColNet,
+    ColUniverse,
+    ColChannel,
+    ColFunction,
+    ColCatalog,
+    ColFile,
+    ColVolume,
+    ColPlay,
+    ColTest,
+    ColPicture
+};
+
+struct Header {
+    const char *name;
+    const char *text;
+    Column column;
+};
+const Header kHeaders[] = {
+    {"Label1", "NET", ColNet},
+    {"Label2", "Universe", ColUniverse},
+    {"Label3", "Channel", ColChannel},
+    {"Label5", "Function", ColFunction},
+    {"Label13", "Catalog", ColCatalog},
+    {"Label14", "File", ColFile},
+    {"Label15", "Volume", ColVolume},
+    {"Label16", "Play after power on", ColPlay},
+    {"Label17", "Trigger test", ColTest},
+};
+
+// Row labels, in row order.
+const char *const kRowLabelNames[TfSetupInput::kRows] = {"Label4", "Label6",  "Label7",  "Label8",
+                                                         "Label9", "Label10", "Label11", "Label12"};
+
+QString numbered(const char *prefix, int number) {
+    return QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(number, 2, 10, QLatin1Char('0'));
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemModel *items, int chars,
+                         const QString &accessibleName) {
+    QComboBox *list = ui::makeList(parent, name, items, accessibleName);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(chars);
+    list->setFixedHeight(kRowHeight);
+    return list;
+}
+
+} // namespace
+
+const QStringList &TfSetupInput::functionItems() {
+    static const QStringList items = {
+        QStringLiteral("none"),   QStringLiteral("Trigger"), QStringLiteral("Play"),
+        QStringLiteral("Stop"),   QStringLiteral("Show 1"),  QStringLiteral("Show 2"),
+        QStringLiteral("Show 3"), QStringLiteral("Show 4"),  QStringLiteral("Show 5"),
+        QStringLiteral("Show 6"), QStringLiteral("Show 7"),  QStringLiteral("Show 8")};
+    return items;
+}
+
+bool TfSetupInput::isUnavailableShow(const QString &functionText) {
+    return functionText == QLatin1String("Show 5") || functionText == QLatin1String("Show 6") ||
+           functionText == QLatin1String("Show 7") || functionText == QLatin1String("Show 8");
+}
+
+const QString &TfSetupInput::unavailableShowMessage() {
+    static const QString text =
+        QStringLiteral("In the ZOZEZER show module version 5-8 are unavailable\r\nPlease correct");
+    return text;
+}
+
+TfSetupInput::TfSetupInput(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("Zentri input setup")) {
+    setObjectName(QStringLiteral("fSetupInput"));
+    FormCreate();
+}
+
+void TfSetupInput::FormCreate() {
+    // Trigger destination address and the device-wide option.
+    auto *address = new QHBoxLayout;
+    address->setSpacing(4);
+    address->addWidget(makeLabel(this, QStringLiteral("Label18"), QStringLiteral("Trigger destination IP:")));
+    address->addSpacing(6);
+    const char *const ipNames[4] = {"cbxIPA", "cbxIPB", "cbxIPC", "cbxIPD"};
+    for (int k = 0; k < 4; ++k) {
+        if (k > 0) {
+            auto *dot = makeLabel(this, QStringLiteral("Label%1").arg(19 + k), QStringLiteral("."));
+            QFont bold = dot->font();
+            bold.setBold(true);
+            dot->setFont(bold);
+            address->addWidget(dot);
+        }
+        cbxIP_[k] = makeSizedList(this, QLatin1String(ipNames[k]), ui::byteList(), 3,
+                                  QStringLiteral("Trigger destination IP, number %1").arg(k + 1));
+        address->addWidget(cbxIP_[k]);
+    }
+    auto *top = new QHBoxLayout;
+    top->addLayout(address);
+    top->addStretch(1);
+    auto *GroupBox1 = new QGroupBox(QStringLiteral("Options"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    cbOption01 =
+        new QCheckBox(QStringLiteral("Pressing the play button interrupts the playing file"), GroupBox1);
+    cbOption01->setObjectName(QStringLiteral("cbOption01"));
+    (new QVBoxLayout(GroupBox1))->addWidget(cbOption01);
+    top->addWidget(GroupBox1);
+
+    // The table of inputs.
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(kRowSpacing);
+    for (const Header &h : kHeaders) {
+        QLabel *label = makeLabel(this, QLatin1String(h.name), QLatin1String(h.text));
+        grid->addWidget(label, 0, h.column, Qt::AlignHCenter | Qt::AlignBottom);
+        if (h.column == ColNet)
+            Label1 = label;
+        else if (h.column == ColUniverse)
+            Label2 = label;
+    }
+
+    playAfterPowerOn_ = new QButtonGroup(this);
+    playAfterPowerOn_->setExclusive(true);
+    QAbstractItemModel *functions = ui::textList(functionItems());
+    for (int i = 0; i < kRows; ++i) {
+        const int r = i + 1;
+        const QString input = QStringLiteral("Trigger %1 ").arg(r);
+        rowLabels_[i] =
+            makeLabel(this, QLatin1String(kRowLabelNames[i]), QStringLiteral("Trigger %1:").arg(r));
+        cbxNET_[i] =
+            makeSizedList(this, numbered("cbxNET", r), ui::byteList(), 3, input + QStringLiteral("NET"));
+        cbxUniverse_[i] = makeSizedList(this, numbered("cbxUniverse", r), ui::byteList(), 3,
+                                        input + QStringLiteral("Universe"));
+        cbxChannel_[i] = makeSizedList(this, numbered("cbxChannel", r), ui::channelList(), 3,
+                                       input + QStringLiteral("channel"));
+        cbxFunction_[i] =
+            makeSizedList(this, numbered("cbxFunction", r), functions, 7, input + QStringLiteral("function"));
+        cbxCatalog_[i] = makeSizedList(this, numbered("cbxCatalog", r), ui::catalogList(), 2,
+                                       input + QStringLiteral("catalog"));
+        cbxFile_[i] = makeSizedList(this, numbered(r == 1 ? "cbxFile" : "cbxfile", r), ui::fileList(), 3,
+                                    input + QStringLiteral("file"));
+        tbVolume_[i] = new QSlider(Qt::Horizontal, this);
+        tbVolume_[i]->setObjectName(numbered("tbVolume", r));
+        tbVolume_[i]->setRange(0, 255);
+        tbVolume_[i]->setTickPosition(QSlider::NoTicks);
+        tbVolume_[i]->setFixedWidth(120);
+        tbVolume_[i]->setAccessibleName(input + QStringLiteral("volume"));
+        rb_[r] = new QRadioButton(this);
+        rb_[r]->setObjectName(QStringLiteral("rb%1").arg(r));
+        rb_[r]->setAccessibleName(input + QStringLiteral("plays after power on"));
+        cbTest_[i] = new QCheckBox(this);
+        cbTest_[i]->setObjectName(numbered("cbTest", i));
+        cbTest_[i]->setAccessibleName(input + QStringLiteral("test"));
+
+        connect(cbxFunction_[i], &QComboBox::currentIndexChanged, this, [this, i] { cbxFunctionChange(i); });
+        connect(cbTest_[i], &QCheckBox::toggled, this, [this, i](bool on) { cbTestClick(i, on); });
+        connect(tbVolume_[i], &QSlider::valueChanged, this, [this, i](int v) { tbVolumeChange(i, v); });
+
+        grid->setRowMinimumHeight(r, kRowHeight);
+        grid->addWidget(rowLabels_[i], r, ColLabel, Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(cbxNET_[i], r, ColNet);
+        grid->addWidget(cbxUniverse_[i], r, ColUniverse);
+        grid->addWidget(cbxChannel_[i], r, ColChannel);
+        grid->addWidget(cbxFunction_[i], r, ColFunction);
+        grid->addWidget(cbxCatalog_[i], r, ColCatalog);
+        grid->addWidget(cbxFile_[i], r, ColFile);
+        grid->addWidget(tbVolume_[i], r, ColVolume);
+        grid->addWidget(rb_[r], r, ColPlay, Qt::AlignCenter);
+        grid->addWidget(cbTest_[i], r, ColTest, Qt::AlignCenter);
+    }
+
+    // The ninth radio button: nothing plays after power on.
+    const int last = kRows + 1;
+    grid->setRowMinimumHeight(last, kRowHeight);
+    grid->addWidget(makeLabel(this, QStringLiteral("Label19"), QStringLiteral("no play")), last, ColVolume,
+                    Qt::AlignRight | Qt::AlignVCenter);
+    rb_[0] = new QRadioButton(this);
+    rb_[0]->setObjectName(QStringLiteral("rb0"));
+    rb_[0]->setAccessibleName(QStringLiteral("No play after power on"));
+    grid->addWidget(rb_[0], last, ColPlay, Qt::AlignCenter);
+    for (int k = 0; k <= kRows; ++k)
+        playAfterPowerOn_->addButton(rb_[k], k);
+
+    // The one NET and Universe pair left visible serves every input; the space the other rows' pairs
+    // would take says so.
+    auto *note =
+        makeLabel(this, QStringLiteral("lbAllNote"),
+                  QStringLiteral("The NET and Universe of the \u201cAll\u201d row apply to all inputs."));
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignCenter);
+    note->setEnabled(false);
+    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    grid->addWidget(note, 2, ColLabel, kRows, ColChannel - ColLabel);
+
+    auto *Image1 = new ui::Picture(QStringLiteral(":/art/input-terminals.svg"), this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Input terminal block"));
+    Image1->setFixedSize(Image1->sizeHint());
+    grid->addWidget(Image1, 1, ColPicture, kRows + 1, 1, Qt::AlignTop | Qt::AlignHCenter);
+    grid->setColumnMinimumWidth(ColPicture, Image1->width() + 6);
+
+    btSaveClose = new QPushButton(QStringLiteral("Save && Close"), this);
+    btSaveClose->setObjectName(QStringLiteral("btSaveClose"));
+    Button10 = new QPushButton(QStringLiteral("Close"), this);
+    Button10->setObjectName(QStringLiteral("Button10"));
+    for (QPushButton *b : {btSaveClose, Button10}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(110);
+    }
+    connect(btSaveClose, &QPushButton::clicked, this, &TfSetupInput::btSaveCloseClick);
+    connect(Button10, &QPushButton::clicked, this, &TfSetupInput::Button10Click);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btSaveClose);
+    buttons->addWidget(Button10);
+
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(16, 12, 16, 14);
+    root->setSpacing(14);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+    root->addLayout(top);
+    root->addLayout(grid);
+    root->addLayout(buttons);
+}
+
+void TfSetupInput::activated() {
+    showing_ = true;
+    sendsRefused_ = false;
+    recId_ = link_->getRecID();
+    const recUrzadzenia &rec = link_->device(recId_);
+
+    for (int i = 0; i < kRows; ++i) {
+        ui::selectPosition(cbxNET_[i], rec.Trigger[i].NET);
+        ui::selectPosition(cbxUniverse_[i], rec.Trigger[i].Universe);
+        ui::selectPosition(cbxChannel_[i], rec.Trigger[i].Channel - 1);
+    }
+    for (int k = 0; k < 4; ++k)
+        ui::selectPosition(cbxIP_[k], rec.DestinationIP[k]);
+
+    // A box still on from the last showing switches its test off on the device.
+    for (QCheckBox *box : cbTest_)
+        box->setChecked(false);
+
+    for (int i = 0; i < kRows; ++i) {
+        ui::selectPosition(cbxFunction_[i], rec.Trigger[i].Function);
+        ui::selectPosition(cbxCatalog_[i], rec.Trigger[i].Catalog - 1);
+        ui::selectPosition(cbxFile_[i], rec.Trigger[i].File - 1);
+    }
+    cbOption01->setChecked(rec.TriggerButtonPlayMode);
+
+    // Each slider that moves sets that input's volume on the device.
+    for (int i = 0; i < kRows; ++i)
+        tbVolume_[i]->setValue(rec.Trigger[i].Volume);
+
+    for (int i = 0; i < kRows; ++i)
+        applyEnableRule(i);
+
+    // Only the first row's NET and Universe stay in view; the others keep their loaded values.
+    for (int i = 1; i < kRows; ++i) {
+        cbxNET_[i]->hide();
+        cbxUniverse_[i]->hide();
+        rowLabels_[i]->hide();
+    }
+    rowLabels_[0]->setText(QStringLiteral("All"));
+
+    // A Standard module has no Art-Net patch; anything else gets it back at each showing.
+    const bool artNet = rec.ZentriVersion != kModuleStandard;
+    Label1->setEnabled(artNet);
+    Label2->setEnabled(artNet);
+    rowLabels_[0]->setEnabled(artNet);
+    for (int i = 0; i < kRows; ++i) {
+        cbxNET_[i]->setEnabled(artNet);
+        cbxUniverse_[i]->setEnabled(artNet);
+    }
+
+    if (rec.playAfterPowerOn >= 0 && rec.playAfterPowerOn <= kRows)
+        rb_[rec.playAfterPowerOn]->setChecked(true);
+
+    // The row-1 label's new text can change the window's width: centre it again at its final size.
+    layout()->activate();
+    ui::centerOnScreen(this);
+
+    showing_ = false;
+    sendsRefused_ = false;
+}
+
+void TfSetupInput::applyEnableRule(int row) {
+    const int function = cbxFunction_[row]->currentIndex();
+    const bool play = function == FunctionPlay;
+    cbxCatalog_[row]->setEnabled(play);
+    cbxFile_[row]->setEnabled(play);
+    tbVolume_[row]->setEnabled(play);
+    cbxChannel_[row]->setEnabled(function == FunctionTrigger);
+}
+
+void TfSetupInput::cbxFunctionChange(int row) {
+    applyEnableRule(row);
+}
+
+bool TfSetupInput::send(const QByteArray &datagram) {
+    if (recId_ < 0 || sendsRefused_)
+        return false;
+    if (link_->sendToDevice(recId_, datagram))
+        return true;
+    if (showing_)
+        sendsRefused_ = true;
+    return false;
+}
+
+void TfSetupInput::cbTestClick(int row, bool checked) {
+    send(wire::triggerTestCommand(row, checked));
+}
+
+void TfSetupInput::tbVolumeChange(int row, int position) {
+    send(wire::triggerVolumeCommand(row, position));
+}
+
+void TfSetupInput::btSaveCloseClick() {
+    recUrzadzenia &rec = link_->device(recId_);
+    for (int i = 0; i < kRows; ++i) {
+        rec.Trigger[i].NET = cbxNET_[i]->currentIndex();
+        rec.Trigger[i].Universe = cbxUniverse_[i]->currentIndex();
+        rec.Trigger[i].Channel = cbxChannel_[i]->currentIndex() + 1;
+    }
+    for (int k = 0; k < 4; ++k)
+        rec.DestinationIP[k] = cbxIP_[k]->currentIndex();
+
+    bool unavailable = false;
+    for (QComboBox *list : cbxFunction_)
+        unavailable = unavailable || isUnavailableShow(list->currentText());
+    int result = ResultOk;
+    if (unavailable) {
+        ui::showMessage(this, unavailableShowMessage());
+        result = ResultNo;
+    } else {
+        for (int i = 0; i < kRows; ++i)
+            rec.Trigger[i].Function = cbxFunction_[i]->currentIndex();
+    }
+
+    for (int i = 0; i < kRows; ++i) {
+        rec.Trigger[i].Catalog = cbxCatalog_[i]->currentIndex() + 1;
+        rec.Trigger[i].File = cbxFile_[i]->currentIndex() + 1;
+    }
+    rec.TriggerButtonPlayMode = cbOption01->isChecked();
+    for (int i = 0; i < kRows; ++i)
+        rec.Trigger[i].Volume = tbVolume_[i]->value();
+    if (playAfterPowerOn_->checkedId() >= 0)
+        rec.playAfterPowerOn = playAfterPowerOn_->checkedId();
+
+    done(result);
+}
+
+void TfSetupInput::Button10Click() {
+    done(ResultCancel);
+}
+
+void TfSetupInput::closing() {
+    send(wire::testEndCommand());
+}
+
+} // namespace zentri

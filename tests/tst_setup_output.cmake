@@ -1,0 +1,1 @@
+zentri_add_test(tst_setup_output SOURCES tst_setup_output.cpp fakelink.h LIBS zentri_ui)

@@ -1,0 +1,317 @@
+#include "f_cue.h"
+
+#include "device/udp.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTableWidget>
+
+namespace zentri {
+
+namespace {
+// Channel editor table within the "DMX channels" group.
+constexpr int kEditorLeft = 10, kEditorTop = 20, kEditorPitchX = 41, kEditorPitchY = 25;
+constexpr int kEditorW = 41, kEditorH = 24;
+constexpr int kGroupW = kEditorLeft + TfCue::kColumns * kEditorPitchX + 10;
+constexpr int kChannelsH = kEditorTop + TfCue::kLines * kEditorPitchY + 10;
+constexpr int kMargin = 8, kCueGroupH = 252, kStatusH = 22;
+constexpr int kClientW = kGroupW + 2 * kMargin;
+constexpr int kChannelsTop = kMargin + kCueGroupH + 6;
+constexpr int kClientH = kChannelsTop + kChannelsH + 6 + kStatusH;
+constexpr int kIdColumn = 0, kNameColumn = 1;
+constexpr int kNameLength = 64;
+
+// The channel editors are only 41 pixels wide: narrower arrows leave room for three digits.
+class ChannelEditorStyle : public QProxyStyle {
+public:
+    static constexpr int kArrowWidth = 11;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
+                         const QWidget *widget) const override {
+        QRect r = QProxyStyle::subControlRect(control, option, sub, widget);
+        if (control != CC_SpinBox)
+            return r;
+        const QRect up = QProxyStyle::subControlRect(control, option, SC_SpinBoxUp, widget);
+        const int gain = qMax(0, up.width() - kArrowWidth);
+        if (sub == SC_SpinBoxUp || sub == SC_SpinBoxDown)
+            r.setLeft(r.left() + gain);
+        else if (sub == SC_SpinBoxEditField)
+            r.setRight(r.right() + gain);
+        return r;
+    }
+};
+} // namespace
+
+TfCue::TfCue(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("CUE")) {
+    setObjectName(QStringLiteral("fCue"));
+    setWindowFlag(Qt::WindowMinimizeButtonHint, true);
+    setFixedSize(kClientW, kClientH);
+
+    // ---- "Cue" group: the cue list, its name editor, saving and the log ----
+    GroupBox2 = new QGroupBox(QStringLiteral("Cue"), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    GroupBox2->setGeometry(kMargin, kMargin, kGroupW, kCueGroupH);
+
+    StringGrid1 = new QTableWidget(wire::kCueCount, 2, GroupBox2);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setAccessibleName(QStringLiteral("Cues"));
+    StringGrid1->setGeometry(10, 22, 362, kCueGroupH - 32);
+    StringGrid1->setHorizontalHeaderLabels({QStringLiteral("ID"), QStringLiteral("Cue name")});
+    StringGrid1->horizontalHeader()->setSectionsClickable(false); // the header row cannot be selected
+    StringGrid1->horizontalHeader()->setHighlightSections(false);
+    StringGrid1->setColumnWidth(kIdColumn, 40);
+    StringGrid1->setColumnWidth(kNameColumn, 300);
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->verticalHeader()->setDefaultSectionSize(21);
+    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setTabKeyNavigation(false);
+    for (int k = 1; k <= wire::kCueCount; ++k) {
+        auto *id = new QTableWidgetItem(QString::number(k));
+        id->setTextAlignment(Qt::AlignCenter);
+        StringGrid1->setItem(k - 1, kIdColumn, id);
+        auto *name = new QTableWidgetItem;
+        name->setTextAlignment(Qt::AlignCenter);
+        StringGrid1->setItem(k - 1, kNameColumn, name);
+    }
+    StringGrid1->setCurrentCell(0, kIdColumn);
+    StringGrid1->installEventFilter(this);
+    connect(StringGrid1, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
+        if (row == previousRow || row < 0)
+            return;
+        rowHandledByMove_ = row;
+        StringGrid1Click();
+    });
+    connect(StringGrid1, &QTableWidget::cellPressed, this, [this](int row, int) {
+        if (row == rowHandledByMove_) {
+            rowHandledByMove_ = -1; // this press made the row current: already handled
+            return;
+        }
+        StringGrid1Click();
+    });
+    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, [this] { StringGrid1DblClick(); });
+
+    Edit1 = new QLineEdit(QStringLiteral("Edit1"), GroupBox2);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setAccessibleName(QStringLiteral("Cue name"));
+    Edit1->setMaxLength(kNameLength);
+    Edit1->setGeometry(52, 44, 300, 21);
+    Edit1->hide();
+    Edit1->installEventFilter(this);
+
+    btSaveAllCues = new QPushButton(QStringLiteral("Save CUE"), GroupBox2);
+    btSaveAllCues->setObjectName(QStringLiteral("btSaveAllCues"));
+    btSaveAllCues->setAutoDefault(false); // Enter in the grid or the name editor must not save
+    btSaveAllCues->setGeometry(384, 22, 110, 30);
+    connect(btSaveAllCues, &QPushButton::clicked, this, &TfCue::btSaveAllCuesClick);
+
+    Memo1 = new QPlainTextEdit(GroupBox2);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setAccessibleName(QStringLiteral("Log"));
+    Memo1->setReadOnly(true);
+    Memo1->setMaximumBlockCount(100000);
+    Memo1->setPlainText(QStringLiteral("Memo1"));
+    Memo1->setGeometry(520, 22, 300, 200);
+    Memo1->hide();
+
+    // ---- "DMX channels" group: 16 lines of 32 channel editors ----
+    GroupBox1 = new QGroupBox(QStringLiteral("DMX channels"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(kMargin, kChannelsTop, kGroupW, kChannelsH);
+    createChannelEditors();
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setGeometry(0, kClientH - kStatusH, kClientW, kStatusH);
+    auto *panel = new QLabel(StatusBar1);
+    panel->setObjectName(QStringLiteral("StatusBar1Panel0"));
+    panel->setFixedWidth(300);
+    StatusBar1->addWidget(panel);
+
+    IdUDPServer1 = new UdpListener(this);
+    IdUDPServer1->setHandler(
+        [this](const QByteArray &data, const QHostAddress &sender) { IdUDPServer1UDPRead(data, sender); });
+}
+
+TfCue::~TfCue() = default;
+
+void TfCue::createChannelEditors() {
+    editors_.reserve(kLines * kColumns);
+    auto *style = new ChannelEditorStyle;
+    style->setParent(this);
+    QFont small = GroupBox1->font();
+    small.setPointSizeF(qMax(7.0, small.pointSizeF() - 1));
+    int n = 1;
+    for (int r = 0; r < kLines; ++r) {
+        for (int c = 0; c < kColumns; ++c, ++n) {
+            auto *e = new QSpinBox(GroupBox1);
+            const QString number = QString::number(n);
+            e->setObjectName(QStringLiteral("spEdit_") + number);
+            e->setRange(0, 255);
+            e->setStyle(style);
+            e->setFont(small);
+            e->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue); // out of range: nearest limit
+            e->setGeometry(kEditorLeft + kEditorPitchX * c, kEditorTop + kEditorPitchY * r, kEditorW,
+                           kEditorH);
+            e->setToolTip(number);
+            e->setAccessibleName(QStringLiteral("Channel ") + number);
+            e->setProperty("tag", n);
+            // Every change of the text counts: the editor's own signal brings the changes made by its
+            // arrows and by the program, its line's signal also text that is no number (an emptied editor).
+            auto change = [this, e](const QString &text) { spEditChange(e, text); };
+            connect(e, &QSpinBox::textChanged, this, change);
+            connect(e->findChild<QLineEdit *>(), &QLineEdit::textChanged, this, change);
+            editors_.push_back(e);
+        }
+    }
+}
+
+void TfCue::log(const QString &line) {
+    Memo1->appendPlainText(line);
+}
+
+int TfCue::currentCue() const {
+    const int row = StringGrid1->currentRow();
+    return row >= 0 ? row + 1 : 0;
+}
+
+QString TfCue::cueName(int cue) const {
+    const QTableWidgetItem *item = StringGrid1->item(cue - 1, kNameColumn);
+    return item ? item->text() : QString();
+}
+
+// ---- Window -----------------------------------------------------------------------------------
+
+void TfCue::FormActivate() {
+    Edit1->hide();
+    StringGrid1->setFocus();
+    QString error;
+    if (!IdUDPServer1->open(wire::kCuePort, &error)) {
+        ui::showMessage(this, error); // no listener, no query; the next showing tries again
+        return;
+    }
+    link_->sendToSelected(wire::cueQuery());
+}
+
+// ---- Cue list ---------------------------------------------------------------------------------
+
+void TfCue::StringGrid1Click() {
+    const int row = StringGrid1->currentRow();
+    if (row < 0)
+        return;
+    Edit1->hide();
+    const recCue &cue = aCue_[row];
+    for (int n = 1; n <= wire::kCueChannels; ++n) {
+        loading_ = true;
+        editors_[n - 1]->setValue(cue.DMX[n - 1]);
+        loading_ = false;
+    }
+    log(QStringLiteral("click: ") + StringGrid1->item(row, kIdColumn)->text() + QStringLiteral(" row: ") +
+        QString::number(row + 1));
+}
+
+int TfCue::nameEditTarget() const {
+    // The top row of the selection; the current row when nothing is selected.
+    int top = -1;
+    for (const QTableWidgetSelectionRange &range : StringGrid1->selectedRanges())
+        if (top < 0 || range.topRow() < top)
+            top = range.topRow();
+    return top >= 0 ? top : StringGrid1->currentRow();
+}
+
+void TfCue::StringGrid1DblClick() {
+    const int row = nameEditTarget();
+    if (row < 0)
+        return;
+    editRow_ = row;
+    QTableWidgetItem *item = StringGrid1->item(row, kNameColumn);
+    StringGrid1->scrollToItem(item);
+    const QRect cell = StringGrid1->visualItemRect(item);
+    Edit1->setGeometry(QRect(StringGrid1->viewport()->mapTo(GroupBox2, cell.topLeft()), cell.size()));
+    Edit1->setText(item->text()); // the editor starts with the cue's current name
+    Edit1->selectAll();
+    Edit1->raise();
+    Edit1->show();
+    Edit1->setFocus();
+}
+
+void TfCue::StringGrid1KeyDown(int key) {
+    if (key == Qt::Key_F2)
+        StringGrid1DblClick();
+}
+
+void TfCue::Edit1KeyDown(int key) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (QTableWidgetItem *item = StringGrid1->item(editRow_, kNameColumn))
+            item->setText(Edit1->text());
+    } else if (key != Qt::Key_Escape) {
+        return;
+    }
+    Edit1->hide();
+    StringGrid1->setFocus();
+}
+
+bool TfCue::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (watched == Edit1 && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)) {
+            Edit1KeyDown(key);
+            return true; // neither the dialog's default button nor its Escape sees these
+        }
+        if (watched == StringGrid1 && key == Qt::Key_F2) {
+            StringGrid1KeyDown(key);
+            return true;
+        }
+    }
+    return ui::DeviceDialog::eventFilter(watched, event);
+}
+
+// ---- Channel values ---------------------------------------------------------------------------
+
+void TfCue::spEditChange(QSpinBox *editor, const QString &text) {
+    if (loading_)
+        return;
+    const int row = StringGrid1->currentRow();
+    if (row < 0)
+        return;
+    const int tag = editor->property("tag").toInt();
+    bool number = false;
+    int value = text.trimmed().toInt(&number);
+    if (!number)
+        value = 0;
+    int32_t &stored = aCue_[row].DMX[tag - 1];
+    if (stored == value)
+        return; // typed text comes through both signals: store and log it once
+    stored = value;
+    log(QStringLiteral("Cue[%1].DMX[%2] := %3").arg(row).arg(tag - 1).arg(value));
+}
+
+void TfCue::btSaveAllCuesClick() {
+    const int k = currentCue();
+    if (k < 1)
+        return;
+    link_->sendToSelected(wire::cueWriteCommand(k, cueName(k), aCue_[k - 1].DMX));
+}
+
+// ---- Device replies ---------------------------------------------------------------------------
+
+void TfCue::IdUDPServer1UDPRead(const QByteArray &data, const QHostAddress &) {
+    // Other words, short datagrams and cue numbers outside 1..100 are dropped without a word.
+    const auto reply = wire::parseCueReply(data);
+    if (!reply)
+        return;
+    StringGrid1->item(reply->number - 1, kNameColumn)->setText(reply->name);
+    aCue_[reply->number - 1].DMX = reply->dmx;
+}
+
+} // namespace zentri

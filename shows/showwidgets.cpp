@@ -1,0 +1,107 @@
+#include "showwidgets.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace zentri::ui {
+
+// ---- PressButton ------------------------------------------------------------------------------
+
+PressButton::PressButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {
+    setFocusPolicy(Qt::NoFocus);
+    setAutoDefault(false);
+}
+
+void PressButton::setWordWrap(bool on) {
+    wordWrap_ = on;
+    update();
+}
+
+void PressButton::mousePressEvent(QMouseEvent *event) {
+    event->accept();
+    setDown(true);
+    emit mouseDown(event->button());
+    // A handler may have opened a message box that took the release: do not stay pushed in.
+    if (!(QGuiApplication::mouseButtons() & event->button()))
+        setDown(false);
+}
+
+void PressButton::mouseReleaseEvent(QMouseEvent *event) {
+    event->accept();
+    setDown(false);
+    emit mouseUp(event->button());
+}
+
+void PressButton::mouseDoubleClickEvent(QMouseEvent *event) {
+    // The second press of a double click has already come as a press of its own.
+    event->accept();
+}
+
+void PressButton::paintEvent(QPaintEvent *event) {
+    if (!wordWrap_) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+    const QRect area =
+        style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(4, 2, -4, -2);
+    style()->drawItemText(&p, area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), caption,
+                          QPalette::ButtonText);
+}
+
+// ---- ActivityIndicator ------------------------------------------------------------------------
+
+ActivityIndicator::ActivityIndicator(QWidget *parent) : QWidget(parent) {
+    frames_.setInterval(100);
+    connect(&frames_, &QTimer::timeout, this, [this] {
+        frame_ = (frame_ + 1) % kSectors;
+        update();
+    });
+}
+
+void ActivityIndicator::start() {
+    if (frames_.isActive())
+        return;
+    frames_.start();
+    update();
+}
+
+void ActivityIndicator::stop() {
+    frames_.stop();
+    frame_ = 0;
+    update();
+}
+
+void ActivityIndicator::paintEvent(QPaintEvent *) {
+    if (!isAnimating())
+        return; // at rest the indicator is not drawn at all
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int side = qMin(width(), height());
+    const qreal thickness = side / 5.0;
+    const QRectF ring =
+        QRectF((width() - side) / 2.0, (height() - side) / 2.0, side, side)
+            .adjusted(thickness / 2 + 1, thickness / 2 + 1, -thickness / 2 - 1, -thickness / 2 - 1);
+    const QColor lead = palette().color(QPalette::Highlight);
+    constexpr int span = 360 / kSectors;
+    for (int i = 0; i < kSectors; ++i) {
+        // Sector i lies clockwise from twelve o'clock; the lead sector is the frame's, its trail fades.
+        const int age = (frame_ - i + kSectors) % kSectors;
+        QColor c = lead;
+        c.setAlphaF(age == 0 ? 1.0 : qMax(0.12, 0.8 - 0.12 * age));
+        QPen pen(c, thickness, Qt::SolidLine, Qt::FlatCap);
+        p.setPen(pen);
+        const int startAngle = (90 - i * span - 4) * 16; // Qt angles: counter-clockwise from three o'clock
+        p.drawArc(ring, startAngle, -(span - 8) * 16);
+    }
+}
+
+} // namespace zentri::ui

@@ -1,0 +1,1 @@
+zentri_add_test(tst_cue SOURCES tst_cue.cpp fakelink.h LIBS zentri_ui PORTS)

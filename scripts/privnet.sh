@@ -2,7 +2,7 @@
 #
 #   privnet_up TAG SUBNET DEVICES   hosts "$TAG-pc" (SUBNET.1) and "$TAG-dev" (SUBNET.2 ..), one cable,
 #                                   default routes over it: a broadcast from pc reaches dev and nothing else
-#   privnet_down TAG                removes both hosts
+#   privnet_down TAG                stops what runs on both hosts and removes them
 #   privnet_pc TAG CMD... / privnet_dev TAG CMD...   run a command on one host
 #
 # Needs root (ip netns). privnet_up fails with status 77 when namespaces cannot be made.
@@ -24,6 +24,10 @@ privnet_up() {
 }
 
 privnet_down() {
+  local ns pid
+  for ns in "$1-pc" "$1-dev"; do # whatever still runs on the hosts goes with them
+    for pid in $(ip netns pids "$ns" 2>/dev/null); do kill "$pid" 2>/dev/null; done
+  done
   ip netns del "$1-pc" 2>/dev/null
   ip netns del "$1-dev" 2>/dev/null
   return 0

@@ -14,9 +14,7 @@ source "$(dirname "$0")/../../scripts/privnet.sh"
 
 tag="ze$$"
 log=$(mktemp -t zentri-e2e-emulator.XXXXXX)
-emu_pid=""
 cleanup() {
-  [ -n "$emu_pid" ] && kill "$emu_pid" 2>/dev/null && wait "$emu_pid" 2>/dev/null
   privnet_down "$tag"
   rm -f "$log"
 }
@@ -33,7 +31,6 @@ fi
 [ "$status" = 0 ] || { echo "could not make the private network" >&2; exit 1; }
 
 privnet_dev "$tag" "$emulator" --devices 3 --address 10.78.0.2 --name "Stage" >"$log" 2>&1 &
-emu_pid=$!
 privnet_wait_udp "$tag" 6454 || { echo "the emulator did not start" >&2; cat "$log"; exit 1; }
 
 privnet_pc "$tag" env QT_QPA_PLATFORM=offscreen ZENTRI_E2E=1 ZENTRI_EMULATOR_LOG="$log" "$program" "$@"

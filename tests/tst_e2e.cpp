@@ -4,13 +4,20 @@
 #include "app/devicetable.h"
 #include "app/mainwindow.h"
 #include "device/protocol.h"
+#include "shows/f_cue.h"
+#include "shows/f_livebuttonrecord.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
+#include <QTableWidget>
 #include <QtTest>
 #include <functional>
 
@@ -65,6 +72,13 @@ template <class T> T *child(QWidget *w, const char *name) {
     return c;
 }
 
+// Buttons of the live recording window act on the press of the mouse button.
+void pressButton(QWidget *window, const char *name) {
+    QWidget *b = child<QWidget>(window, name);
+    QTest::mousePress(b, Qt::LeftButton);
+    QTest::mouseRelease(b, Qt::LeftButton);
+}
+
 } // namespace
 
 class TestEndToEnd : public QObject {
@@ -76,8 +90,11 @@ private slots:
     void outputsSavedReachTheDevice();
     void triggersSavedReachTheDevice();
     void restart();
+    void recordPlayAndEraseAShow();
+    void editAndSaveACue();
 
 private:
+    QString selectDevice(int row);
     void findDevices(int expected = 3);
     void selectRow(int row);
     QWidget *main() { return windows->MainForm.get(); }
@@ -102,7 +119,8 @@ void TestEndToEnd::findDevices(int expected) {
 }
 
 void TestEndToEnd::selectRow(int row) {
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, 0)).center());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(row, 0)).center());
 }
 
 void TestEndToEnd::findDevicesByBroadcast() {
@@ -175,6 +193,108 @@ void TestEndToEnd::restart() {
     log.mark();
     child<QPushButton>(main(), "btRestart")->click();
     QTRY_COMPARE(log.since({"RESE", ip}).size(), 1);
+}
+
+QString TestEndToEnd::selectDevice(int row) {
+    findDevices();
+    selectRow(row);
+    return windows->MainForm->devices()[windows->MainForm->getRecID()].IP;
+}
+
+void TestEndToEnd::recordPlayAndEraseAShow() {
+    const QString ip = selectDevice(1);
+    auto *live = windows->fLiveButtonRecord.get();
+    log.mark();
+    auto steps = [&] {
+        QTRY_COMPARE(log.since({"QShowInfo", ip}).size(), 8);
+        QTRY_COMPARE(log.since({"SSHOW", ip}).size(), 1);
+        QVERIFY(windows->MainForm->isHidden());
+
+        pressButton(live, "Button9");  // SHOW 1
+        pressButton(live, "Button12"); // RECORD: asks for confirmation
+        QVERIFY(log.since({"RECENA", ip}).isEmpty());
+        pressButton(live, "Button12"); // confirmed
+        QTRY_COMPARE(log.since({"RECENA", ip}).size(), 1);
+
+        // A lighting desk on the manager's host sends one second of Art-Net to the device.
+        QProcess desk;
+        desk.start(qEnvironmentVariable("ZENTRI_EMULATOR"),
+                   {"--send-artnet", ip, "--frames", "40", "--fps", "40"});
+        QVERIFY(desk.waitForStarted());
+        QTRY_VERIFY(live->statusText().startsWith(QLatin1String("Incoming packets: ")));
+        QTRY_VERIFY_WITH_TIMEOUT(desk.state() == QProcess::NotRunning, 5000);
+        QCOMPARE(desk.exitCode(), 0);
+        QTest::qWait(200);
+
+        pressButton(live, "Button8"); // STOP
+        QTRY_COMPARE(log.since({"RECDIS", ip}).size(), 1);
+        QTRY_VERIFY(live->ShowLength(1) >= 20480 && live->ShowLength(1) < 3 * 20480);
+        QCOMPARE(live->showLabel(1)->text(), QStringLiteral("00:00:01"));
+
+        pressButton(live, "Button9");
+        pressButton(live, "Button11"); // PLAY
+        auto *bar = child<QProgressBar>(live, "pb1");
+        QTRY_VERIFY(bar->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(bar->isHidden(), 5000); // "playStop" at the end of the show
+
+        pressButton(live, "Button13"); // ERASE
+        pressButton(live, "Button13");
+        QTRY_COMPARE(log.since({"ERASESHOW", ip}).size(), 1);
+        QTRY_COMPARE(live->showLabel(1)->text(), QStringLiteral("00:00:00"));
+        QVERIFY(!live->ShowPresent(1));
+    };
+    actOnModal([&] { child<QPushButton>(main(), "btLiveRecord")->click(); },
+               [&](QWidget *w) {
+                   steps();
+                   w->close();
+               });
+    QVERIFY(windows->MainForm->isVisible());
+    QTRY_COMPARE(log.since({"RECDIS", ip}).size(), 2); // closing the window stops the device
+}
+
+void TestEndToEnd::editAndSaveACue() {
+    const QString ip = selectDevice(0);
+    QTRY_COMPARE(child<QLabel>(main(), "lbNoSdCard")->text(), QStringLiteral("SD CARD OK"));
+    auto *cue = windows->fCue.get();
+    auto *cueButton = child<QPushButton>(main(), "btCue"); // hidden: reached only programmatically
+    QTRY_VERIFY(cueButton->isEnabled());
+    log.mark();
+    actOnModal([&] { cueButton->click(); },
+               [&](QWidget *w) {
+                   [&] {
+                       QTRY_COMPARE(log.since({"QCUERD", ip}).size(), 1);
+                       QTRY_VERIFY(!cue->cueName(100).isEmpty());
+                       QTableWidget *grid = cue->StringGrid1;
+                       QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                                         grid->visualRect(grid->model()->index(4, 1)).center());
+                       QCOMPARE(cue->currentCue(), 5);
+                       cue->channelEditor(1)->setValue(200);
+                       cue->channelEditor(512)->setValue(7);
+                       QTest::keyClick(grid, Qt::Key_F2);
+                       QTRY_VERIFY(cue->Edit1->isVisible());
+                       cue->Edit1->setText(QStringLiteral("Finale"));
+                       QTest::keyClick(cue->Edit1, Qt::Key_Return);
+                       QCOMPARE(cue->cueName(5), QStringLiteral("Finale"));
+                       cue->btSaveAllCues->click();
+                       QTRY_COMPARE(log.since({"!CUEWR", ip}).size(), 1);
+                   }();
+                   w->close();
+               });
+    QVERIFY(log.since({"!CUEWR", ip}).first().contains(QLatin1String("Finale")));
+
+    // Shown again, the editor reads back exactly what the device stored.
+    selectRow(0);
+    QTRY_VERIFY(cueButton->isEnabled());
+    actOnModal([&] { cueButton->click(); },
+               [&](QWidget *w) {
+                   [&] {
+                       QTRY_COMPARE(log.since({"QCUERD", ip}).size(), 2);
+                       QTRY_COMPARE(cue->cueName(5), QStringLiteral("Finale"));
+                       QTRY_COMPARE(cue->aCue()[4].DMX[0], 200);
+                       QCOMPARE(cue->aCue()[4].DMX[511], 7);
+                   }();
+                   w->close();
+               });
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -33,7 +33,7 @@ fi
 privnet_dev "$tag" "$emulator" --devices 3 --address 10.78.0.2 --name "Stage" >"$log" 2>&1 &
 privnet_wait_udp "$tag" 6454 || { echo "the emulator did not start" >&2; cat "$log"; exit 1; }
 
-privnet_pc "$tag" env QT_QPA_PLATFORM=offscreen ZENTRI_E2E=1 ZENTRI_EMULATOR_LOG="$log" "$program" "$@"
+privnet_pc "$tag" env QT_QPA_PLATFORM=offscreen ZENTRI_E2E=1 ZENTRI_EMULATOR_LOG="$log" ZENTRI_EMULATOR="$emulator" "$program" "$@"
 status=$?
 if [ "$status" != 0 ]; then
   echo "---- emulator output ----"

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTableView>
+#include <algorithm>
 
 namespace zentri {
 
@@ -64,24 +65,24 @@ void TMainForm::buildControls() {
     btLiveRecord =
         makeButton(client, "btLiveRecord", QStringLiteral("Live record"), QRect(580, 10, 131, 196));
     btOutputsSetup =
-        makeButton(client, "btOutputsSetup", QStringLiteral("Outputs setup"), QRect(10, 214, 130, 32));
+        makeButton(client, "btOutputsSetup", QStringLiteral("Outputs setup"), QRect(10, 214, 126, 32));
     btTriggersSetup =
-        makeButton(client, "btTriggersSetup", QStringLiteral("Triggers setup"), QRect(150, 214, 130, 32));
+        makeButton(client, "btTriggersSetup", QStringLiteral("Triggers setup"), QRect(146, 214, 126, 32));
     btAudioSetup =
-        makeButton(client, "btAudioSetup", QStringLiteral("Audio setup"), QRect(290, 214, 130, 32));
-    btDMXSetup = makeButton(client, "btDMXSetup", QStringLiteral("DMX setup"), QRect(430, 214, 130, 32));
+        makeButton(client, "btAudioSetup", QStringLiteral("Audio setup"), QRect(282, 214, 126, 32));
+    btDMXSetup = makeButton(client, "btDMXSetup", QStringLiteral("DMX setup"), QRect(418, 214, 126, 32));
 
     imNoSdCard = new ui::Picture(QStringLiteral(":/art/sd-card-none.svg"), client);
     imNoSdCard->setObjectName(QStringLiteral("imNoSdCard"));
-    imNoSdCard->setGeometry(580, 214, 24, 32);
+    imNoSdCard->setGeometry(556, 214, 24, 32);
     imNoSdCard->setAccessibleName(tr("No SD card"));
     imSDCardOK = new ui::Picture(QStringLiteral(":/art/sd-card.svg"), client);
     imSDCardOK->setObjectName(QStringLiteral("imSDCardOK"));
-    imSDCardOK->setGeometry(580, 214, 24, 32);
+    imSDCardOK->setGeometry(556, 214, 24, 32);
     imSDCardOK->setAccessibleName(tr("SD card present"));
     lbNoSdCard = new QLabel(QStringLiteral("NO SD CARD"), client);
     lbNoSdCard->setObjectName(QStringLiteral("lbNoSdCard"));
-    lbNoSdCard->setGeometry(608, 214, 70, 32);
+    lbNoSdCard->setGeometry(584, 214, 94, 32);
     QFont bold = lbNoSdCard->font();
     bold.setBold(true);
     lbNoSdCard->setFont(bold);
@@ -114,9 +115,12 @@ void TMainForm::buildControls() {
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     DBGrid1->setWordWrap(false);
     DBGrid1->setAlternatingRowColors(true);
+    // Column widths as the table defines them, widened where this font needs more for the longest text.
     const int widths[] = {200, 88, 100, 60, 100};
+    const char *longest[] = {"", "255.255.255.255", "DD:DD:DD:DD:DD:DD", "255.255", "not recognized"};
     for (int c = 0; c < DeviceTable::ColumnCount; ++c)
-        DBGrid1->setColumnWidth(c, widths[c]);
+        DBGrid1->setColumnWidth(
+            c, std::max(widths[c], DBGrid1->fontMetrics().horizontalAdvance(QLatin1String(longest[c])) + 14));
     DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     DBGrid1->hide();
     connect(DBGrid1, &QTableView::clicked, this, &TMainForm::DBGrid1CellClick);

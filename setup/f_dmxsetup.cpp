@@ -1,4 +1,5 @@
 #include "f_dmxsetup.h"
+#include "setupkit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +15,9 @@
 namespace zentri {
 
 namespace {
+
+using setup::makeLabel;
+using setup::numbered;
 
 // A check box whose caption is wrapped over two lines; text() stays the whole caption.
 class TwoLineCheckBox : public QCheckBox {
@@ -63,11 +67,7 @@ private:
 };
 
 QComboBox *makeSizedList(QWidget *parent, const QString &name, const QString &accessibleName) {
-    QComboBox *list = ui::makeList(parent, name, ui::byteList(), accessibleName);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(4);
-    list->setFixedHeight(26);
-    return list;
+    return setup::makeSizedList(parent, name, ui::byteList(), 4, accessibleName);
 }
 
 } // namespace
@@ -106,20 +106,12 @@ void TfDMXSetup::FormCreate() {
     groups->addWidget(GroupBox1);
     groups->addWidget(GroupBox2);
 
-    btSaveClose = new QPushButton(QStringLiteral("Save && Close"), this);
-    btSaveClose->setObjectName(QStringLiteral("btSaveClose"));
-    Button2 = new QPushButton(QStringLiteral("Close"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    for (QPushButton *b : {btSaveClose, Button2}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(110);
-    }
+    const setup::SaveCloseButtons saveClose = setup::makeSaveCloseButtons(this, QStringLiteral("Button2"));
+    btSaveClose = saveClose.save;
+    Button2 = saveClose.close;
     connect(btSaveClose, &QPushButton::clicked, this, &TfDMXSetup::btSaveCloseClick);
     connect(Button2, &QPushButton::clicked, this, &TfDMXSetup::Button2Click);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btSaveClose);
-    buttons->addWidget(Button2);
+    QHBoxLayout *buttons = saveClose.row;
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(16, 12, 16, 14);

@@ -1,4 +1,5 @@
 #include "setup_audio.h"
+#include "setupkit.h"
 
 #include "device/protocol.h"
 #include "device/udp.h"
@@ -17,7 +18,9 @@ namespace zentri {
 
 namespace {
 
-constexpr int kListHeight = 26;
+using setup::makeLabel;
+using setup::numbered;
+
 
 struct ChannelRow {
     const char *list;
@@ -37,19 +40,9 @@ std::array<int32_t *, 6> channelFields(rdap &d) {
             &d.State_DMXch,     &d.Bass_DMXch,   &d.Treble_DMXch};
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
 QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemModel *items,
                          const QString &accessibleName) {
-    QComboBox *list = ui::makeList(parent, name, items, accessibleName);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(4);
-    list->setFixedHeight(kListHeight);
-    return list;
+    return setup::makeSizedList(parent, name, items, 4, accessibleName);
 }
 
 } // namespace
@@ -124,20 +117,12 @@ void TfSetupAudio::FormCreate() {
     (new QVBoxLayout(GroupBox2))->addWidget(cbPlayLoop);
     grid->addWidget(GroupBox2, 3, 0, 4, 2, Qt::AlignBottom);
 
-    btSaveClose = new QPushButton(QStringLiteral("Save && Close"), this);
-    btSaveClose->setObjectName(QStringLiteral("btSaveClose"));
-    Button2 = new QPushButton(QStringLiteral("Close"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    for (QPushButton *b : {btSaveClose, Button2}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(110);
-    }
+    const setup::SaveCloseButtons saveClose = setup::makeSaveCloseButtons(this, QStringLiteral("Button2"));
+    btSaveClose = saveClose.save;
+    Button2 = saveClose.close;
     connect(btSaveClose, &QPushButton::clicked, this, &TfSetupAudio::btSaveCloseClick);
     connect(Button2, &QPushButton::clicked, this, &TfSetupAudio::Button2Click);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btSaveClose);
-    buttons->addWidget(Button2);
+    QHBoxLayout *buttons = saveClose.row;
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(16, 12, 16, 14);

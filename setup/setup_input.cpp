@@ -1,4 +1,5 @@
 #include "setup_input.h"
+#include "setupkit.h"
 
 #include "device/protocol.h"
 
@@ -18,9 +19,13 @@ namespace zentri {
 
 namespace {
 
+using setup::makeLabel;
+using setup::makeSizedList;
+using setup::numbered;
+
 // Every row of the table has the same pitch; the terminal block picture is drawn to it so that each
 // input terminal sits beside its row (and ground beside the "no play" row).
-constexpr int kRowHeight = 26;
+using setup::kRowHeight;
 constexpr int kRowSpacing = 6;
 
 enum Column {
@@ -57,25 +62,6 @@ const Header kHeaders[] = {
 // Row labels, in row order.
 const char *const kRowLabelNames[TfSetupInput::kRows] = {"Label4", "Label6",  "Label7",  "Label8",
                                                          "Label9", "Label10", "Label11", "Label12"};
-
-QString numbered(const char *prefix, int number) {
-    return QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(number, 2, 10, QLatin1Char('0'));
-}
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemModel *items, int chars,
-                         const QString &accessibleName) {
-    QComboBox *list = ui::makeList(parent, name, items, accessibleName);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(chars);
-    list->setFixedHeight(kRowHeight);
-    return list;
-}
 
 } // namespace
 
@@ -211,13 +197,7 @@ void TfSetupInput::FormCreate() {
 
     // The one NET and Universe pair left visible serves every input; the space the other rows' pairs
     // would take says so.
-    auto *note =
-        makeLabel(this, QStringLiteral("lbAllNote"),
-                  QStringLiteral("The NET and Universe of the \u201cAll\u201d row apply to all inputs."));
-    note->setWordWrap(true);
-    note->setAlignment(Qt::AlignCenter);
-    note->setEnabled(false);
-    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    QLabel *note = setup::makeAllRowNote(this, QStringLiteral("inputs"));
     grid->addWidget(note, 2, ColLabel, kRows, ColChannel - ColLabel);
 
     auto *Image1 = new ui::Picture(QStringLiteral(":/art/input-terminals.svg"), this);
@@ -227,20 +207,12 @@ void TfSetupInput::FormCreate() {
     grid->addWidget(Image1, 1, ColPicture, kRows + 1, 1, Qt::AlignTop | Qt::AlignHCenter);
     grid->setColumnMinimumWidth(ColPicture, Image1->width() + 6);
 
-    btSaveClose = new QPushButton(QStringLiteral("Save && Close"), this);
-    btSaveClose->setObjectName(QStringLiteral("btSaveClose"));
-    Button10 = new QPushButton(QStringLiteral("Close"), this);
-    Button10->setObjectName(QStringLiteral("Button10"));
-    for (QPushButton *b : {btSaveClose, Button10}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(110);
-    }
+    const setup::SaveCloseButtons saveClose = setup::makeSaveCloseButtons(this, QStringLiteral("Button10"));
+    btSaveClose = saveClose.save;
+    Button10 = saveClose.close;
     connect(btSaveClose, &QPushButton::clicked, this, &TfSetupInput::btSaveCloseClick);
     connect(Button10, &QPushButton::clicked, this, &TfSetupInput::Button10Click);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btSaveClose);
-    buttons->addWidget(Button10);
+    QHBoxLayout *buttons = saveClose.row;
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(16, 12, 16, 14);

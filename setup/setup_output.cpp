@@ -1,4 +1,5 @@
 #include "setup_output.h"
+#include "setupkit.h"
 
 #include "device/protocol.h"
 
@@ -16,9 +17,12 @@ namespace zentri {
 
 namespace {
 
+using setup::makeLabel;
+using setup::numbered;
+
 // Every row of the table has the same pitch; the terminal block picture is drawn to it so that each
 // terminal sits beside its row (and +VCC beside the empty row under the last one).
-constexpr int kRowHeight = 26;
+using setup::kRowHeight;
 constexpr int kRowSpacing = 6;
 constexpr int kTestOffPauseMs = 50;
 
@@ -28,25 +32,6 @@ enum Column { ColLabel, ColNet, ColUniverse, ColChannel, ColPwm, ColTest, ColPic
 // Row labels, in row order.
 const char *const kRowLabelNames[TfSetupOutput::kRows] = {"Label28", "Label21", "Label22", "Label23",
                                                           "Label24", "Label25", "Label26", "Label27"};
-
-QString numbered(const char *prefix, int row) {
-    return QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(row, 2, 10, QLatin1Char('0'));
-}
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QComboBox *makeRowList(QWidget *parent, const QString &name, QAbstractItemModel *items, int chars,
-                       const QString &accessibleName) {
-    QComboBox *list = ui::makeList(parent, name, items, accessibleName);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(chars);
-    list->setFixedHeight(kRowHeight);
-    return list;
-}
 
 QCheckBox *makeRowBox(QWidget *parent, const QString &name, const QString &accessibleName) {
     auto *box = new QCheckBox(parent);
@@ -85,12 +70,12 @@ void TfSetupOutput::FormCreate() {
         const int r = i + 1;
         const QString output = QStringLiteral("Output %1 ").arg(r);
         rowLabels_[i] = makeLabel(this, QLatin1String(kRowLabelNames[i]), QStringLiteral("%1:").arg(r));
-        cbxNET_[i] =
-            makeRowList(this, numbered("cbxNET", r), ui::byteList(), 3, output + QStringLiteral("NET"));
-        cbxUniverse_[i] = makeRowList(this, numbered("cbxUniverse", r), ui::byteList(), 3,
-                                      output + QStringLiteral("Universe"));
-        cbxChannel_[i] = makeRowList(this, numbered("cbxChannel", r), ui::channelList(), 3,
-                                     output + QStringLiteral("channel"));
+        cbxNET_[i] = setup::makeSizedList(this, numbered("cbxNET", r), ui::byteList(), 3,
+                                          output + QStringLiteral("NET"));
+        cbxUniverse_[i] = setup::makeSizedList(this, numbered("cbxUniverse", r), ui::byteList(), 3,
+                                               output + QStringLiteral("Universe"));
+        cbxChannel_[i] = setup::makeSizedList(this, numbered("cbxChannel", r), ui::channelList(), 3,
+                                              output + QStringLiteral("channel"));
         cbPWM_[i] = makeRowBox(this, numbered("cbPWM", i), output + QStringLiteral("PWM mode"));
         cbTest_[i] = makeRowBox(this, numbered("cbTest", i), output + QStringLiteral("test"));
         connect(cbTest_[i], &QCheckBox::toggled, this, [this, i](bool on) { cbTestClick(i, on); });
@@ -107,13 +92,7 @@ void TfSetupOutput::FormCreate() {
 
     // The one NET and Universe pair left visible serves every output; the space the other rows' pairs
     // would take says so.
-    auto *note =
-        makeLabel(this, QStringLiteral("lbAllNote"),
-                  QStringLiteral("The NET and Universe of the \u201cAll\u201d row apply to all outputs."));
-    note->setWordWrap(true);
-    note->setAlignment(Qt::AlignCenter);
-    note->setEnabled(false);
-    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    QLabel *note = setup::makeAllRowNote(this, QStringLiteral("outputs"));
     grid->addWidget(note, 2, ColLabel, kRows, ColChannel - ColLabel);
 
     auto *Image1 = new ui::Picture(QStringLiteral(":/art/output-terminals.svg"), this);
@@ -123,20 +102,12 @@ void TfSetupOutput::FormCreate() {
     grid->addWidget(Image1, 1, ColPicture, kRows + 1, 1, Qt::AlignTop | Qt::AlignHCenter);
     grid->setColumnMinimumWidth(ColPicture, Image1->width() + 6);
 
-    btSaveClose = new QPushButton(QStringLiteral("Save && Close"), this);
-    btSaveClose->setObjectName(QStringLiteral("btSaveClose"));
-    Button2 = new QPushButton(QStringLiteral("Close"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    for (QPushButton *b : {btSaveClose, Button2}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(110);
-    }
+    const setup::SaveCloseButtons saveClose = setup::makeSaveCloseButtons(this, QStringLiteral("Button2"));
+    btSaveClose = saveClose.save;
+    Button2 = saveClose.close;
     connect(btSaveClose, &QPushButton::clicked, this, &TfSetupOutput::btSaveCloseClick);
     connect(Button2, &QPushButton::clicked, this, &TfSetupOutput::Button2Click);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btSaveClose);
-    buttons->addWidget(Button2);
+    QHBoxLayout *buttons = saveClose.row;
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(16, 14, 16, 14);

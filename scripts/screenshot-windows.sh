@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Screenshots of every device window, with a realistic device loaded, under Xvfb: docs/<window>.png.
+# The windows talk only to the loopback address 127.0.0.2. The main window: scripts/screenshot-main.sh.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh xvfb imagemagick
+scripts/build.sh >/dev/null
+Xvfb :92 -screen 0 1400x900x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+sleep 1
+for w in setup_output setup_input setup_audio f_dmxsetup f_livebuttonrecord f_cue f_liverecord; do
+  DISPLAY=:92 build/tests/window_shots "$w" "/tmp/zentri-shot-$w.png" 2>/dev/null
+  if [ "$w" = f_liverecord ]; then
+    convert "/tmp/zentri-shot-$w.png" -crop 1280x800+0+0 +repage "docs/$w.png"
+  else
+    convert "/tmp/zentri-shot-$w.png" -trim +repage "docs/$w.png"
+  fi
+  rm -f "/tmp/zentri-shot-$w.png"
+  echo "saved docs/$w.png"
+done

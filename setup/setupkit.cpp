@@ -1,0 +1,56 @@
+#include "setupkit.h"
+#include "app/uikit.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace zentri::setup {
+
+QString numbered(const char *prefix, int number) {
+    return QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(number, 2, 10, QLatin1Char('0'));
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemModel *items, int chars,
+                         const QString &accessibleName) {
+    QComboBox *list = ui::makeList(parent, name, items, accessibleName);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(chars);
+    list->setFixedHeight(kRowHeight);
+    return list;
+}
+
+QLabel *makeAllRowNote(QWidget *parent, const QString &what) {
+    auto *note = makeLabel(
+        parent, QStringLiteral("lbAllNote"),
+        QStringLiteral("The NET and Universe of the \u201cAll\u201d row apply to all %1.").arg(what));
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignCenter);
+    note->setEnabled(false);
+    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    return note;
+}
+
+SaveCloseButtons makeSaveCloseButtons(QWidget *window, const QString &closeName) {
+    SaveCloseButtons b{new QPushButton(QStringLiteral("Save && Close"), window),
+                       new QPushButton(QStringLiteral("Close"), window), new QHBoxLayout};
+    b.save->setObjectName(QStringLiteral("btSaveClose"));
+    b.close->setObjectName(closeName);
+    for (QPushButton *button : {b.save, b.close}) {
+        button->setAutoDefault(false); // Enter in a list does not save
+        button->setMinimumWidth(110);
+    }
+    b.row->addStretch(1);
+    b.row->addWidget(b.save);
+    b.row->addWidget(b.close);
+    return b;
+}
+
+} // namespace zentri::setup

@@ -1,0 +1,39 @@
+// Parts shared by the configuration windows.
+#pragma once
+
+#include <QString>
+
+class QAbstractItemModel;
+class QComboBox;
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace zentri::setup {
+
+// Height of a row of controls in the configuration windows.
+constexpr int kRowHeight = 26;
+
+// "01" style names of the repeated controls: numbered("cbxNET", 3) is "cbxNET03".
+QString numbered(const char *prefix, int number);
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text);
+
+// A select-only list sized for `chars` characters, one row high.
+QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemModel *items, int chars,
+                         const QString &accessibleName);
+
+// The note that stands where the hidden NET and Universe lists of rows 2 to 8 would be; `what` is
+// "outputs" or "inputs".
+QLabel *makeAllRowNote(QWidget *parent, const QString &what);
+
+// "Save & Close" and a "Close" button named `closeName`, at the right of the returned row.
+struct SaveCloseButtons {
+    QPushButton *save;
+    QPushButton *close;
+    QHBoxLayout *row;
+};
+SaveCloseButtons makeSaveCloseButtons(QWidget *window, const QString &closeName);
+
+} // namespace zentri::setup

@@ -1,0 +1,135 @@
+// Shows one window of the manager with a realistic device loaded and takes a screenshot of it (run
+// under Xvfb by scripts/screenshot-windows.sh). Datagrams go only to the loopback device 127.0.0.2.
+#include "app/application.h"
+#include "app/mainwindow.h"
+#include "device/protocol.h"
+#include "setup/f_dmxsetup.h"
+#include "setup/setup_audio.h"
+#include "setup/setup_input.h"
+#include "setup/setup_output.h"
+#include "shows/f_cue.h"
+#include "shows/f_livebuttonrecord.h"
+#include "shows/f_liverecord.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QTableWidget>
+#include <QTimer>
+#include <cstdio>
+
+using namespace zentri;
+
+namespace {
+
+recUrzadzenia stageDevice() {
+    recUrzadzenia r;
+    r.Nazwa = QStringLiteral("Stage left");
+    r.ZentriVersion = kModulePremium;
+    r.MasterVolume = 200;
+    r.DestinationIP = {192, 168, 1, 50, 0};
+    r.TriggerButtonPlayMode = true;
+    r.playAfterPowerOn = 2;
+    const int functions[8] = {1, 2, 2, 3, 4, 7, 0, 2};
+    for (int i = 0; i < 8; ++i) {
+        r.Output[i] = {0, 1, 4 * i + 1, 0, i == 2 || i == 5};
+        r.Trigger[i] = {0, 1, 101 + i, functions[i], i + 1, 10 + i, 30 * i + 20};
+    }
+    r.dap = {0, 1, 1, 2, 3, 4, 5, 6, 1};
+    r.dmx = {0, 2};
+    r.blackoutAtEndOfTheShow = true;
+    return r;
+}
+
+void shootLater(QApplication &app, const QString &file, int ms = 700) {
+    QTimer::singleShot(ms, &app, [&app, file] {
+        QProcess::execute(QStringLiteral("import"),
+                          {QStringLiteral("-window"), QStringLiteral("root"), file});
+        app.quit();
+    });
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    setUpApplication();
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: window_shots WINDOW FILE.png\n"
+                             "WINDOW: setup_output setup_input setup_audio f_dmxsetup f_livebuttonrecord "
+                             "f_cue f_liverecord\n");
+        return 2;
+    }
+    const QString which = QString::fromLatin1(argv[1]);
+    const QString file = QString::fromLocal8Bit(argv[2]);
+
+    Windows w;
+    w.MainForm->UDPsvrUDPRead(wire::infoReply(stageDevice(), 1, 1, 12, QByteArray::fromHex("025A45000001")),
+                              QHostAddress(QStringLiteral("127.0.0.2")));
+    const QHostAddress device(QStringLiteral("127.0.0.2"));
+
+    QWidget *window = nullptr;
+    if (which == QLatin1String("setup_output"))
+        window = w.fSetupOutput.get();
+    else if (which == QLatin1String("setup_input"))
+        window = w.fSetupInput.get();
+    else if (which == QLatin1String("setup_audio"))
+        window = w.fSetupAudio.get();
+    else if (which == QLatin1String("f_dmxsetup"))
+        window = w.fDMXSetup.get();
+    if (window) {
+        window->show();
+        window->move(10, 10);
+        shootLater(app, file);
+        return app.exec();
+    }
+    if (which == QLatin1String("f_livebuttonrecord")) {
+        TfLiveButtonRecord *live = w.fLiveButtonRecord.get();
+        live->show();
+        live->move(10, 10);
+        auto reply = [&](const QByteArray &d) { live->IdUDPServer1UDPRead(d, device); };
+        const int seconds[8] = {95, 3671, 412, 0, 30, 0, 0, 0};
+        for (int n = 1; n <= 8; ++n)
+            reply(wire::showInfoReply(n, seconds[n - 1] > 0, 20480 * seconds[n - 1]));
+        live->SelectShow(3);
+        live->Button11MouseDown(); // PLAY
+        reply(wire::showPositionReply(20480 * 412, 20480 * 157));
+        live->tmShowTimeTimer();
+        shootLater(app, file);
+        return app.exec();
+    }
+    if (which == QLatin1String("f_cue")) {
+        TfCue *cue = w.fCue.get();
+        cue->show();
+        cue->move(10, 10);
+        const char *names[] = {"Opening look", "Blue wash", "Strobe chase",
+                               "Warm front",   "Blackout",  "Finale"};
+        for (int k = 1; k <= 6; ++k) {
+            QByteArray values(512, '\0');
+            for (int i = 0; i < 512; ++i)
+                values[i] = static_cast<char>((i * (k + 3) * 7) % 256);
+            cue->IdUDPServer1UDPRead(wire::cueReply(k, names[k - 1], values), device);
+        }
+        cue->StringGrid1->setCurrentCell(1, 0);
+        cue->StringGrid1Click();
+        shootLater(app, file);
+        return app.exec();
+    }
+    if (which == QLatin1String("f_liverecord")) {
+        TfLiveRecord *timeline = w.fLiveRecord.get();
+        timeline->InsertObject(QStringLiteral("Output 1"), QStringLiteral("01:15"), QStringLiteral("03:25"),
+                               QStringLiteral("Intro\rFog and haze"), Qt::blue, Qt::white);
+        timeline->InsertObject(QStringLiteral("Output 3"), QStringLiteral("02:10"), QStringLiteral("02:40"),
+                               QStringLiteral("Pyro cue"), Qt::red, Qt::black);
+        timeline->show();
+        timeline->setGeometry(0, 0, 1280, 800); // no window manager here to maximise it
+        QTimer::singleShot(300, timeline, [timeline] {
+            timeline->def_panel_nameClick(timeline->tab_rec_name(2));
+            timeline->MouseTimer.stop();
+            timeline->trackPointer(QPoint(timeline->timeAreaLeft() + 400, 300));
+        });
+        shootLater(app, file, 900);
+        return app.exec();
+    }
+    std::fprintf(stderr, "unknown window %s\n", argv[1]);
+    return 2;
+}

@@ -21,7 +21,6 @@ namespace {
 using setup::makeLabel;
 using setup::numbered;
 
-
 struct ChannelRow {
     const char *list;
     const char *label;

@@ -139,6 +139,7 @@ TfCue::TfCue(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("CUE")) {
     StatusBar1->addWidget(panel);
 
     IdUDPServer1 = new UdpListener(this);
+    IdUDPServer1->setObjectName(QStringLiteral("IdUDPServer1"));
     IdUDPServer1->setHandler(
         [this](const QByteArray &data, const QHostAddress &sender) { IdUDPServer1UDPRead(data, sender); });
 }

@@ -145,12 +145,15 @@ TfLiveButtonRecord::TfLiveButtonRecord(DeviceLink *link, QWidget *mainWindow)
     sb1Panel0->setAccessibleName(QStringLiteral("Status"));
     sb1->addWidget(sb1Panel0, 1);
 
+    tmBlinkButton.setObjectName(QStringLiteral("tmBlinkButton"));
     tmBlinkButton.setInterval(250);
     connect(&tmBlinkButton, &QTimer::timeout, this, &TfLiveButtonRecord::tmBlinkButtonTimer);
+    tmShowTime.setObjectName(QStringLiteral("tmShowTime"));
     tmShowTime.setInterval(100);
     connect(&tmShowTime, &QTimer::timeout, this, &TfLiveButtonRecord::tmShowTimeTimer);
 
     IdUDPServer1 = new UdpListener(this);
+    IdUDPServer1->setObjectName(QStringLiteral("IdUDPServer1"));
     IdUDPServer1->setHandler(
         [this](const QByteArray &data, const QHostAddress &sender) { IdUDPServer1UDPRead(data, sender); });
 

@@ -118,6 +118,7 @@ EntryBlock::EntryBlock(const QString &recordName, const QString &fromTime, const
     : QFrame(parent), record_name(recordName), from_time(fromTime), to_time(toTime), memo(memoText),
       canvas_color(canvasColor), text_color(textColor) {
     setObjectName(QStringLiteral("entry"));
+    setAccessibleName(record_name);
     // A CR in a note or a tool-tip starts a new line.
     QString shownMemo = memo;
     shownMemo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -334,17 +335,21 @@ void TfLiveRecord::CreateTimeScale() {
     }
     headers_[0]->setCaption(QStringLiteral("Nazwa"));
     headers_[0]->setBold(true);
+    headers_[0]->setAccessibleName(QStringLiteral("Nazwa"));
 
     for (int h = 0; h < 24; ++h) {
         auto *hour = new Panel(mainContent_);
         hour->setObjectName(QStringLiteral("tab_hours_%1").arg(h));
         hour->setGeometry(pnl_width_ * h + 2, 1, pnl_width_, pnl_height_);
-        hour->setCaption(QStringLiteral("%1").arg(h, 2, 10, QLatin1Char('0')));
+        const QString hh = QStringLiteral("%1").arg(h, 2, 10, QLatin1Char('0'));
+        hour->setCaption(hh);
         hour->setBold(true);
+        hour->setAccessibleName(QStringLiteral("Hour ") + hh);
         tab_hours_[h] = hour;
 
         auto *minutes = new timeline::MinuteScale(mainContent_);
         minutes->setObjectName(QStringLiteral("tab_minuts_%1").arg(h));
+        minutes->setAccessibleName(QStringLiteral("Minutes of hour ") + hh);
         minutes->setGeometry(pnl_width_ * h + 2, hour->y() + pnl_height_ - 1, pnl_width_, pnl_height_);
         minute_width_ = pnl_width_ / 57;
         minutes->buildMarks(minute_width_);
@@ -359,6 +364,7 @@ void TfLiveRecord::CreateTimeScale() {
     pnl_pointer->setGeometry(0, 2 * pnl_height_ - kPointerSize, kPointerSize, kPointerSize);
     pointer = new ui::Picture(QStringLiteral(":/art/pointer.svg"), pnl_pointer);
     pointer->setObjectName(QStringLiteral("pointer"));
+    pointer->setAccessibleName(QStringLiteral("Pointer mark"));
     pointer->setGeometry(1, 1, 16, 16);
 }
 
@@ -369,6 +375,7 @@ void TfLiveRecord::CreateRows() {
         row->setObjectName(QStringLiteral("tab_rec_%1").arg(i));
         row->setGeometry(2, top, 24 * pnl_width_, 2 * pnl_height_);
         row->setColor(def_panel->color());
+        row->setAccessibleName(QStringLiteral("Output %1 time line").arg(i));
         row->lower();
         connect(row, &Panel::clicked, this, [this](Panel *p) { def_panelClick(p); });
         tab_rec_[i] = row;
@@ -397,6 +404,7 @@ void TfLiveRecord::CreateRows() {
     pointer_line->setObjectName(QStringLiteral("pointer_line"));
     pointer_line->setBorder(false);
     pointer_line->setColor(kRed);
+    pointer_line->setAccessibleName(QStringLiteral("Pointer line"));
     pointer_line->setAttribute(Qt::WA_TransparentForMouseEvents);
     pointer_line->setGeometry(0, pnl_pointer->y() + pnl_pointer->height(), 3, box_main->height());
 }

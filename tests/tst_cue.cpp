@@ -167,6 +167,7 @@ void TestCue::activation() {
     Window f;
     TfCue *w = &f.window;
     FakeLink *link = &f.link;
+    QCOMPARE(w->findChild<UdpListener *>("IdUDPServer1"), w->listener());
     w->show();
     QVERIFY(w->listener()->isOpen());
     QCOMPARE(w->listener()->port(), wire::kCuePort);

@@ -177,6 +177,11 @@ void TestLiveButtonRecord::controls() {
     QVERIFY(indicator);
     QCOMPARE(indicator->frameDelay(), 100);
     QVERIFY(!w.tmBlinkButton.isActive() && !w.tmShowTime.isActive());
+    QCOMPARE(w.tmBlinkButton.objectName(), QString("tmBlinkButton"));
+    QCOMPARE(w.tmBlinkButton.interval(), 250);
+    QCOMPARE(w.tmShowTime.objectName(), QString("tmShowTime"));
+    QCOMPARE(w.tmShowTime.interval(), 100);
+    QCOMPARE(w.findChild<UdpListener *>("IdUDPServer1"), w.listener());
     QCOMPARE(w.SelectedShow(), 0);
     QCOMPARE(w.minimumSize(), w.maximumSize()); // fixed size
 }

@@ -44,6 +44,7 @@ private slots:
     void pointer();
     void scrollCoupling();
     void opensMaximised();
+    void accessibleNames();
 };
 
 void TestLiveRecord::controls() {
@@ -393,6 +394,25 @@ void TestLiveRecord::opensMaximised() {
     QCOMPARE(w.pnl_left->width(), 168);
     QVERIFY(w.btn_plus->y() < w.btn_minus->y()); // "+" above "-"
     QCOMPARE(w.btn_plus->parentWidget(), w.pnl_right);
+}
+
+void TestLiveRecord::accessibleNames() {
+    // The panels draw their captions themselves, so each one says in words what it is.
+    TfLiveRecord w;
+    QCOMPARE(w.tab_hours(0)->accessibleName(), QString("Hour 00"));
+    QCOMPARE(w.tab_hours(23)->accessibleName(), QString("Hour 23"));
+    QCOMPARE(w.tab_minuts(7)->accessibleName(), QString("Minutes of hour 07"));
+    for (int i = 1; i <= 8; ++i) {
+        QCOMPARE(w.tab_rec(i)->accessibleName(), QStringLiteral("Output %1 time line").arg(i));
+        QVERIFY(!w.tab_rec_name(i)->accessibleName().isEmpty());
+    }
+    QCOMPARE(w.pointer->accessibleName(), QString("Pointer mark"));
+    QCOMPARE(w.pointer_line->accessibleName(), QString("Pointer line"));
+    QCOMPARE(w.findChild<timeline::Panel *>("header0")->accessibleName(), QString("Nazwa"));
+    EntryBlock *block = w.InsertObject("Output 4", "01:00", "02:00", "Note", Qt::blue, Qt::white);
+    QCOMPARE(block->accessibleName(), QString("Output 4"));
+    for (QPushButton *b : {w.btn_plus, w.btn_minus})
+        QVERIFY(!b->accessibleName().isEmpty());
 }
 
 QTEST_MAIN(TestLiveRecord)

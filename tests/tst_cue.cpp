@@ -4,6 +4,7 @@
 #include "device/udp.h"
 #include "fakelink.h"
 #include "shows/f_cue.h"
+#include "testkit.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -42,24 +43,6 @@ void doubleClick(QWidget *widget, const QPoint &pos) {
 
 QString lastLogLine(const TfCue &w) {
     return w.Memo1->toPlainText().split('\n').last();
-}
-
-void answerNextMessageBox(QString *text, int ms = 3000) {
-    auto *poll = new QTimer;
-    auto *clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, clock, text, ms] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            *text = box->text();
-            box->accept();
-        } else if (clock->elapsed() < ms) {
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        delete clock;
-    });
-    poll->start(5);
 }
 
 } // namespace

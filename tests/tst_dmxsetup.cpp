@@ -2,6 +2,7 @@
 #include "device/protocol.h"
 #include "fakelink.h"
 #include "setup/f_dmxsetup.h"
+#include "testkit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,13 +28,6 @@ recUrzadzenia sampleRecord() {
 
 class TestDmxSetup : public QObject {
     Q_OBJECT
-
-    template <typename T> T *child(QWidget &w, const char *objectName) {
-        T *c = w.findChild<T *>(QLatin1String(objectName));
-        if (!c)
-            qFatal("missing control %s", objectName);
-        return c;
-    }
 
 private slots:
     void loadAndSave_data();

@@ -6,6 +6,7 @@
 #include "shows/duration.h"
 #include "shows/f_livebuttonrecord.h"
 #include "shows/showwidgets.h"
+#include "testkit.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -26,23 +27,6 @@ QByteArray hex(const char *text) {
 }
 
 // Answers the next message box that opens (within `ms`) and hands back its text.
-void answerNextMessageBox(QString *text, int ms = 3000) {
-    auto *poll = new QTimer;
-    auto *clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, clock, text, ms] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            *text = box->text();
-            box->accept();
-        } else if (clock->elapsed() < ms) {
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        delete clock;
-    });
-    poll->start(5);
-}
 
 QStringList words(const QVector<QByteArray> &sent) {
     // Leading letters of each datagram, with the show byte where the command carries one.

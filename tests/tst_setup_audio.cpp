@@ -4,6 +4,7 @@
 #include "device/udp.h"
 #include "fakelink.h"
 #include "setup/setup_audio.h"
+#include "testkit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,13 +22,6 @@ using namespace zentri;
 namespace {
 
 constexpr quint16 kAudioPort = 7802;
-
-QByteArray bytes(const char *word, std::initializer_list<int> tail) {
-    QByteArray b(word);
-    for (int v : tail)
-        b.append(static_cast<char>(v));
-    return b;
-}
 
 QByteArray setMVol(int volume) {
     return bytes("setMVol", {volume});
@@ -48,45 +42,17 @@ recUrzadzenia sampleRecord() {
 }
 
 // Answers every message box with OK while it lives and keeps the texts.
-class MessageCatcher : public QObject {
-public:
-    MessageCatcher() { timer_.start(20, this); }
-    QStringList texts;
-
-protected:
-    void timerEvent(QTimerEvent *) override {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            texts << box->text();
-            box->accept();
-        }
-    }
-
-private:
-    QBasicTimer timer_;
-};
-
-// True when nothing holds the audio reply port.
-bool audioPortFree() {
-    QUdpSocket probe;
-    return probe.bind(QHostAddress::AnyIPv4, kAudioPort, QAbstractSocket::DontShareAddress);
-}
 
 } // namespace
 
 class TestSetupAudio : public QObject {
     Q_OBJECT
 
-    template <typename T> T *child(QWidget &w, const QString &objectName) {
-        T *c = w.findChild<T *>(objectName);
-        if (!c)
-            qFatal("missing control %s", qPrintable(objectName));
-        return c;
-    }
     QSlider *slider(QWidget &w) { return child<QSlider>(w, QStringLiteral("tb1")); }
     void click(QWidget &w, const char *button) { child<QPushButton>(w, QLatin1String(button))->click(); }
 
 private slots:
-    void init() { QVERIFY(audioPortFree()); }
+    void init() { QVERIFY(portFree(kAudioPort)); }
     void loadAndSave_data();
     void loadAndSave();
     void volumeNeverCarriedToAnotherDevice();
@@ -275,7 +241,7 @@ void TestSetupAudio::listenerOpenOnlyWhileShown() {
         w.show();
         QVERIFY(w.listener()->isOpen());
         QCOMPARE(w.listener()->port(), kAudioPort);
-        QVERIFY(!audioPortFree());
+        QVERIFY(!portFree(kAudioPort));
         if (way == QLatin1String("save"))
             click(w, "btSaveClose");
         else if (way == QLatin1String("close"))
@@ -286,7 +252,7 @@ void TestSetupAudio::listenerOpenOnlyWhileShown() {
             QTest::keyClick(&w, Qt::Key_Escape);
         QVERIFY(!w.isVisible());
         QVERIFY(!w.listener()->isOpen());
-        QVERIFY(audioPortFree());
+        QVERIFY(portFree(kAudioPort));
     }
     QCOMPARE(link.sentWith("qMVol").size(), 2);
     QCOMPARE(messages.texts, QStringList{});
@@ -324,7 +290,7 @@ void TestSetupAudio::portHeldByAnotherProgram() {
     QCOMPARE(link.sentWith(), QVector<QByteArray>{bytes("qMVol", {})});
     QCOMPARE(messages.texts.size(), 1);
     click(w, "Button2");
-    QVERIFY(audioPortFree());
+    QVERIFY(portFree(kAudioPort));
 }
 
 void TestSetupAudio::reset_data() {

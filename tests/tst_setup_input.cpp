@@ -3,6 +3,7 @@
 #include "device/protocol.h"
 #include "fakelink.h"
 #include "setup/setup_input.h"
+#include "testkit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,17 +19,6 @@
 using namespace zentri;
 
 namespace {
-
-QByteArray bytes(const char *word, std::initializer_list<int> tail) {
-    QByteArray b(word);
-    for (int v : tail)
-        b.append(static_cast<char>(v));
-    return b;
-}
-
-QString name(const char *prefix, int number) {
-    return QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(number, 2, 10, QLatin1Char('0'));
-}
 
 QString fileListName(int row) {
     return name(row == 1 ? "cbxFile" : "cbxfile", row);
@@ -51,34 +41,12 @@ recUrzadzenia sampleRecord() {
 }
 
 // Answers every message box with OK while it lives and keeps the texts.
-class MessageCatcher : public QObject {
-public:
-    MessageCatcher() { timer_.start(20, this); }
-    QStringList texts;
-
-protected:
-    void timerEvent(QTimerEvent *) override {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            texts << box->text();
-            box->accept();
-        }
-    }
-
-private:
-    QBasicTimer timer_;
-};
 
 } // namespace
 
 class TestSetupInput : public QObject {
     Q_OBJECT
 
-    template <typename T> T *child(QWidget &w, const QString &objectName) {
-        T *c = w.findChild<T *>(objectName);
-        if (!c)
-            qFatal("missing control %s", qPrintable(objectName));
-        return c;
-    }
     void save(QWidget &w) { child<QPushButton>(w, QStringLiteral("btSaveClose"))->click(); }
 
 private slots:

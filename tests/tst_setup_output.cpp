@@ -2,6 +2,7 @@
 #include "device/protocol.h"
 #include "fakelink.h"
 #include "setup/setup_output.h"
+#include "testkit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,17 +14,6 @@
 using namespace zentri;
 
 namespace {
-
-QByteArray bytes(const char *word, std::initializer_list<int> tail) {
-    QByteArray b(word);
-    for (int v : tail)
-        b.append(static_cast<char>(v));
-    return b;
-}
-
-QString name(const char *prefix, int number) {
-    return QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(number, 2, 10, QLatin1Char('0'));
-}
 
 // A record whose eight outputs all differ, so that a row written into the wrong place shows.
 recUrzadzenia sampleRecord() {
@@ -44,13 +34,6 @@ recUrzadzenia sampleRecord() {
 
 class TestSetupOutput : public QObject {
     Q_OBJECT
-
-    template <typename T> T *child(QWidget &w, const QString &objectName) {
-        T *c = w.findChild<T *>(objectName);
-        if (!c)
-            qFatal("missing control %s", qPrintable(objectName));
-        return c;
-    }
 
 private slots:
     void loadAndSave_data();

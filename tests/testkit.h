@@ -1,0 +1,81 @@
+// Small helpers shared by the window tests.
+#pragma once
+
+#include <QApplication>
+#include <QBasicTimer>
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QMessageBox>
+#include <QString>
+#include <QTimer>
+#include <QUdpSocket>
+#include <QWidget>
+#include <initializer_list>
+
+// A keyword followed by the given byte values.
+inline QByteArray bytes(const char *word, std::initializer_list<int> tail) {
+    QByteArray b(word);
+    for (int v : tail)
+        b.append(static_cast<char>(v));
+    return b;
+}
+
+// Names of the repeated controls: name("cbxNET", 3) is "cbxNET03".
+inline QString name(const char *prefix, int number) {
+    return QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(number, 2, 10, QLatin1Char('0'));
+}
+
+// The control `objectName` of window `w`; a missing control ends the test run.
+template <typename T> T *child(QWidget &w, const QString &objectName) {
+    T *c = w.findChild<T *>(objectName);
+    if (!c)
+        qFatal("missing control %s", qPrintable(objectName));
+    return c;
+}
+template <typename T> T *child(QWidget &w, const char *objectName) {
+    return child<T>(w, QLatin1String(objectName));
+}
+
+// Answers every message box with OK while it lives and keeps the texts.
+class MessageCatcher : public QObject {
+public:
+    MessageCatcher() { timer_.start(20, this); }
+    QStringList texts;
+
+protected:
+    void timerEvent(QTimerEvent *) override {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            texts << box->text();
+            box->accept();
+        }
+    }
+
+private:
+    QBasicTimer timer_;
+};
+
+// Answers the next message box that opens within `ms` with OK and keeps its text in `*text`.
+inline void answerNextMessageBox(QString *text, int ms = 3000) {
+    auto *poll = new QTimer;
+    auto *clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, clock, text, ms] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            *text = box->text();
+            box->accept();
+        } else if (clock->elapsed() < ms) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        delete clock;
+    });
+    poll->start(5);
+}
+
+// True when nothing holds UDP `port`.
+inline bool portFree(quint16 port) {
+    QUdpSocket probe;
+    return probe.bind(QHostAddress::AnyIPv4, port, QAbstractSocket::DontShareAddress);
+}

@@ -200,12 +200,8 @@ void TfSetupInput::FormCreate() {
     QLabel *note = setup::makeAllRowNote(this, QStringLiteral("inputs"));
     grid->addWidget(note, 2, ColLabel, kRows, ColChannel - ColLabel);
 
-    auto *Image1 = new ui::Picture(QStringLiteral(":/art/input-terminals.svg"), this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Input terminal block"));
-    Image1->setFixedSize(Image1->sizeHint());
-    grid->addWidget(Image1, 1, ColPicture, kRows + 1, 1, Qt::AlignTop | Qt::AlignHCenter);
-    grid->setColumnMinimumWidth(ColPicture, Image1->width() + 6);
+    setup::addTerminalBlock(grid, QStringLiteral(":/art/input-terminals.svg"),
+                            QStringLiteral("Input terminal block"), ColPicture, kRows + 1);
 
     const setup::SaveCloseButtons saveClose = setup::makeSaveCloseButtons(this, QStringLiteral("Button10"));
     btSaveClose = saveClose.save;

@@ -95,12 +95,8 @@ void TfSetupOutput::FormCreate() {
     QLabel *note = setup::makeAllRowNote(this, QStringLiteral("outputs"));
     grid->addWidget(note, 2, ColLabel, kRows, ColChannel - ColLabel);
 
-    auto *Image1 = new ui::Picture(QStringLiteral(":/art/output-terminals.svg"), this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Output terminal block"));
-    Image1->setFixedSize(Image1->sizeHint());
-    grid->addWidget(Image1, 1, ColPicture, kRows + 1, 1, Qt::AlignTop | Qt::AlignHCenter);
-    grid->setColumnMinimumWidth(ColPicture, Image1->width() + 6);
+    setup::addTerminalBlock(grid, QStringLiteral(":/art/output-terminals.svg"),
+                            QStringLiteral("Output terminal block"), ColPicture, kRows + 1);
 
     const setup::SaveCloseButtons saveClose = setup::makeSaveCloseButtons(this, QStringLiteral("Button2"));
     btSaveClose = saveClose.save;

@@ -2,6 +2,7 @@
 #include "app/uikit.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -36,6 +37,16 @@ QLabel *makeAllRowNote(QWidget *parent, const QString &what) {
     note->setEnabled(false);
     note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     return note;
+}
+
+void addTerminalBlock(QGridLayout *grid, const QString &resource, const QString &accessibleName, int column,
+                      int rows) {
+    auto *picture = new ui::Picture(resource, grid->parentWidget());
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setAccessibleName(accessibleName);
+    picture->setFixedSize(picture->sizeHint());
+    grid->addWidget(picture, 1, column, rows, 1, Qt::AlignTop | Qt::AlignHCenter);
+    grid->setColumnMinimumWidth(column, picture->width() + 6);
 }
 
 SaveCloseButtons makeSaveCloseButtons(QWidget *window, const QString &closeName) {

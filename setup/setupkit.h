@@ -5,6 +5,7 @@
 
 class QAbstractItemModel;
 class QComboBox;
+class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -27,6 +28,10 @@ QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemMode
 // The note that stands where the hidden NET and Universe lists of rows 2 to 8 would be; `what` is
 // "outputs" or "inputs".
 QLabel *makeAllRowNote(QWidget *parent, const QString &what);
+
+// The terminal block picture in `column` of `grid`, from row 1 down over `rows` rows.
+void addTerminalBlock(QGridLayout *grid, const QString &resource, const QString &accessibleName, int column,
+                      int rows);
 
 // "Save & Close" and a "Close" button named `closeName`, at the right of the returned row.
 struct SaveCloseButtons {

@@ -70,6 +70,7 @@ private slots:
     void configurationSentOnOkOnly();
     void restartAndRestoreDefaults();
     void heldPortIsReported();
+    void refusedSendIsReported();
 
 private:
     void discover(int devices, const std::function<void(recUrzadzenia &, int)> &edit = {});
@@ -325,6 +326,17 @@ void TestMainWindow::heldPortIsReported() {
     holder.close();
     discover(1); // works once the port is free
     QCOMPARE(windows->MainForm->table()->rowCount(), 1);
+}
+
+void TestMainWindow::refusedSendIsReported() {
+    discover(1);
+    clickRow(0);
+    // An address the IPv4 client socket cannot send to: the socket layer refuses, nothing leaves.
+    windows->MainForm->device(0).IP = QStringLiteral("::1");
+    const QString message = withModal([&] { press(windows->MainForm.get(), "btRestart"); });
+    QVERIFY(!message.isEmpty());
+    QCOMPARE(windows->MainForm->devices()[0].IP, QStringLiteral("::1")); // the record is kept
+    QVERIFY(fakes[0]->waitFor("RESE", 100).isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)

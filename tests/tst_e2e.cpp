@@ -160,6 +160,11 @@ void TestEndToEnd::outputsSavedReachTheDevice() {
     // The eight test-off commands of the closing sequence arrived in order, before the configuration.
     const QStringList tests = log.since({"!TEST", ip});
     QCOMPARE(tests.size(), 8);
+    for (int index = 0; index < 8; ++index)
+        QVERIFY2(tests[index].contains(QStringLiteral("(index %1) test off").arg(index)),
+                 qPrintable(tests[index]));
+    const QStringList all = log.lines();
+    QVERIFY(all.indexOf(tests.last()) < all.indexOf(log.since({"!SETI", ip}).first()));
 
     findDevices();
     bool found = false;

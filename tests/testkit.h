@@ -1,6 +1,8 @@
 // Small helpers shared by the window tests.
 #pragma once
 
+#include "fakelink.h"
+
 #include <QApplication>
 #include <QBasicTimer>
 #include <QByteArray>
@@ -78,4 +80,19 @@ inline void answerNextMessageBox(QString *text, int ms = 3000) {
 inline bool portFree(quint16 port) {
     QUdpSocket probe;
     return probe.bind(QHostAddress::AnyIPv4, port, QAbstractSocket::DontShareAddress);
+}
+
+// Shows `window` once for each device of `link` in turn, device k with `record` and module version
+// versions[k]; the window stays open after the last showing.
+template <typename Window>
+void showForEachVersion(Window &window, FakeLink &link, const QList<int> &versions,
+                        const zentri::recUrzadzenia &record) {
+    for (int k = 0; k < versions.size(); ++k) {
+        link.records[k] = record;
+        link.records[k].ZentriVersion = versions[k];
+        link.selectedIndex = k;
+        window.show();
+        if (k + 1 < versions.size())
+            window.reject();
+    }
 }

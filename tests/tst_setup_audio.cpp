@@ -352,14 +352,7 @@ void TestSetupAudio::versionRestrictions() {
     FakeLink link(int(versions.size()));
     MessageCatcher messages;
     TfSetupAudio w(&link);
-    for (int k = 0; k < versions.size(); ++k) {
-        link.records[k] = sampleRecord();
-        link.records[k].ZentriVersion = versions[k];
-        link.selectedIndex = k;
-        w.show();
-        if (k + 1 < versions.size())
-            w.reject();
-    }
+    showForEachVersion(w, link, versions, sampleRecord());
     for (const char *c : {"Label17", "Label18"})
         QCOMPARE(child<QLabel>(w, QLatin1String(c))->isEnabled(), artNet);
     for (const char *c : {"cbxNET", "cbxUniverse"})

@@ -313,14 +313,7 @@ void TestSetupInput::versionRestrictions() {
     QFETCH(bool, artNet);
     FakeLink link(int(versions.size()));
     TfSetupInput w(&link);
-    for (int k = 0; k < versions.size(); ++k) {
-        link.records[k] = sampleRecord();
-        link.records[k].ZentriVersion = versions[k];
-        link.selectedIndex = k;
-        w.show();
-        if (k + 1 < versions.size())
-            w.reject();
-    }
+    showForEachVersion(w, link, versions, sampleRecord());
     for (const char *label : {"Label1", "Label2", "Label4"})
         QCOMPARE(child<QLabel>(w, QLatin1String(label))->isEnabled(), artNet);
     for (int r = 1; r <= 8; ++r) {

@@ -245,14 +245,7 @@ void TestSetupOutput::versionRestrictions() {
     QFETCH(bool, artNet);
     FakeLink link(int(versions.size()));
     TfSetupOutput w(&link);
-    for (int k = 0; k < versions.size(); ++k) {
-        link.records[k] = sampleRecord();
-        link.records[k].ZentriVersion = versions[k];
-        link.selectedIndex = k;
-        w.show();
-        if (k + 1 < versions.size())
-            w.reject();
-    }
+    showForEachVersion(w, link, versions, sampleRecord());
     for (const char *label : {"Label20", "Label17", "Label18"})
         QCOMPARE(child<QLabel>(w, QLatin1String(label))->isEnabled(), artNet);
     for (const char *label : {"Label19", "Label5", "Label1"})

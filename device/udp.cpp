@@ -14,7 +14,29 @@ namespace {
 thread_local int handlingDepth = 0;
 constexpr int kKernelReceiveBuffer = 4 * 1024 * 1024;
 constexpr qint64 kDeliverySliceMs = 15; // longest stretch of handlers before other GUI events get a turn
+
+// What a queued datagram counts against the queue's bound: its bytes and a fixed overhead, so that a
+// flood of empty datagrams is bounded too.
+qsizetype queuedCost(const Datagram &d) {
+    return d.data.capacity() + 64;
+}
+
+std::atomic<DestinationCheck> destinationCheck{nullptr};
+
+// False, with a text in `error`, when the installed check refuses the destination.
+bool destinationAllowed(const QHostAddress &to, quint16 port, QString *error) {
+    const DestinationCheck check = destinationCheck.load();
+    if (!check || check(to, port))
+        return true;
+    if (error)
+        *error = QObject::tr("Sending to %1 is not allowed.").arg(to.toString());
+    return false;
+}
 } // namespace
+
+void setDestinationCheck(DestinationCheck check) {
+    destinationCheck.store(check);
+}
 
 // ---- UdpClient --------------------------------------------------------------------------------
 
@@ -37,6 +59,8 @@ bool UdpClient::send(const QByteArray &data, const QHostAddress &to, quint16 por
             *error = tr("The device address is not a valid IPv4 address.");
         return false;
     }
+    if (!destinationAllowed(to, port, error))
+        return false;
     if (socket_->writeDatagram(data, to, port) != data.size()) {
         if (error)
             *error = socket_->errorString();
@@ -75,6 +99,8 @@ public:
             *error = QObject::tr("The socket is not open.");
             return false;
         }
+        if (!destinationAllowed(to, port, error))
+            return false;
         if (socket_->writeDatagram(data, to, port) != data.size()) {
             *error = socket_->errorString();
             return false;
@@ -89,7 +115,11 @@ private:
             QNetworkDatagram d = socket_->receiveDatagram(wire::kReceiveBufferSize);
             if (!d.isValid())
                 break;
-            batch.push_back({d.data(), d.senderAddress()});
+            // The socket layer hands over a buffer of the full receive size: keep only the datagram's
+            // own bytes, so that what waits for the GUI thread costs what it carries.
+            QByteArray data = d.data();
+            data.squeeze();
+            batch.push_back({std::move(data), d.senderAddress()});
         }
         if (!batch.empty())
             owner_->enqueue(std::move(batch));
@@ -145,6 +175,12 @@ void UdpListener::close() {
     open_ = false;
     QMutexLocker lock(&mutex_);
     queue_.clear();
+    queuedBytes_ = 0;
+}
+
+int UdpListener::pendingCount() {
+    QMutexLocker lock(&mutex_);
+    return static_cast<int>(queue_.size());
 }
 
 bool UdpListener::send(const QByteArray &data, const QHostAddress &to, quint16 port, QString *error) {
@@ -168,8 +204,16 @@ bool UdpListener::isHandlingDatagram() {
 
 void UdpListener::enqueue(std::deque<Datagram> &&batch) {
     QMutexLocker lock(&mutex_);
-    for (auto &d : batch)
+    for (auto &d : batch) {
+        const qsizetype cost = queuedCost(d);
+        if (queuedBytes_ + cost > kMaxQueuedBytes) {
+            ++dropped_;
+            continue;
+        }
+        queuedBytes_ += cost;
         queue_.push_back(std::move(d));
+    }
+    received_ += batch.size();
     lock.unlock();
     scheduleDelivery();
 }
@@ -188,6 +232,7 @@ std::optional<Datagram> UdpListener::takeNext() {
         return std::nullopt;
     Datagram d = std::move(queue_.front());
     queue_.pop_front();
+    queuedBytes_ -= queuedCost(d);
     return d;
 }
 

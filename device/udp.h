@@ -9,6 +9,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -18,6 +19,12 @@ class QThread;
 class QUdpSocket;
 
 namespace zentri {
+
+// A check that every outgoing datagram's destination must pass before it leaves; without one (the
+// program's own case) every destination is allowed. The test suites install one that stops the run at
+// the first datagram aimed outside the loopback network.
+using DestinationCheck = bool (*)(const QHostAddress &to, quint16 port);
+void setDestinationCheck(DestinationCheck check);
 
 struct Datagram {
     QByteArray data;
@@ -69,6 +76,17 @@ public:
     // Handles every datagram that has been received so far (tests use it to flush a listener).
     void deliverPending();
 
+    // Datagrams taken from the socket since the listener was made, and those of them dropped because
+    // the queue for the GUI thread already held kMaxQueuedBytes (a flood faster than the handlers).
+    quint64 receivedCount() const { return received_.load(); }
+    quint64 droppedCount() const { return dropped_.load(); }
+    // Datagrams received but not handled yet.
+    int pendingCount();
+
+    // Upper bound of the bytes waiting for the GUI thread; beyond it new datagrams are dropped, as
+    // the kernel drops them when its own buffer is full.
+    static constexpr qsizetype kMaxQueuedBytes = 64 * 1024 * 1024;
+
 private:
     friend class ListenerWorker;
     void enqueue(std::deque<Datagram> &&batch);
@@ -85,6 +103,9 @@ private:
 
     QMutex mutex_;
     std::deque<Datagram> queue_;
+    qsizetype queuedBytes_ = 0;
+    std::atomic<quint64> received_{0};
+    std::atomic<quint64> dropped_{0};
     bool posted_ = false;     // a delivery is queued on the GUI thread
     bool delivering_ = false; // guards against re-entry from a nested event loop
 };

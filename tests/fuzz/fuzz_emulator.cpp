@@ -1,0 +1,107 @@
+// The emulator's handling of every command it understands, over a sequence of datagrams to two devices
+// and to both at once, with time passing between them. Everything it sends back must be a reply the
+// manager reads, aimed at the manager's ports.
+//
+// Input: records of [target byte][length byte][datagram]; target bit 0..1 picks device 1, device 2
+// or a broadcast, the high six bits advance the clock by that many times 16 ms. A datagram that
+// begins with byte 0xFF is taken as its command word chosen by the next byte, so that the fuzzer
+// reaches every command quickly.
+#include "device/protocol.h"
+#include "emulator/emulator_core.h"
+#include "fuzzcheck.h"
+
+using namespace zentri;
+
+namespace {
+
+const char *const kWords[] = {"QGETI",  "qchkSD",    "!SETI",  "RESE",      "RESD",   "!TEST",  "SVOL",
+                              "qMVol",  "setMVol",   "SSHOW",  "QShowInfo", "RECENA", "RECENS", "RECDIS",
+                              "PLAYSH", "ERASESHOW", "QCUERD", "!CUEWR",    "Art-Net"};
+const int kSizes[] = {wire::kDiscoverySize,
+                      wire::kSdQuerySize,
+                      wire::kConfigurationSize,
+                      4,
+                      4,
+                      8,
+                      6,
+                      5,
+                      8,
+                      6,
+                      10,
+                      6,
+                      6,
+                      6,
+                      6,
+                      10,
+                      wire::kCueQuerySize,
+                      wire::kCueSize,
+                      530};
+
+QByteArray expand(const QByteArray &raw) {
+    if (raw.size() < 2 || static_cast<uint8_t>(raw[0]) != 0xFF)
+        return raw;
+    const size_t k = static_cast<uint8_t>(raw[1]) % (sizeof kWords / sizeof *kWords);
+    QByteArray d(kWords[k]);
+    if (k == 18)
+        d += '\0';
+    d += raw.mid(2);
+    if (d.size() < kSizes[k])
+        d += QByteArray(kSizes[k] - d.size(), '\0');
+    return d;
+}
+
+void checkReplies(const emu::Output &out) {
+    for (const emu::Outgoing &o : out.datagrams) {
+        FUZZ_CHECK(!o.to.isNull() && !o.from.isNull());
+        switch (o.port) {
+        case wire::kMainPort:
+            FUZZ_CHECK(wire::parseInfoReply(o.data, QStringLiteral("10.0.0.2")) ||
+                       wire::parseSdCardReply(o.data));
+            break;
+        case wire::kLiveRecordPort:
+            FUZZ_CHECK(wire::parseShowReply(o.data));
+            break;
+        case wire::kAudioPort:
+            FUZZ_CHECK(wire::parseMasterVolumeReply(o.data));
+            break;
+        case wire::kCuePort:
+            FUZZ_CHECK(wire::parseCueReply(o.data));
+            break;
+        default:
+            FUZZ_CHECK(!"reply to a port the manager does not listen on");
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    emu::DeviceIdentity a, b;
+    a.address = QHostAddress(QStringLiteral("10.0.0.2"));
+    a.name = QStringLiteral("One");
+    a.mac = QByteArray::fromHex("001A2B3C4D01");
+    b.address = QHostAddress(QStringLiteral("10.0.0.3"));
+    b.name = QStringLiteral("Two");
+    b.mac = QByteArray::fromHex("001A2B3C4D02");
+    b.module = kModuleStandard;
+    b.sdCard = false;
+    emu::Emulator emulator({a, b}, {{1, 10}, {3, 90}});
+    const QHostAddress targets[] = {a.address, b.address, QHostAddress(QStringLiteral("10.0.0.255")),
+                                    QHostAddress(QStringLiteral("255.255.255.255"))};
+    const QHostAddress manager(QStringLiteral("10.0.0.1"));
+
+    const QByteArray input = datagram(data, size);
+    qint64 now = 0;
+    int pos = 0;
+    while (pos + 2 <= input.size()) {
+        const auto target = static_cast<uint8_t>(input[pos]);
+        const int length = static_cast<uint8_t>(input[pos + 1]) * 4;
+        const QByteArray raw = input.mid(pos + 2, length);
+        pos += 2 + static_cast<int>(raw.size());
+        now += (target >> 2) * 16;
+        checkReplies(emulator.tick(now));
+        checkReplies(emulator.handle(expand(raw), targets[target & 3], manager, 50000, now));
+    }
+    checkReplies(emulator.tick(now + 3600 * 1000));
+    return 0;
+}

@@ -25,6 +25,8 @@ private slots:
     void sendsFromItsOwnPort();
     void clientReportsRefusal_data();
     void clientReportsRefusal();
+    void queueIsBoundedByWhatItHolds_data();
+    void queueIsBoundedByWhatItHolds();
 };
 
 void TestUdp::deliversInArrivalOrderWithSender() {
@@ -141,6 +143,57 @@ void TestUdp::clientReportsRefusal() {
     QString error;
     QVERIFY(!client.send("RESE", QHostAddress(address), wire::kDevicePort, &error));
     QVERIFY(!error.isEmpty());
+}
+
+void TestUdp::queueIsBoundedByWhatItHolds_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("drops");
+    // Small datagrams cost their own bytes, not the receive buffer's: 20,000 of them fit easily.
+    QTest::newRow("small") << 10 << 20000 << false;
+    // Full-size datagrams behind a GUI thread that handles nothing fill the queue's bound.
+    QTest::newRow("full size") << wire::kReceiveBufferSize << 9000 << true;
+}
+
+void TestUdp::queueIsBoundedByWhatItHolds() {
+    QFETCH(int, size);
+    QFETCH(int, count);
+    QFETCH(bool, drops);
+    UdpListener listener;
+    QVector<int> got;
+    listener.setHandler([&](const QByteArray &d, const QHostAddress &) { got.append(d.left(8).toInt()); });
+    QString error;
+    QVERIFY2(listener.open(kPort, &error), qPrintable(error));
+
+    // The GUI thread sends and handles nothing meanwhile; the listener's thread keeps receiving.
+    QUdpSocket sender;
+    for (int i = 0; i < count; ++i) {
+        QElapsedTimer wait;
+        wait.start();
+        while (listener.receivedCount() + 16 < static_cast<quint64>(i) && wait.elapsed() < 5000)
+            QThread::yieldCurrentThread();
+        QByteArray d = QByteArray::number(i).leftJustified(8, ' ');
+        d = d.leftJustified(size, 'x');
+        QCOMPARE(sender.writeDatagram(d, kLocal, kPort), qint64(size));
+    }
+    QElapsedTimer wait;
+    wait.start();
+    while (listener.receivedCount() < static_cast<quint64>(count) && wait.elapsed() < 5000)
+        QThread::msleep(1); // no event processing: nothing is handled yet
+    QCOMPARE(listener.receivedCount(), static_cast<quint64>(count));
+
+    const int kept = listener.pendingCount();
+    QCOMPARE(listener.droppedCount(), static_cast<quint64>(count - kept));
+    QCOMPARE(listener.droppedCount() > 0, drops);
+    QVERIFY(static_cast<qint64>(kept) * size <= UdpListener::kMaxQueuedBytes);
+    // What was kept is handled in order: the oldest datagrams, none missing between them.
+    listener.deliverPending();
+    QCOMPARE(got.size(), kept);
+    for (int i = 0; i < kept; ++i)
+        QCOMPARE(got[i], i);
+    // Once handled, the queue takes datagrams again.
+    QCOMPARE(sender.writeDatagram(QByteArray("again"), kLocal, kPort), qint64(5));
+    QTRY_COMPARE(got.size(), kept + 1);
 }
 
 QTEST_GUILESS_MAIN(TestUdp)

@@ -72,7 +72,7 @@ public:
 private:
     friend class ListenerWorker;
     void enqueue(std::deque<Datagram> &&batch);
-    void scheduleDelivery();
+    void scheduleDelivery(bool takenLeft = false);
     void deliverSlice();
     std::optional<Datagram> takeNext();
     void handle(const Datagram &d);
@@ -84,9 +84,10 @@ private:
     quint16 port_ = 0;
 
     QMutex mutex_;
-    std::deque<Datagram> queue_;
-    bool posted_ = false;     // a delivery is queued on the GUI thread
-    bool delivering_ = false; // guards against re-entry from a nested event loop
+    std::deque<Datagram> queue_; // received, not yet taken by the GUI thread
+    std::deque<Datagram> taken_; // GUI thread only: taken from queue_, handled front first
+    bool posted_ = false;        // a delivery is queued on the GUI thread
+    bool delivering_ = false;    // guards against re-entry from a nested event loop
 };
 
 } // namespace zentri

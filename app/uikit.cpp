@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QHash>
 #include <QMap>
 #include <QMessageBox>
 #include <QPainter>
@@ -63,8 +64,8 @@ QAbstractItemModel *textList(const QStringList &items) {
 }
 
 QComboBox *makeList(QWidget *parent, const QString &objectName, QAbstractItemModel *items,
-                    const QString &accessibleName) {
-    auto *box = new QComboBox(parent);
+                    const QString &accessibleName, int chars) {
+    QComboBox *box = chars > 0 ? new SizedList(chars, parent) : new QComboBox(parent);
     box->setObjectName(objectName);
     box->setEditable(false);
     box->setModel(items);
@@ -72,6 +73,39 @@ QComboBox *makeList(QWidget *parent, const QString &objectName, QAbstractItemMod
     if (!accessibleName.isEmpty())
         box->setAccessibleName(accessibleName);
     return box;
+}
+
+// ---- SizedList --------------------------------------------------------------------------------
+
+SizedList::SizedList(int chars, QWidget *parent) : QComboBox(parent), chars_(chars) {
+    setMinimumContentsLength(chars);
+}
+
+QSize SizedList::sizeHint() const {
+    return hint(false);
+}
+
+QSize SizedList::minimumSizeHint() const {
+    return hint(true);
+}
+
+QSize SizedList::hint(bool minimum) const {
+    // The sizes depend on the length, the font and the style only, not on the items.
+    struct Sizes {
+        QSize size, minimum;
+    };
+    static QHash<QString, Sizes> known;
+    const QString key = QStringLiteral("%1/%2/%3").arg(chars_).arg(quintptr(style())).arg(font().key());
+    auto it = known.constFind(key);
+    if (it == known.cend()) {
+        QComboBox reference;
+        reference.setFont(font());
+        reference.setStyle(style());
+        reference.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        reference.setMinimumContentsLength(chars_);
+        it = known.insert(key, Sizes{reference.sizeHint(), reference.minimumSizeHint()});
+    }
+    return minimum ? it->minimum : it->size;
 }
 
 void selectPosition(QComboBox *list, int position) {

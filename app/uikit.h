@@ -4,13 +4,14 @@
 #include "device/link.h"
 
 #include <QColor>
+#include <QComboBox>
 #include <QDialog>
 #include <QFrame>
 #include <QString>
 #include <QWidget>
 
 class QAbstractItemModel;
-class QComboBox;
+
 class QSvgRenderer;
 
 namespace zentri::ui {
@@ -23,11 +24,27 @@ QAbstractItemModel *catalogList();
 QAbstractItemModel *fileList();
 QAbstractItemModel *textList(const QStringList &items); // a list of fixed items, made once per item set
 
-// A select-only drop-down list over a shared list.
+// A select-only drop-down list over a shared list; with `chars` > 0 one sized for that many characters
+// (a SizedList).
 QComboBox *makeList(QWidget *parent, const QString &objectName, QAbstractItemModel *items,
-                    const QString &accessibleName = QString());
+                    const QString &accessibleName = QString(), int chars = 0);
 // Selects `position`, or nothing when the list has no such position.
 void selectPosition(QComboBox *list, int position);
+
+// A drop-down list as wide as `chars` characters and an icon, as the size policy
+// AdjustToMinimumContentsLengthWithIcon makes it. That policy builds the list's pop-up at once; this
+// list works its size out once for each length and font, and its pop-up waits until it is opened.
+class SizedList : public QComboBox {
+    Q_OBJECT
+public:
+    SizedList(int chars, QWidget *parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+private:
+    QSize hint(bool minimum) const;
+    int chars_;
+};
 
 // Plain message box with the program's title (the main window becomes active again afterwards).
 void showMessage(QWidget *parent, const QString &text);

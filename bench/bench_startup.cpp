@@ -63,9 +63,9 @@ int probe(int argc, char *argv[], bool manager) {
     if (manager)
         zentri::ui::centerOnScreen(main);
     const qint64 tShown = watch.wait(10000);
-    std::printf("PROBE main=%lld qapp=%lld built=%lld shown=%lld rss_kb=%ld\n", static_cast<long long>(tMain),
-                static_cast<long long>(tApp), static_cast<long long>(tBuilt), static_cast<long long>(tShown),
-                bench::residentKb());
+    std::printf("PROBE main=%lld qapp=%lld built=%lld shown=%lld rss_kb=%ld anon_kb=%ld\n",
+                static_cast<long long>(tMain), static_cast<long long>(tApp), static_cast<long long>(tBuilt),
+                static_cast<long long>(tShown), bench::statusKb(), bench::statusKb("RssAnon"));
     std::fflush(stdout);
     return tShown ? 0 : 1;
 }
@@ -75,11 +75,19 @@ int parts(int argc, char *argv[]) {
     using namespace zentri;
     QApplication app(argc, argv);
     setUpApplication();
-    std::vector<std::pair<const char *, double>> times;
+    struct Part {
+        const char *name;
+        double ms;
+        long anonKb;
+    };
+    std::vector<Part> times;
+    long anon = bench::statusKb("RssAnon");
     auto timed = [&](const char *name, auto make) {
         const qint64 t0 = bench::nowNs();
         auto window = make();
-        times.push_back({name, bench::ms(bench::nowNs() - t0)});
+        const long now = bench::statusKb("RssAnon");
+        times.push_back({name, bench::ms(bench::nowNs() - t0), now - anon});
+        anon = now;
         return window;
     };
     auto main = timed("main window", [] { return std::make_unique<TMainForm>(); });
@@ -98,16 +106,16 @@ int parts(int argc, char *argv[]) {
     main->show();
     ui::centerOnScreen(main.get());
     const qint64 t1 = watch.wait(10000);
-    times.push_back({"main window shown", bench::ms(t1 - t0)});
-    for (const auto &t : times)
-        std::fprintf(stderr, "%-20s %7.2f ms\n", t.first, t.second);
+    times.push_back({"main window shown", bench::ms(t1 - t0), bench::statusKb("RssAnon") - anon});
+    for (const Part &t : times)
+        std::fprintf(stderr, "%-20s %7.2f ms %+6ld kB anonymous memory\n", t.name, t.ms, t.anonKb);
     return 0;
 }
 
 struct Launch {
     bool ok = false;
     double total = 0, toMain = 0, toApp = 0, toBuilt = 0, toShown = 0; // ms from process start
-    double rssMb = 0;
+    double rssMb = 0, anonMb = 0;
 };
 
 Launch launch(const char *self, const char *what) {
@@ -160,25 +168,27 @@ Launch launch(const char *self, const char *what) {
     r.toBuilt = bench::ms(v["built"] - t0);
     r.toShown = r.total = bench::ms(v["shown"] - t0);
     r.rssMb = double(v["rss_kb"]) / 1024.0;
+    r.anonMb = double(v["anon_kb"]) / 1024.0;
     return r;
 }
 
 struct Series {
-    std::vector<double> total, toMain, toApp, toBuilt, rss;
+    std::vector<double> total, toMain, toApp, toBuilt, rss, anon;
     void add(const Launch &l) {
         total.push_back(l.total);
         toMain.push_back(l.toMain);
         toApp.push_back(l.toApp);
         toBuilt.push_back(l.toBuilt);
         rss.push_back(l.rssMb);
+        anon.push_back(l.anonMb);
     }
     QString breakdown() const {
         return QStringLiteral("median ms from process start: main() %1, QApplication %2, windows built %3, "
-                              "shown %4; min %5, max %6")
+                              "shown %4; min %5, max %6; resident %7 MB of which %8 MB anonymous")
             .arg(bench::fmt(bench::median(toMain)), bench::fmt(bench::median(toApp)),
                  bench::fmt(bench::median(toBuilt)), bench::fmt(bench::median(total)),
-                 bench::fmt(*std::min_element(total.begin(), total.end())),
-                 bench::fmt(bench::maximum(total)));
+                 bench::fmt(*std::min_element(total.begin(), total.end())), bench::fmt(bench::maximum(total)),
+                 bench::fmt(bench::median(rss)), bench::fmt(bench::median(anon)));
     }
 };
 

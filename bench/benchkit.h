@@ -41,14 +41,15 @@ inline double maximum(const std::vector<double> &v) {
     return v.empty() ? 0 : *std::max_element(v.begin(), v.end());
 }
 
-// Resident set size of this process in kB (VmRSS), 0 when unknown.
-inline long residentKb() {
+// A field of /proc/self/status in kB ("VmRSS" is the resident set size), 0 when unknown.
+inline long statusKb(const char *field = "VmRSS") {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly))
         return 0;
+    const QByteArray key = QByteArray(field) + ':';
     for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').value(0).toLong();
     return 0;
 }
 

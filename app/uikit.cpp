@@ -129,19 +129,66 @@ void centerOnScreen(QWidget *window) {
 
 // ---- Picture ----------------------------------------------------------------------------------
 
-Picture::Picture(const QString &resource, QWidget *parent)
-    : QWidget(parent), renderer_((registerArtwork(), new QSvgRenderer(resource, this))) {
-    renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+namespace {
+// The picture of `renderer` filling `pixels`, kept in proportion, on a transparent ground.
+QImage drawPicture(QSvgRenderer &renderer, const QSize &pixels, qreal ratio) {
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&p, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    p.end();
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+QSize pixelSize(const QWidget *w) {
+    return (QSizeF(w->size()) * w->devicePixelRatioF()).toSize();
+}
+} // namespace
+
+Picture::Picture(const QString &resource, QWidget *parent) : QWidget(parent), resource_(resource) {
+    registerArtwork();
+}
+
+Picture::~Picture() {
+    if (ahead_.valid())
+        ahead_.wait();
+}
+
+QSvgRenderer *Picture::renderer() const {
+    if (!renderer_) {
+        renderer_ = new QSvgRenderer(resource_, const_cast<Picture *>(this));
+        renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+    }
+    return renderer_;
 }
 
 QSize Picture::sizeHint() const {
-    return renderer_->defaultSize();
+    return renderer()->defaultSize();
+}
+
+void Picture::renderAhead() {
+    const QString resource = resource_;
+    const QSize pixels = pixelSize(this);
+    const qreal ratio = devicePixelRatioF();
+    ahead_ = std::async(std::launch::async, [resource, pixels, ratio] {
+        QSvgRenderer renderer(resource); // a renderer of its own: they are not shared between threads
+        renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+        return drawPicture(renderer, pixels, ratio);
+    });
 }
 
 void Picture::paintEvent(QPaintEvent *) {
+    const QSize pixels = pixelSize(this);
+    if (drawn_.size() != pixels) {
+        if (ahead_.valid())
+            drawn_ = ahead_.get();
+        if (drawn_.size() != pixels)
+            drawn_ = drawPicture(*renderer(), pixels, devicePixelRatioF());
+    }
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    renderer_->render(&p, rect());
+    p.drawImage(QPointF(0, 0), drawn_);
 }
 
 // ---- ColorPanel -------------------------------------------------------------------------------

@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFrame>
+#include <QImage>
 #include <QString>
 #include <QWidget>
+#include <future>
 
 class QAbstractItemModel;
 
@@ -52,18 +54,29 @@ void showMessage(QWidget *parent, const QString &text);
 // Places a top-level window in the middle of the screen it is on.
 void centerOnScreen(QWidget *window);
 
-// A picture drawn from one of the program's SVG resources, sharp at any scale.
+// A picture drawn from one of the program's SVG resources, sharp at any scale. It is drawn once for
+// each size it is shown at and kept, and its resource is read when first needed.
 class Picture : public QWidget {
     Q_OBJECT
 public:
     Picture(const QString &resource, QWidget *parent = nullptr);
+    ~Picture() override;
     QSize sizeHint() const override;
+
+    // Starts drawing the picture at its present size on another thread, so that its first showing
+    // finds it ready (the main window's front panel, drawn while the other windows are built).
+    void renderAhead();
 
 protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
-    QSvgRenderer *renderer_;
+    QSvgRenderer *renderer() const;
+
+    QString resource_;
+    mutable QSvgRenderer *renderer_ = nullptr;
+    QImage drawn_; // the picture at the size it was last shown at
+    std::future<QImage> ahead_;
 };
 
 // A coloured panel behind a control: its colour is the control's indicator light.

@@ -1,6 +1,7 @@
 // Window benchmark: with every window built as at start-up and one device listed and selected, shows each
 // window again and again and times it up to the end of its first paint; then feeds the cue editor the
-// 100 cue replies of a device through its listener, and selects cue rows one after the other.
+// 100 cue replies of a device through its listener, and selects cue rows one after the other; last, it
+// hands the main window's info reply handler 10,000 replies directly and times each thousand.
 //
 //   zentri-bench-windows [--rounds N]
 //
@@ -264,6 +265,37 @@ int main(int argc, char *argv[]) {
                bench::metText(select <= 10));
     cue->hide();
     QCoreApplication::processEvents();
+
+    // ---- The info reply handler alone, without the network: does its cost grow with the table? ----
+    {
+        constexpr int kBatches = 10, kBatch = 1000;
+        const QByteArray reply = deviceReply();
+        std::vector<double> perReply;
+        for (int b = 0; b < kBatches; ++b) {
+            const qint64 t0 = bench::nowNs();
+            for (int i = 0; i < kBatch; ++i)
+                form->UDPsvrUDPRead(reply, QHostAddress(quint32(0x0A500000 + b * kBatch + i)));
+            perReply.push_back(bench::ms(bench::nowNs() - t0) * 1000.0 / kBatch);
+            QCoreApplication::processEvents(); // the table's repaint between batches, as between slices
+        }
+        if (form->devices().size() != 1 + kBatches * kBatch) {
+            std::fprintf(stderr, "zentri-bench-windows: %d records after %d replies\n",
+                         int(form->devices().size()), 1 + kBatches * kBatch);
+            return 1;
+        }
+        const double first = perReply.front(), last = perReply.back();
+        bench::note(QStringLiteral("info reply handler, us per reply for each 1000 of 10,000: ") + [&] {
+            QStringList l;
+            for (double v : perReply)
+                l << bench::fmt(v);
+            return l.join(QStringLiteral(" "));
+        }());
+        bench::row(QStringLiteral("Info reply handler alone: first vs last 1000 of 10,000 rows"),
+                   QStringLiteral("<= 2x"),
+                   QStringLiteral("%1 / %2 us per reply (%3x)")
+                       .arg(bench::fmt(first), bench::fmt(last), bench::fmt(last / first, 2)),
+                   bench::metText(last <= 2 * first));
+    }
 
     if (!messages.isEmpty()) {
         std::fprintf(stderr, "zentri-bench-windows: unexpected message box: %s\n",

@@ -8,7 +8,8 @@
 //                                         over, and the resident size then; then exits
 //
 // The launcher reads the clock just before it starts each process, so a start-up time runs from process
-// start (exec, dynamic linking included) to the main window shown.
+// start (exec, dynamic linking included) to the main window shown. With ZENTRI_BENCH_NO_HEAP set the
+// probes leave out zentri::prepareHeap(), to compare.
 #include "app/about.h"
 #include "app/application.h"
 #include "app/mainwindow.h"
@@ -41,6 +42,8 @@ namespace {
 
 int probe(int argc, char *argv[], bool manager) {
     const qint64 tMain = bench::nowNs();
+    if (manager && !qEnvironmentVariableIsSet("ZENTRI_BENCH_NO_HEAP"))
+        zentri::prepareHeap(); // as app/main.cpp does (the variable compares without it)
     QApplication app(argc, argv);
     const qint64 tApp = bench::nowNs();
     std::unique_ptr<zentri::Windows> windows;
@@ -74,6 +77,8 @@ int probe(int argc, char *argv[], bool manager) {
 // Builds the windows one by one, in start-up order, and prints what each took (where start-up time goes).
 int parts(int argc, char *argv[]) {
     using namespace zentri;
+    if (!qEnvironmentVariableIsSet("ZENTRI_BENCH_NO_HEAP"))
+        prepareHeap();
     QApplication app(argc, argv);
     setUpApplication();
     struct Part {

@@ -21,7 +21,7 @@ namespace zentri {
 namespace {
 thread_local int handlingDepth = 0;
 constexpr int kKernelReceiveBuffer = 16 * 1024 * 1024; // ten thousand replies and more
-constexpr qint64 kDeliverySliceMs = 15; // longest stretch of handlers before other GUI events get a turn
+constexpr qint64 kDeliverySliceMs = 8; // longest stretch of handlers before other GUI events get a turn
 } // namespace
 
 // ---- UdpClient --------------------------------------------------------------------------------

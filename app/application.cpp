@@ -12,6 +12,17 @@
 #include <QApplication>
 #include <QProxyStyle>
 
+#include <cstdint>
+#include <cstdlib>
+#include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <vector>
+
+#ifndef MADV_POPULATE_WRITE
+#define MADV_POPULATE_WRITE 23 // Linux 5.14
+#endif
+
 namespace zentri {
 
 namespace {
@@ -25,6 +36,30 @@ public:
     }
 };
 } // namespace
+
+namespace {
+constexpr size_t kHeapStep = 12u << 20; // about what building every window takes
+constexpr size_t kBlock = 64u << 10;    // below the size that malloc serves from a mapping of its own
+} // namespace
+
+void prepareHeap() {
+    // The heap grows in one step of this size, and stays when the blocks below are given back.
+    mallopt(M_TOP_PAD, int(kHeapStep));
+    mallopt(M_TRIM_THRESHOLD, int(2 * kHeapStep));
+    char *const before = static_cast<char *>(sbrk(0));
+    std::vector<void *> blocks;
+    while (static_cast<char *>(sbrk(0)) == before && blocks.size() < 64)
+        blocks.push_back(std::malloc(kBlock));
+    char *const after = static_cast<char *>(sbrk(0));
+    for (void *b : blocks)
+        std::free(b);
+    const uintptr_t page = uintptr_t(sysconf(_SC_PAGESIZE));
+    const uintptr_t from = (reinterpret_cast<uintptr_t>(before) + page - 1) & ~(page - 1);
+    const uintptr_t to = reinterpret_cast<uintptr_t>(after) & ~(page - 1);
+    if (to > from) // all pages of the step at once, instead of one fault for each page later
+        madvise(reinterpret_cast<void *>(from), to - from, MADV_POPULATE_WRITE);
+    mallopt(M_TOP_PAD, 128 * 1024); // later growth in the usual steps
+}
 
 void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("Zentri manager"));

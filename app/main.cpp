@@ -5,6 +5,7 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    zentri::prepareHeap();
     QApplication app(argc, argv);
     zentri::setUpApplication();
     zentri::Windows windows;

@@ -61,6 +61,7 @@ void TMainForm::buildControls() {
     noSDCard->setObjectName(QStringLiteral("noSDCard"));
     noSDCard->setGeometry(10, 10, 560, 196);
     noSDCard->setAccessibleName(tr("Front panel of the device"));
+    noSDCard->renderAhead(); // drawn on another thread while the other windows are built
 
     btLiveRecord =
         makeButton(client, "btLiveRecord", QStringLiteral("Live record"), QRect(580, 10, 131, 196));

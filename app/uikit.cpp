@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QHash>
 #include <QMap>
 #include <QMessageBox>
 #include <QPainter>
@@ -63,8 +64,8 @@ QAbstractItemModel *textList(const QStringList &items) {
 }
 
 QComboBox *makeList(QWidget *parent, const QString &objectName, QAbstractItemModel *items,
-                    const QString &accessibleName) {
-    auto *box = new QComboBox(parent);
+                    const QString &accessibleName, int chars) {
+    QComboBox *box = chars > 0 ? new SizedList(chars, parent) : new QComboBox(parent);
     box->setObjectName(objectName);
     box->setEditable(false);
     box->setModel(items);
@@ -72,6 +73,39 @@ QComboBox *makeList(QWidget *parent, const QString &objectName, QAbstractItemMod
     if (!accessibleName.isEmpty())
         box->setAccessibleName(accessibleName);
     return box;
+}
+
+// ---- SizedList --------------------------------------------------------------------------------
+
+SizedList::SizedList(int chars, QWidget *parent) : QComboBox(parent), chars_(chars) {
+    setMinimumContentsLength(chars);
+}
+
+QSize SizedList::sizeHint() const {
+    return hint(false);
+}
+
+QSize SizedList::minimumSizeHint() const {
+    return hint(true);
+}
+
+QSize SizedList::hint(bool minimum) const {
+    // The sizes depend on the length, the font and the style only, not on the items.
+    struct Sizes {
+        QSize size, minimum;
+    };
+    static QHash<QString, Sizes> known;
+    const QString key = QStringLiteral("%1/%2/%3").arg(chars_).arg(quintptr(style())).arg(font().key());
+    auto it = known.constFind(key);
+    if (it == known.cend()) {
+        QComboBox reference;
+        reference.setFont(font());
+        reference.setStyle(style());
+        reference.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        reference.setMinimumContentsLength(chars_);
+        it = known.insert(key, Sizes{reference.sizeHint(), reference.minimumSizeHint()});
+    }
+    return minimum ? it->minimum : it->size;
 }
 
 void selectPosition(QComboBox *list, int position) {
@@ -95,19 +129,66 @@ void centerOnScreen(QWidget *window) {
 
 // ---- Picture ----------------------------------------------------------------------------------
 
-Picture::Picture(const QString &resource, QWidget *parent)
-    : QWidget(parent), renderer_((registerArtwork(), new QSvgRenderer(resource, this))) {
-    renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+namespace {
+// The picture of `renderer` filling `pixels`, kept in proportion, on a transparent ground.
+QImage drawPicture(QSvgRenderer &renderer, const QSize &pixels, qreal ratio) {
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&p, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    p.end();
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+QSize pixelSize(const QWidget *w) {
+    return (QSizeF(w->size()) * w->devicePixelRatioF()).toSize();
+}
+} // namespace
+
+Picture::Picture(const QString &resource, QWidget *parent) : QWidget(parent), resource_(resource) {
+    registerArtwork();
+}
+
+Picture::~Picture() {
+    if (ahead_.valid())
+        ahead_.wait();
+}
+
+QSvgRenderer *Picture::renderer() const {
+    if (!renderer_) {
+        renderer_ = new QSvgRenderer(resource_, const_cast<Picture *>(this));
+        renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+    }
+    return renderer_;
 }
 
 QSize Picture::sizeHint() const {
-    return renderer_->defaultSize();
+    return renderer()->defaultSize();
+}
+
+void Picture::renderAhead() {
+    const QString resource = resource_;
+    const QSize pixels = pixelSize(this);
+    const qreal ratio = devicePixelRatioF();
+    ahead_ = std::async(std::launch::async, [resource, pixels, ratio] {
+        QSvgRenderer renderer(resource); // a renderer of its own: they are not shared between threads
+        renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+        return drawPicture(renderer, pixels, ratio);
+    });
 }
 
 void Picture::paintEvent(QPaintEvent *) {
+    const QSize pixels = pixelSize(this);
+    if (drawn_.size() != pixels) {
+        if (ahead_.valid())
+            drawn_ = ahead_.get();
+        if (drawn_.size() != pixels)
+            drawn_ = drawPicture(*renderer(), pixels, devicePixelRatioF());
+    }
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    renderer_->render(&p, rect());
+    p.drawImage(QPointF(0, 0), drawn_);
 }
 
 // ---- ColorPanel -------------------------------------------------------------------------------

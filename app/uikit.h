@@ -4,13 +4,16 @@
 #include "device/link.h"
 
 #include <QColor>
+#include <QComboBox>
 #include <QDialog>
 #include <QFrame>
+#include <QImage>
 #include <QString>
 #include <QWidget>
+#include <future>
 
 class QAbstractItemModel;
-class QComboBox;
+
 class QSvgRenderer;
 
 namespace zentri::ui {
@@ -23,11 +26,27 @@ QAbstractItemModel *catalogList();
 QAbstractItemModel *fileList();
 QAbstractItemModel *textList(const QStringList &items); // a list of fixed items, made once per item set
 
-// A select-only drop-down list over a shared list.
+// A select-only drop-down list over a shared list; with `chars` > 0 one sized for that many characters
+// (a SizedList).
 QComboBox *makeList(QWidget *parent, const QString &objectName, QAbstractItemModel *items,
-                    const QString &accessibleName = QString());
+                    const QString &accessibleName = QString(), int chars = 0);
 // Selects `position`, or nothing when the list has no such position.
 void selectPosition(QComboBox *list, int position);
+
+// A drop-down list as wide as `chars` characters and an icon, as the size policy
+// AdjustToMinimumContentsLengthWithIcon makes it. That policy builds the list's pop-up at once; this
+// list works its size out once for each length and font, and its pop-up waits until it is opened.
+class SizedList : public QComboBox {
+    Q_OBJECT
+public:
+    SizedList(int chars, QWidget *parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+private:
+    QSize hint(bool minimum) const;
+    int chars_;
+};
 
 // Plain message box with the program's title (the main window becomes active again afterwards).
 void showMessage(QWidget *parent, const QString &text);
@@ -35,18 +54,29 @@ void showMessage(QWidget *parent, const QString &text);
 // Places a top-level window in the middle of the screen it is on.
 void centerOnScreen(QWidget *window);
 
-// A picture drawn from one of the program's SVG resources, sharp at any scale.
+// A picture drawn from one of the program's SVG resources, sharp at any scale. It is drawn once for
+// each size it is shown at and kept, and its resource is read when first needed.
 class Picture : public QWidget {
     Q_OBJECT
 public:
     Picture(const QString &resource, QWidget *parent = nullptr);
+    ~Picture() override;
     QSize sizeHint() const override;
+
+    // Starts drawing the picture at its present size on another thread, so that its first showing
+    // finds it ready (the main window's front panel, drawn while the other windows are built).
+    void renderAhead();
 
 protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
-    QSvgRenderer *renderer_;
+    QSvgRenderer *renderer() const;
+
+    QString resource_;
+    mutable QSvgRenderer *renderer_ = nullptr;
+    QImage drawn_; // the picture at the size it was last shown at
+    std::future<QImage> ahead_;
 };
 
 // A coloured panel behind a control: its colour is the control's indicator light.

@@ -3,19 +3,27 @@
 
 #include <QElapsedTimer>
 #include <QMetaObject>
-#include <QNetworkDatagram>
+#include <QSocketNotifier>
 #include <QThread>
 #include <QUdpSocket>
-#include <QVariant>
+
+#include <algorithm>
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstring>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <vector>
 
 namespace zentri {
 
 namespace {
 thread_local int handlingDepth = 0;
-constexpr int kKernelReceiveBuffer = 4 * 1024 * 1024;
-constexpr qint64 kDeliverySliceMs = 15; // longest stretch of handlers before other GUI events get a turn
+constexpr int kKernelReceiveBuffer = 16 * 1024 * 1024; // ten thousand replies and more
+constexpr qint64 kDeliverySliceMs = 8; // longest stretch of handlers before other GUI events get a turn
 
-// What a queued datagram counts against the queue's bound: its bytes and a fixed overhead, so that a
+// What a waiting datagram counts against the queue's bound: its bytes and a fixed overhead, so that a
 // flood of empty datagrams is bounded too.
 qsizetype queuedCost(const Datagram &d) {
     return d.data.capacity() + 64;
@@ -75,58 +83,132 @@ quint16 UdpClient::localPort() const {
 
 // ---- Listener worker (lives on the listener's thread) -----------------------------------------
 
+// The listener's socket is a plain one: a storm of replies is read up to kBatch datagrams per system
+// call, and each batch is handed on at once, so the GUI thread starts on the first replies while the
+// rest are still being read.
 class ListenerWorker : public QObject {
 public:
     explicit ListenerWorker(UdpListener *owner) : owner_(owner) {}
+    ~ListenerWorker() override { close(); }
 
     bool open(quint16 port, QString *error) {
-        socket_ = std::make_unique<QUdpSocket>();
-        if (!socket_->bind(QHostAddress::AnyIPv4, port, QAbstractSocket::DontShareAddress)) {
-            *error = socket_->errorString();
-            socket_.reset();
+        fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        if (fd_ < 0) {
+            *error = socketErrorText(errno);
             return false;
         }
-        socket_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
-                                 QVariant(kKernelReceiveBuffer));
-        QObject::connect(socket_.get(), &QUdpSocket::readyRead, this, [this] { drain(); });
+        const int on = 1;
+        ::setsockopt(fd_, SOL_SOCKET, SO_BROADCAST, &on, sizeof on); // the discovery request is a broadcast
+        sockaddr_in local{};
+        local.sin_family = AF_INET;
+        local.sin_port = htons(port);
+        local.sin_addr.s_addr = htonl(INADDR_ANY);
+        if (::bind(fd_, reinterpret_cast<const sockaddr *>(&local), sizeof local) != 0) {
+            *error = socketErrorText(errno);
+            ::close(fd_);
+            fd_ = -1;
+            return false;
+        }
+        // Room for a whole storm of replies; beyond the system's limit where the privilege allows.
+        const int bytes = kKernelReceiveBuffer;
+        if (::setsockopt(fd_, SOL_SOCKET, SO_RCVBUFFORCE, &bytes, sizeof bytes) != 0)
+            ::setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
+        buffers_.resize(size_t(kBatch) * wire::kReceiveBufferSize);
+        notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, this, [this] { drain(); });
         return true;
     }
 
-    void close() { socket_.reset(); }
+    void close() {
+        notifier_.reset();
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = -1;
+    }
 
     bool send(const QByteArray &data, const QHostAddress &to, quint16 port, QString *error) {
-        if (!socket_) {
+        if (fd_ < 0) {
             *error = QObject::tr("The socket is not open.");
             return false;
         }
         if (!destinationAllowed(to, port, error))
             return false;
-        if (socket_->writeDatagram(data, to, port) != data.size()) {
-            *error = socket_->errorString();
+        bool ok = false;
+        const quint32 address = to.toIPv4Address(&ok);
+        if (!ok) {
+            *error = QObject::tr("The address is not an IPv4 address.");
+            return false;
+        }
+        sockaddr_in remote{};
+        remote.sin_family = AF_INET;
+        remote.sin_port = htons(port);
+        remote.sin_addr.s_addr = htonl(address);
+        if (::sendto(fd_, data.constData(), size_t(data.size()), 0,
+                     reinterpret_cast<const sockaddr *>(&remote), sizeof remote) != data.size()) {
+            *error = socketErrorText(errno);
             return false;
         }
         return true;
     }
 
 private:
-    void drain() {
-        std::deque<Datagram> batch;
-        while (socket_ && socket_->hasPendingDatagrams()) {
-            QNetworkDatagram d = socket_->receiveDatagram(wire::kReceiveBufferSize);
-            if (!d.isValid())
-                break;
-            // The socket layer hands over a buffer of the full receive size: keep only the datagram's
-            // own bytes, so that what waits for the GUI thread costs what it carries.
-            QByteArray data = d.data();
-            data.squeeze();
-            batch.push_back({std::move(data), d.senderAddress()});
+    static constexpr int kBatch = 64;
+
+    // The texts the socket layer gives for the usual failures.
+    static QString socketErrorText(int code) {
+        switch (code) {
+        case EADDRINUSE:
+            return QObject::tr("The bound address is already in use");
+        case EACCES:
+        case EPERM:
+            return QObject::tr("The address is protected");
+        case EADDRNOTAVAIL:
+            return QObject::tr("The address is not available");
+        case ENETUNREACH:
+            return QObject::tr("Network unreachable");
+        default:
+            return QString::fromLocal8Bit(std::strerror(code));
         }
-        if (!batch.empty())
+    }
+
+    void drain() {
+        mmsghdr headers[kBatch];
+        iovec vectors[kBatch];
+        sockaddr_in senders[kBatch];
+        for (;;) {
+            if (fd_ < 0)
+                return;
+            for (int i = 0; i < kBatch; ++i) {
+                vectors[i] = {buffers_.data() + size_t(i) * wire::kReceiveBufferSize,
+                              size_t(wire::kReceiveBufferSize)};
+                headers[i] = {};
+                headers[i].msg_hdr.msg_name = &senders[i];
+                headers[i].msg_hdr.msg_namelen = sizeof senders[i];
+                headers[i].msg_hdr.msg_iov = &vectors[i];
+                headers[i].msg_hdr.msg_iovlen = 1;
+            }
+            const int n = ::recvmmsg(fd_, headers, kBatch, MSG_DONTWAIT, nullptr);
+            if (n <= 0) {
+                if (n < 0 && errno == EINTR)
+                    continue;
+                return; // nothing more for now (or an error the next datagram will not have)
+            }
+            std::deque<Datagram> batch;
+            for (int i = 0; i < n; ++i) {
+                const size_t size = std::min<size_t>(headers[i].msg_len, size_t(wire::kReceiveBufferSize));
+                batch.push_back({QByteArray(static_cast<const char *>(vectors[i].iov_base), qsizetype(size)),
+                                 QHostAddress(ntohl(senders[i].sin_addr.s_addr))});
+            }
             owner_->enqueue(std::move(batch));
+            if (n < kBatch)
+                return;
+        }
     }
 
     UdpListener *owner_;
-    std::unique_ptr<QUdpSocket> socket_;
+    int fd_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::vector<char> buffers_;
 };
 
 // ---- UdpListener ------------------------------------------------------------------------------
@@ -173,14 +255,15 @@ void UdpListener::close() {
     QMetaObject::invokeMethod(
         worker_, [this] { worker_->close(); }, Qt::BlockingQueuedConnection);
     open_ = false;
+    taken_.clear();
     QMutexLocker lock(&mutex_);
     queue_.clear();
-    queuedBytes_ = 0;
+    waitingBytes_ = 0;
 }
 
 int UdpListener::pendingCount() {
     QMutexLocker lock(&mutex_);
-    return static_cast<int>(queue_.size());
+    return static_cast<int>(queue_.size() + taken_.size());
 }
 
 bool UdpListener::send(const QByteArray &data, const QHostAddress &to, quint16 port, QString *error) {
@@ -206,11 +289,11 @@ void UdpListener::enqueue(std::deque<Datagram> &&batch) {
     QMutexLocker lock(&mutex_);
     for (auto &d : batch) {
         const qsizetype cost = queuedCost(d);
-        if (queuedBytes_ + cost > kMaxQueuedBytes) {
+        if (waitingBytes_ + cost > kMaxQueuedBytes) {
             ++dropped_;
             continue;
         }
-        queuedBytes_ += cost;
+        waitingBytes_ += cost;
         queue_.push_back(std::move(d));
     }
     received_ += batch.size();
@@ -218,21 +301,25 @@ void UdpListener::enqueue(std::deque<Datagram> &&batch) {
     scheduleDelivery();
 }
 
-void UdpListener::scheduleDelivery() {
+void UdpListener::scheduleDelivery(bool takenLeft) {
     QMutexLocker lock(&mutex_);
-    if (posted_ || queue_.empty())
+    if (posted_ || (queue_.empty() && !takenLeft))
         return;
     posted_ = true;
     QMetaObject::invokeMethod(this, &UdpListener::deliverSlice, Qt::QueuedConnection);
 }
 
 std::optional<Datagram> UdpListener::takeNext() {
-    QMutexLocker lock(&mutex_);
-    if (queue_.empty())
+    if (taken_.empty()) {
+        // Everything received so far in one go: the receiving thread is held up once, not per datagram.
+        QMutexLocker lock(&mutex_);
+        taken_.swap(queue_);
+    }
+    if (taken_.empty())
         return std::nullopt;
-    Datagram d = std::move(queue_.front());
-    queue_.pop_front();
-    queuedBytes_ -= queuedCost(d);
+    Datagram d = std::move(taken_.front());
+    taken_.pop_front();
+    waitingBytes_ -= queuedCost(d);
     return d;
 }
 
@@ -264,7 +351,7 @@ void UdpListener::deliverSlice() {
             break; // let other GUI events run; the rest follows in order on the next turn
     }
     delivering_ = false;
-    scheduleDelivery();
+    scheduleDelivery(!taken_.empty());
 }
 
 void UdpListener::deliverPending() {

@@ -80,7 +80,7 @@ public:
     // the queue for the GUI thread already held kMaxQueuedBytes (a flood faster than the handlers).
     quint64 receivedCount() const { return received_.load(); }
     quint64 droppedCount() const { return dropped_.load(); }
-    // Datagrams received but not handled yet.
+    // Datagrams received but not handled yet (GUI thread).
     int pendingCount();
 
     // Upper bound of the bytes waiting for the GUI thread; beyond it new datagrams are dropped, as
@@ -90,7 +90,7 @@ public:
 private:
     friend class ListenerWorker;
     void enqueue(std::deque<Datagram> &&batch);
-    void scheduleDelivery();
+    void scheduleDelivery(bool takenLeft = false);
     void deliverSlice();
     std::optional<Datagram> takeNext();
     void handle(const Datagram &d);
@@ -102,8 +102,9 @@ private:
     quint16 port_ = 0;
 
     QMutex mutex_;
-    std::deque<Datagram> queue_;
-    qsizetype queuedBytes_ = 0;
+    std::deque<Datagram> queue_;             // received, not yet taken by the GUI thread
+    std::deque<Datagram> taken_;             // GUI thread only: taken from queue_, handled front first
+    std::atomic<qsizetype> waitingBytes_{0}; // what queue_ and taken_ hold, as queuedCost counts it
     std::atomic<quint64> received_{0};
     std::atomic<quint64> dropped_{0};
     bool posted_ = false;     // a delivery is queued on the GUI thread

@@ -21,9 +21,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text) {
 
 QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemModel *items, int chars,
                          const QString &accessibleName) {
-    QComboBox *list = ui::makeList(parent, name, items, accessibleName);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(chars);
+    QComboBox *list = ui::makeList(parent, name, items, accessibleName, chars);
     list->setFixedHeight(kRowHeight);
     return list;
 }

@@ -212,11 +212,14 @@ void TfCue::StringGrid1Click() {
         return;
     Edit1->hide();
     const recCue &cue = aCue_[row];
+    // The editors are repainted together once they all hold their new values.
+    GroupBox1->setUpdatesEnabled(false);
     for (int n = 1; n <= wire::kCueChannels; ++n) {
         loading_ = true;
         editors_[n - 1]->setValue(cue.DMX[n - 1]);
         loading_ = false;
     }
+    GroupBox1->setUpdatesEnabled(true);
     log(QStringLiteral("click: ") + StringGrid1->item(row, kIdColumn)->text() + QStringLiteral(" row: ") +
         QString::number(row + 1));
 }

@@ -1,0 +1,184 @@
+#!/usr/bin/env bash
+# Runs every benchmark and prints one table: figure, target, measured, target met.
+#
+#   bench/run.sh [--quick] [--build-dir DIR]
+#
+#   --quick       5 launches, fewer showings, a reply storm of 100 devices only (ctest's bench_quick)
+#   --build-dir   where the project was built (default: build/ beside this folder)
+#   --only PART   run one part only: startup, windows or storm
+#
+# Figures are information: the script fails only when something does not work (a program fails, a
+# device is missing from the table), never because a time is over its target. The reply storm runs on a
+# private network of two namespaces made for the run (root only; without root it is skipped with a
+# message). The window benchmark binds the fixed UDP ports 7800..7803 on this machine and sends only to
+# the loopback network.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(dirname "$here")
+quick=0
+only=""
+build="$root/build"
+while [ $# -gt 0 ]; do
+  case $1 in
+    --quick) quick=1 ;;
+    --only) only=$2; shift ;;
+    --build-dir) build=$2; shift ;;
+    -h|--help) sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    *) echo "bench/run.sh: unknown option $1" >&2; exit 2 ;;
+  esac
+  shift
+done
+bin="$build/bench"
+emulator="$build/emulator/zentri-emulator"
+for f in "$bin/zentri-bench-startup" "$bin/zentri-bench-windows" "$bin/zentri-bench-storm" "$emulator"; do
+  [ -x "$f" ] || { echo "bench/run.sh: $f is missing; build first (cmake --build $build)" >&2; exit 2; }
+done
+export QT_QPA_PLATFORM=offscreen
+
+if [ "$quick" = 1 ]; then
+  launches=5 rounds=3 sizes=(100) repeats=1
+else
+  launches=20 rounds=10 sizes=(100 1000 10000) repeats=3
+fi
+
+rows=$(mktemp -t zentri-bench-rows.XXXXXX)
+failed=()
+add_row() { printf 'ROW\t%s\t%s\t%s\t%s\n' "$1" "$2" "$3" "$4" >>"$rows"; }
+
+# Runs one benchmark program: its rows go to the table, everything else to the terminal.
+step() {
+  local name=$1 out status
+  shift
+  echo "== $name" >&2
+  out=$("$@")
+  status=$?
+  grep '^ROW' <<<"$out" >>"$rows"
+  grep -v '^ROW' <<<"$out" >&2
+  [ "$status" = 0 ] || { echo "!! $name failed (exit $status)" >&2; failed+=("$name"); }
+}
+
+wanted() { [ -z "$only" ] || [ "$only" = "$1" ]; }
+wanted startup && step "start-up" "$bin/zentri-bench-startup" --launches "$launches"
+wanted windows && step "windows" "$bin/zentri-bench-windows" --rounds "$rounds"
+
+# ---- Reply storm on a private network ----------------------------------------------------------
+
+# The STORM line's field $2 (key=value).
+field() { sed -n "s/.* $2=\([^ ]*\).*/\1/p" <<<"$1"; }
+median() { sort -g | awk '{v[NR]=$1} END {if (NR%2) print v[(NR+1)/2]; else printf "%.2f\n", (v[NR/2]+v[NR/2+1])/2}'; }
+
+storm() {
+  local largest=${sizes[-1]} n k rep out status epid
+  tag="zb$$"
+  # shellcheck source=../scripts/privnet.sh
+  source "$root/scripts/privnet.sh"
+  privnet_up "$tag" 10.79.0 0
+  status=$?
+  if [ "$status" != 0 ]; then
+    privnet_down "$tag"
+    echo "SKIPPED: the reply storm needs network namespaces, which cannot be made here" >&2
+    add_row "Reply storm on a private network" "-" "skipped (no namespaces)" "-"
+    return
+  fi
+  trap 'privnet_down "$tag"; rm -f "$rows" "$batch" "$elog"' EXIT
+  # Device k (0-based) is 10.79.0.2 + k, all in one /16 on the devices' side of the cable.
+  batch=$(mktemp -t zentri-bench-addr.XXXXXX)
+  elog=$(mktemp -t zentri-bench-emulator.XXXXXX)
+  for ((k = 0; k < largest; k++)); do
+    a=$((2 + k))
+    echo "address add 10.79.$((a / 256)).$((a % 256))/16 dev ${tag}d"
+  done >"$batch"
+  ip -n "$tag-dev" -batch "$batch" || { failed+=("storm network"); return; }
+  echo "== reply storm: $largest addresses on the devices' host" >&2
+
+  declare -gA last handler late listed
+  for n in "${sizes[@]}"; do
+    # Started directly (not through a shell function) so that $! is the emulator itself.
+    ip netns exec "$tag-dev" "$emulator" --devices "$n" --address 10.79.0.2 --quiet >"$elog" 2>&1 &
+    epid=$!
+    if ! privnet_wait_udp "$tag" 6454; then
+      echo "!! the emulator did not start" >&2
+      cat "$elog" >&2
+      failed+=("storm $n")
+      kill "$epid" 2>/dev/null
+      wait "$epid" 2>/dev/null
+      continue
+    fi
+    local lasts=() handlers=() lates=() worst_listed=$n
+    for ((rep = 0; rep < repeats; rep++)); do
+      out=$(privnet_pc "$tag" "$bin/zentri-bench-storm" --devices "$n" --first 10.79.0.2)
+      status=$?
+      echo "  $n devices: $out" | head -5 >&2
+      if [ "$status" != 0 ] || ! grep -q '^STORM' <<<"$out"; then
+        failed+=("storm $n")
+        cat "$elog" >&2
+      fi
+      local s
+      s=$(grep '^STORM' <<<"$out")
+      [ -n "$s" ] || continue
+      lasts+=("$(field "$s" last_ms)")
+      handlers+=("$(field "$s" handler_us)")
+      lates+=("$(field "$s" late_ms)")
+      local l
+      l=$(field "$s" listed)
+      [ "$l" -lt "$worst_listed" ] && worst_listed=$l
+    done
+    kill "$epid" 2>/dev/null
+    wait "$epid" 2>/dev/null
+    grep -i warning "$elog" >&2
+    [ ${#lasts[@]} -gt 0 ] || continue
+    last[$n]=$(printf '%s\n' "${lasts[@]}" | median)
+    handler[$n]=$(printf '%s\n' "${handlers[@]}" | median)
+    late[$n]=$(printf '%s\n' "${lates[@]}" | sort -g | tail -1)
+    listed[$n]=$worst_listed
+    local met_listed=yes
+    [ "$worst_listed" = "$n" ] || met_listed=NO
+    add_row "Reply storm, $n devices: rows listed (fewest of $repeats)" "$n of $n" "$worst_listed" "$met_listed"
+    if [ "$n" = 1000 ]; then
+      add_row "Reply storm, 1000 devices: last row after the broadcast (median)" "<= 300 ms" "${last[$n]} ms" \
+        "$(awk -v v="${last[$n]}" -v all="$met_listed" 'BEGIN {print (v <= 300 && all == "yes") ? "yes" : "NO"}')"
+    else
+      add_row "Reply storm, $n devices: last row after the broadcast (median)" "-" "${last[$n]} ms" "-"
+    fi
+  done
+  local costs="" sep="" worst=0 n1=${sizes[0]}
+  for n in "${sizes[@]}"; do
+    [ -n "${handler[$n]:-}" ] || continue
+    costs+="$sep$n: ${handler[$n]} us"
+    sep=", "
+    worst=$(awk -v a="$worst" -v b="${late[$n]}" 'BEGIN {print (b > a) ? b : a}')
+  done
+  if [ "${#sizes[@]}" -gt 1 ] && [ -n "${handler[$largest]:-}" ] && [ -n "${handler[$n1]:-}" ]; then
+    local ratio
+    ratio=$(awk -v a="${handler[$largest]}" -v b="${handler[$n1]}" 'BEGIN {printf "%.2f", a / b}')
+    add_row "Reply storm: handler time per reply ($largest vs $n1 devices)" "<= 2x" "$costs ($ratio x)" \
+      "$(awk -v r="$ratio" 'BEGIN {print (r <= 2) ? "yes" : "NO"}')"
+  else
+    add_row "Reply storm: handler time per reply" "-" "$costs" "-"
+  fi
+  add_row "GUI timer lateness during the storms (worst)" "<= 50 ms" "$worst ms" \
+    "$(awk -v v="$worst" 'BEGIN {print (v <= 50) ? "yes" : "NO"}')"
+}
+
+if ! wanted storm; then
+  :
+elif [ "$(id -u)" = 0 ] && command -v ip >/dev/null; then
+  storm
+else
+  echo "***********************************************************************************" >&2
+  echo "SKIPPED: the reply storm needs root (it makes a private network of namespaces)" >&2
+  echo "***********************************************************************************" >&2
+  add_row "Reply storm on a private network" "-" "skipped (needs root)" "-"
+fi
+
+# ---- The table ---------------------------------------------------------------------------------
+echo
+{
+  printf 'figure\ttarget\tmeasured\tmet\n'
+  cut -f2- "$rows"
+} | column -t -s $'\t'
+rm -f "$rows"
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "bench/run.sh: these parts did not work: ${failed[*]}" >&2
+  exit 1
+fi

@@ -14,39 +14,43 @@ using namespace zentri;
 
 namespace {
 
-const char *const kWords[] = {"QGETI",  "qchkSD",    "!SETI",  "RESE",      "RESD",   "!TEST",  "SVOL",
-                              "qMVol",  "setMVol",   "SSHOW",  "QShowInfo", "RECENA", "RECENS", "RECDIS",
-                              "PLAYSH", "ERASESHOW", "QCUERD", "!CUEWR",    "Art-Net"};
-const int kSizes[] = {wire::kDiscoverySize,
-                      wire::kSdQuerySize,
-                      wire::kConfigurationSize,
-                      4,
-                      4,
-                      8,
-                      6,
-                      5,
-                      8,
-                      6,
-                      10,
-                      6,
-                      6,
-                      6,
-                      6,
-                      10,
-                      wire::kCueQuerySize,
-                      wire::kCueSize,
-                      530};
+// Every command word the device understands, with the length of its layout; the last is Art-Net's ID
+// (its zero byte follows) with room for a full ArtDmx packet.
+struct Word {
+    const char *word;
+    int size;
+};
+const Word kWords[] = {{"QGETI", wire::kDiscoverySize},
+                       {"qchkSD", wire::kSdQuerySize},
+                       {"!SETI", wire::kConfigurationSize},
+                       {"RESE", 4},
+                       {"RESD", 4},
+                       {"!TEST", wire::kTestCommandSize},
+                       {"SVOL", wire::kTriggerVolumeSize},
+                       {"qMVol", wire::kMasterVolumeQuerySize},
+                       {"setMVol", wire::kMasterVolumeCommandSize},
+                       {"SSHOW", 6},
+                       {"QShowInfo", 10},
+                       {"RECENA", 6},
+                       {"RECENS", 6},
+                       {"RECDIS", 6},
+                       {"PLAYSH", 6},
+                       {"ERASESHOW", 10},
+                       {"QCUERD", wire::kCueQuerySize},
+                       {"!CUEWR", wire::kCueSize},
+                       {"Art-Net", 530}};
+constexpr size_t kArtNet = sizeof kWords / sizeof *kWords - 1;
 
 QByteArray expand(const QByteArray &raw) {
     if (raw.size() < 2 || static_cast<uint8_t>(raw[0]) != 0xFF)
         return raw;
     const size_t k = static_cast<uint8_t>(raw[1]) % (sizeof kWords / sizeof *kWords);
-    QByteArray d(kWords[k]);
-    if (k == 18)
+    QByteArray d(kWords[k].word);
+    if (k == kArtNet)
         d += '\0';
     d += raw.mid(2);
-    if (d.size() < kSizes[k])
-        d += QByteArray(kSizes[k] - d.size(), '\0');
+    if (d.size() < kWords[k].size)
+        d += QByteArray(kWords[k].size - d.size(), '\0');
     return d;
 }
 

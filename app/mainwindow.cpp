@@ -155,7 +155,8 @@ void TMainForm::buildControls() {
     connect(btAudioSetup, &QPushButton::clicked, this, [this] { openConfiguration(peers_.audioSetup); });
     connect(btDMXSetup, &QPushButton::clicked, this, [this] { openConfiguration(peers_.dmxSetup); });
     connect(btLiveRecord, &QPushButton::clicked, this, &TMainForm::btLiveRecordClick);
-    connect(btRestart, &QPushButton::clicked, this, [this] { sendToSelected(wire::restartCommand()); });
+    connect(btRestart, &QPushButton::clicked, this,
+            [this] { sendToDevice(selectedDevice(), wire::restartCommand()); });
     connect(Button3, &QPushButton::clicked, this, [this] {
         if (peers_.timeline)
             peers_.timeline->exec();
@@ -206,13 +207,36 @@ int TMainForm::getRecID() const {
     return CDS1->row(row).fldrecID;
 }
 
-bool TMainForm::sendToDevice(int index, const QByteArray &datagram) {
-    if (index < 0 || index >= aUrzadzenia.size())
+DeviceRef TMainForm::selectedDevice() const {
+    const int index = getRecID();
+    return index >= 0 ? DeviceRef{index, discovery_} : DeviceRef{};
+}
+
+bool TMainForm::isListed(DeviceRef device) const {
+    return device.discovery == discovery_ && device.index >= 0 && device.index < aUrzadzenia.size();
+}
+
+std::optional<recUrzadzenia> TMainForm::record(DeviceRef device) const {
+    if (!isListed(device))
+        return std::nullopt;
+    return aUrzadzenia[device.index];
+}
+
+bool TMainForm::storeRecord(DeviceRef device, const recUrzadzenia &rec) {
+    if (!isListed(device))
         return false;
+    aUrzadzenia[device.index] = rec;
+    return true;
+}
+
+bool TMainForm::sendToDevice(DeviceRef device, const QByteArray &datagram) {
+    if (!isListed(device))
+        return false;
+    const QHostAddress to(aUrzadzenia[device.index].IP);
     QString error;
-    if (UDPcl->send(datagram, QHostAddress(aUrzadzenia[index].IP), wire::kDevicePort, &error))
+    if (UDPcl->send(datagram, to, wire::kDevicePort, &error))
         return true;
-    reportSocketError(error);
+    reportSocketError(error); // a message box: nothing of the array is held across it
     return false;
 }
 
@@ -222,9 +246,9 @@ void TMainForm::reportSocketError(const QString &text) {
         ui::showMessage(this, text);
 }
 
-void TMainForm::sendConfiguration(int index) {
-    if (index >= 0 && index < aUrzadzenia.size())
-        sendToDevice(index, wire::configurationPacket(aUrzadzenia[index]));
+void TMainForm::sendConfiguration(DeviceRef device) {
+    if (const auto rec = record(device))
+        sendToDevice(device, wire::configurationPacket(*rec));
 }
 
 // ---- Discovery --------------------------------------------------------------------------------
@@ -246,6 +270,7 @@ void TMainForm::findDevices() {
 void TMainForm::clearDeviceTable() {
     DBGrid1->setUpdatesEnabled(false);
     aUrzadzenia.clear();
+    ++discovery_; // handles to the records dropped here name no device any more
     CDS1->clear();
     DBGrid1->setUpdatesEnabled(true);
 }
@@ -277,7 +302,11 @@ void TMainForm::UDPsvrUDPRead(const QByteArray &data, const QHostAddress &sender
 void TMainForm::DBGrid1CellClick(const QModelIndex &index) {
     if (!index.isValid())
         return;
-    const recUrzadzenia &rec = aUrzadzenia[getRecID()];
+    const DeviceRef device = selectedDevice();
+    const auto found = record(device);
+    if (!found)
+        return;
+    const recUrzadzenia rec = *found; // a copy: the message boxes below run datagram handlers
     const int dot = rec.FWVer.indexOf('.');
     const int major = rec.FWVer.left(dot).toInt();
     const int minor = dot < 0 ? 0 : rec.FWVer.mid(dot + 1).toInt();
@@ -287,8 +316,8 @@ void TMainForm::DBGrid1CellClick(const QModelIndex &index) {
     }
     setDeviceButtonsEnabled(true);
     setStatus(QString());
-    sendToSelected(wire::sdCardQuery());
-    updateDeviceControls();
+    sendToDevice(device, wire::sdCardQuery());
+    updateDeviceControls(rec);
 }
 
 void TMainForm::setDeviceButtonsEnabled(bool enabled) {
@@ -299,8 +328,7 @@ void TMainForm::setDeviceButtonsEnabled(bool enabled) {
         w->setEnabled(enabled);
 }
 
-void TMainForm::updateDeviceControls() {
-    const recUrzadzenia &rec = aUrzadzenia[getRecID()];
+void TMainForm::updateDeviceControls(const recUrzadzenia &rec) {
     if (rec.InputSelect == 0)
         rbArtnet->setChecked(true);
     else if (rec.InputSelect == 1)
@@ -356,19 +384,28 @@ void TMainForm::showDeviceMenu(const QPoint &pos) {
     QMenu menu(this);
     menu.setToolTipsVisible(true);
     menu.addAction(PopupMenu11);
+    // The menu acts on the device it was opened for, whatever rows replies add while it is open.
+    menuDevice_ = selectedDevice();
     menu.exec(DBGrid1->viewport()->mapToGlobal(pos));
+    menuDevice_ = DeviceRef();
 }
 
 void TMainForm::PopupMenu11Click() {
     if (CDS1->rowCount() > 0)
-        sendToSelected(wire::restoreDefaultsCommand());
+        sendToDevice(menuDevice_.isNull() ? selectedDevice() : menuDevice_, wire::restoreDefaultsCommand());
 }
 
 void TMainForm::openConfiguration(QDialog *window) {
     if (!window || CDS1->rowCount() == 0)
         return;
-    if (window->exec() == ResultOk)
-        sendConfiguration(getRecID());
+    // The configuration goes to the device the window was shown for and saved into, even when a
+    // reply has meanwhile added a row and made it current.
+    DeviceRef device = selectedDevice();
+    const int result = window->exec();
+    if (auto *dialog = qobject_cast<ui::DeviceDialog *>(window))
+        device = dialog->device();
+    if (result == ResultOk)
+        sendConfiguration(device);
 }
 
 void TMainForm::btLiveRecordClick() {

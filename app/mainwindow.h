@@ -44,15 +44,20 @@ public:
 
     void setPeers(const MainWindowPeers &peers) { peers_ = peers; }
 
+    // Record index of the device table's current row (row 0's while none is current; -1 when empty).
+    int getRecID() const;
+
     // DeviceLink
-    int getRecID() const override;
-    recUrzadzenia &device(int index) override { return aUrzadzenia[index]; }
-    bool sendToDevice(int index, const QByteArray &datagram) override;
+    DeviceRef selectedDevice() const override;
+    std::optional<recUrzadzenia> record(DeviceRef device) const override;
+    bool storeRecord(DeviceRef device, const recUrzadzenia &rec) override;
+    bool sendToDevice(DeviceRef device, const QByteArray &datagram) override;
 
     void findDevices();
-    void sendConfiguration(int index);
+    // "!SETI" with the device's whole record, to that device.
+    void sendConfiguration(DeviceRef device);
     void setDeviceButtonsEnabled(bool enabled);
-    void updateDeviceControls();
+    void updateDeviceControls(const recUrzadzenia &rec);
     void clearDeviceTable();
 
     // Where the discovery request goes: the limited broadcast; tests aim it at the loopback network.
@@ -83,7 +88,11 @@ private:
     void hideSdIndicator();
     void showSdCard(bool present);
 
+    bool isListed(DeviceRef device) const;
+
     DeviceArray aUrzadzenia;
+    quint32 discovery_ = 0; // counts the clearings of the device array
+    DeviceRef menuDevice_;  // the device the open context menu acts on
     DeviceTable *CDS1;
     UdpClient *UDPcl;
     UdpListener *UDPsvr;

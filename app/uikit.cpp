@@ -223,6 +223,7 @@ void DeviceDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     if (event->spontaneous())
         return; // restored by the window system, not a new showing
+    device_ = link_->selectedDevice();
     centerOnScreen(this);
     activated();
 }

@@ -122,18 +122,22 @@ void TfDMXSetup::FormCreate() {
 }
 
 void TfDMXSetup::activated() {
-    recId_ = link_->getRecID();
-    const recUrzadzenia &rec = link_->device(recId_);
+    const recUrzadzenia rec = deviceRecord().value_or(recUrzadzenia());
     ui::selectPosition(cbxNET, rec.dmx.Output_NET);
     ui::selectPosition(cbxUniverse, rec.dmx.Output_Universe);
     cbBlackout->setChecked(rec.blackoutAtEndOfTheShow);
 }
 
 void TfDMXSetup::btSaveCloseClick() {
-    recUrzadzenia &rec = link_->device(recId_);
-    rec.dmx.Output_NET = cbxNET->currentIndex();
-    rec.dmx.Output_Universe = cbxUniverse->currentIndex();
-    rec.blackoutAtEndOfTheShow = cbBlackout->isChecked();
+    auto rec = deviceRecord();
+    if (!rec) { // the device was dropped by a discovery: nothing to save into
+        done(ResultCancel);
+        return;
+    }
+    rec->dmx.Output_NET = cbxNET->currentIndex();
+    rec->dmx.Output_Universe = cbxUniverse->currentIndex();
+    rec->blackoutAtEndOfTheShow = cbBlackout->isChecked();
+    link_->storeRecord(device(), *rec);
     done(ResultOk);
 }
 

@@ -26,7 +26,6 @@ protected:
 private:
     void FormCreate();
 
-    int recId_ = -1;
     QComboBox *cbxNET = nullptr, *cbxUniverse = nullptr;
     QCheckBox *cbBlackout = nullptr;
     QPushButton *btSaveClose = nullptr, *Button2 = nullptr;

@@ -133,8 +133,8 @@ void TfSetupAudio::FormCreate() {
 }
 
 void TfSetupAudio::activated() {
-    recId_ = link_->getRecID();
-    recUrzadzenia &rec = link_->device(recId_);
+    // A copy: the message box below runs datagram handlers, which may grow the device array.
+    recUrzadzenia rec = deviceRecord().value_or(recUrzadzenia());
 
     ui::selectPosition(cbxNET, rec.dap.NET);
     ui::selectPosition(cbxUniverse, rec.dap.Universe);
@@ -155,7 +155,7 @@ void TfSetupAudio::activated() {
 
     QString error;
     if (IdUDPServer1->open(wire::kAudioPort, &error)) {
-        link_->sendToDevice(recId_, wire::masterVolumeQuery());
+        sendToDevice(wire::masterVolumeQuery());
     } else {
         // No listener, so no answer could arrive: the query is left out. The window stays usable.
         ui::showMessage(this, error);
@@ -172,9 +172,9 @@ void TfSetupAudio::IdUDPServer1UDPRead(const QByteArray &data, const QHostAddres
 
 void TfSetupAudio::tb1Change(int position) {
     lbMasterVolume->setNum(position);
-    if (quietSlider_ || recId_ < 0)
+    if (quietSlider_)
         return;
-    link_->sendToDevice(recId_, wire::masterVolumeCommand(position));
+    sendToDevice(wire::masterVolumeCommand(position));
 }
 
 void TfSetupAudio::Button1Click() {
@@ -182,14 +182,19 @@ void TfSetupAudio::Button1Click() {
 }
 
 void TfSetupAudio::btSaveCloseClick() {
-    recUrzadzenia &rec = link_->device(recId_);
-    rec.dap.NET = cbxNET->currentIndex();
-    rec.dap.Universe = cbxUniverse->currentIndex();
-    const auto fields = channelFields(rec.dap);
+    auto rec = deviceRecord();
+    if (!rec) { // the device was dropped by a discovery: nothing to save into
+        done(ResultCancel);
+        return;
+    }
+    rec->dap.NET = cbxNET->currentIndex();
+    rec->dap.Universe = cbxUniverse->currentIndex();
+    const auto fields = channelFields(rec->dap);
     for (int k = 0; k < 6; ++k)
         *fields[k] = channels_[k]->currentIndex() + 1;
-    rec.MasterVolume = tb1->value();
-    rec.dap.playLoop = cbPlayLoop->isChecked() ? 1 : 0;
+    rec->MasterVolume = tb1->value();
+    rec->dap.playLoop = cbPlayLoop->isChecked() ? 1 : 0;
+    link_->storeRecord(device(), *rec);
     done(ResultOk);
 }
 

@@ -45,7 +45,6 @@ private:
     void FormCreate();
     void tb1Change(int position);
 
-    int recId_ = -1;
     bool quietSlider_ = false; // the slider takes the record's value without telling the device
 
     UdpListener *IdUDPServer1 = nullptr;

@@ -222,8 +222,8 @@ void TfSetupInput::FormCreate() {
 void TfSetupInput::activated() {
     showing_ = true;
     sendsRefused_ = false;
-    recId_ = link_->getRecID();
-    const recUrzadzenia &rec = link_->device(recId_);
+    // A copy: a refused send below shows a message box, which runs datagram handlers.
+    const recUrzadzenia rec = deviceRecord().value_or(recUrzadzenia());
 
     for (int i = 0; i < kRows; ++i) {
         ui::selectPosition(cbxNET_[i], rec.Trigger[i].NET);
@@ -269,8 +269,15 @@ void TfSetupInput::activated() {
         cbxUniverse_[i]->setEnabled(artNet);
     }
 
-    if (rec.playAfterPowerOn >= 0 && rec.playAfterPowerOn <= kRows)
+    // A value no button stands for leaves all unchecked, so that saving keeps the record's value.
+    if (rec.playAfterPowerOn >= 0 && rec.playAfterPowerOn <= kRows) {
         rb_[rec.playAfterPowerOn]->setChecked(true);
+    } else {
+        playAfterPowerOn_->setExclusive(false); // an exclusive group keeps one button checked
+        for (QRadioButton *rb : rb_)
+            rb->setChecked(false);
+        playAfterPowerOn_->setExclusive(true);
+    }
 
     // The row-1 label's new text can change the window's width: centre it again at its final size.
     layout()->activate();
@@ -294,9 +301,9 @@ void TfSetupInput::cbxFunctionChange(int row) {
 }
 
 bool TfSetupInput::send(const QByteArray &datagram) {
-    if (recId_ < 0 || sendsRefused_)
+    if (sendsRefused_)
         return false;
-    if (link_->sendToDevice(recId_, datagram))
+    if (sendToDevice(datagram))
         return true;
     if (showing_)
         sendsRefused_ = true;
@@ -312,38 +319,39 @@ void TfSetupInput::tbVolumeChange(int row, int position) {
 }
 
 void TfSetupInput::btSaveCloseClick() {
-    recUrzadzenia &rec = link_->device(recId_);
-    for (int i = 0; i < kRows; ++i) {
-        rec.Trigger[i].NET = cbxNET_[i]->currentIndex();
-        rec.Trigger[i].Universe = cbxUniverse_[i]->currentIndex();
-        rec.Trigger[i].Channel = cbxChannel_[i]->currentIndex() + 1;
-    }
-    for (int k = 0; k < 4; ++k)
-        rec.DestinationIP[k] = cbxIP_[k]->currentIndex();
-
     bool unavailable = false;
     for (QComboBox *list : cbxFunction_)
         unavailable = unavailable || isUnavailableShow(list->currentText());
-    int result = ResultOk;
-    if (unavailable) {
-        ui::showMessage(this, unavailableShowMessage());
-        result = ResultNo;
-    } else {
-        for (int i = 0; i < kRows; ++i)
-            rec.Trigger[i].Function = cbxFunction_[i]->currentIndex();
-    }
+    if (unavailable)
+        ui::showMessage(this, unavailableShowMessage()); // runs datagram handlers: read the record after it
 
+    auto rec = deviceRecord();
+    if (!rec) { // the device was dropped by a discovery: nothing to save into
+        done(ResultCancel);
+        return;
+    }
     for (int i = 0; i < kRows; ++i) {
-        rec.Trigger[i].Catalog = cbxCatalog_[i]->currentIndex() + 1;
-        rec.Trigger[i].File = cbxFile_[i]->currentIndex() + 1;
+        rec->Trigger[i].NET = cbxNET_[i]->currentIndex();
+        rec->Trigger[i].Universe = cbxUniverse_[i]->currentIndex();
+        rec->Trigger[i].Channel = cbxChannel_[i]->currentIndex() + 1;
     }
-    rec.TriggerButtonPlayMode = cbOption01->isChecked();
+    for (int k = 0; k < 4; ++k)
+        rec->DestinationIP[k] = cbxIP_[k]->currentIndex();
+    if (!unavailable) // a refused save keeps the functions the record had
+        for (int i = 0; i < kRows; ++i)
+            rec->Trigger[i].Function = cbxFunction_[i]->currentIndex();
+    for (int i = 0; i < kRows; ++i) {
+        rec->Trigger[i].Catalog = cbxCatalog_[i]->currentIndex() + 1;
+        rec->Trigger[i].File = cbxFile_[i]->currentIndex() + 1;
+    }
+    rec->TriggerButtonPlayMode = cbOption01->isChecked();
     for (int i = 0; i < kRows; ++i)
-        rec.Trigger[i].Volume = tbVolume_[i]->value();
+        rec->Trigger[i].Volume = tbVolume_[i]->value();
     if (playAfterPowerOn_->checkedId() >= 0)
-        rec.playAfterPowerOn = playAfterPowerOn_->checkedId();
+        rec->playAfterPowerOn = playAfterPowerOn_->checkedId();
+    link_->storeRecord(device(), *rec);
 
-    done(result);
+    done(unavailable ? ResultNo : ResultOk);
 }
 
 void TfSetupInput::Button10Click() {

@@ -50,7 +50,6 @@ private:
     // rest of that showing sends nothing more, so the user sees one report, not one per control.
     bool send(const QByteArray &datagram);
 
-    int recId_ = -1;
     bool showing_ = false;      // the showing steps run
     bool sendsRefused_ = false; // a send of this showing was refused
 

@@ -114,8 +114,7 @@ void TfSetupOutput::FormCreate() {
 }
 
 void TfSetupOutput::activated() {
-    recId_ = link_->getRecID();
-    const recUrzadzenia &rec = link_->device(recId_);
+    const recUrzadzenia rec = deviceRecord().value_or(recUrzadzenia());
     for (int i = 0; i < kRows; ++i) {
         const routput &o = rec.Output[i];
         ui::selectPosition(cbxNET_[i], o.NET);
@@ -149,19 +148,23 @@ void TfSetupOutput::activated() {
 }
 
 void TfSetupOutput::cbTestClick(int row, bool checked) {
-    if (recId_ >= 0)
-        link_->sendToDevice(recId_, wire::outputTestCommand(testIndex(row), checked));
+    sendToDevice(wire::outputTestCommand(testIndex(row), checked));
 }
 
 void TfSetupOutput::btSaveCloseClick() {
-    recUrzadzenia &rec = link_->device(recId_);
+    auto rec = deviceRecord();
+    if (!rec) { // the device was dropped by a discovery: nothing to save into
+        done(ResultCancel);
+        return;
+    }
     for (int i = 0; i < kRows; ++i) {
-        routput &o = rec.Output[i];
+        routput &o = rec->Output[i];
         o.NET = cbxNET_[i]->currentIndex();
         o.Universe = cbxUniverse_[i]->currentIndex();
         o.Channel = cbxChannel_[i]->currentIndex() + 1;
         o.PWM = cbPWM_[i]->isChecked();
     }
+    link_->storeRecord(device(), *rec);
     done(ResultOk);
 }
 
@@ -173,7 +176,7 @@ void TfSetupOutput::closing() {
     // Every output test goes off, one output after the other; the device needs the pauses.
     for (int index = 0; index < kRows; ++index) {
         QThread::msleep(kTestOffPauseMs);
-        if (!link_->sendToDevice(recId_, wire::outputTestCommand(index, false)))
+        if (!sendToDevice(wire::outputTestCommand(index, false)))
             break; // refused and already reported: the rest would fail the same way
     }
     QThread::msleep(kTestOffPauseMs);

@@ -36,8 +36,6 @@ private:
     // Test box of `row` switched (by the user or by the program): the device tests that output at once.
     void cbTestClick(int row, bool checked);
 
-    int recId_ = -1; // record loaded at the last showing; saving writes into it
-
     std::array<QLabel *, kRows> rowLabels_{};
     std::array<QComboBox *, kRows> cbxNET_{}, cbxUniverse_{}, cbxChannel_{};
     std::array<QCheckBox *, kRows> cbPWM_{}, cbTest_{};

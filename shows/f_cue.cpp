@@ -85,6 +85,7 @@ TfCue::TfCue(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("CUE")) {
     }
     StringGrid1->setCurrentCell(0, kIdColumn);
     StringGrid1->installEventFilter(this);
+    StringGrid1->viewport()->installEventFilter(this);
     connect(StringGrid1, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
         if (row == previousRow || row < 0)
             return;
@@ -201,7 +202,7 @@ void TfCue::FormActivate() {
         ui::showMessage(this, error); // no listener, no query; the next showing tries again
         return;
     }
-    link_->sendToSelected(wire::cueQuery());
+    sendToDevice(wire::cueQuery());
 }
 
 // ---- Cue list ---------------------------------------------------------------------------------
@@ -266,6 +267,12 @@ void TfCue::Edit1KeyDown(int key) {
 }
 
 bool TfCue::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == StringGrid1->viewport() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+        // Only a row change that this very press makes is handled already; one made before (by the
+        // keyboard, say) leaves the press on that row to act as a click of its own.
+        rowHandledByMove_ = -1;
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (watched == Edit1 && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)) {
@@ -304,7 +311,7 @@ void TfCue::btSaveAllCuesClick() {
     const int k = currentCue();
     if (k < 1)
         return;
-    link_->sendToSelected(wire::cueWriteCommand(k, cueName(k), aCue_[k - 1].DMX));
+    sendToDevice(wire::cueWriteCommand(k, cueName(k), aCue_[k - 1].DMX));
 }
 
 // ---- Device replies ---------------------------------------------------------------------------

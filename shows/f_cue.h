@@ -80,7 +80,7 @@ private:
     std::vector<QSpinBox *> editors_; // kLines x kColumns, line by line
     bool loading_ = false;
     int editRow_ = -1;          // grid row whose name the name editor edits
-    int rowHandledByMove_ = -1; // a press on this row follows the current-row change just handled
+    int rowHandledByMove_ = -1; // the row the press being handled made current (already handled)
 };
 
 } // namespace zentri

@@ -197,7 +197,7 @@ void TfLiveButtonRecord::setStatus(const QString &text) {
 }
 
 bool TfLiveButtonRecord::send(const QByteArray &datagram) {
-    return link_->sendToSelected(datagram);
+    return sendToDevice(datagram); // to the device the window was shown for
 }
 
 void TfLiveButtonRecord::setActionPanels(const QColor &color) {
@@ -288,8 +288,6 @@ void TfLiveButtonRecord::hidePlayback() {
 // ---- Window -----------------------------------------------------------------------------------
 
 void TfLiveButtonRecord::FormActivate() {
-    activeDeviceIndex_ = link_->getRecID();
-
     lbTime->setText(QString());
     blinkPhase_ = 0;
     eraseArmed_ = 0;
@@ -308,7 +306,8 @@ void TfLiveButtonRecord::FormActivate() {
     SelectShow(0);
 
     // A Standard module has four show slots; any other module has eight.
-    const bool standard = link_->device(activeDeviceIndex_).ZentriVersion == 0;
+    const auto rec = deviceRecord(); // read now: the message box and the queries ran datagram handlers
+    const bool standard = rec && rec->ZentriVersion == kModuleStandard;
     for (int n = 5; n <= wire::kShowSlots; ++n) {
         showButton(n)->setEnabled(!standard);
         showLabel(n)->setEnabled(!standard);

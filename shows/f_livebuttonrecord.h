@@ -42,7 +42,7 @@ public:
     int RecordArmed() const { return recordArmed_; }
     int SynchroArmed() const { return synchroArmed_; }
     int BlinkPhase() const { return blinkPhase_; }
-    int ActiveDeviceIndex() const { return activeDeviceIndex_; }
+    int ActiveDeviceIndex() const { return device().index; }
     QString statusText() const;
     // Where the progress bar stands (kept within 0..total, like the bar itself).
     int32_t barPosition() const { return barPosition_; }
@@ -111,7 +111,6 @@ private:
     std::array<int32_t, 256> showLength_{};
     int eraseArmed_ = 0, recordArmed_ = 0, synchroArmed_ = 0;
     int blinkPhase_ = 0;
-    int activeDeviceIndex_ = 0;
     int32_t barPosition_ = 0;
 
     std::array<QLabel *, 8> showLabels_{};

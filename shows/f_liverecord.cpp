@@ -149,17 +149,21 @@ void EntryBlock::mousePressEvent(QMouseEvent *event) {
     event->accept(); // a click on an entry highlights no row
 }
 
-int minutesOfDay(const QString &time) {
+std::optional<int> minutesOfDay(const QString &time) {
     const int colon = time.indexOf(QLatin1Char(':'));
     if (colon < 0)
-        return -1;
+        return std::nullopt;
     bool hourOk = false, minuteOk = false;
-    const int hour = time.left(colon).trimmed().toInt(&hourOk);
-    const int minute = time.mid(colon + 1).trimmed().toInt(&minuteOk);
-    if (!hourOk || !minuteOk || hour < 0 || minute < 0 || minute > 59)
-        return -1;
-    const int total = hour * 60 + minute;
-    return total <= 24 * 60 ? total : -1;
+    const qint64 hour = time.left(colon).trimmed().toInt(&hourOk);
+    const qint64 minute = time.mid(colon + 1).trimmed().toInt(&minuteOk);
+    if (!hourOk || !minuteOk)
+        return std::nullopt;
+    // Any numbers count by the formula ("01:75" is 02:15); beyond what a row can be widened to
+    // (ten days at the widest zoom) there is nothing to draw.
+    const qint64 total = hour * 60 + minute;
+    if (total < -kMinuteLimit || total > kMinuteLimit)
+        return std::nullopt;
+    return int(total);
 }
 
 } // namespace timeline
@@ -444,12 +448,12 @@ EntryBlock *TfLiveRecord::InsertObject(const QString &record_name, const QString
         if (tab_rec_name_[i]->caption() == record_name)
             row = tab_rec_[i];
     auto *block = new EntryBlock(record_name, from_time, to_time, memo, canvas_color, text_color, row);
-    const int start = timeline::minutesOfDay(from_time);
-    const int end = timeline::minutesOfDay(to_time);
-    // A time that is no time of day, or an end before the start, leaves the entry undrawn.
-    const bool drawable = start >= 0 && end >= start;
+    const auto start = timeline::minutesOfDay(from_time);
+    const auto end = timeline::minutesOfDay(to_time);
+    // A text that is no "hour:minute", or an end before the start, leaves the entry undrawn.
+    const bool drawable = start && end && *end >= *start;
     if (drawable)
-        block->setGeometry(start * minute_width_, 0, (end - start) * minute_width_, 2 * pnl_height_ - 4);
+        block->setGeometry(*start * minute_width_, 0, (*end - *start) * minute_width_, 2 * pnl_height_ - 4);
     else
         block->setGeometry(0, 0, 0, 2 * pnl_height_ - 4);
     block->layOut();

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVector>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -89,8 +90,10 @@ private:
     QLabel *label_;
 };
 
-// Minutes after midnight of an "hh:mm" time of day (00:00 to 24:00); -1 when the text is no such time.
-int minutesOfDay(const QString &time);
+// Minutes after midnight of an "hour:minute" text, hour x 60 + minute, whatever the numbers ("01:75"
+// and "24:30" included); none when the text does not parse or lies beyond kMinuteLimit either way.
+constexpr qint64 kMinuteLimit = 10 * 24 * 60;
+std::optional<int> minutesOfDay(const QString &time);
 
 } // namespace timeline
 

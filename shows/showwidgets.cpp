@@ -36,8 +36,9 @@ void PressButton::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 void PressButton::mouseDoubleClickEvent(QMouseEvent *event) {
-    // The second press of a double click has already come as a press of its own.
-    event->accept();
+    // A second press within the double-click interval arrives as this event instead of a press
+    // (press, release, double click, release): it is a press like any other.
+    mousePressEvent(event);
 }
 
 void PressButton::paintEvent(QPaintEvent *event) {

@@ -19,11 +19,28 @@ public:
             records[i].IP = QStringLiteral("127.0.0.%1").arg(i + 2);
     }
 
-    int getRecID() const override { return selectedIndex; }
-    zentri::recUrzadzenia &device(int index) override { return records[index]; }
-    bool sendToDevice(int index, const QByteArray &datagram) override {
-        sent.append({index, datagram});
+    zentri::DeviceRef selectedDevice() const override {
+        return selectedIndex >= 0 ? zentri::DeviceRef{selectedIndex, discovery} : zentri::DeviceRef{};
+    }
+    std::optional<zentri::recUrzadzenia> record(zentri::DeviceRef d) const override {
+        if (!listed(d))
+            return std::nullopt;
+        return records[d.index];
+    }
+    bool storeRecord(zentri::DeviceRef d, const zentri::recUrzadzenia &rec) override {
+        if (!listed(d))
+            return false;
+        records[d.index] = rec;
+        return true;
+    }
+    bool sendToDevice(zentri::DeviceRef d, const QByteArray &datagram) override {
+        if (!listed(d))
+            return false;
+        sent.append({d.index, datagram});
         return !refuseSends;
+    }
+    bool listed(zentri::DeviceRef d) const {
+        return d.discovery == discovery && d.index >= 0 && d.index < records.size();
     }
 
     // Datagrams sent so far whose leading letters are `word` (all when empty).
@@ -37,6 +54,7 @@ public:
 
     zentri::DeviceArray records;
     int selectedIndex = 0;
+    quint32 discovery = 0; // a new discovery: records of an older one are gone
     bool refuseSends = false;
     QVector<SentDatagram> sent;
 };

@@ -396,6 +396,7 @@ void TestCue::saving() {
     QFETCH(QByteArray, nameBytes);
     FakeLink l;
     TfCue fresh(&l);
+    fresh.show(); // the editor writes to the device it was shown for
     fresh.IdUDPServer1UDPRead(wire::cueReply(42, "x", valuesFrom(42)), QHostAddress::LocalHost);
     fresh.IdUDPServer1UDPRead(wire::cueReply(43, "y", valuesFrom(43)), QHostAddress::LocalHost);
     fresh.StringGrid1->setCurrentCell(41, 0);

@@ -99,7 +99,8 @@ void TestHostile::infoReplyBytes() {
                                : v != 254 && offset == 207 ? QStringLiteral("not recognized")
                                                            : QStringLiteral("Premium");
         QCOMPARE(row.fldZentriVersion, module);
-        main.updateDeviceControls(); // the selected device's input radio buttons and DMX button
+        main.updateDeviceControls(
+            main.devices()[main.getRecID()]); // the selected device's input radio buttons and DMX button
     }
 }
 

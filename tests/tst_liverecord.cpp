@@ -229,15 +229,25 @@ void TestLiveRecord::insertObject_data() {
     QTest::newRow("not a number") << "Output 5"
                                   << "ab:cd"
                                   << "02:00" << 5 << false << 0 << 0;
+    // Numbers outside a clock's ranges count by hour x 60 + minute all the same.
     QTest::newRow("minute 60") << "Output 5"
                                << "01:60"
-                               << "02:00" << 5 << false << 0 << 0;
+                               << "02:00" << 5 << true << 600 << 0;
+    QTest::newRow("minute 75") << "Output 5"
+                               << "01:75"
+                               << "03:00" << 5 << true << 675 << 225;
     QTest::newRow("after midnight") << "Output 5"
                                     << "23:00"
-                                    << "24:01" << 5 << false << 0 << 0;
+                                    << "24:30" << 5 << true << 6900 << 450;
     QTest::newRow("negative hour") << "Output 5"
                                    << "-1:00"
-                                   << "02:00" << 5 << false << 0 << 0;
+                                   << "02:00" << 5 << true << -300 << 900;
+    QTest::newRow("beyond any row") << "Output 5"
+                                    << "00:00"
+                                    << "999999:00" << 5 << false << 0 << 0;
+    QTest::newRow("hour too large for a number") << "Output 5"
+                                                 << "99999999999:00"
+                                                 << "02:00" << 5 << false << 0 << 0;
 }
 
 void TestLiveRecord::insertObject() {

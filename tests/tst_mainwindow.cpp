@@ -332,7 +332,9 @@ void TestMainWindow::refusedSendIsReported() {
     discover(1);
     clickRow(0);
     // An address the IPv4 client socket cannot send to: the socket layer refuses, nothing leaves.
-    windows->MainForm->device(0).IP = QStringLiteral("::1");
+    zentri::recUrzadzenia rec = windows->MainForm->devices()[0];
+    rec.IP = QStringLiteral("::1");
+    QVERIFY(windows->MainForm->storeRecord({0, windows->MainForm->selectedDevice().discovery}, rec));
     const QString message = withModal([&] { press(windows->MainForm.get(), "btRestart"); });
     QVERIFY(!message.isEmpty());
     QCOMPARE(windows->MainForm->devices()[0].IP, QStringLiteral("::1")); // the record is kept

@@ -25,7 +25,7 @@ public:
         return out;
     }
     // Waits until a datagram starting with `word` arrives; returns it (empty on time-out).
-    QByteArray waitFor(const char *word, int timeoutMs = 3000) {
+    QByteArray waitFor(const char *word, int timeoutMs = 10000) {
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < timeoutMs) {

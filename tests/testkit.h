@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QUdpSocket>
 #include <QWidget>
+#include <functional>
 #include <initializer_list>
 
 // A keyword followed by the given byte values.
@@ -58,7 +59,7 @@ private:
 };
 
 // Answers the next message box that opens within `ms` with OK and keeps its text in `*text`.
-inline void answerNextMessageBox(QString *text, int ms = 3000) {
+inline void answerNextMessageBox(QString *text, int ms = 10000) {
     auto *poll = new QTimer;
     auto *clock = new QElapsedTimer;
     clock->start();
@@ -95,4 +96,45 @@ void showForEachVersion(Window &window, FakeLink &link, const QList<int> &versio
         if (k + 1 < versions.size())
             window.reject();
     }
+}
+
+// Runs `act` once, inside the nested event loop of the first modal window or message box that
+// `isTarget` accepts: polled from a timer, so that whatever `act` does (datagrams sent to the
+// program's listeners, and handled there) happens as it would while a user looks at that window.
+class DuringModal : public QObject {
+public:
+    DuringModal(std::function<bool(QWidget *)> isTarget, std::function<void(QWidget *)> act)
+        : isTarget_(std::move(isTarget)), act_(std::move(act)) {
+        timer_.start(5, this);
+    }
+    bool ran() const { return ran_; }
+
+    // The modal widget is a message box / one of the program's windows of type T.
+    static bool messageBox(QWidget *w) { return qobject_cast<QMessageBox *>(w) != nullptr; }
+    template <typename T> static bool window(QWidget *w) { return qobject_cast<T *>(w) != nullptr; }
+
+protected:
+    void timerEvent(QTimerEvent *) override {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (ran_ || !modal || !modal->isVisible() || !isTarget_(modal))
+            return;
+        ran_ = true;
+        timer_.stop();
+        act_(modal);
+    }
+
+private:
+    std::function<bool(QWidget *)> isTarget_;
+    std::function<void(QWidget *)> act_;
+    QBasicTimer timer_;
+    bool ran_ = false;
+};
+
+// "UDP port N is held by another program" for the first of `ports` that is, else empty: window tests
+// check it first and fail at once, rather than meet the window's message box.
+inline QString heldPort(std::initializer_list<quint16> ports) {
+    for (quint16 port : ports)
+        if (!portFree(port))
+            return QStringLiteral("UDP port %1 is held by another program").arg(port);
+    return QString();
 }

@@ -50,6 +50,11 @@ QString lastLogLine(const TfCue &w) {
 class TestCue : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() {
+        const QString held = heldPort({wire::kCuePort});
+        if (!held.isEmpty())
+            QFAIL(qPrintable(held));
+    }
     void buildsFast();
     void channelEditors_data();
     void channelEditors();
@@ -272,6 +277,19 @@ void TestCue::editing() {
     QCOMPARE(fresh.aCue()[2].DMX[4], 0);
     QTest::keyClick(g, Qt::Key_Up);
     QCOMPARE(fresh.channelEditor(5)->value(), 128);
+
+    // A click on the row the keyboard made current is a click all the same: it loads that cue again
+    // (with what arrived meanwhile) and closes the name editor.
+    QTest::keyClick(g, Qt::Key_Down);
+    QTest::keyClick(g, Qt::Key_F2);
+    QVERIFY(fresh.Edit1->isVisible());
+    fresh.IdUDPServer1UDPRead(wire::cueReply(3, "Three", valuesFrom(3)), QHostAddress::LocalHost);
+    const int clicks = fresh.Memo1->toPlainText().count("click: 3 row: 3");
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualItemRect(g->item(2, 0)).center());
+    QCOMPARE(fresh.Memo1->toPlainText().count("click: 3 row: 3"), clicks + 1);
+    QVERIFY(!fresh.Edit1->isVisible());
+    QCOMPARE(fresh.channelEditor(5)->value(), int(quint8(valuesFrom(3)[4])));
+    QTest::keyClick(g, Qt::Key_Up);
 
     // The first cue's edit as the log writes it.
     g->setCurrentCell(0, 0);

@@ -76,6 +76,11 @@ struct Window {
 class TestLiveButtonRecord : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() {
+        const QString held = heldPort({wire::kLiveRecordPort});
+        if (!held.isEmpty())
+            QFAIL(qPrintable(held));
+    }
     void durationText_data();
     void durationText();
     void controls();

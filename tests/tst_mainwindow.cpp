@@ -3,6 +3,7 @@
 #include "app/devicetable.h"
 #include "app/mainwindow.h"
 #include "fakedevice.h"
+#include "testkit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,6 +54,11 @@ void press(QWidget *window, const char *button) {
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() {
+        const QString held = heldPort({wire::kMainPort});
+        if (!held.isEmpty())
+            QFAIL(qPrintable(held));
+    }
     void init();
     void cleanup();
     void startState();

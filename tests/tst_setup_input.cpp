@@ -201,6 +201,24 @@ void TestSetupInput::deviceWideFields() {
     QCOMPARE(checked, 1);
     save(w);
     QCOMPARE(rec.playAfterPowerOn, 2);
+
+    // Shown next for a device whose value no button stands for: the last showing's button goes off,
+    // and saving keeps the device's own value.
+    FakeLink two(2);
+    two.records[0] = two.records[1] = sampleRecord();
+    two.records[0].playAfterPowerOn = 5;
+    two.records[1].playAfterPowerOn = 12;
+    TfSetupInput again(&two);
+    again.show();
+    QVERIFY(child<QRadioButton>(again, QStringLiteral("rb5"))->isChecked());
+    again.reject();
+    two.selectedIndex = 1;
+    again.show();
+    for (int k = 0; k <= 8; ++k)
+        QVERIFY2(!child<QRadioButton>(again, QStringLiteral("rb%1").arg(k))->isChecked(),
+                 qPrintable(QString::number(k)));
+    save(again);
+    QCOMPARE(two.records[1].playAfterPowerOn, 12);
 }
 
 void TestSetupInput::showRule_data() {

@@ -15,9 +15,11 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
+#include <QUdpSocket>
 #include <QtTest>
 #include <functional>
 
@@ -88,6 +90,7 @@ private slots:
     void findDevicesByBroadcast();
     void selectingShowsTheSdCard();
     void outputsSavedReachTheDevice();
+    void lateReplyWhileOutputsAreOpen();
     void triggersSavedReachTheDevice();
     void restart();
     void recordPlayAndEraseAShow();
@@ -174,6 +177,39 @@ void TestEndToEnd::outputsSavedReachTheDevice() {
             found = true;
         }
     QVERIFY(found);
+}
+
+void TestEndToEnd::lateReplyWhileOutputsAreOpen() {
+    findDevices();
+    selectRow(2); // the first device that answered
+    const QString ip = windows->MainForm->devices()[windows->MainForm->getRecID()].IP;
+    const QString lateIp = QStringLiteral("10.78.0.3"); // another of the devices, answering again
+    QVERIFY(ip != lateIp);
+    log.mark();
+    actOnModal([&] { child<QPushButton>(main(), "btOutputsSetup")->click(); },
+               [&](QWidget *w) {
+                   const auto closeAnyway = qScopeGuard([w] {
+                       if (w->isVisible())
+                           qobject_cast<QDialog *>(w)->reject();
+                   });
+                   // Another manager's discovery, or a device's late answer: a new row while the
+                   // window is open, and the first row is the current one again.
+                   QUdpSocket asker;
+                   asker.writeDatagram(wire::discoveryRequest(), QHostAddress(lateIp), wire::kDevicePort);
+                   QTRY_COMPARE_WITH_TIMEOUT(windows->MainForm->table()->rowCount(), 4, 10000);
+                   QVERIFY(windows->MainForm->devices()[windows->MainForm->getRecID()].IP != ip);
+                   child<QComboBox>(w, "cbxChannel01")->setCurrentIndex(299); // channel 300
+                   child<QPushButton>(w, "btSaveClose")->click();
+               });
+    QTRY_COMPARE(log.since({"!SETI", "138", ip}).size(), 1);
+    QCOMPARE(log.since({"!SETI"}).size(), 1); // to none of the others
+    QCOMPARE(log.since({"!TEST"}).size(), 8);
+    QCOMPARE(log.since({"!TEST", ip}).size(), 8);
+
+    findDevices(); // read back: the first device has the channel
+    for (const recUrzadzenia &rec : windows->MainForm->devices())
+        if (rec.IP == ip)
+            QCOMPARE(rec.Output[0].Channel, 300);
 }
 
 void TestEndToEnd::triggersSavedReachTheDevice() {

@@ -1,0 +1,132 @@
+// Real mouse and keyboard input on a virtual X display: the events a person's quick double press
+// produces (press, release, double click, release), made by the X server itself through xdotool,
+// not built by the test. Run by tests/xvfb/run.sh, which starts the display.
+#include "fakelink.h"
+#include "shows/f_cue.h"
+#include "shows/f_livebuttonrecord.h"
+#include "shows/showwidgets.h"
+#include "testkit.h"
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace zentri;
+
+namespace {
+
+// Counts the double-click events a widget receives, to show that the case under test really came.
+class DoubleClickCounter : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::MouseButtonDblClick)
+            ++count;
+        return false;
+    }
+};
+
+// Runs xdotool with `arguments` and waits for it to end (the events then reach the program).
+bool xdotool(const QStringList &arguments) {
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), arguments);
+    if (!p.waitForStarted(10000))
+        return false;
+    QElapsedTimer clock;
+    clock.start();
+    while (p.state() != QProcess::NotRunning && clock.elapsed() < 20000)
+        QTest::qWait(5); // the program keeps handling events while xdotool works
+    return p.state() == QProcess::NotRunning && p.exitCode() == 0;
+}
+
+QStringList at(QWidget *w, const QPoint &local) {
+    const QPoint p = w->mapToGlobal(local);
+    return {"mousemove", QString::number(p.x()),
+            QString::number(p.y())}; // (--sync waits forever when already there)
+}
+
+QStringList doubleClick(int delayMs) {
+    return {"click", "--repeat", "2", "--delay", QString::number(delayMs), "1"};
+}
+
+} // namespace
+
+class TestRealInput : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void quickSecondPressActs_data();
+    void quickSecondPressActs();
+    void clickOnTheRowTheKeyboardChose();
+};
+
+void TestRealInput::initTestCase() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X display (tests/xvfb/run.sh)");
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        QSKIP("needs xdotool");
+    const QString held = heldPort({wire::kLiveRecordPort, wire::kCuePort});
+    if (!held.isEmpty())
+        QFAIL(qPrintable(held));
+}
+
+void TestRealInput::quickSecondPressActs_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("delayMs"); // between the two clicks, within the double-click interval
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("RECORD, then CONFIRM RECORD 150 ms later") << "Button12" << 150 << wire::recordCommand();
+    QTest::newRow("RECORD, then CONFIRM RECORD 300 ms later") << "Button12" << 300 << wire::recordCommand();
+    QTest::newRow("SYNCHRO RECORD twice") << "Button10" << 200 << wire::synchroRecordCommand();
+    QTest::newRow("ERASE, then CONFIRM ERASE") << "Button13" << 200 << wire::eraseShowCommand(2);
+}
+
+void TestRealInput::quickSecondPressActs() {
+    QFETCH(QString, button);
+    QFETCH(int, delayMs);
+    QFETCH(QByteArray, expected);
+    FakeLink link;
+    QWidget mainWindow;
+    TfLiveButtonRecord w(&link, &mainWindow);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.SelectShow(2);
+    link.sent.clear();
+
+    auto *b = w.findChild<ui::PressButton *>(button);
+    QVERIFY(b);
+    DoubleClickCounter doubles;
+    b->installEventFilter(&doubles);
+    QVERIFY(xdotool(at(b, b->rect().center()) + doubleClick(delayMs)));
+    QTRY_VERIFY_WITH_TIMEOUT(link.sentWith().contains(expected), 10000);
+    QCOMPARE(doubles.count, 1); // the second press came as a double click, and acted
+    w.close();
+}
+
+void TestRealInput::clickOnTheRowTheKeyboardChose() {
+    FakeLink link;
+    TfCue cue(&link);
+    cue.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cue));
+    cue.activateWindow();
+    QTRY_VERIFY(cue.isActiveWindow());
+    QTableWidget *grid = cue.StringGrid1;
+    grid->setFocus();
+    QVERIFY(xdotool({"key", "--delay", "50", "Down", "Down", "F2"})); // cue 3, its name editor open
+    QTRY_COMPARE(cue.currentCue(), 3);
+    QTRY_VERIFY(cue.Edit1->isVisible());
+    const QByteArray values(512, char(7));
+    cue.IdUDPServer1UDPRead(wire::cueReply(3, "Three", values), QHostAddress::LocalHost);
+    const QPoint cell = grid->visualItemRect(grid->item(2, 0)).center();
+    QVERIFY(xdotool(at(grid->viewport(), cell) + QStringList{"click", "1"}));
+    QTRY_VERIFY(!cue.Edit1->isVisible());           // the click closed the name editor
+    QTRY_COMPARE(cue.channelEditor(1)->value(), 7); // and loaded the cue's values
+    cue.close();
+}
+
+QTEST_MAIN(TestRealInput)
+#include "tst_realinput.moc"

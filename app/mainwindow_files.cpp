@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -104,10 +105,12 @@ void TMainForm::LoadConfiguration1Click() {
         ui::showMessage(this, kGone);
         return;
     }
-    QMessageBox ask(QMessageBox::Question, QStringLiteral("Load configuration"),
-                    configfile::summary(*rec, *parsed.file) +
-                        QStringLiteral("\n\nStore this configuration and send it to the device?"),
-                    QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox ask(
+        QMessageBox::Question, QStringLiteral("Load configuration"),
+        QStringLiteral("Load %1 into \"%2\" (%3).\n\n").arg(QFileInfo(path).fileName(), rec->Nazwa, rec->IP) +
+            configfile::summary(*rec, *parsed.file) +
+            QStringLiteral("\n\nStore this configuration and send it to the device?"),
+        QMessageBox::Yes | QMessageBox::No, this);
     ask.setObjectName(QStringLiteral("loadConfigurationBox"));
     ask.setDefaultButton(QMessageBox::No);
     rec = nullptr; // the box runs an event loop

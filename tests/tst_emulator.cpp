@@ -693,8 +693,16 @@ void TestEmulator::programAnswersOnLoopback() {
     QCOMPARE(sd[0].senderAddress(), QHostAddress(QStringLiteral("127.0.0.4")));
     QCOMPARE(wire::parseSdCardReply(sd[0].data()), std::optional<bool>(true));
 
+    // The emulator prints its line after sending the reply: wait for it before stopping the program.
+    QByteArray log;
+    QElapsedTimer t;
+    t.start();
+    while (!log.contains("qchkSD 6 bytes") && t.elapsed() < 5000 && p.state() == QProcess::Running) {
+        p.waitForReadyRead(50);
+        log += p.readAllStandardOutput();
+    }
     stopEmulator(p);
-    const QByteArray log = p.readAllStandardOutput();
+    log += p.readAllStandardOutput();
     QVERIFY2(log.contains("QGETI 10 bytes") && log.contains("qchkSD 6 bytes"), log.constData());
 }
 

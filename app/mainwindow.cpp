@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "device/discovery.h"
 #include "device/protocol.h"
 #include "devicetable.h"
 #include "uikit.h"
@@ -186,6 +187,13 @@ void TMainForm::buildControls() {
 void TMainForm::buildMenus() {
     QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("File1"));
+    SaveConfiguration1 = file->addAction(QStringLiteral("Save configuration..."));
+    SaveConfiguration1->setObjectName(QStringLiteral("SaveConfiguration1"));
+    connect(SaveConfiguration1, &QAction::triggered, this, &TMainForm::SaveConfiguration1Click);
+    LoadConfiguration1 = file->addAction(QStringLiteral("Load configuration..."));
+    LoadConfiguration1->setObjectName(QStringLiteral("LoadConfiguration1"));
+    connect(LoadConfiguration1, &QAction::triggered, this, &TMainForm::LoadConfiguration1Click);
+    file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("File2"));
     connect(exit, &QAction::triggered, this, &QWidget::close); // File2Click
@@ -262,9 +270,17 @@ void TMainForm::findDevices() {
     DBGrid1->hide();
     Label1->show();
     QString error;
-    if (!UDPsvr->open(wire::kMainPort, &error) ||
-        !UDPsvr->send(wire::discoveryRequest(), discoveryAddress_, wire::kDevicePort, &error))
+    if (!UDPsvr->open(wire::kMainPort, &error)) {
         reportSocketError(error);
+        return;
+    }
+    // Out of every network interface that can broadcast; one that fails does not stop the others.
+    const DiscoveryReport sent = sendDiscovery(*UDPsvr, discoveryAddress_);
+    if (sent.failures.isEmpty())
+        return;
+    setStatus(QStringLiteral("Searching... (not sent on %1)").arg(sent.failures.join(QStringLiteral("; "))));
+    if (!sent.anySent())
+        reportSocketError(sent.failures.join('\n'));
 }
 
 void TMainForm::clearDeviceTable() {
@@ -326,6 +342,9 @@ void TMainForm::setDeviceButtonsEnabled(bool enabled) {
                        static_cast<QWidget *>(rbDMX), static_cast<QWidget *>(rbArtnet),
                        static_cast<QWidget *>(btDMXSetup), static_cast<QWidget *>(btLiveRecord)})
         w->setEnabled(enabled);
+    for (QAction *a : {SaveConfiguration1, LoadConfiguration1})
+        if (a)
+            a->setEnabled(enabled);
 }
 
 void TMainForm::updateDeviceControls(const recUrzadzenia &rec) {

@@ -83,6 +83,9 @@ private:
     void PopupMenu11Click();
     void openConfiguration(QDialog *window);
     void btLiveRecordClick();
+    // File menu: the selected device's configuration to and from a file (mainwindow_files.cpp).
+    void SaveConfiguration1Click();
+    void LoadConfiguration1Click();
     void reportSocketError(const QString &text);
     void setStatus(const QString &text);
     void hideSdIndicator();
@@ -108,6 +111,7 @@ private:
     QTableView *DBGrid1;
     QLabel *statusPanel0, *statusPanel1;
     QAction *PopupMenu11;
+    QAction *SaveConfiguration1 = nullptr, *LoadConfiguration1 = nullptr;
 };
 
 } // namespace zentri

@@ -126,7 +126,10 @@ public:
         fd_ = -1;
     }
 
-    bool send(const QByteArray &data, const QHostAddress &to, quint16 port, QString *error) {
+    // Without an interface index the routing table picks the way out; with one, IP_PKTINFO sends the
+    // datagram out of that interface from `source`.
+    bool send(const QByteArray &data, const QHostAddress &to, quint16 port, QString *error,
+              int interfaceIndex = 0, const QHostAddress &source = {}) {
         if (fd_ < 0) {
             *error = QObject::tr("The socket is not open.");
             return false;
@@ -143,8 +146,26 @@ public:
         remote.sin_family = AF_INET;
         remote.sin_port = htons(port);
         remote.sin_addr.s_addr = htonl(address);
-        if (::sendto(fd_, data.constData(), size_t(data.size()), 0,
-                     reinterpret_cast<const sockaddr *>(&remote), sizeof remote) != data.size()) {
+        iovec vector{const_cast<char *>(data.constData()), size_t(data.size())};
+        msghdr message{};
+        message.msg_name = &remote;
+        message.msg_namelen = sizeof remote;
+        message.msg_iov = &vector;
+        message.msg_iovlen = 1;
+        alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
+        if (interfaceIndex > 0) {
+            message.msg_control = control;
+            message.msg_controllen = sizeof control;
+            cmsghdr *c = CMSG_FIRSTHDR(&message);
+            c->cmsg_level = IPPROTO_IP;
+            c->cmsg_type = IP_PKTINFO;
+            c->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
+            in_pktinfo info{};
+            info.ipi_ifindex = interfaceIndex;
+            info.ipi_spec_dst.s_addr = htonl(source.toIPv4Address());
+            std::memcpy(CMSG_DATA(c), &info, sizeof info);
+        }
+        if (::sendmsg(fd_, &message, 0) != data.size()) {
             *error = socketErrorText(errno);
             return false;
         }
@@ -276,6 +297,23 @@ bool UdpListener::send(const QByteArray &data, const QHostAddress &to, quint16 p
     QString text;
     QMetaObject::invokeMethod(
         worker_, [&] { ok = worker_->send(data, to, port, &text); }, Qt::BlockingQueuedConnection);
+    if (!ok && error)
+        *error = text;
+    return ok;
+}
+
+bool UdpListener::sendVia(const QByteArray &data, const QHostAddress &to, quint16 port, int interfaceIndex,
+                          const QHostAddress &source, QString *error) {
+    if (!open_) {
+        if (error)
+            *error = tr("The socket is not open.");
+        return false;
+    }
+    bool ok = false;
+    QString text;
+    QMetaObject::invokeMethod(
+        worker_, [&] { ok = worker_->send(data, to, port, &text, interfaceIndex, source); },
+        Qt::BlockingQueuedConnection);
     if (!ok && error)
         *error = text;
     return ok;

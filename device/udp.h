@@ -69,6 +69,10 @@ public:
     // Sends from the listener's own socket (the discovery broadcast leaves from port 7800; Qt enables
     // broadcasting on every UDP socket).
     bool send(const QByteArray &data, const QHostAddress &to, quint16 port, QString *error);
+    // The same, out of one network interface (its index) with `source` as the sender address: a
+    // broadcast to 255.255.255.255 then leaves by that interface, whatever the routing table says.
+    bool sendVia(const QByteArray &data, const QHostAddress &to, quint16 port, int interfaceIndex,
+                 const QHostAddress &source, QString *error);
 
     // True while a datagram handler of any listener runs on this thread.
     static bool isHandlingDatagram();

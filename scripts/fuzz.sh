@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(info_reply sd_card_reply master_volume_reply show_replies cue_reply emulator)
+[ ${#targets[@]} -gt 0 ] || targets=(info_reply sd_card_reply master_volume_reply show_replies cue_reply emulator config_file)
 
 scripts/install-deps.sh clang libclang-rt-14-dev
 cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null

@@ -2,7 +2,11 @@
 #
 #   privnet_up TAG SUBNET DEVICES   hosts "$TAG-pc" (SUBNET.1) and "$TAG-dev" (SUBNET.2 ..), one cable,
 #                                   default routes over it: a broadcast from pc reaches dev and nothing else
-#   privnet_down TAG                stops what runs on both hosts and removes them
+#   privnet_add_host TAG NAME SUBNET DEVICES
+#                                   one more device host "$TAG-NAME" on a cable of its own to pc
+#                                   ("${TAG}NAME" there, address SUBNET.1), without a route: a PC with
+#                                   a second network that its default route does not lead to
+#   privnet_down TAG                stops what runs on every host of TAG and removes them
 #   privnet_pc TAG CMD... / privnet_dev TAG CMD...   run a command on one host
 #
 # Needs root (ip netns). privnet_up fails with status 77 when namespaces cannot be made.
@@ -23,24 +27,36 @@ privnet_up() {
   ip -n "$dev" link set "${tag}d" up && ip -n "$dev" route add default dev "${tag}d" || return 1
 }
 
+privnet_add_host() {
+  local tag=$1 name=$2 subnet=$3 n=$4 pc=$1-pc host=$1-$2 i
+  ip netns add "$host" || return 1
+  ip link add "${tag}$name" netns "$pc" type veth peer name "${tag}${name}d" netns "$host" || return 1
+  ip -n "$pc" addr add "$subnet.1/24" dev "${tag}$name" && ip -n "$pc" link set "${tag}$name" up &&
+    ip -n "$host" link set lo up || return 1
+  for i in $(seq 1 "$n"); do ip -n "$host" addr add "$subnet.$((1 + i))/24" dev "${tag}${name}d" || return 1; done
+  ip -n "$host" link set "${tag}${name}d" up && ip -n "$host" route add default dev "${tag}${name}d"
+}
+
 privnet_down() {
-  local ns pid
-  for ns in "$1-pc" "$1-dev"; do # whatever still runs on the hosts goes with them
+  local ns pid hosts
+  hosts=$(ip netns list 2>/dev/null | awk -v p="$1-" 'index($1, p) == 1 {print $1}')
+  for ns in $hosts; do # whatever still runs on the hosts goes with them
     for pid in $(ip netns pids "$ns" 2>/dev/null); do kill "$pid" 2>/dev/null; done
   done
-  ip netns del "$1-pc" 2>/dev/null
-  ip netns del "$1-dev" 2>/dev/null
+  for ns in $hosts; do ip netns del "$ns" 2>/dev/null; done
   return 0
 }
+
+privnet_host() { local tag=$1 name=$2; shift 2; ip netns exec "$tag-$name" "$@"; }
 
 privnet_pc() { local tag=$1; shift; ip netns exec "$tag-pc" "$@"; }
 privnet_dev() { local tag=$1; shift; ip netns exec "$tag-dev" "$@"; }
 
-# Waits until something listens on UDP port $2 on host $1-dev.
+# Waits until something listens on UDP port $2 on host $1-dev (or $1-$3).
 privnet_wait_udp() {
-  local _
+  local _ host=$1-${3:-dev}
   for _ in $(seq 50); do
-    ip netns exec "$1-dev" ss -Huln "sport = :$2" | grep -q . && return 0
+    ip netns exec "$host" ss -Huln "sport = :$2" | grep -q . && return 0
     sleep 0.1
   done
   return 1

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the test suite, the fuzz targets over their
-# seed corpus plus a short run of new inputs, and the test suite again built with AddressSanitizer and
-# UndefinedBehaviorSanitizer. (The end-to-end test on its private network needs root; elsewhere it
-# says loudly that it skipped.)
+# Installs what is missing, builds, and runs every test: the test suite, the Debian package built and
+# checked, the fuzz targets over their seed corpus plus a short run of new inputs, and the test suite
+# again built with AddressSanitizer and UndefinedBehaviorSanitizer. (The end-to-end tests on their
+# private networks need root; elsewhere they say loudly that they skipped.)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh clang libclang-rt-14-dev xvfb xauth xdotool
 scripts/build.sh
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600)
+scripts/package.sh
 scripts/fuzz.sh "${ZENTRI_FUZZ_SECONDS:-10}"
 scripts/test-sanitized.sh

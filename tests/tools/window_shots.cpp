@@ -2,6 +2,7 @@
 // under Xvfb by scripts/screenshot-windows.sh). Datagrams go only to the loopback device 127.0.0.2.
 #include "app/application.h"
 #include "app/mainwindow.h"
+#include "device/configfile.h"
 #include "device/protocol.h"
 #include "setup/f_dmxsetup.h"
 #include "setup/setup_audio.h"
@@ -11,9 +12,14 @@
 #include "shows/f_livebuttonrecord.h"
 #include "shows/f_liverecord.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -56,7 +62,7 @@ int main(int argc, char **argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: window_shots WINDOW FILE.png\n"
                              "WINDOW: setup_output setup_input setup_audio f_dmxsetup f_livebuttonrecord "
-                             "f_cue f_liverecord\n");
+                             "f_cue f_liverecord load_configuration\n");
         return 2;
     }
     const QString which = QString::fromLatin1(argv[1]);
@@ -128,6 +134,50 @@ int main(int argc, char **argv) {
             timeline->trackPointer(QPoint(timeline->timeAreaLeft() + 400, 300));
         });
         shootLater(app, file, 900);
+        return app.exec();
+    }
+    if (which == QLatin1String("load_configuration")) {
+        // The question of "Load configuration..." for a file saved from the same device and edited.
+        recUrzadzenia edited = stageDevice();
+        edited.IP = device.toString();
+        edited.MAC = QStringLiteral("02:5A:45:00:00:01");
+        edited.FWVer = QStringLiteral("1.12");
+        edited.Output[2].Channel = 300;
+        edited.Output[5].PWM = false;
+        edited.Trigger[0].Volume = 255;
+        edited.MasterVolume = 160;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("stage-left.json"));
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(configfile::write(edited)) < 0)
+            return 1;
+        f.close();
+        w.MainForm->show();
+        w.MainForm->move(150, 40);
+        w.MainForm->setDeviceButtonsEnabled(true); // as after a click on the device's row
+        QTimer poll;
+        poll.setInterval(50);
+        bool shot = false;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *d = qobject_cast<QFileDialog *>(modal); d && d->isVisible()) {
+                d->selectFile(path);
+                QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
+            } else if (auto *box = qobject_cast<QMessageBox *>(modal); box && box->isVisible() && !shot) {
+                shot = true;
+                QTimer::singleShot(500, &app, [&app, file, box = QPointer<QMessageBox>(box)] {
+                    QProcess::execute(QStringLiteral("import"),
+                                      {QStringLiteral("-window"), QStringLiteral("root"), file});
+                    if (box)
+                        box->done(QMessageBox::No); // nothing is sent
+                    app.quit();
+                });
+            }
+        });
+        poll.start();
+        QTimer::singleShot(300, &app, [&w] {
+            w.MainForm->findChild<QAction *>(QStringLiteral("LoadConfiguration1"))->trigger();
+        });
         return app.exec();
     }
     std::fprintf(stderr, "unknown window %s\n", argv[1]);

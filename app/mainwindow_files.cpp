@@ -1,0 +1,118 @@
+// The File menu's configuration files for the selected device. The file format and its checks live in
+// device/configfile; here only the dialogs. A dialog or message box runs an event loop in which reply
+// handlers may append to (or a new discovery may clear) the device array, so the device is chosen
+// before the first dialog and its record read again, as a copy, after each one.
+#include "device/configfile.h"
+#include "devicetable.h"
+#include "mainwindow.h"
+#include "uikit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace zentri {
+
+namespace {
+
+const QString kFilter = QStringLiteral("Zentri configuration (*.json);;All files (*)");
+
+QString chooseFile(QWidget *parent, QFileDialog::AcceptMode mode, const QString &suggested) {
+    QFileDialog dialog(parent, mode == QFileDialog::AcceptSave ? QStringLiteral("Save configuration")
+                                                               : QStringLiteral("Load configuration"));
+    dialog.setObjectName(QStringLiteral("configurationFileDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    dialog.setNameFilter(kFilter);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setDefaultSuffix(QStringLiteral("json"));
+        dialog.selectFile(suggested);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+const QString kGone = QStringLiteral("The device list changed while the dialog was open; nothing was done. "
+                                     "Select the device and try again.");
+
+} // namespace
+
+void TMainForm::SaveConfiguration1Click() {
+    if (CDS1->rowCount() == 0)
+        return;
+    const DeviceRef device = selectedDevice();
+    const auto chosen = record(device);
+    if (!chosen)
+        return;
+    QString name = chosen->Nazwa.trimmed();
+    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]+")), QStringLiteral("-"));
+    const QString path =
+        chooseFile(this, QFileDialog::AcceptSave,
+                   (name.isEmpty() ? QStringLiteral("zentri") : name) + QStringLiteral(".json"));
+    if (path.isEmpty())
+        return;
+    const auto rec = record(device);
+    if (!rec) {
+        ui::showMessage(this, kGone);
+        return;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(configfile::write(*rec)) < 0 || !file.commit())
+        ui::showMessage(
+            this,
+            QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+}
+
+void TMainForm::LoadConfiguration1Click() {
+    if (CDS1->rowCount() == 0)
+        return;
+    const DeviceRef device = selectedDevice();
+    if (!record(device))
+        return;
+    const QString path = chooseFile(this, QFileDialog::AcceptOpen, {});
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ui::showMessage(
+            this,
+            QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return;
+    }
+    const configfile::Parsed parsed = configfile::parse(file.read(1 << 20));
+    if (!parsed.file) {
+        ui::showMessage(this, parsed.error);
+        return;
+    }
+    const auto shown = record(device);
+    if (!shown) {
+        ui::showMessage(this, kGone);
+        return;
+    }
+    QMessageBox ask(QMessageBox::Question, QStringLiteral("Load configuration"),
+                    QStringLiteral("Load %1 into \"%2\" (%3).\n\n")
+                            .arg(QFileInfo(path).fileName(), shown->Nazwa, shown->IP) +
+                        configfile::summary(*shown, *parsed.file) +
+                        QStringLiteral("\n\nStore this configuration and send it to the device?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    ask.setObjectName(QStringLiteral("loadConfigurationBox"));
+    ask.setDefaultButton(QMessageBox::No);
+    if (ask.exec() != QMessageBox::Yes)
+        return;
+    auto rec = record(device); // read again: the box ran datagram handlers
+    if (!rec) {
+        ui::showMessage(this, kGone);
+        return;
+    }
+    configfile::applyConfiguration(*parsed.file, *rec);
+    storeRecord(device, *rec);
+    sendConfiguration(device);
+}
+
+} // namespace zentri

@@ -1,0 +1,434 @@
+// zentrictl: finds Zentri devices, backs up and restores their configuration, restarts them, restores
+// their defaults and asks for their SD card, from the command line. Exit status: 0 success, 1 a device
+// did not answer or a check failed, 2 bad usage or a bad file.
+#include "device/configfile.h"
+#include "device/discovery.h"
+#include "device/protocol.h"
+#include "session.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSet>
+#include <cstdio>
+#include <map>
+
+using namespace zentri;
+
+namespace {
+
+constexpr int kOk = 0, kNoAnswer = 1, kUsage = 2;
+constexpr int kDefaultWaitMs = 2000;
+
+void out(const QString &text) {
+    const QByteArray b = text.toLocal8Bit() + '\n';
+    std::fwrite(b.constData(), 1, size_t(b.size()), stdout);
+    std::fflush(stdout);
+}
+
+int fail(int status, const QString &text) {
+    const QByteArray b = QStringLiteral("zentrictl: %1\n").arg(text).toLocal8Bit();
+    std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
+    return status;
+}
+
+const char kUsageText[] = R"(Usage: zentrictl COMMAND [ARGUMENTS]
+
+Commands:
+  discover [--json] [--wait MS] [--interface NAME] [--to ADDRESS]
+                          find the devices on the network and list them
+  backup IP FILE          save the device's configuration to FILE
+  restore IP FILE [IP FILE]...
+                          send each file's configuration to its device and check it
+  restart IP              restart the device
+  defaults IP --yes       restore the device's default settings
+  sd IP                   tell whether the device has an SD card
+
+"zentrictl COMMAND --help" tells more about each command.
+Exit status: 0 success, 1 a device did not answer or a check failed, 2 bad usage or a bad file.
+)";
+
+const std::map<QString, QString> kHelp = {
+    {QStringLiteral("discover"),
+     QStringLiteral(R"(Usage: zentrictl discover [--json] [--wait MS] [--interface NAME] [--to ADDRESS]
+
+Broadcasts one discovery request out of every network interface that is up and can broadcast (or only
+out of NAME), waits MS milliseconds (default 2000) for the answers and prints one line per device:
+name, IP, MAC, firmware, module version and SD card state, separated by tabs.
+  --json            print a JSON array of objects with the keys name, ip, mac, firmware, module,
+                    moduleVersion and sdCard (true, false or null when the device did not say)
+  --wait MS         how long to wait for answers, in milliseconds
+  --interface NAME  broadcast out of this network interface only
+  --to ADDRESS      send the request to ADDRESS only instead of broadcasting
+Exits 1 when no device answered.)")},
+    {QStringLiteral("backup"), QStringLiteral(R"(Usage: zentrictl backup IP FILE [--wait MS]
+
+Asks the device at IP for its configuration and writes it, with its name, MAC, firmware and module
+version, to FILE (JSON, the format the manager's "Save configuration..." writes).
+Exits 1 when the device did not answer within MS milliseconds (default 2000).)")},
+    {QStringLiteral("restore"), QStringLiteral(R"(Usage: zentrictl restore IP FILE [IP FILE]... [--wait MS]
+
+Reads every FILE first (a file that is not a configuration, lacks a field or holds a value the device
+cannot take stops everything before anything is sent), then for each device: asks for its current
+configuration, sends it the file's configuration ("!SETI"; the device keeps its own module version)
+and checks by a new discovery request that the device reports what was sent.
+Exits 1 when a device did not answer or does not report what was sent, 2 for a bad file.)")},
+    {QStringLiteral("restart"), QStringLiteral(R"(Usage: zentrictl restart IP
+
+Sends the restart command; the device restarts as at power-on. The device does not answer it.)")},
+    {QStringLiteral("defaults"), QStringLiteral(R"(Usage: zentrictl defaults IP --yes
+
+Sends the restore defaults command: the device returns all its settings to their defaults. Nothing
+is sent without --yes. The device does not answer it.)")},
+    {QStringLiteral("sd"), QStringLiteral(R"(Usage: zentrictl sd IP [--wait MS]
+
+Asks the device whether a memory card is in its slot and prints "SD CARD OK" or "NO SD CARD".
+Exits 1 when the device did not answer within MS milliseconds (default 2000).)")},
+};
+
+struct Arguments {
+    QStringList positional;
+    QSet<QString> flags;
+    std::map<QString, QString> values;
+};
+
+// Splits the arguments after the command word; options in `withValue` take the next argument.
+std::optional<Arguments> split(const QStringList &args, const QSet<QString> &flags,
+                               const QSet<QString> &withValue, QString *error) {
+    Arguments a;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &s = args[i];
+        if (!s.startsWith(QLatin1String("--")) || s == QLatin1String("--")) {
+            a.positional << s;
+            continue;
+        }
+        if (flags.contains(s)) {
+            a.flags.insert(s);
+        } else if (withValue.contains(s)) {
+            if (i + 1 >= args.size()) {
+                *error = QStringLiteral("%1 needs a value").arg(s);
+                return std::nullopt;
+            }
+            a.values[s] = args[++i];
+        } else {
+            *error = QStringLiteral("unknown option %1").arg(s);
+            return std::nullopt;
+        }
+    }
+    return a;
+}
+
+std::optional<QHostAddress> ipv4(const QString &text) {
+    static const QRegularExpression dotted(QStringLiteral("^\\d{1,3}(\\.\\d{1,3}){3}$"));
+    QHostAddress a;
+    if (!dotted.match(text).hasMatch() || !a.setAddress(text) ||
+        a.protocol() != QAbstractSocket::IPv4Protocol)
+        return std::nullopt;
+    return a;
+}
+
+std::optional<int> waitOption(const Arguments &a, QString *error) {
+    const auto it = a.values.find(QStringLiteral("--wait"));
+    if (it == a.values.end())
+        return kDefaultWaitMs;
+    bool ok = false;
+    const int ms = it->second.toInt(&ok);
+    if (!ok || ms < 0 || ms > 600000) {
+        *error =
+            QStringLiteral("--wait: \"%1\" is not a number of milliseconds from 0 to 600000").arg(it->second);
+        return std::nullopt;
+    }
+    return ms;
+}
+
+QString sdText(std::optional<bool> sd) {
+    if (!sd)
+        return QStringLiteral("SD card unknown");
+    return *sd ? QStringLiteral("SD CARD OK") : QStringLiteral("NO SD CARD");
+}
+
+// ---- Commands -----------------------------------------------------------------------------------
+
+int discover(const Arguments &a) {
+    QString error;
+    const auto ms = waitOption(a, &error);
+    if (!ms)
+        return fail(kUsage, error);
+    if (!a.positional.isEmpty())
+        return fail(kUsage, QStringLiteral("discover takes no address; see zentrictl discover --help"));
+    QHostAddress target(QHostAddress::Broadcast);
+    if (a.values.count(QStringLiteral("--to"))) {
+        const auto to = ipv4(a.values.at(QStringLiteral("--to")));
+        if (!to)
+            return fail(kUsage, QStringLiteral("--to: not an IPv4 address"));
+        target = *to;
+    }
+    const QString interfaceName = a.values.count(QStringLiteral("--interface"))
+                                      ? a.values.at(QStringLiteral("--interface"))
+                                      : QString();
+
+    ctl::Session session;
+    if (!session.listen(&error))
+        return fail(kNoAnswer, error);
+    const DiscoveryReport report = sendDiscovery(session.listener(), target, interfaceName);
+    for (const QString &f : report.failures)
+        fail(kNoAnswer, QStringLiteral("discovery request not sent: %1").arg(f));
+    if (!report.anySent())
+        return kNoAnswer;
+
+    // Devices in order of their first answer; one that answers twice (two ways in) is listed once.
+    QVector<recUrzadzenia> devices;
+    QSet<QString> seen;
+    std::map<QString, bool> sd;
+    int handled = 0;
+    auto take = [&] {
+        const auto &got = session.received();
+        for (; handled < got.size(); ++handled) {
+            const Datagram &d = got[handled];
+            const QString ip = d.sender.toString();
+            if (auto rec = wire::parseInfoReply(d.data, ip)) {
+                if (seen.contains(ip + rec->MAC))
+                    continue;
+                seen.insert(ip + rec->MAC);
+                devices.append(*rec);
+                QString ignored;
+                session.send(wire::sdCardQuery(), d.sender, &ignored);
+            } else if (auto card = wire::parseSdCardReply(d.data)) {
+                sd[ip] = *card;
+            }
+        }
+        return false;
+    };
+    session.waitUntil(take, *ms);
+    take();
+
+    auto sdOf = [&](const recUrzadzenia &r) -> std::optional<bool> {
+        const auto it = sd.find(r.IP);
+        return it == sd.end() ? std::nullopt : std::optional<bool>(it->second);
+    };
+    if (a.flags.contains(QStringLiteral("--json"))) {
+        QJsonArray list;
+        for (const recUrzadzenia &r : devices) {
+            const auto card = sdOf(r);
+            list.append(QJsonObject{{"name", r.Nazwa},
+                                    {"ip", r.IP},
+                                    {"mac", r.MAC},
+                                    {"firmware", r.FWVer},
+                                    {"module", wire::moduleVersionName(r.ZentriVersion)},
+                                    {"moduleVersion", r.ZentriVersion},
+                                    {"sdCard", card ? QJsonValue(*card) : QJsonValue(QJsonValue::Null)}});
+        }
+        out(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented)).trimmed());
+    } else {
+        for (const recUrzadzenia &r : devices)
+            out(QStringList{r.Nazwa, r.IP, r.MAC, r.FWVer, wire::moduleVersionName(r.ZentriVersion),
+                            sdText(sdOf(r))}
+                    .join('\t'));
+    }
+    if (devices.isEmpty())
+        return fail(kNoAnswer, QStringLiteral("no device answered within %1 ms").arg(*ms));
+    return kOk;
+}
+
+std::optional<QHostAddress> deviceAddress(const QString &text, QString *error) {
+    auto a = ipv4(text);
+    if (!a)
+        *error = QStringLiteral("\"%1\" is not a device's IPv4 address (like 192.168.1.50)").arg(text);
+    return a;
+}
+
+int backup(const Arguments &a) {
+    QString error;
+    const auto ms = waitOption(a, &error);
+    if (!ms)
+        return fail(kUsage, error);
+    if (a.positional.size() != 2)
+        return fail(kUsage, QStringLiteral("backup needs IP and FILE; see zentrictl backup --help"));
+    const auto ip = deviceAddress(a.positional[0], &error);
+    if (!ip)
+        return fail(kUsage, error);
+    ctl::Session session;
+    if (!session.listen(&error))
+        return fail(kNoAnswer, error);
+    const auto rec = session.query(*ip, *ms, &error);
+    if (!rec)
+        return fail(kNoAnswer, error);
+    QSaveFile file(a.positional[1]);
+    if (!file.open(QIODevice::WriteOnly) || file.write(configfile::write(*rec)) < 0 || !file.commit())
+        return fail(kUsage, QStringLiteral("cannot write %1: %2").arg(a.positional[1], file.errorString()));
+    out(QStringLiteral("%1: configuration of \"%2\" (%3) saved to %4")
+            .arg(ip->toString(), rec->Nazwa, rec->MAC, a.positional[1]));
+    return kOk;
+}
+
+int restore(const Arguments &a) {
+    QString error;
+    const auto ms = waitOption(a, &error);
+    if (!ms)
+        return fail(kUsage, error);
+    if (a.positional.isEmpty() || a.positional.size() % 2 != 0)
+        return fail(kUsage, QStringLiteral("restore needs IP FILE pairs; see zentrictl restore --help"));
+    struct Job {
+        QHostAddress ip;
+        QString path;
+        recUrzadzenia file;
+    };
+    QVector<Job> jobs;
+    for (int i = 0; i < a.positional.size(); i += 2) {
+        const auto ip = deviceAddress(a.positional[i], &error);
+        if (!ip)
+            return fail(kUsage, error);
+        const QString path = a.positional[i + 1];
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return fail(kUsage, QStringLiteral("cannot read %1: %2").arg(path, f.errorString()));
+        const configfile::Parsed parsed = configfile::parse(f.read(1 << 20));
+        if (!parsed.file)
+            return fail(kUsage, QStringLiteral("%1: %2").arg(path, parsed.error));
+        jobs.append({*ip, path, *parsed.file});
+    }
+    ctl::Session session;
+    if (!session.listen(&error))
+        return fail(kNoAnswer, error);
+    int status = kOk;
+    for (const Job &job : jobs) {
+        const QString ip = job.ip.toString();
+        auto rec = session.query(job.ip, *ms, &error);
+        if (!rec) {
+            status = fail(kNoAnswer, error + QStringLiteral("; nothing sent to it"));
+            continue;
+        }
+        const int differing = static_cast<int>(configfile::differences(*rec, job.file).size());
+        configfile::applyConfiguration(job.file, *rec);
+        if (!session.send(wire::configurationPacket(*rec), job.ip, &error)) {
+            status = fail(kNoAnswer, QStringLiteral("%1: not sent: %2").arg(ip, error));
+            continue;
+        }
+        // The check: a new discovery request until the device reports what was sent, or time is up.
+        // A device that is still storing gets a moment before it is asked again.
+        std::optional<recUrzadzenia> now;
+        QElapsedTimer clock;
+        clock.start();
+        for (;;) {
+            auto answer = session.query(job.ip, std::max<int>(100, *ms - int(clock.elapsed())), &error);
+            if (!answer)
+                break;
+            now = answer;
+            if (configfile::sameConfiguration(*now, *rec) || clock.elapsed() >= *ms)
+                break;
+            session.waitUntil([] { return false; }, 100);
+        }
+        if (!now) {
+            status = fail(
+                kNoAnswer,
+                QStringLiteral("%1: sent %2, but the device did not answer the check").arg(ip, job.path));
+            continue;
+        }
+        if (!configfile::sameConfiguration(*now, *rec)) {
+            QStringList fields;
+            for (const configfile::Difference &d : configfile::differences(*rec, *now))
+                fields << QStringLiteral("%1 sent %2, reported %3").arg(d.field, d.device, d.file);
+            status = fail(kNoAnswer,
+                          QStringLiteral("%1: check failed: the device does not report what was sent: %2")
+                              .arg(ip, fields.join(QStringLiteral(", "))));
+            continue;
+        }
+        out(QStringLiteral("%1: restored from %2 (%3 changed); the device reports the configuration sent")
+                .arg(ip, job.path)
+                .arg(differing == 1 ? QStringLiteral("1 setting")
+                                    : QStringLiteral("%1 settings").arg(differing)));
+    }
+    return status;
+}
+
+int command(const Arguments &a, const char *word, const QByteArray &datagram, const QString &done) {
+    QString error;
+    if (a.positional.size() != 1)
+        return fail(kUsage, QStringLiteral("%1 needs one IP; see zentrictl %1 --help").arg(word));
+    const auto ip = deviceAddress(a.positional[0], &error);
+    if (!ip)
+        return fail(kUsage, error);
+    ctl::Session session;
+    if (!session.send(datagram, *ip, &error))
+        return fail(kNoAnswer, QStringLiteral("%1: not sent: %2").arg(ip->toString(), error));
+    out(QStringLiteral("%1: %2").arg(ip->toString(), done));
+    return kOk;
+}
+
+int sd(const Arguments &a) {
+    QString error;
+    const auto ms = waitOption(a, &error);
+    if (!ms)
+        return fail(kUsage, error);
+    if (a.positional.size() != 1)
+        return fail(kUsage, QStringLiteral("sd needs one IP; see zentrictl sd --help"));
+    const auto ip = deviceAddress(a.positional[0], &error);
+    if (!ip)
+        return fail(kUsage, error);
+    ctl::Session session;
+    if (!session.listen(&error))
+        return fail(kNoAnswer, error);
+    const auto card = session.sdCard(*ip, *ms, &error);
+    if (!card)
+        return fail(kNoAnswer, error);
+    out(QStringLiteral("%1: %2").arg(ip->toString(), sdText(card)));
+    return kOk;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return fail(kUsage, QStringLiteral("no command given\n") + QString::fromLatin1(kUsageText));
+    const QString word = args.takeFirst();
+    if (word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help")) {
+        if (!args.isEmpty() && kHelp.count(args.first())) {
+            out(kHelp.at(args.first()));
+            return kOk;
+        }
+        out(QString::fromLatin1(kUsageText).trimmed());
+        return kOk;
+    }
+    if (!kHelp.count(word))
+        return fail(kUsage,
+                    QStringLiteral("unknown command \"%1\"\n%2").arg(word, QString::fromLatin1(kUsageText)));
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        out(kHelp.at(word));
+        return kOk;
+    }
+    const QSet<QString> wait{QStringLiteral("--wait")};
+    QString error;
+    std::optional<Arguments> a;
+    if (word == QLatin1String("discover"))
+        a = split(args, {QStringLiteral("--json")},
+                  {QStringLiteral("--wait"), QStringLiteral("--interface"), QStringLiteral("--to")}, &error);
+    else if (word == QLatin1String("defaults"))
+        a = split(args, {QStringLiteral("--yes")}, {}, &error);
+    else if (word == QLatin1String("restart"))
+        a = split(args, {}, {}, &error);
+    else
+        a = split(args, {}, wait, &error);
+    if (!a)
+        return fail(kUsage, QStringLiteral("%1: %2; see zentrictl %1 --help").arg(word, error));
+
+    if (word == QLatin1String("discover"))
+        return discover(*a);
+    if (word == QLatin1String("backup"))
+        return backup(*a);
+    if (word == QLatin1String("restore"))
+        return restore(*a);
+    if (word == QLatin1String("sd"))
+        return sd(*a);
+    if (word == QLatin1String("restart"))
+        return command(*a, "restart", wire::restartCommand(), QStringLiteral("restart sent"));
+    if (!a->flags.contains(QStringLiteral("--yes")))
+        return fail(kUsage, QStringLiteral("defaults erases the device's settings: add --yes to send it"));
+    return command(*a, "defaults", wire::restoreDefaultsCommand(), QStringLiteral("restore defaults sent"));
+}

@@ -1,0 +1,94 @@
+#include "session.h"
+
+#include "device/protocol.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace zentri::ctl {
+
+namespace {
+// How often a request is sent again while its reply is awaited (UDP may lose one).
+constexpr int kRepeatMs = 300;
+} // namespace
+
+Session::Session() {
+    listener_.setHandler([this](const QByteArray &data, const QHostAddress &sender) {
+        received_.append({data, QHostAddress(sender.toIPv4Address())});
+    });
+}
+
+bool Session::listen(QString *error) {
+    if (listener_.open(wire::kMainPort, error))
+        return true;
+    *error = QStringLiteral("cannot receive replies on UDP port %1: %2 (is the Zentri manager running?)")
+                 .arg(wire::kMainPort)
+                 .arg(*error);
+    return false;
+}
+
+bool Session::send(const QByteArray &datagram, const QHostAddress &to, QString *error) {
+    return client_.send(datagram, to, wire::kDevicePort, error);
+}
+
+bool Session::waitUntil(const std::function<bool()> &done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        const qint64 left = ms - clock.elapsed();
+        if (left <= 0)
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(int(std::min<qint64>(left, 20)), &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
+std::optional<recUrzadzenia> Session::query(const QHostAddress &ip, int ms, QString *error) {
+    const int from = static_cast<int>(received_.size());
+    std::optional<recUrzadzenia> found;
+    QElapsedTimer clock;
+    clock.start();
+    while (!found && clock.elapsed() < ms) {
+        if (!listener_.send(wire::discoveryRequest(), ip, wire::kDevicePort, error))
+            return std::nullopt;
+        waitUntil(
+            [&] {
+                for (int i = from; i < received_.size() && !found; ++i)
+                    if (received_[i].sender == ip)
+                        found = wire::parseInfoReply(received_[i].data, ip.toString());
+                return found.has_value();
+            },
+            int(std::min<qint64>(kRepeatMs, ms - clock.elapsed())));
+    }
+    if (!found)
+        *error = QStringLiteral("%1 did not answer").arg(ip.toString());
+    return found;
+}
+
+std::optional<bool> Session::sdCard(const QHostAddress &ip, int ms, QString *error) {
+    const int from = static_cast<int>(received_.size());
+    std::optional<bool> found;
+    QElapsedTimer clock;
+    clock.start();
+    while (!found && clock.elapsed() < ms) {
+        if (!send(wire::sdCardQuery(), ip, error))
+            return std::nullopt;
+        waitUntil(
+            [&] {
+                for (int i = from; i < received_.size() && !found; ++i)
+                    if (received_[i].sender == ip)
+                        found = wire::parseSdCardReply(received_[i].data);
+                return found.has_value();
+            },
+            int(std::min<qint64>(kRepeatMs, ms - clock.elapsed())));
+    }
+    if (!found)
+        *error = QStringLiteral("%1 did not answer").arg(ip.toString());
+    return found;
+}
+
+} // namespace zentri::ctl

@@ -1,0 +1,41 @@
+// What zentrictl's commands share: the port-7800 listener for the replies, the client for the
+// commands, and waiting for the reply a command needs.
+#pragma once
+
+#include "device/records.h"
+#include "device/udp.h"
+
+#include <QHostAddress>
+#include <QVector>
+#include <functional>
+#include <optional>
+
+namespace zentri::ctl {
+
+class Session {
+public:
+    Session();
+
+    // Opens the listener on port 7800; false with the reason in `error`.
+    bool listen(QString *error);
+    bool send(const QByteArray &datagram, const QHostAddress &to, QString *error);
+    UdpListener &listener() { return listener_; }
+
+    // Every datagram received so far, in order of arrival.
+    const QVector<Datagram> &received() const { return received_; }
+    // Runs the event loop until `done` holds for what was received or `ms` have passed; true if it held.
+    bool waitUntil(const std::function<bool()> &done, int ms);
+
+    // The device's info reply by a discovery request to its own address: the first reply whose sender is
+    // `ip` that arrives after the call, within `ms`.
+    std::optional<recUrzadzenia> query(const QHostAddress &ip, int ms, QString *error);
+    // The device's SD card state, the same way.
+    std::optional<bool> sdCard(const QHostAddress &ip, int ms, QString *error);
+
+private:
+    UdpListener listener_;
+    UdpClient client_;
+    QVector<Datagram> received_;
+};
+
+} // namespace zentri::ctl

@@ -1,0 +1,376 @@
+#include "configfile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+
+namespace zentri::configfile {
+
+const char kFormatName[] = "Zentri device configuration";
+
+namespace {
+
+// Top-level keys of the file.
+const QString kFormat = QStringLiteral("format");
+const QString kVersion = QStringLiteral("formatVersion");
+const QString kConfiguration = QStringLiteral("configuration");
+const QString kName = QStringLiteral("Nazwa");
+const QString kMac = QStringLiteral("MAC");
+const QString kFirmware = QStringLiteral("FWVer");
+const QString kModule = QStringLiteral("ZentriVersion");
+const QString kIp = QStringLiteral("IP");
+
+// Where a field sits in the "configuration" object: a key of its own ("InputSelect"), a key of a
+// group object ("dap" / "NET"), an element of an array of numbers ("DestinationIP" / 2) or a key of
+// an element of an array of objects ("Output" / 2 / "Channel").
+struct Place {
+    QString group;
+    int index = -1;
+    QString key;
+};
+
+struct Field {
+    Place place;
+    Width width;
+    int32_t *number = nullptr;
+    bool *flag = nullptr;
+};
+
+QString pathOf(const Place &p) {
+    if (p.group.isEmpty())
+        return p.key;
+    QString path = p.group;
+    if (p.index >= 0)
+        path += QStringLiteral("[%1]").arg(p.index);
+    if (!p.key.isEmpty())
+        path += '.' + p.key;
+    return path;
+}
+
+QVector<Field> fields(recUrzadzenia &r) {
+    QVector<Field> f;
+    auto byte = [&f](Place p, int32_t *v) { f.append({std::move(p), Width::Byte, v, nullptr}); };
+    auto word = [&f](Place p, int32_t *v) { f.append({std::move(p), Width::Word, v, nullptr}); };
+    auto flag = [&f](Place p, bool *v) { f.append({std::move(p), Width::Flag, nullptr, v}); };
+    const QString T = QStringLiteral("Trigger"), O = QStringLiteral("Output"), D = QStringLiteral("dap");
+    for (int i = 0; i < 8; ++i) {
+        rtrigger &t = r.Trigger[i];
+        byte({T, i, QStringLiteral("NET")}, &t.NET);
+        byte({T, i, QStringLiteral("Universe")}, &t.Universe);
+        word({T, i, QStringLiteral("Channel")}, &t.Channel);
+        byte({T, i, QStringLiteral("Function")}, &t.Function);
+        byte({T, i, QStringLiteral("Catalog")}, &t.Catalog);
+        byte({T, i, QStringLiteral("File")}, &t.File);
+        byte({T, i, QStringLiteral("Volume")}, &t.Volume);
+    }
+    flag({{}, -1, QStringLiteral("TriggerButtonPlayMode")}, &r.TriggerButtonPlayMode);
+    for (int i = 0; i < 8; ++i) {
+        routput &o = r.Output[i];
+        byte({O, i, QStringLiteral("NET")}, &o.NET);
+        byte({O, i, QStringLiteral("Universe")}, &o.Universe);
+        word({O, i, QStringLiteral("Channel")}, &o.Channel);
+        flag({O, i, QStringLiteral("PWM")}, &o.PWM);
+    }
+    word({D, -1, QStringLiteral("NET")}, &r.dap.NET);
+    word({D, -1, QStringLiteral("Universe")}, &r.dap.Universe);
+    word({D, -1, QStringLiteral("CatalogID_DMXch")}, &r.dap.CatalogID_DMXch);
+    word({D, -1, QStringLiteral("FileID_DMXch")}, &r.dap.FileID_DMXch);
+    word({D, -1, QStringLiteral("Volume_DMXch")}, &r.dap.Volume_DMXch);
+    word({D, -1, QStringLiteral("State_DMXch")}, &r.dap.State_DMXch);
+    word({D, -1, QStringLiteral("Bass_DMXch")}, &r.dap.Bass_DMXch);
+    word({D, -1, QStringLiteral("Treble_DMXch")}, &r.dap.Treble_DMXch);
+    byte({D, -1, QStringLiteral("playLoop")}, &r.dap.playLoop);
+    byte({{}, -1, QStringLiteral("InputSelect")}, &r.InputSelect);
+    for (int i = 0; i < 4; ++i)
+        byte({QStringLiteral("DestinationIP"), i, {}}, &r.DestinationIP[i]);
+    byte({QStringLiteral("dmx"), -1, QStringLiteral("Output_NET")}, &r.dmx.Output_NET);
+    byte({QStringLiteral("dmx"), -1, QStringLiteral("Output_Universe")}, &r.dmx.Output_Universe);
+    byte({{}, -1, QStringLiteral("MasterVolume")}, &r.MasterVolume);
+    byte({{}, -1, QStringLiteral("playAfterPowerOn")}, &r.playAfterPowerOn);
+    flag({{}, -1, QStringLiteral("blackoutAtEndOfTheShow")}, &r.blackoutAtEndOfTheShow);
+    return f;
+}
+
+int32_t maxOf(Width w) {
+    return w == Width::Word ? 0xFFFF : 0xFF;
+}
+
+QJsonValue jsonOf(const Field &f) {
+    if (f.flag)
+        return *f.flag;
+    return static_cast<qint64>(*f.number);
+}
+
+QString textOf(const Field &f) {
+    if (f.flag)
+        return *f.flag ? QStringLiteral("true") : QStringLiteral("false");
+    return QString::number(*f.number);
+}
+
+// The file's value for a field; undefined when it (or the object or array it belongs in) is missing.
+QJsonValue lookup(const QJsonObject &conf, const Place &p) {
+    if (p.group.isEmpty())
+        return conf.value(p.key);
+    const QJsonValue group = conf.value(p.group);
+    QJsonValue holder = group;
+    if (p.index >= 0) {
+        if (!group.isArray() || group.toArray().size() <= p.index)
+            return QJsonValue(QJsonValue::Undefined);
+        holder = group.toArray().at(p.index);
+        if (p.key.isEmpty())
+            return holder;
+    }
+    if (!holder.isObject())
+        return QJsonValue(QJsonValue::Undefined);
+    return holder.toObject().value(p.key);
+}
+
+// A whole number from a JSON value, if it is one within 0..max.
+std::optional<int32_t> wholeNumber(const QJsonValue &v, int32_t max) {
+    if (!v.isDouble())
+        return std::nullopt;
+    const double d = v.toDouble();
+    if (!std::isfinite(d) || d != std::floor(d) || d < 0 || d > max)
+        return std::nullopt;
+    return static_cast<int32_t>(d);
+}
+
+QString rangeText(Width w) {
+    switch (w) {
+    case Width::Byte:
+        return QStringLiteral("a whole number from 0 to 255");
+    case Width::Word:
+        return QStringLiteral("a whole number from 0 to 65535");
+    case Width::Flag:
+        return QStringLiteral("true or false");
+    }
+    return {};
+}
+
+QString shown(const QJsonValue &v) {
+    if (v.isString())
+        return '"' + v.toString() + '"';
+    if (v.isArray() || v.isObject())
+        return v.isArray() ? QStringLiteral("a list") : QStringLiteral("an object");
+    if (v.isNull())
+        return QStringLiteral("null");
+    QJsonArray wrap{v};
+    const QByteArray text = QJsonDocument(wrap).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(text.mid(1, text.size() - 2));
+}
+
+Parsed refuse(const QString &error, const QStringList &fields = {}) {
+    Parsed p;
+    p.error = error;
+    p.badFields = fields;
+    return p;
+}
+
+} // namespace
+
+QVector<FieldRef> configurationFields(recUrzadzenia &rec) {
+    QVector<FieldRef> out;
+    for (const Field &f : fields(rec))
+        out.append({pathOf(f.place), f.width, f.number, f.flag});
+    return out;
+}
+
+QByteArray write(const recUrzadzenia &rec) {
+    recUrzadzenia copy = rec;
+    QJsonObject conf;
+    std::map<QString, QJsonObject> objects;
+    std::map<QString, QJsonArray> numbers;
+    std::map<QString, QVector<QJsonObject>> elements;
+    for (const Field &f : fields(copy)) {
+        const Place &p = f.place;
+        if (p.group.isEmpty())
+            conf.insert(p.key, jsonOf(f));
+        else if (p.index < 0)
+            objects[p.group].insert(p.key, jsonOf(f));
+        else if (p.key.isEmpty())
+            numbers[p.group].append(jsonOf(f));
+        else {
+            auto &list = elements[p.group];
+            if (list.size() <= p.index)
+                list.resize(p.index + 1);
+            list[p.index].insert(p.key, jsonOf(f));
+        }
+    }
+    for (const auto &[group, object] : objects)
+        conf.insert(group, object);
+    for (const auto &[group, array] : numbers)
+        conf.insert(group, array);
+    for (const auto &[group, list] : elements) {
+        QJsonArray array;
+        for (const QJsonObject &o : list)
+            array.append(o);
+        conf.insert(group, array);
+    }
+    QJsonObject root;
+    root.insert(kFormat, QString::fromLatin1(kFormatName));
+    root.insert(kVersion, kFormatVersion);
+    root.insert(kName, rec.Nazwa);
+    root.insert(kMac, rec.MAC);
+    root.insert(kFirmware, rec.FWVer);
+    root.insert(kModule, static_cast<qint64>(rec.ZentriVersion));
+    root.insert(kIp, rec.IP);
+    root.insert(kConfiguration, conf);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+Parsed parse(const QByteArray &text) {
+    const QString notOurs = QStringLiteral("This is not a Zentri device configuration file");
+    QJsonParseError jsonError{};
+    const QJsonDocument doc = QJsonDocument::fromJson(text, &jsonError);
+    if (jsonError.error != QJsonParseError::NoError)
+        return refuse(QStringLiteral("%1: it is not JSON (%2 at byte %3).")
+                          .arg(notOurs, jsonError.errorString())
+                          .arg(jsonError.offset));
+    if (!doc.isObject())
+        return refuse(notOurs + QStringLiteral(": it holds no JSON object."));
+    const QJsonObject root = doc.object();
+    if (root.value(kFormat).toString() != QLatin1String(kFormatName))
+        return refuse(QStringLiteral("%1: its \"%2\" is not \"%3\".").arg(notOurs, kFormat, kFormatName),
+                      {kFormat});
+    const QJsonValue versionValue = root.value(kVersion);
+    if (versionValue.isUndefined())
+        return refuse(QStringLiteral("The file lacks the field %1.").arg(kVersion), {kVersion});
+    const auto version = wholeNumber(versionValue, std::numeric_limits<int32_t>::max());
+    if (!version || *version < 1)
+        return refuse(
+            QStringLiteral("The file's %1 %2 is not a format version.").arg(kVersion, shown(versionValue)),
+            {kVersion});
+    if (*version > kFormatVersion)
+        return refuse(QStringLiteral("The file's %1 is %2, newer than this program reads (%3); nothing was "
+                                     "loaded.")
+                          .arg(kVersion)
+                          .arg(*version)
+                          .arg(kFormatVersion),
+                      {kVersion});
+
+    recUrzadzenia rec;
+    QStringList missing, bad, badFields;
+    auto text_ = [&](const QString &key, QString *to) {
+        const QJsonValue v = root.value(key);
+        if (v.isUndefined())
+            missing << key;
+        else if (!v.isString())
+            bad << QStringLiteral("%1 (%2 is not a text)").arg(key, shown(v));
+        else
+            *to = v.toString();
+    };
+    text_(kName, &rec.Nazwa);
+    text_(kMac, &rec.MAC);
+    text_(kFirmware, &rec.FWVer);
+    const QJsonValue moduleValue = root.value(kModule);
+    if (moduleValue.isUndefined())
+        missing << kModule;
+    else if (auto m = wholeNumber(moduleValue, 0xFF))
+        rec.ZentriVersion = *m;
+    else
+        bad << QStringLiteral("%1 (%2 is not %3)").arg(kModule, shown(moduleValue), rangeText(Width::Byte));
+    if (root.value(kIp).isString())
+        rec.IP = root.value(kIp).toString();
+
+    const QJsonValue confValue = root.value(kConfiguration);
+    if (!confValue.isObject()) {
+        if (confValue.isUndefined())
+            missing << kConfiguration;
+        else
+            bad << QStringLiteral("%1 (%2 is not an object)").arg(kConfiguration, shown(confValue));
+    } else {
+        const QJsonObject conf = confValue.toObject();
+        for (const Field &f : fields(rec)) {
+            const QJsonValue v = lookup(conf, f.place);
+            const QString path = pathOf(f.place);
+            if (v.isUndefined()) {
+                missing << path;
+                continue;
+            }
+            if (f.flag) {
+                if (v.isBool())
+                    *f.flag = v.toBool();
+                else
+                    bad << QStringLiteral("%1 (%2 is not %3)").arg(path, shown(v), rangeText(f.width));
+                continue;
+            }
+            if (auto n = wholeNumber(v, maxOf(f.width)))
+                *f.number = *n;
+            else
+                bad << QStringLiteral("%1 (%2 is not %3)").arg(path, shown(v), rangeText(f.width));
+        }
+    }
+    if (missing.isEmpty() && bad.isEmpty()) {
+        Parsed ok;
+        ok.file = rec;
+        return ok;
+    }
+    QStringList parts;
+    if (!missing.isEmpty())
+        parts << QStringLiteral("It lacks %1 %2.")
+                     .arg(missing.size() == 1 ? QStringLiteral("the field") : QStringLiteral("the fields"),
+                          missing.join(QStringLiteral(", ")));
+    if (!bad.isEmpty())
+        parts << QStringLiteral("The device cannot take %1: %2.")
+                     .arg(bad.size() == 1 ? QStringLiteral("this value") : QStringLiteral("these values"),
+                          bad.join(QStringLiteral(", ")));
+    badFields = missing;
+    for (const QString &b : bad)
+        badFields << b.left(b.indexOf(QLatin1String(" (")));
+    return refuse(QStringLiteral("The configuration file was refused; nothing was changed or sent. ") +
+                      parts.join(' '),
+                  badFields);
+}
+
+QVector<Difference> differences(const recUrzadzenia &device, const recUrzadzenia &file) {
+    recUrzadzenia a = device, b = file;
+    const QVector<Field> fa = fields(a), fb = fields(b);
+    QVector<Difference> out;
+    for (int i = 0; i < fa.size(); ++i)
+        if (textOf(fa[i]) != textOf(fb[i]))
+            out.append({pathOf(fa[i].place), textOf(fa[i]), textOf(fb[i])});
+    return out;
+}
+
+void applyConfiguration(const recUrzadzenia &file, recUrzadzenia &rec) {
+    recUrzadzenia from = file;
+    const QVector<Field> src = fields(from), dst = fields(rec);
+    for (int i = 0; i < src.size(); ++i) {
+        if (src[i].flag)
+            *dst[i].flag = *src[i].flag;
+        else
+            *dst[i].number = *src[i].number;
+    }
+}
+
+bool sameConfiguration(const recUrzadzenia &a, const recUrzadzenia &b) {
+    return differences(a, b).isEmpty();
+}
+
+QString summary(const recUrzadzenia &device, const recUrzadzenia &file, int maxLines) {
+    QStringList lines;
+    if (file.MAC != device.MAC || file.Nazwa != device.Nazwa)
+        lines << QStringLiteral("The file was saved from \"%1\" (%2); this device is \"%3\" (%4).")
+                     .arg(file.Nazwa, file.MAC, device.Nazwa, device.MAC);
+    const QVector<Difference> diff = differences(device, file);
+    if (diff.isEmpty()) {
+        lines << QStringLiteral("The device already has this configuration.");
+        return lines.join('\n');
+    }
+    lines << (diff.size() == 1 ? QStringLiteral("1 setting differs:")
+                               : QStringLiteral("%1 settings differ:").arg(diff.size()));
+    const int shownCount = std::min<int>(static_cast<int>(diff.size()), std::max(1, maxLines));
+    for (int i = 0; i < shownCount; ++i)
+        lines << QStringLiteral("  %1: %2 \u2192 %3").arg(diff[i].field, diff[i].device, diff[i].file);
+    if (diff.size() > shownCount)
+        lines << QStringLiteral("  ... and %1 more").arg(diff.size() - shownCount);
+    return lines.join('\n');
+}
+
+} // namespace zentri::configfile

@@ -1,0 +1,67 @@
+// Configuration files: a device's whole configuration (every field the "!SETI" packet carries) with
+// its name, MAC, firmware and module version, as human-readable JSON whose keys are the record's field
+// names. Writing, reading with every check, and the differences between a file and a device.
+#pragma once
+
+#include "records.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <optional>
+
+namespace zentri::configfile {
+
+// The value of the file's "format" key, and the newest format version this program reads and writes.
+extern const char kFormatName[];
+constexpr int kFormatVersion = 1;
+
+// How a configuration field travels in the "!SETI" packet, and so which values a file may hold.
+enum class Width { Byte, Word, Flag };
+
+// One configuration field of a record: its name in the file ("Output[2].Channel"), how it travels, and
+// where it lives in the record (exactly one of `number` and `flag` is set).
+struct FieldRef {
+    QString path;
+    Width width = Width::Byte;
+    int32_t *number = nullptr;
+    bool *flag = nullptr;
+};
+
+// Every configuration field the file holds, in the record's order. The module version is not one of
+// them: it names the device's module, is kept with the name, MAC and firmware, and is never loaded.
+QVector<FieldRef> configurationFields(recUrzadzenia &rec);
+
+// The file text for a record (the record's IP is kept as a note of where it came from).
+QByteArray write(const recUrzadzenia &rec);
+
+// A file read and checked: the record holds the file's name, MAC, firmware, module version and IP as
+// written, and every configuration field; everything else is as in a new record.
+struct Parsed {
+    std::optional<recUrzadzenia> file;
+    QString error;         // one paragraph for the user when `file` is empty
+    QStringList badFields; // the fields that were missing or held a value the packet cannot carry
+};
+Parsed parse(const QByteArray &text);
+
+struct Difference {
+    QString field;
+    QString device; // the value in the device's record
+    QString file;   // the value in the file
+};
+// The configuration fields in which `file` differs from `device`, in the record's order.
+QVector<Difference> differences(const recUrzadzenia &device, const recUrzadzenia &file);
+
+// Copies every configuration field of `file` into `rec`; the identity fields and the module version
+// stay the device's own.
+void applyConfiguration(const recUrzadzenia &file, recUrzadzenia &rec);
+
+// The configuration fields only, as equal or not (what a check after sending compares).
+bool sameConfiguration(const recUrzadzenia &a, const recUrzadzenia &b);
+
+// A short text of the differences, at most `maxLines` of them and a count of the rest, with a line
+// about where the file came from when it was saved from another device.
+QString summary(const recUrzadzenia &device, const recUrzadzenia &file, int maxLines = 12);
+
+} // namespace zentri::configfile

@@ -1,0 +1,97 @@
+#include "discovery.h"
+#include "protocol.h"
+#include "udp.h"
+
+#include <QNetworkInterface>
+#include <QObject>
+#include <QSet>
+
+namespace zentri {
+
+namespace {
+
+quint32 subnetMask(int prefixLength) {
+    if (prefixLength <= 0)
+        return 0;
+    if (prefixLength >= 32)
+        return 0xFFFFFFFFu;
+    return 0xFFFFFFFFu << (32 - prefixLength);
+}
+
+} // namespace
+
+QVector<InterfaceInfo> systemInterfaces() {
+    QVector<InterfaceInfo> out;
+    const auto all = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface &i : all) {
+        InterfaceInfo info;
+        info.name = i.name();
+        info.index = i.index();
+        info.up = i.flags().testFlag(QNetworkInterface::IsUp);
+        info.canBroadcast = i.flags().testFlag(QNetworkInterface::CanBroadcast);
+        info.loopback = i.flags().testFlag(QNetworkInterface::IsLoopBack);
+        const auto entries = i.addressEntries();
+        for (const QNetworkAddressEntry &e : entries)
+            if (e.ip().protocol() == QAbstractSocket::IPv4Protocol)
+                info.addresses.append({e.ip(), e.prefixLength()});
+        out.append(info);
+    }
+    return out;
+}
+
+QVector<BroadcastInterface> broadcastInterfaces(const QVector<InterfaceInfo> &all) {
+    QVector<BroadcastInterface> out;
+    QSet<quint64> subnets; // network address and prefix length of every subnet already covered
+    for (const InterfaceInfo &i : all) {
+        if (!i.up || !i.canBroadcast || i.loopback || i.addresses.isEmpty() || i.index <= 0)
+            continue;
+        const InterfaceAddress &a = i.addresses.first();
+        const quint32 network = a.address.toIPv4Address() & subnetMask(a.prefixLength);
+        const quint64 key = (quint64(network) << 8) | quint64(a.prefixLength & 0xFF);
+        if (subnets.contains(key))
+            continue;
+        subnets.insert(key);
+        out.append({i.name, i.index, a.address, a.prefixLength});
+    }
+    return out;
+}
+
+DiscoveryReport sendDiscovery(UdpListener &listener, const QHostAddress &target, const QString &interfaceName,
+                              const QVector<InterfaceInfo> &interfaces) {
+    DiscoveryReport report;
+    const QByteArray request = wire::discoveryRequest();
+    QString error;
+    if (target != QHostAddress(QHostAddress::Broadcast)) {
+        if (listener.send(request, target, wire::kDevicePort, &error))
+            report.sent << target.toString();
+        else
+            report.failures << QObject::tr("%1: %2").arg(target.toString(), error);
+        return report;
+    }
+    QVector<BroadcastInterface> ways = broadcastInterfaces(interfaces);
+    if (!interfaceName.isEmpty()) {
+        QVector<BroadcastInterface> named;
+        for (const BroadcastInterface &b : ways)
+            if (b.name == interfaceName)
+                named.append(b);
+        if (named.isEmpty()) {
+            report.failures << QObject::tr("%1: no such network interface that is up and can broadcast")
+                                   .arg(interfaceName);
+            return report;
+        }
+        ways = named;
+    }
+    if (ways.isEmpty()) {
+        report.failures << QObject::tr("no network interface is up and can broadcast");
+        return report;
+    }
+    for (const BroadcastInterface &b : ways) {
+        if (listener.sendVia(request, target, wire::kDevicePort, b.index, b.address, &error))
+            report.sent << b.name;
+        else
+            report.failures << QObject::tr("%1: %2").arg(b.name, error);
+    }
+    return report;
+}
+
+} // namespace zentri

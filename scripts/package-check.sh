@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Checks a built package: its contents, its dependencies, the desktop entry and the AppStream data,
+# and that apt could install it on this machine (a simulation: nothing is installed).
+# Usage: scripts/package-check.sh DEB
+set -uo pipefail
+deb=$(realpath "$1")
+work=$(mktemp -d -t zentri-package.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+failed=0
+check() { # check WHAT COMMAND...
+  local what=$1
+  shift
+  if "$@" >"$work/out" 2>&1; then
+    echo "ok: $what"
+  else
+    echo "FAILED: $what" >&2
+    cat "$work/out" >&2
+    failed=1
+  fi
+}
+
+dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' >"$work/contents"
+echo "---- contents of $(basename "$deb") ----"
+grep -v '/$' "$work/contents"
+for f in /usr/bin/zentri-manager /usr/bin/zentrictl /usr/bin/zentri-emulator \
+  /usr/share/applications/com.orvane.ZentriManager.desktop \
+  /usr/share/metainfo/com.orvane.ZentriManager.metainfo.xml \
+  /usr/share/icons/hicolor/scalable/apps/zentri-manager.svg \
+  /usr/share/man/man1/zentri-manager.1.gz /usr/share/man/man1/zentrictl.1.gz \
+  /usr/share/man/man1/zentri-emulator.1.gz; do
+  check "holds $f" grep -qx "$f" "$work/contents"
+done
+check "holds nothing else (no tests, no benchmarks)" test "$(grep -c '^/usr/bin/[^/]\+$' "$work/contents")" = 3
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for lib in libqt6widgets6 libqt6network6 libqt6svg6 libqt6core6 libc6 qt6-qpa-plugins; do
+  check "depends on $lib" grep -q "$lib" <<<"$depends"
+done
+check "package name and architecture" test "$(dpkg-deb -f "$deb" Package Architecture | tr '\n' ' ')" = \
+  "Package: zentri-manager Architecture: amd64 "
+
+dpkg-deb -x "$deb" "$work/root"
+check "binaries are stripped" sh -c "file '$work/root/usr/bin/zentrictl' | grep -q ', stripped'"
+check "desktop-file-validate" desktop-file-validate "$work/root/usr/share/applications/com.orvane.ZentriManager.desktop"
+check "appstreamcli validate" appstreamcli validate --no-net --explain \
+  "$work/root/usr/share/metainfo/com.orvane.ZentriManager.metainfo.xml"
+check "the man pages read" sh -c "for p in '$work'/root/usr/share/man/man1/*.1.gz; do
+  zcat \"\$p\" | groff -man -Tutf8 -wall >/dev/null 2>'$work/groff' || exit 1; ! [ -s '$work/groff' ] || exit 1; done"
+check "zentrictl from the package answers --help" "$work/root/usr/bin/zentrictl" --help
+if [ "$(id -u)" = 0 ]; then
+  check "apt could install it (simulated)" apt-get install -s -qq "$deb"
+fi
+[ "$failed" = 0 ] && echo "package check passed" || echo "package check FAILED" >&2
+exit "$failed"

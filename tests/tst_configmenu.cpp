@@ -1,0 +1,369 @@
+// The main window's "Save configuration..." and "Load configuration..." against scripted devices on
+// loopback addresses: what is written, what is asked, what is stored and sent, and what is refused.
+#include "app/application.h"
+#include "app/devicetable.h"
+#include "app/mainwindow.h"
+#include "device/configfile.h"
+#include "fakedevice.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <deque>
+#include <functional>
+
+using namespace zentri;
+using Edit = std::function<void(recUrzadzenia &)>;
+Q_DECLARE_METATYPE(Edit)
+
+namespace {
+
+// Acts on the modal windows that open, in turn: each step names the window it expects.
+class ModalScript {
+public:
+    struct Step {
+        QString name;
+        std::function<void(QWidget *)> act;
+    };
+    explicit ModalScript(std::deque<Step> steps) : steps_(std::move(steps)) {
+        poll_.setInterval(5);
+        QObject::connect(&poll_, &QTimer::timeout, [this] { step(); });
+        poll_.start();
+    }
+    bool finished() const { return steps_.empty(); }
+    QStringList seen;
+
+private:
+    void step() {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || steps_.empty() || busy_)
+            return;
+        for (const QPointer<QWidget> &h : handled_)
+            if (h == modal)
+                return;
+        seen << modal->objectName();
+        if (modal->objectName() != steps_.front().name) {
+            modal->close(); // not what the test expects: close it, the test then fails on `seen`
+            return;
+        }
+        handled_.append(modal);
+        const Step s = steps_.front();
+        steps_.pop_front();
+        busy_ = true;
+        s.act(modal);
+        busy_ = false;
+    }
+    std::deque<Step> steps_;
+    QList<QPointer<QWidget>> handled_;
+    QTimer poll_;
+    bool busy_ = false;
+};
+
+std::function<void(QWidget *)> chooseFile(const QString &path) {
+    return [path](QWidget *w) {
+        auto *d = qobject_cast<QFileDialog *>(w);
+        QVERIFY(d);
+        d->selectFile(path);
+        QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
+    };
+}
+
+std::function<void(QWidget *)> answer(QMessageBox::StandardButton button, QString *text = nullptr,
+                                      const std::function<void()> &meanwhile = {}) {
+    return [=](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        QVERIFY(box);
+        if (text)
+            *text = box->text();
+        if (meanwhile)
+            meanwhile();
+        box->button(button)->click();
+    };
+}
+
+} // namespace
+
+class TestConfigMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void menuFollowsTheDeviceControls();
+    void saveWritesTheSelectedDevice();
+    void load_data();
+    void load();
+    void refusedFiles_data();
+    void refusedFiles();
+    void aReplyDuringTheQuestionDoesNotMoveTheLoad();
+    void aDiscoveryDuringTheQuestionStopsTheLoad();
+
+private:
+    void discover(int devices);
+    void clickRow(int row);
+    QAction *action(const char *name) {
+        return windows->MainForm->findChild<QAction *>(QString::fromLatin1(name));
+    }
+    void run(QAction *a, std::deque<ModalScript::Step> steps);
+    QString writeFile(const QString &name, const QByteArray &text);
+    QVector<QByteArray> sentTo(int fake, const char *word);
+
+    std::unique_ptr<Windows> windows;
+    std::vector<std::unique_ptr<FakeDevice>> fakes;
+    QTemporaryDir dir;
+    QTableView *grid = nullptr;
+};
+
+void TestConfigMenu::init() {
+    windows = std::make_unique<Windows>();
+    windows->MainForm->setDiscoveryAddress(QHostAddress(QStringLiteral("127.0.0.1")));
+    windows->MainForm->show();
+    grid = windows->MainForm->findChild<QTableView *>(QStringLiteral("DBGrid1"));
+    for (int i = 0; i < 3; ++i)
+        fakes.push_back(std::make_unique<FakeDevice>(QStringLiteral("127.0.0.%1").arg(i + 1)));
+}
+
+void TestConfigMenu::cleanup() {
+    windows.reset();
+    fakes.clear();
+}
+
+void TestConfigMenu::discover(int devices) {
+    windows->MainForm->findDevices();
+    QVERIFY(!fakes[0]->waitFor("QGETI").isEmpty());
+    for (int i = 0; i < devices; ++i) {
+        recUrzadzenia rec;
+        rec.Nazwa = QStringLiteral("Device %1").arg(i + 1);
+        rec.ZentriVersion = kModulePremium;
+        rec.MasterVolume = 100 + i;
+        rec.Output[2].Channel = 10 + i;
+        fakes[i]->replyInfo(rec);
+        QTRY_COMPARE(windows->MainForm->devices().size(), i + 1);
+    }
+}
+
+void TestConfigMenu::clickRow(int row) {
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(row, 0)).center());
+}
+
+void TestConfigMenu::run(QAction *a, std::deque<ModalScript::Step> steps) {
+    QVERIFY(a);
+    QVERIFY(a->isEnabled());
+    QStringList expected;
+    for (const auto &s : steps)
+        expected << s.name;
+    ModalScript script(std::move(steps));
+    a->trigger();
+    QCOMPARE(script.seen, expected);
+    QVERIFY(script.finished());
+}
+
+QString TestConfigMenu::writeFile(const QString &name, const QByteArray &text) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    f.write(text);
+    return path;
+}
+
+QVector<QByteArray> TestConfigMenu::sentTo(int fake, const char *word) {
+    QVector<QByteArray> out;
+    for (const QByteArray &d : fakes[fake]->take())
+        if (d.startsWith(word))
+            out << d;
+    return out;
+}
+
+void TestConfigMenu::menuFollowsTheDeviceControls() {
+    QVERIFY(action("SaveConfiguration1"));
+    QCOMPARE(action("SaveConfiguration1")->text(), QStringLiteral("Save configuration..."));
+    QCOMPARE(action("LoadConfiguration1")->text(), QStringLiteral("Load configuration..."));
+    QVERIFY(!action("SaveConfiguration1")->isEnabled());
+    QVERIFY(!action("LoadConfiguration1")->isEnabled());
+    discover(2);
+    QVERIFY(!action("SaveConfiguration1")->isEnabled());
+    clickRow(0);
+    QVERIFY(action("SaveConfiguration1")->isEnabled());
+    QVERIFY(action("LoadConfiguration1")->isEnabled());
+    // Like the device buttons: disabled again once a dialog has closed.
+    run(action("SaveConfiguration1"), {{"configurationFileDialog", [](QWidget *w) { w->close(); }}});
+    QVERIFY(!action("SaveConfiguration1")->isEnabled());
+    QVERIFY(!action("LoadConfiguration1")->isEnabled());
+}
+
+void TestConfigMenu::saveWritesTheSelectedDevice() {
+    discover(3);
+    clickRow(1); // record 1, "Device 2"
+    const QString path = dir.filePath("device2.json");
+    run(action("SaveConfiguration1"), {{"configurationFileDialog", chooseFile(path)}});
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const configfile::Parsed p = configfile::parse(f.readAll());
+    QVERIFY2(p.file, qPrintable(p.error));
+    const recUrzadzenia &rec = windows->MainForm->devices()[1];
+    QCOMPARE(p.file->Nazwa, QStringLiteral("Device 2"));
+    QCOMPARE(p.file->IP, QStringLiteral("127.0.0.2"));
+    QCOMPARE(p.file->MAC, rec.MAC);
+    QCOMPARE(p.file->FWVer, QStringLiteral("1.12"));
+    QCOMPARE(p.file->ZentriVersion, kModulePremium);
+    QVERIFY(configfile::sameConfiguration(*p.file, rec));
+}
+
+void TestConfigMenu::load_data() {
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QStringList>("lines");
+    const Edit two = [](recUrzadzenia &r) {
+        r.Output[2].Channel = 300;
+        r.MasterVolume = 7;
+    };
+    QTest::newRow("two changes, yes")
+        << two << true
+        << QStringList{"2 settings differ:", "  Output[2].Channel: 11 \u2192 300",
+                       "  MasterVolume: 101 \u2192 7"};
+    QTest::newRow("two changes, no") << two << false << QStringList{"2 settings differ:"};
+    QTest::newRow("from another device")
+        << Edit([](recUrzadzenia &r) {
+               r.Nazwa = QStringLiteral("Elsewhere");
+               r.MAC = QStringLiteral("02:00:00:00:00:09");
+               r.ZentriVersion = kModuleStandard; // the device keeps its own module version
+               r.blackoutAtEndOfTheShow = true;
+           })
+        << true
+        << QStringList{"The file was saved from \"Elsewhere\" (02:00:00:00:00:09); this device is \"Device "
+                       "2\" (00:1A:2B:3C:4D:5E).",
+                       "1 setting differs:", "  blackoutAtEndOfTheShow: false \u2192 true"};
+    QTest::newRow("nothing differs") << Edit([](recUrzadzenia &) {}) << true
+                                     << QStringList{"The device already has this configuration."};
+}
+
+void TestConfigMenu::load() {
+    QFETCH(Edit, edit);
+    QFETCH(bool, yes);
+    QFETCH(QStringList, lines);
+    discover(3);
+    clickRow(1);
+    const recUrzadzenia before = windows->MainForm->devices()[1];
+    recUrzadzenia file = before;
+    edit(file);
+    const QString path = writeFile("load.json", configfile::write(file));
+    fakes[1]->take();
+    QString question;
+    run(action("LoadConfiguration1"),
+        {{"configurationFileDialog", chooseFile(path)},
+         {"loadConfigurationBox", answer(yes ? QMessageBox::Yes : QMessageBox::No, &question)}});
+    for (const QString &l : lines)
+        QVERIFY2(question.split('\n').contains(l), qPrintable(question));
+    const recUrzadzenia &after = windows->MainForm->devices()[1];
+    if (!yes) {
+        QVERIFY(after == before);
+        QVERIFY(sentTo(1, "!SETI").isEmpty());
+        return;
+    }
+    recUrzadzenia expected = before;
+    configfile::applyConfiguration(file, expected);
+    QVERIFY(after == expected);
+    QCOMPARE(after.ZentriVersion, kModulePremium);
+    QCOMPARE(after.Nazwa, QStringLiteral("Device 2"));
+    QCOMPARE(fakes[1]->waitFor("!SETI"), wire::configurationPacket(expected));
+    QVERIFY(sentTo(0, "!SETI").isEmpty());
+    QVERIFY(sentTo(2, "!SETI").isEmpty());
+}
+
+void TestConfigMenu::refusedFiles_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("named");
+    recUrzadzenia rec;
+    const QByteArray good = configfile::write(rec);
+    QTest::newRow("not a configuration")
+        << QByteArray("<cues/>") << QStringList{"not a Zentri device configuration"};
+    QTest::newRow("missing field") << QByteArray(good).replace("\"InputSelect\": 0,", "")
+                                   << QStringList{"InputSelect"};
+    QTest::newRow("newer format") << QByteArray(good).replace("\"formatVersion\": 1", "\"formatVersion\": 2")
+                                  << QStringList{"formatVersion", "newer"};
+    QTest::newRow("two values out of range") << QByteArray(good)
+                                                    .replace("\"MasterVolume\": 0", "\"MasterVolume\": 300")
+                                                    .replace("\"Treble_DMXch\": 0", "\"Treble_DMXch\": 65536")
+                                             << QStringList{"MasterVolume (300", "dap.Treble_DMXch (65536"};
+}
+
+void TestConfigMenu::refusedFiles() {
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, named);
+    discover(2);
+    clickRow(0);
+    const DeviceArray before = windows->MainForm->devices();
+    const QString path = writeFile("bad.json", text);
+    fakes[1]->take();
+    QString message;
+    run(action("LoadConfiguration1"),
+        {{"configurationFileDialog", chooseFile(path)}, {"messageBox", answer(QMessageBox::Ok, &message)}});
+    QVERIFY(message.contains(QLatin1String("nothing was")) ||
+            message.contains(QLatin1String("not a Zentri")));
+    for (const QString &n : named)
+        QVERIFY2(message.contains(n), qPrintable(message));
+    QVERIFY(windows->MainForm->devices() == before);
+    QVERIFY(sentTo(1, "!SETI").isEmpty()); // a loopback datagram is there once sent
+}
+
+void TestConfigMenu::aReplyDuringTheQuestionDoesNotMoveTheLoad() {
+    discover(2);
+    clickRow(1); // record 0, "Device 1"
+    recUrzadzenia file = windows->MainForm->devices()[0];
+    file.Trigger[3].Volume = 33;
+    const QString path = writeFile("late.json", configfile::write(file));
+    fakes[0]->take();
+    // While the question is open a third device answers: the array grows and the current row moves.
+    run(action("LoadConfiguration1"), {{"configurationFileDialog", chooseFile(path)},
+                                       {"loadConfigurationBox", answer(QMessageBox::Yes, nullptr, [this] {
+                                            recUrzadzenia late;
+                                            late.Nazwa = QStringLiteral("Late");
+                                            fakes[2]->replyInfo(late);
+                                            QTRY_COMPARE(windows->MainForm->devices().size(), 3);
+                                            QVERIFY(windows->MainForm->getRecID() != 0);
+                                        })}});
+    QCOMPARE(windows->MainForm->devices()[0].Trigger[3].Volume, 33);
+    QCOMPARE(windows->MainForm->devices()[2].Trigger[3].Volume, 0);
+    QCOMPARE(fakes[0]->waitFor("!SETI"), wire::configurationPacket(windows->MainForm->devices()[0]));
+    QVERIFY(sentTo(2, "!SETI").isEmpty());
+}
+
+void TestConfigMenu::aDiscoveryDuringTheQuestionStopsTheLoad() {
+    discover(2);
+    clickRow(0); // record 1, "Device 2"
+    recUrzadzenia file = windows->MainForm->devices()[1];
+    file.MasterVolume = 1;
+    const QString path = writeFile("gone.json", configfile::write(file));
+    QString message;
+    // A new discovery while the question is open: index 1 is now another device.
+    run(action("LoadConfiguration1"),
+        {{"configurationFileDialog", chooseFile(path)},
+         {"loadConfigurationBox", answer(QMessageBox::Yes, nullptr,
+                                         [this] {
+                                             windows->MainForm->findDevices();
+                                             for (int i : {2, 0}) {
+                                                 recUrzadzenia r;
+                                                 r.Nazwa = QStringLiteral("New %1").arg(i);
+                                                 fakes[i]->replyInfo(r);
+                                             }
+                                             QTRY_COMPARE(windows->MainForm->devices().size(), 2);
+                                             for (auto &f : fakes)
+                                                 f->take();
+                                         })},
+         {"messageBox", answer(QMessageBox::Ok, &message)}});
+    QVERIFY2(message.contains(QLatin1String("device list changed")), qPrintable(message));
+    for (const recUrzadzenia &r : windows->MainForm->devices())
+        QCOMPARE(r.MasterVolume, 0);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(sentTo(i, "!SETI").isEmpty());
+}
+
+QTEST_MAIN(TestConfigMenu)
+#include "tst_configmenu.moc"

@@ -1,0 +1,326 @@
+// zentrictl, the program itself, against the emulator and a scripted device on loopback addresses:
+// what it prints, its exit status and what reaches the devices.
+#include "device/configfile.h"
+#include "device/protocol.h"
+#include "fakedevice.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace zentri;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// Runs zentrictl; `pump` is called while it runs (a scripted device answers from there).
+Run zentrictl(const QStringList &args, const std::function<void()> &pump = {}) {
+    QProcess p;
+    p.start(QStringLiteral(ZENTRICTL_PATH), args);
+    Run r;
+    if (!p.waitForStarted(5000))
+        return r;
+    QElapsedTimer clock;
+    clock.start();
+    while (p.state() != QProcess::NotRunning && clock.elapsed() < 30000) {
+        p.waitForFinished(pump ? 10 : 100);
+        if (pump)
+            pump();
+    }
+    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    r.err = QString::fromLocal8Bit(p.readAllStandardError());
+    return r;
+}
+
+} // namespace
+
+class TestZentrictl : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void usage_data();
+    void usage();
+    void silentDeviceGivesStatus1_data();
+    void silentDeviceGivesStatus1();
+    void restoreCheckFailsWhenTheDeviceKeepsItsValues();
+    void startEmulator();
+    void discoverLists();
+    void discoverJson();
+    void backupAndRestore();
+    void restoreRefusesBadFiles_data();
+    void restoreRefusesBadFiles();
+    void sdRestartDefaults_data();
+    void sdRestartDefaults();
+    void cleanupTestCase();
+
+private:
+    QString path(const QString &name) const { return dir.filePath(name); }
+    // The emulator's lines (one per datagram it heard) after the first `mark` of them.
+    QStringList heardSince(int mark);
+    int mark() { return static_cast<int>(heardSince(0).size()); }
+
+    QTemporaryDir dir;
+    QProcess emulator;
+    QString emulatorOut;
+};
+
+void TestZentrictl::initTestCase() {
+    QVERIFY(dir.isValid());
+}
+
+void TestZentrictl::usage_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("no command") << QStringList{} << 2 << ""
+                                << "no command given";
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "discover [--json]"
+                            << "";
+    QTest::newRow("unknown command") << QStringList{"erase"} << 2 << ""
+                                     << "unknown command \"erase\"";
+    for (const char *c : {"discover", "backup", "restore", "restart", "defaults", "sd"})
+        QTest::newRow(qPrintable(QStringLiteral("%1 --help").arg(c)))
+            << QStringList{c, "--help"} << 0 << QStringLiteral("Usage: zentrictl %1").arg(c) << "";
+    QTest::newRow("discover with an address") << QStringList{"discover", "127.0.0.2"} << 2 << ""
+                                              << "discover takes no address";
+    QTest::newRow("unknown option") << QStringList{"discover", "--all"} << 2 << ""
+                                    << "unknown option --all";
+    QTest::newRow("wait without value") << QStringList{"sd", "127.0.0.2", "--wait"} << 2 << ""
+                                        << "--wait needs a value";
+    QTest::newRow("wait not a number") << QStringList{"sd", "127.0.0.2", "--wait", "soon"} << 2 << ""
+                                       << "--wait: \"soon\" is not a number";
+    QTest::newRow("bad address") << QStringList{"restart", "127.0.0"} << 2 << ""
+                                 << "not a device's IPv4 address";
+    QTest::newRow("backup without file") << QStringList{"backup", "127.0.0.2"} << 2 << ""
+                                         << "needs IP and FILE";
+    QTest::newRow("restore odd arguments")
+        << QStringList{"restore", "127.0.0.2", "a.json", "127.0.0.3"} << 2 << ""
+        << "IP FILE pairs";
+    QTest::newRow("restore missing file")
+        << QStringList{"restore", "127.0.0.2", "/nonexistent/zentri.json"} << 2 << ""
+        << "cannot read";
+    QTest::newRow("defaults without --yes") << QStringList{"defaults", "127.0.0.2"} << 2 << ""
+                                            << "add --yes";
+}
+
+void TestZentrictl::usage() {
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const Run r = zentrictl(args);
+    QCOMPARE(r.status, status);
+    QVERIFY2(r.out.contains(out), qPrintable(r.out));
+    QVERIFY2(r.err.contains(err), qPrintable(r.err));
+    if (status == 0)
+        QVERIFY(r.err.isEmpty());
+    else
+        QVERIFY(!r.err.isEmpty());
+}
+
+void TestZentrictl::silentDeviceGivesStatus1_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("discover") << QStringList{"discover", "--to", "127.0.0.9", "--wait", "300"};
+    QTest::newRow("backup") << QStringList{"backup", "127.0.0.9", path("never.json"), "--wait", "300"};
+    QTest::newRow("sd") << QStringList{"sd", "127.0.0.9", "--wait", "300"};
+}
+
+void TestZentrictl::silentDeviceGivesStatus1() {
+    QFETCH(QStringList, args);
+    FakeDevice silent(QStringLiteral("127.0.0.9")); // hears everything, answers nothing
+    const Run r = zentrictl(args);
+    QCOMPARE(r.status, 1);
+    QVERIFY2(r.err.contains(QLatin1String("did not answer")) ||
+                 r.err.contains(QLatin1String("no device answered")),
+             qPrintable(r.err));
+    QVERIFY(!QFile::exists(path("never.json")));
+}
+
+void TestZentrictl::restoreCheckFailsWhenTheDeviceKeepsItsValues() {
+    // A device that takes "!SETI" but goes on reporting its old configuration.
+    FakeDevice stubborn(QStringLiteral("127.0.0.5"));
+    recUrzadzenia rec;
+    rec.Nazwa = QStringLiteral("Stubborn");
+    rec.MasterVolume = 10;
+    recUrzadzenia wanted = rec;
+    wanted.MasterVolume = 200;
+    QFile f(path("stubborn.json"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(configfile::write(wanted));
+    f.close();
+    QByteArray seti;
+    const Run r = zentrictl({"restore", "127.0.0.5", path("stubborn.json"), "--wait", "1000"}, [&] {
+        for (const QByteArray &d : stubborn.take()) {
+            if (d.startsWith("QGETI"))
+                stubborn.replyInfo(rec);
+            if (d.startsWith("!SETI"))
+                seti = d;
+        }
+    });
+    QCOMPARE(r.status, 1);
+    QVERIFY2(r.err.contains(QLatin1String("check failed")), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QLatin1String("MasterVolume sent 200, reported 10")), qPrintable(r.err));
+    QCOMPARE(seti, wire::configurationPacket(wanted));
+}
+
+void TestZentrictl::startEmulator() {
+    emulator.setProcessChannelMode(QProcess::SeparateChannels);
+    emulator.start(QStringLiteral(ZENTRI_EMULATOR_PATH),
+                   {"--devices", "2", "--address", "127.0.0.2", "--name", "Stage", "--no-sd-card"});
+    QVERIFY(emulator.waitForStarted(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(heardSince(0).join('\n').contains(QLatin1String("listening")), 10000);
+}
+
+QStringList TestZentrictl::heardSince(int mark) {
+    emulator.waitForReadyRead(5);
+    emulatorOut += QString::fromLocal8Bit(emulator.readAllStandardOutput());
+    const QStringList lines = emulatorOut.split('\n', Qt::SkipEmptyParts);
+    return lines.mid(mark);
+}
+
+void TestZentrictl::discoverLists() {
+    const Run r = zentrictl({"discover", "--to", "127.0.0.3", "--wait", "1500"});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, QStringLiteral("Stage 2\t127.0.0.3\t02:5A:45:00:00:02\t1.12\tPremium\tNO SD CARD\n"));
+}
+
+void TestZentrictl::discoverJson() {
+    const Run r = zentrictl({"discover", "--json", "--to", "127.0.0.2", "--wait", "1500"});
+    QCOMPARE(r.status, 0);
+    const QJsonArray list = QJsonDocument::fromJson(r.out.toUtf8()).array();
+    QCOMPARE(list.size(), 1);
+    const QJsonObject d = list.first().toObject();
+    QCOMPARE(d.value("name").toString(), QStringLiteral("Stage 1"));
+    QCOMPARE(d.value("ip").toString(), QStringLiteral("127.0.0.2"));
+    QCOMPARE(d.value("mac").toString(), QStringLiteral("02:5A:45:00:00:01"));
+    QCOMPARE(d.value("firmware").toString(), QStringLiteral("1.12"));
+    QCOMPARE(d.value("module").toString(), QStringLiteral("Premium"));
+    QCOMPARE(d.value("moduleVersion").toInt(), 254);
+    QCOMPARE(d.value("sdCard"), QJsonValue(false));
+}
+
+void TestZentrictl::backupAndRestore() {
+    // Back up device 1, change two values in the file, restore it onto device 2: device 2 then reports
+    // device 1's configuration with the two changes; a second backup of device 2 shows them.
+    Run r = zentrictl({"backup", "127.0.0.2", path("one.json")});
+    QCOMPARE(r.status, 0);
+    QVERIFY(r.out.contains(QLatin1String("saved to")));
+    QFile f(path("one.json"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    recUrzadzenia file = *configfile::parse(f.readAll()).file;
+    f.close();
+    QCOMPARE(file.Nazwa, QStringLiteral("Stage 1"));
+    file.MasterVolume = 77;
+    file.Output[4].Channel = 300;
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(configfile::write(file));
+    f.close();
+    const int before = mark();
+
+    r = zentrictl({"restore", "127.0.0.3", path("one.json")});
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.out.contains(QLatin1String("127.0.0.3: restored from")), qPrintable(r.out));
+    QVERIFY(r.out.contains(QLatin1String("the device reports the configuration sent")));
+    QStringList seti;
+    QTRY_VERIFY(heardSince(before).join('\n').contains(QLatin1String("!SETI")));
+    for (const QString &l : heardSince(before))
+        if (l.contains(QLatin1String("!SETI")))
+            seti << l;
+    QCOMPARE(seti.size(), 1);
+    QVERIFY(seti.first().startsWith(QLatin1String("127.0.0.3 ")));
+
+    r = zentrictl({"backup", "127.0.0.3", path("two.json")});
+    QCOMPARE(r.status, 0);
+    QFile g(path("two.json"));
+    QVERIFY(g.open(QIODevice::ReadOnly));
+    const recUrzadzenia two = *configfile::parse(g.readAll()).file;
+    QCOMPARE(two.Nazwa, QStringLiteral("Stage 2"));
+    QVERIFY(configfile::sameConfiguration(two, file));
+    QCOMPARE(two.MasterVolume, 77);
+    QCOMPARE(two.Output[4].Channel, 300);
+}
+
+void TestZentrictl::restoreRefusesBadFiles_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("says");
+    const QByteArray good = configfile::write(recUrzadzenia());
+    QTest::newRow("not a configuration")
+        << QByteArray("{\"cues\": []}") << "not a Zentri device configuration";
+    QTest::newRow("missing field") << QByteArray(good).replace("\"MasterVolume\": 0,", "")
+                                   << "lacks the field MasterVolume";
+    QTest::newRow("newer format") << QByteArray(good).replace("\"formatVersion\": 1", "\"formatVersion\": 7")
+                                  << "newer than this program reads";
+    QTest::newRow("byte too large") << QByteArray(good).replace("\"MasterVolume\": 0",
+                                                                "\"MasterVolume\": 256")
+                                    << "MasterVolume (256 is not a whole number from 0 to 255)";
+}
+
+void TestZentrictl::restoreRefusesBadFiles() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, says);
+    QFile f(path("bad.json"));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text);
+    f.close();
+    // The good file first: a bad one anywhere stops everything before anything is sent.
+    QFile good(path("good.json"));
+    QVERIFY(good.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    good.write(configfile::write(recUrzadzenia()));
+    good.close();
+    const int before = mark();
+    const Run r = zentrictl({"restore", "127.0.0.2", path("good.json"), "127.0.0.3", path("bad.json")});
+    QCOMPARE(r.status, 2);
+    QVERIFY2(r.err.contains(says), qPrintable(r.err));
+    QVERIFY(r.err.contains(QLatin1String("bad.json")));
+    // Nothing reached a device: an SD card query now is the first thing the emulator hears.
+    QCOMPARE(zentrictl({"sd", "127.0.0.2"}).status, 0);
+    QTRY_VERIFY(heardSince(before).join('\n').contains(QLatin1String("qchkSD")));
+    QVERIFY(heardSince(before).first().contains(QLatin1String("qchkSD")));
+    for (const QString &l : heardSince(before))
+        QVERIFY2(!l.contains(QLatin1String("!SETI")) && !l.contains(QLatin1String("QGETI")), qPrintable(l));
+}
+
+void TestZentrictl::sdRestartDefaults_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("sd") << QStringList{"sd", "127.0.0.3"} << "127.0.0.3: NO SD CARD\n"
+                        << "127.0.0.3 <- 127.0.0.1";
+    QTest::newRow("restart") << QStringList{"restart", "127.0.0.2"} << "127.0.0.2: restart sent\n"
+                             << "RESE";
+    QTest::newRow("defaults") << QStringList{"defaults", "127.0.0.3", "--yes"}
+                              << "127.0.0.3: restore defaults sent\n"
+                              << "RESD";
+}
+
+void TestZentrictl::sdRestartDefaults() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, out);
+    QFETCH(QString, heard);
+    const int before = mark();
+    const Run r = zentrictl(args);
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, out);
+    QTRY_VERIFY(heardSince(before).join('\n').contains(heard));
+}
+
+void TestZentrictl::cleanupTestCase() {
+    if (emulator.state() != QProcess::NotRunning) {
+        emulator.terminate();
+        if (!emulator.waitForFinished(3000))
+            emulator.kill();
+    }
+}
+
+QTEST_GUILESS_MAIN(TestZentrictl)
+#include "tst_zentrictl.moc"

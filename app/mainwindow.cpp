@@ -171,7 +171,7 @@ void TMainForm::buildControls() {
     statusPanel0 = new QLabel(sb1);
     statusPanel0->setObjectName(QStringLiteral("sb1Panel0"));
     statusPanel0->setFixedWidth(400);
-    statusPanel0->setAccessibleName(tr("Discovery state"));
+    statusPanel0->setAccessibleDescription(tr("Discovery state"));
     statusPanel1 = new QLabel(sb1);
     statusPanel1->setObjectName(QStringLiteral("sb1Panel1"));
     statusPanel1->setFixedWidth(50);

@@ -5,7 +5,7 @@
 # says loudly that it skipped.)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh clang libclang-rt-14-dev
+scripts/install-deps.sh clang libclang-rt-14-dev xvfb dbus-daemon dbus-x11 at-spi2-core python3-pyatspi
 scripts/build.sh
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600)
 scripts/fuzz.sh "${ZENTRI_FUZZ_SECONDS:-10}"

@@ -44,6 +44,11 @@ TMainForm::TMainForm(QWidget *parent)
     buildMenus();
     UDPsvr->setHandler(
         [this](const QByteArray &data, const QHostAddress &sender) { UDPsvrUDPRead(data, sender); });
+    UDPsvr->setBatchHooks([this] { inReplyBatch_ = true; },
+                          [this] {
+                              inReplyBatch_ = false;
+                              listNewRows();
+                          });
     qApp->installEventFilter(this);
     FormActivate();
 }
@@ -246,6 +251,7 @@ void TMainForm::findDevices() {
 void TMainForm::clearDeviceTable() {
     DBGrid1->setUpdatesEnabled(false);
     aUrzadzenia.clear();
+    newRows_.clear();
     CDS1->clear();
     DBGrid1->setUpdatesEnabled(true);
 }
@@ -257,19 +263,36 @@ void TMainForm::UDPsvrUDPRead(const QByteArray &data, const QHostAddress &sender
         if (rec) {
             const int index = aUrzadzenia.size();
             aUrzadzenia.append(*rec);
-            DeviceRow row{index,    rec->Nazwa, rec->IP,
-                          rec->MAC, rec->FWVer, wire::moduleVersionName(rec->ZentriVersion)};
-            CDS1->insertBefore(DBGrid1->currentIndex().isValid() ? DBGrid1->currentIndex().row() : 0, row);
-            DBGrid1->setCurrentIndex(CDS1->index(0, 0));
-            DBGrid1->show();
-            Label1->hide();
-            setStatus(QStringLiteral("Select device"));
+            newRows_.push_back(DeviceRow{index, rec->Nazwa, rec->IP, rec->MAC, rec->FWVer,
+                                         wire::moduleVersionName(rec->ZentriVersion)});
+            if (!inReplyBatch_)
+                listNewRows();
         }
     }
     if (wire::isSdCardReply(data)) {
         if (auto present = wire::parseSdCardReply(data))
             showSdCard(*present);
     }
+}
+
+void TMainForm::listNewRows() {
+    if (newRows_.empty())
+        return;
+    std::vector<DeviceRow> rows;
+    rows.swap(newRows_);
+    // Each reply's row goes before the current row, and then the first row becomes current: so the
+    // batch's first row goes before the row that was current, and the others on top, newest first.
+    const QModelIndex current = DBGrid1->currentIndex();
+    if (current.isValid() && current.row() != 0) {
+        CDS1->insertBefore(current.row(), rows.front());
+        rows.erase(rows.begin());
+    }
+    std::reverse(rows.begin(), rows.end());
+    CDS1->insertBefore(0, rows);
+    DBGrid1->setCurrentIndex(CDS1->index(0, 0));
+    DBGrid1->show();
+    Label1->hide();
+    setStatus(QStringLiteral("Select device"));
 }
 
 // ---- Selection and device controls ------------------------------------------------------------

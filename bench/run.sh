@@ -62,6 +62,15 @@ step() {
 
 wanted() { [ -z "$only" ] || [ "$only" = "$1" ]; }
 wanted startup && step "start-up" "$bin/zentri-bench-startup" --launches "$launches"
+if wanted startup; then # a visible window, on an X server of its own
+  if command -v Xvfb >/dev/null; then
+    step "start-up under Xvfb" "$here/a11y_session.sh" "$bin/zentri-bench-startup" --launches "$launches" \
+      --platform xcb
+  else
+    echo "SKIPPED: the start-up under Xvfb needs xvfb" >&2
+    add_row "Start-up to main window visible under Xvfb" "-" "skipped (no Xvfb)" "-"
+  fi
+fi
 wanted windows && step "windows" "$bin/zentri-bench-windows" --rounds "$rounds"
 
 # ---- Reply storm on a private network ----------------------------------------------------------

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs a command under an X server of its own (Xvfb, platform xcb), optionally with the accessibility
-# bridge on: a session bus of its own, the accessibility bus, and bench/screen_reader.py listening as a
-# screen reader does.
+# Runs a command under an X server of its own (Xvfb, platform xcb) and a session bus of its own, as on a
+# desktop; optionally with the accessibility bridge on: the accessibility bus and bench/screen_reader.py
+# listening as a screen reader does. (Without a session bus Qt's menu bar and theme would start one of
+# their own through dbus-launch at each start, which no desktop does.)
 #
 #   a11y_session.sh [--reader] COMMAND...
 #
@@ -33,13 +34,17 @@ display=""
 read -r -t 30 display <"$tmp/display" || true
 [ -n "$display" ] || { echo "a11y_session.sh: the X server did not start" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$tmp"
+unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 if [ "$reader" = 0 ]; then
-  "$@"
+  if command -v dbus-run-session >/dev/null; then
+    dbus-run-session -- "$@" 2> >(grep -v -e 'Failed to set fd limit' >&2)
+  else
+    "$@"
+  fi
   exit $?
 fi
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 # Inside the session: the reader first, and the command once the reader has said READY.
 inner='
   mkfifo "$TMPR/ready"

@@ -14,8 +14,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <dlfcn.h>
-#include <future>
 #include <malloc.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -63,22 +61,7 @@ void prepareHeap() {
     mallopt(M_TOP_PAD, 128 * 1024); // later growth in the usual steps
 }
 
-namespace {
-std::future<void> fontsReady;
-} // namespace
-
-void prepareFonts() {
-    // The font configuration library comes with Qt's own libraries; its set-up (reading the system's
-    // font configuration and font cache) is the same whoever does it first, and it is thread-safe.
-    using Init = int (*)();
-    const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"));
-    if (init && !fontsReady.valid())
-        fontsReady = std::async(std::launch::async, [init] { init(); });
-}
-
 void setUpApplication() {
-    if (fontsReady.valid())
-        fontsReady.wait(); // the windows' fonts are looked up from here on
     QApplication::setApplicationName(QStringLiteral("Zentri manager"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setStyle(new ZentriStyle);

@@ -40,9 +40,4 @@ void setUpApplication();
 // one request for all of it costs a fraction of that. Does nothing where the system cannot do it.
 void prepareHeap();
 
-// Called next in main(), before the QApplication: sets up the system's font configuration on another
-// thread while the application object is made, so that the first window's fonts are found at once.
-// Does nothing where the font configuration library is not in use.
-void prepareFonts();
-
 } // namespace zentri

@@ -6,7 +6,6 @@
 
 int main(int argc, char *argv[]) {
     zentri::prepareHeap();
-    zentri::prepareFonts();
     QApplication app(argc, argv);
     zentri::setUpApplication();
     zentri::Windows windows;

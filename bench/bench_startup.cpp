@@ -11,7 +11,7 @@
 //
 // The launcher reads the clock just before it starts each process, so a start-up time runs from process
 // start (exec, dynamic linking included) to the main window shown. With ZENTRI_BENCH_NO_HEAP set the
-// probes leave out zentri::prepareHeap(), with ZENTRI_BENCH_NO_FONTS zentri::prepareFonts(), to compare.
+// probes leave out zentri::prepareHeap(), to compare.
 #include "app/about.h"
 #include "app/application.h"
 #include "app/mainwindow.h"
@@ -46,8 +46,6 @@ int probe(int argc, char *argv[], bool manager) {
     const qint64 tMain = bench::nowNs();
     if (manager && !qEnvironmentVariableIsSet("ZENTRI_BENCH_NO_HEAP"))
         zentri::prepareHeap(); // as app/main.cpp does (the variable compares without it)
-    if (manager && !qEnvironmentVariableIsSet("ZENTRI_BENCH_NO_FONTS"))
-        zentri::prepareFonts();
     QApplication app(argc, argv);
     const qint64 tApp = bench::nowNs();
     std::unique_ptr<zentri::Windows> windows;
@@ -83,8 +81,6 @@ int parts(int argc, char *argv[]) {
     using namespace zentri;
     if (!qEnvironmentVariableIsSet("ZENTRI_BENCH_NO_HEAP"))
         prepareHeap();
-    if (!qEnvironmentVariableIsSet("ZENTRI_BENCH_NO_FONTS"))
-        prepareFonts();
     QApplication app(argc, argv);
     setUpApplication();
     struct Part {

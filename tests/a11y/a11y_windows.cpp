@@ -141,6 +141,10 @@ int main(int argc, char **argv) {
             for (int n = 1; n <= 8; ++n)
                 live->IdUDPServer1UDPRead(wire::showInfoReply(n, seconds[n - 1] > 0, 20480 * seconds[n - 1]),
                                           kDevice);
+            live->SelectShow(3);
+            live->Button11MouseDown(); // PLAY: the playback time and position show
+            live->IdUDPServer1UDPRead(wire::showPositionReply(20480 * 412, 20480 * 157), kDevice);
+            live->tmShowTimeTimer();
             live->IdUDPServer1UDPRead(wire::packetCountReply(256), kDevice);
         } else if (window == w.fCue.get()) {
             TfCue *cue = w.fCue.get();

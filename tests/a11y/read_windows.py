@@ -2,7 +2,8 @@
 """Reads the manager's windows through AT-SPI, as a screen reader does.
 
     read_windows.py PROGRAM check      shows the main, the live recording and the trigger window and
-                                       checks that the discovery state, the show lengths, the status,
+                                       checks that the discovery state, the show lengths, the status, the
+                                       playback time and position,
                                        the lists (also one without a selection), a slider and radio
                                        buttons can be read
     read_windows.py PROGRAM dump W...  prints what a screen reader finds in each window W (see PROGRAM)
@@ -204,10 +205,16 @@ def check(proc, app):
     for n, text in enumerate(lengths, 1):
         expect_label(live, 'Show %d length' % n, text)
     expect_label(live, 'Status', 'Incoming packets: 256')
+    expect_label(live, 'Playback time', '00:02:37')
+    bar = until('progress bar "Playback position"', lambda: next(
+        (a for a in walk(live) if a.getRole() == pyatspi.ROLE_PROGRESS_BAR and a.name == 'Playback position'), None))
+    value = bar.queryValue()
+    if (value.currentValue, value.maximumValue) != (20480 * 157, 20480 * 412):
+        raise Failure('progress bar "Playback position" reads %g of %g' % (value.currentValue, value.maximumValue))
     missing = unnamed(live)
     if missing:
         raise Failure('live recording window: controls without a name: %s' % ', '.join(missing))
-    print('live recording window: eight show lengths and the status read')
+    print('live recording window: eight show lengths, the status, the playback time and position read')
 
     proc.stdin.write('next\n')
     proc.stdin.flush()

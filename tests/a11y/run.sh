@@ -58,4 +58,6 @@ export XDG_RUNTIME_DIR="$tmp"
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 timeout -k 10 240 dbus-run-session -- /usr/bin/python3 "$here/read_windows.py" "$program" "$@" \
   2> >(grep -v -e 'Failed to set fd limit' -e 'Activating service' -e 'Successfully activated' \
-               -e 'SpiRegistry daemon' >&2)
+               -e 'SpiRegistry daemon' -e 'X connection to' -e 'XIO: ' -e 'requests (.* known processed)' >&2) |
+  grep -v 'SpiRegistry daemon'
+exit "${PIPESTATUS[0]}"

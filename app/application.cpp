@@ -84,6 +84,9 @@ Windows::Windows()
     peers.about = fAbout.get();
     peers.cue = fCue.get();
     MainForm->setPeers(peers);
+    // Nothing the user sees needs the cue editor's 512 channel editors before that window is shown:
+    // they are built once the main window is up.
+    fCue->buildChannelEditorsWhenIdle(MainForm.get());
 }
 
 Windows::~Windows() = default;

@@ -58,6 +58,17 @@ void DeviceTable::insertBefore(int before, const DeviceRow &row) {
     endInsertRows();
 }
 
+void DeviceTable::insertBefore(int before, const std::vector<DeviceRow> &rows) {
+    if (rows.empty())
+        return;
+    const int count = rowCount();
+    before = std::clamp(before, 0, count);
+    beginInsertRows(QModelIndex(), before, before + static_cast<int>(rows.size()) - 1);
+    // Stored newest-last: the block goes after the slot of display position `before`, bottom row first.
+    rows_.insert(rows_.begin() + (count - before), rows.rbegin(), rows.rend());
+    endInsertRows();
+}
+
 const DeviceRow &DeviceTable::row(int position) const {
     return at(position);
 }

@@ -31,6 +31,9 @@ public:
     void clear();
     // Inserts `row` before position `before` (clamped to the table).
     void insertBefore(int before, const DeviceRow &row);
+    // Inserts `rows` (in the order they are shown, top first) before position `before` (clamped to the
+    // table), in one change of the model.
+    void insertBefore(int before, const std::vector<DeviceRow> &rows);
     const DeviceRow &row(int position) const;
 
 private:

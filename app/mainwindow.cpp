@@ -45,6 +45,11 @@ TMainForm::TMainForm(QWidget *parent)
     buildMenus();
     UDPsvr->setHandler(
         [this](const QByteArray &data, const QHostAddress &sender) { UDPsvrUDPRead(data, sender); });
+    UDPsvr->setBatchHooks([this] { inReplyBatch_ = true; },
+                          [this] {
+                              inReplyBatch_ = false;
+                              listNewRows();
+                          });
     qApp->installEventFilter(this);
     FormActivate();
 }
@@ -173,7 +178,7 @@ void TMainForm::buildControls() {
     statusPanel0 = new QLabel(sb1);
     statusPanel0->setObjectName(QStringLiteral("sb1Panel0"));
     statusPanel0->setFixedWidth(400);
-    statusPanel0->setAccessibleName(tr("Discovery state"));
+    statusPanel0->setAccessibleDescription(tr("Discovery state"));
     statusPanel1 = new QLabel(sb1);
     statusPanel1->setObjectName(QStringLiteral("sb1Panel1"));
     statusPanel1->setFixedWidth(50);
@@ -287,6 +292,7 @@ void TMainForm::clearDeviceTable() {
     DBGrid1->setUpdatesEnabled(false);
     aUrzadzenia.clear();
     ++discovery_; // handles to the records dropped here name no device any more
+    newRows_.clear();
     CDS1->clear();
     DBGrid1->setUpdatesEnabled(true);
 }
@@ -298,19 +304,36 @@ void TMainForm::UDPsvrUDPRead(const QByteArray &data, const QHostAddress &sender
         if (rec) {
             const int index = aUrzadzenia.size();
             aUrzadzenia.append(*rec);
-            DeviceRow row{index,    rec->Nazwa, rec->IP,
-                          rec->MAC, rec->FWVer, wire::moduleVersionName(rec->ZentriVersion)};
-            CDS1->insertBefore(DBGrid1->currentIndex().isValid() ? DBGrid1->currentIndex().row() : 0, row);
-            DBGrid1->setCurrentIndex(CDS1->index(0, 0));
-            DBGrid1->show();
-            Label1->hide();
-            setStatus(QStringLiteral("Select device"));
+            newRows_.push_back(DeviceRow{index, rec->Nazwa, rec->IP, rec->MAC, rec->FWVer,
+                                         wire::moduleVersionName(rec->ZentriVersion)});
+            if (!inReplyBatch_)
+                listNewRows();
         }
     }
     if (wire::isSdCardReply(data)) {
         if (auto present = wire::parseSdCardReply(data))
             showSdCard(*present);
     }
+}
+
+void TMainForm::listNewRows() {
+    if (newRows_.empty())
+        return;
+    std::vector<DeviceRow> rows;
+    rows.swap(newRows_);
+    // Each reply's row goes before the current row, and then the first row becomes current: so the
+    // batch's first row goes before the row that was current, and the others on top, newest first.
+    const QModelIndex current = DBGrid1->currentIndex();
+    if (current.isValid() && current.row() != 0) {
+        CDS1->insertBefore(current.row(), rows.front());
+        rows.erase(rows.begin());
+    }
+    std::reverse(rows.begin(), rows.end());
+    CDS1->insertBefore(0, rows);
+    DBGrid1->setCurrentIndex(CDS1->index(0, 0));
+    DBGrid1->show();
+    Label1->hide();
+    setStatus(QStringLiteral("Select device"));
 }
 
 // ---- Selection and device controls ------------------------------------------------------------

@@ -5,9 +5,11 @@
 #include "device/link.h"
 #include "device/records.h"
 #include "device/udp.h"
+#include "devicetable.h"
 
 #include <QHostAddress>
 #include <QMainWindow>
+#include <vector>
 
 class QAction;
 class QDialog;
@@ -19,7 +21,6 @@ class QTableView;
 
 namespace zentri {
 
-class DeviceTable;
 namespace ui {
 class Picture;
 }
@@ -90,6 +91,7 @@ private:
     void setStatus(const QString &text);
     void hideSdIndicator();
     void showSdCard(bool present);
+    void listNewRows();
 
     bool isListed(DeviceRef device) const;
 
@@ -112,6 +114,11 @@ private:
     QLabel *statusPanel0, *statusPanel1;
     QAction *PopupMenu11;
     QAction *SaveConfiguration1 = nullptr, *LoadConfiguration1 = nullptr;
+
+    // Rows of the info replies handled in the listener's present batch, oldest first: they are listed
+    // together when the batch ends (one change of the table instead of one per reply).
+    std::vector<DeviceRow> newRows_;
+    bool inReplyBatch_ = false;
 };
 
 } // namespace zentri

@@ -1,5 +1,6 @@
 #include "uikit.h"
 
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHash>
@@ -63,8 +64,56 @@ QAbstractItemModel *textList(const QStringList &items) {
     return it.value();
 }
 
+namespace {
+// What a screen reader finds of a drop-down list. On the Linux accessibility bus a list's name is its
+// selected item, and Qt's own interface falls back to the list's accessible name when nothing is
+// selected, so that a list without a selection would read as if it held the words that say what it
+// is. This one reads an empty name then; what the list is goes with its description.
+class ListAccessible : public QAccessibleWidget {
+public:
+    explicit ListAccessible(QComboBox *list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QComboBox *list = static_cast<const QComboBox *>(widget());
+        switch (t) {
+        case QAccessible::Name:
+        case QAccessible::Value:
+            return list->currentText();
+        case QAccessible::Description:
+            return list->accessibleDescription().isEmpty() ? list->accessibleName()
+                                                           : list->accessibleDescription();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override {
+        if (action == showMenuAction() || action == pressAction())
+            static_cast<QComboBox *>(widget())->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface *listAccessible(const QString &className, QObject *object) {
+    if (className != QLatin1String("QComboBox") && className != QLatin1String("zentri::ui::SizedList"))
+        return nullptr;
+    auto *list = qobject_cast<QComboBox *>(object);
+    return list && !list->isEditable() ? new ListAccessible(list) : nullptr;
+}
+} // namespace
+
 QComboBox *makeList(QWidget *parent, const QString &objectName, QAbstractItemModel *items,
                     const QString &accessibleName, int chars) {
+    static const bool factory = [] {
+        QAccessible::installFactory(listAccessible);
+        return true;
+    }();
+    Q_UNUSED(factory);
     QComboBox *box = chars > 0 ? new SizedList(chars, parent) : new QComboBox(parent);
     box->setObjectName(objectName);
     box->setEditable(false);

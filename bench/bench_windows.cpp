@@ -114,7 +114,23 @@ int main(int argc, char *argv[]) {
     bench::PaintWatch shown(form);
     shown.arm();
     form->show();
-    shown.wait();
+    const qint64 mainShownAt = shown.wait();
+
+    // The cue editor's channel editors are built line by line once the main window is up.
+    {
+        QElapsedTimer deadline;
+        deadline.start();
+        while (!w.fCue->channelEditorsBuilt() && deadline.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+        if (!w.fCue->channelEditorsBuilt()) {
+            std::fprintf(stderr, "zentri-bench-windows: the cue editor's channel editors were never built\n");
+            return 1;
+        }
+        bench::row(QStringLiteral("Cue editor: channel editors built, after the main window is shown"),
+                   QStringLiteral("-"),
+                   bench::fmt(bench::ms(bench::nowNs() - mainShownAt)) + QStringLiteral(" ms"),
+                   QStringLiteral("-"));
+    }
 
     // Any message box means something did not work (a port taken meanwhile): answer it and say so.
     QStringList messages;
@@ -170,10 +186,11 @@ int main(int argc, char *argv[]) {
                                .arg(QString::fromLatin1(e.name).section(QLatin1Char(' '), 0, 0),
                                     bench::fmt(firstShow), bench::fmt(later));
         } else {
+            const bool cueEditor = e.window == w.fCue.get(); // its first showing has a target
             bench::row(QStringLiteral("Showing the %1 window (first/median)").arg(QLatin1String(e.name)),
-                       QStringLiteral("-"),
+                       cueEditor ? QStringLiteral("first <= 30 ms") : QStringLiteral("-"),
                        QStringLiteral("%1 / %2 ms").arg(bench::fmt(firstShow), bench::fmt(later)),
-                       QStringLiteral("-"));
+                       cueEditor ? bench::metText(firstShow <= 30) : QStringLiteral("-"));
         }
     }
     bench::row(QStringLiteral("Showing a configuration window (worst of first/median)"),

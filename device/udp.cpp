@@ -373,6 +373,28 @@ void UdpListener::handle(const Datagram &d) {
     --handlingDepth;
 }
 
+void UdpListener::beginBatch() {
+    if (inBatch_)
+        return;
+    inBatch_ = true;
+    if (batchBegin_)
+        batchBegin_();
+}
+
+void UdpListener::endBatch() {
+    if (!inBatch_)
+        return;
+    inBatch_ = false;
+    if (batchEnd_) {
+        ++handlingDepth; // still part of the reply handling: failures are not shown to the user
+        try {
+            batchEnd_();
+        } catch (...) {
+        }
+        --handlingDepth;
+    }
+}
+
 void UdpListener::deliverSlice() {
     {
         QMutexLocker lock(&mutex_);
@@ -384,17 +406,24 @@ void UdpListener::deliverSlice() {
     QElapsedTimer clock;
     clock.start();
     while (auto d = takeNext()) {
+        beginBatch();
         handle(*d);
         if (clock.elapsed() >= kDeliverySliceMs)
             break; // let other GUI events run; the rest follows in order on the next turn
     }
+    endBatch();
     delivering_ = false;
     scheduleDelivery(!taken_.empty());
 }
 
 void UdpListener::deliverPending() {
-    while (auto d = takeNext())
+    const bool nested = inBatch_; // called from a handler: the batch around it goes on
+    while (auto d = takeNext()) {
+        beginBatch();
         handle(*d);
+    }
+    if (!nested)
+        endBatch();
 }
 
 } // namespace zentri

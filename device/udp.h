@@ -58,6 +58,13 @@ public:
     ~UdpListener() override;
 
     void setHandler(Handler handler) { handler_ = std::move(handler); }
+    // Called on the GUI thread around each run of handlers: `begin` before the first datagram that one
+    // delivery hands over, `end` after its last, so that a window can show a whole batch of replies in
+    // one change instead of one change per reply.
+    void setBatchHooks(std::function<void()> begin, std::function<void()> end) {
+        batchBegin_ = std::move(begin);
+        batchEnd_ = std::move(end);
+    }
 
     // Binds the port; true if open afterwards (also when it already was). On failure `error` gets the
     // socket layer's text.
@@ -98,8 +105,12 @@ private:
     void deliverSlice();
     std::optional<Datagram> takeNext();
     void handle(const Datagram &d);
+    void beginBatch();
+    void endBatch();
 
     Handler handler_;
+    std::function<void()> batchBegin_, batchEnd_;
+    bool inBatch_ = false;
     QThread *thread_ = nullptr;
     ListenerWorker *worker_ = nullptr;
     bool open_ = false;

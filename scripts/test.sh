@@ -5,7 +5,8 @@
 # private networks need root; elsewhere they say loudly that they skipped.)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh clang libclang-rt-14-dev xvfb xauth xdotool
+scripts/install-deps.sh clang libclang-rt-14-dev xvfb xauth xdotool dbus-daemon dbus-x11 at-spi2-core \
+  python3-pyatspi
 scripts/build.sh
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600)
 scripts/package.sh

@@ -70,7 +70,7 @@ void TfSetupAudio::FormCreate() {
     lbMasterVolume = makeLabel(GroupBox1, QStringLiteral("lbMasterVolume"), QString::number(kResetVolume));
     lbMasterVolume->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lbMasterVolume->setMinimumWidth(lbMasterVolume->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
-    lbMasterVolume->setAccessibleName(QStringLiteral("Master volume value"));
+    lbMasterVolume->setAccessibleDescription(QStringLiteral("Master volume value"));
     Button1 = new QPushButton(QStringLiteral("RESET"), GroupBox1);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setAutoDefault(false);

@@ -2,6 +2,7 @@
 
 #include "device/udp.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -128,7 +129,9 @@ TfCue::TfCue(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("CUE")) {
     GroupBox1 = new QGroupBox(QStringLiteral("DMX channels"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(kMargin, kChannelsTop, kGroupW, kChannelsH);
-    createChannelEditors();
+    editors_.reserve(kLines * kColumns);
+    editorStyle_ = new ChannelEditorStyle;
+    editorStyle_->setParent(this);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -147,35 +150,71 @@ TfCue::TfCue(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("CUE")) {
 
 TfCue::~TfCue() = default;
 
-void TfCue::createChannelEditors() {
-    editors_.reserve(kLines * kColumns);
-    auto *style = new ChannelEditorStyle;
-    style->setParent(this);
+void TfCue::createChannelEditorLine() {
+    const int r = int(editors_.size()) / kColumns;
     QFont small = GroupBox1->font();
     small.setPointSizeF(qMax(7.0, small.pointSizeF() - 1));
-    int n = 1;
-    for (int r = 0; r < kLines; ++r) {
-        for (int c = 0; c < kColumns; ++c, ++n) {
-            auto *e = new QSpinBox(GroupBox1);
-            const QString number = QString::number(n);
-            e->setObjectName(QStringLiteral("spEdit_") + number);
-            e->setRange(0, 255);
-            e->setStyle(style);
-            e->setFont(small);
-            e->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue); // out of range: nearest limit
-            e->setGeometry(kEditorLeft + kEditorPitchX * c, kEditorTop + kEditorPitchY * r, kEditorW,
-                           kEditorH);
-            e->setToolTip(number);
-            e->setAccessibleName(QStringLiteral("Channel ") + number);
-            e->setProperty("tag", n);
-            // Every change of the text counts: the editor's own signal brings the changes made by its
-            // arrows and by the program, its line's signal also text that is no number (an emptied editor).
-            auto change = [this, e](const QString &text) { spEditChange(e, text); };
-            connect(e, &QSpinBox::textChanged, this, change);
-            connect(e->findChild<QLineEdit *>(), &QLineEdit::textChanged, this, change);
-            editors_.push_back(e);
-        }
+    for (int c = 0; c < kColumns; ++c) {
+        const int n = r * kColumns + c + 1;
+        auto *e = new QSpinBox(GroupBox1);
+        const QString number = QString::number(n);
+        e->setObjectName(QStringLiteral("spEdit_") + number);
+        e->setRange(0, 255);
+        e->setStyle(editorStyle_);
+        e->setFont(small);
+        e->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue); // out of range: nearest limit
+        e->setGeometry(kEditorLeft + kEditorPitchX * c, kEditorTop + kEditorPitchY * r, kEditorW, kEditorH);
+        e->setToolTip(number);
+        e->setAccessibleName(QStringLiteral("Channel ") + number);
+        e->setProperty("tag", n);
+        // Every change of the text counts: the editor's own signal brings the changes made by its
+        // arrows and by the program, its line's signal also text that is no number (an emptied editor).
+        auto change = [this, e](const QString &text) { spEditChange(e, text); };
+        connect(e, &QSpinBox::textChanged, this, change);
+        connect(e->findChild<QLineEdit *>(), &QLineEdit::textChanged, this, change);
+        e->ensurePolished(); // so that the first showing finds it ready
+        if (GroupBox1->isVisible())
+            e->show();
+        editors_.push_back(e);
     }
+}
+
+void TfCue::buildChannelEditors() {
+    while (!channelEditorsBuilt())
+        createChannelEditorLine();
+}
+
+void TfCue::setVisible(bool visible) {
+    if (visible)
+        buildChannelEditors();
+    ui::DeviceDialog::setVisible(visible);
+}
+
+void TfCue::buildChannelEditorsWhenIdle(QWidget *window) {
+    if (channelEditorsBuilt() || !window)
+        return;
+    idleAfter_ = window;
+    window->installEventFilter(this);
+}
+
+namespace {
+const QEvent::Type kBuildLine = static_cast<QEvent::Type>(QEvent::registerEventType());
+}
+
+void TfCue::buildNextLineLater() {
+    // Posted with low priority: it comes after the events already waiting, and each line lets the
+    // events that arrived meanwhile go first.
+    QCoreApplication::postEvent(this, new QEvent(kBuildLine), Qt::LowEventPriority);
+}
+
+bool TfCue::event(QEvent *event) {
+    if (event->type() != kBuildLine)
+        return ui::DeviceDialog::event(event);
+    if (!channelEditorsBuilt()) {
+        createChannelEditorLine();
+        buildNextLineLater();
+    }
+    return true;
 }
 
 void TfCue::log(const QString &line) {
@@ -212,6 +251,7 @@ void TfCue::StringGrid1Click() {
     if (row < 0)
         return;
     Edit1->hide();
+    buildChannelEditors();
     const recCue &cue = aCue_[row];
     // The editors are repainted together once they all hold their new values.
     GroupBox1->setUpdatesEnabled(false);
@@ -272,6 +312,12 @@ bool TfCue::eventFilter(QObject *watched, QEvent *event) {
         // Only a row change that this very press makes is handled already; one made before (by the
         // keyboard, say) leaves the press on that row to act as a click of its own.
         rowHandledByMove_ = -1;
+    }
+    if (watched == idleAfter_ && event->type() == QEvent::Paint) {
+        idleAfter_->removeEventFilter(this);
+        idleAfter_ = nullptr;
+        buildNextLineLater();
+        return false;
     }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();

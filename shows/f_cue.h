@@ -42,9 +42,24 @@ public:
     // The cue of the grid's current row (1..100), 0 when there is none.
     int currentCue() const;
     QString cueName(int cue) const;
-    // Channel editor n (1..512), by line and column of the editor table.
-    QSpinBox *channelEditor(int n) const { return editors_[n - 1]; }
-    QSpinBox *editorAt(int line, int column) const { return editors_[line * kColumns + column]; }
+    // Channel editor n (1..512), by line and column of the editor table (built first if need be).
+    QSpinBox *channelEditor(int n) {
+        buildChannelEditors();
+        return editors_[n - 1];
+    }
+    QSpinBox *editorAt(int line, int column) {
+        buildChannelEditors();
+        return editors_[line * kColumns + column];
+    }
+
+    // The 512 channel editors are built after the window itself, the first time they are needed: at
+    // the latest when the window is shown. buildChannelEditors() builds those still missing at once;
+    // buildChannelEditorsWhenIdle() builds them line by line once `window` (the main window) has been
+    // painted for the first time and the events waiting then have been handled.
+    void buildChannelEditors();
+    void buildChannelEditorsWhenIdle(QWidget *window);
+    bool channelEditorsBuilt() const { return int(editors_.size()) == kLines * kColumns; }
+    void setVisible(bool visible) override;
     int nameEditRow() const { return editRow_; }
     UdpListener *listener() const { return IdUDPServer1; }
 
@@ -69,15 +84,19 @@ public:
 
 protected:
     void activated() override { FormActivate(); }
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createChannelEditors();
+    void createChannelEditorLine();
+    void buildNextLineLater();
     int nameEditTarget() const;
     void log(const QString &line);
 
     std::array<recCue, wire::kCueCount> aCue_{};
-    std::vector<QSpinBox *> editors_; // kLines x kColumns, line by line
+    std::vector<QSpinBox *> editors_; // kLines x kColumns, line by line, as far as built
+    QStyle *editorStyle_ = nullptr;
+    QWidget *idleAfter_ = nullptr; // the window whose first paint starts building the editors
     bool loading_ = false;
     int editRow_ = -1;          // grid row whose name the name editor edits
     int rowHandledByMove_ = -1; // the row the press being handled made current (already handled)

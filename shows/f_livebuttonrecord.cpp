@@ -63,7 +63,7 @@ TfLiveButtonRecord::TfLiveButtonRecord(DeviceLink *link, QWidget *mainWindow)
         label->setObjectName(QStringLiteral("lbShow%1").arg(n, 2, 10, QLatin1Char('0')));
         label->setAlignment(Qt::AlignCenter);
         label->setGeometry(left, kShowLabelTop, kShowPanelW, 20);
-        label->setAccessibleName(QStringLiteral("Show %1 length").arg(n));
+        label->setAccessibleDescription(QStringLiteral("Show %1 length").arg(n));
         showLabels_[i] = label;
 
         auto *panel = new ui::ColorPanel(this);
@@ -121,7 +121,7 @@ TfLiveButtonRecord::TfLiveButtonRecord(DeviceLink *link, QWidget *mainWindow)
     timePalette.setColor(QPalette::WindowText, kGreen);
     lbTime->setPalette(timePalette);
     lbTime->setGeometry((kClientW - 320) / 2, kTimeTop, 320, 56);
-    lbTime->setAccessibleName(QStringLiteral("Playback time"));
+    lbTime->setAccessibleDescription(QStringLiteral("Playback time"));
 
     ActivityIndicator1 = new ui::ActivityIndicator(this);
     ActivityIndicator1->setObjectName(QStringLiteral("ActivityIndicator1"));
@@ -142,7 +142,7 @@ TfLiveButtonRecord::TfLiveButtonRecord(DeviceLink *link, QWidget *mainWindow)
     sb1->setGeometry(0, kStatusTop, kClientW, kStatusH);
     sb1Panel0 = new QLabel(sb1);
     sb1Panel0->setObjectName(QStringLiteral("sb1Panel0"));
-    sb1Panel0->setAccessibleName(QStringLiteral("Status"));
+    sb1Panel0->setAccessibleDescription(QStringLiteral("Status"));
     sb1->addWidget(sb1Panel0, 1);
 
     tmBlinkButton.setObjectName(QStringLiteral("tmBlinkButton"));

@@ -293,8 +293,8 @@ TfLiveRecord::TfLiveRecord() {
         StatusBar1->addWidget(panel);
         statusPanels_[i] = panel;
     }
-    statusPanels_[1]->setAccessibleName(QStringLiteral("Mouse position"));
-    statusPanels_[2]->setAccessibleName(QStringLiteral("Time at the pointer"));
+    statusPanels_[1]->setAccessibleDescription(QStringLiteral("Mouse position"));
+    statusPanels_[2]->setAccessibleDescription(QStringLiteral("Time at the pointer"));
     layout->addWidget(StatusBar1);
 
     def_panel = new Panel(leftContent_);

@@ -56,6 +56,8 @@ private slots:
             QFAIL(qPrintable(held));
     }
     void buildsFast();
+    void channelEditorsAreBuiltOnceTheMainWindowIsUp_data();
+    void channelEditorsAreBuiltOnceTheMainWindowIsUp();
     void channelEditors_data();
     void channelEditors();
     void cueList();
@@ -82,15 +84,57 @@ struct Window {
 };
 
 void TestCue::buildsFast() {
-    // The window is built at program start with all the others: it has to be quick.
+    // The window is built at program start with all the others, its channel editors right after: both
+    // have to be quick.
     QElapsedTimer clock;
     clock.start();
     FakeLink l;
     TfCue other(&l);
     const qint64 ms = clock.elapsed();
-    qInfo("cue editor built in %lld ms", ms);
-    QVERIFY2(ms < 400, qPrintable(QString::number(ms)));
+    other.buildChannelEditors();
+    const qint64 all = clock.elapsed();
+    qInfo("cue editor built in %lld ms, with its channel editors %lld ms", ms, all);
+    QVERIFY2(all < 400, qPrintable(QString::number(all)));
+    QVERIFY(other.channelEditorsBuilt());
     QCOMPARE(other.findChildren<QSpinBox *>().size(), 512);
+}
+
+void TestCue::channelEditorsAreBuiltOnceTheMainWindowIsUp_data() {
+    QTest::addColumn<bool>("showMainWindow");
+    QTest::addColumn<bool>("showCueEditor");
+    QTest::newRow("main window painted") << true << false;
+    QTest::newRow("cue editor shown first") << false << true;
+}
+
+void TestCue::channelEditorsAreBuiltOnceTheMainWindowIsUp() {
+    QFETCH(bool, showMainWindow);
+    QFETCH(bool, showCueEditor);
+    FakeLink l;
+    QWidget main;
+    main.resize(200, 100);
+    TfCue w(&l);
+    w.buildChannelEditorsWhenIdle(&main);
+    QCoreApplication::processEvents();
+    QVERIFY(!w.channelEditorsBuilt()); // nothing before the main window is shown
+    QCOMPARE(w.findChildren<QSpinBox *>().size(), 0);
+    if (showMainWindow) {
+        main.show();
+        QTRY_VERIFY_WITH_TIMEOUT(w.channelEditorsBuilt(), 10000);
+    }
+    if (showCueEditor) {
+        w.show();
+        QVERIFY(w.channelEditorsBuilt()); // at the latest when the window is shown
+        for (QSpinBox *e : w.findChildren<QSpinBox *>())
+            QVERIFY(e->isVisible());
+        w.hide();
+    }
+    const QList<QSpinBox *> editors = w.findChildren<QSpinBox *>();
+    QCOMPARE(editors.size(), 512);
+    for (int n = 1; n <= 512; ++n) { // in channel order, each once
+        QCOMPARE(editors[n - 1], w.channelEditor(n));
+        QCOMPARE(w.channelEditor(n)->objectName(), QStringLiteral("spEdit_%1").arg(n));
+        QCOMPARE(w.channelEditor(n)->value(), 0);
+    }
 }
 
 void TestCue::channelEditors_data() {
@@ -110,6 +154,7 @@ void TestCue::channelEditors() {
     QFETCH(int, line);
     QFETCH(int, column);
     QFETCH(int, channel);
+    w->buildChannelEditors();
     QSpinBox *e = w->findChild<QSpinBox *>(QStringLiteral("spEdit_%1").arg(channel));
     QVERIFY(e);
     QCOMPARE(w->editorAt(line, column), e);

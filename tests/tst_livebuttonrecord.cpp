@@ -142,7 +142,8 @@ void TestLiveButtonRecord::controls() {
         auto *label = w.findChild<QLabel *>(QStringLiteral("lbShow%1").arg(n, 2, 10, QLatin1Char('0')));
         QVERIFY(label);
         QCOMPARE(label->alignment(), Qt::AlignCenter);
-        QVERIFY(!label->accessibleName().isEmpty());
+        QCOMPARE(label->accessibleDescription(), QStringLiteral("Show %1 length").arg(n));
+        QVERIFY(label->accessibleName().isEmpty()); // a screen reader reads its text
     }
     const QList<std::tuple<const char *, const char *, const char *>> actions{
         {"Panel12", "Button13", "ERASE"},

@@ -64,6 +64,8 @@ private slots:
     void startState();
     void discoveryListsNewestFirst();
     void repliesInsertBeforeTheCurrentRow();
+    void batchOfRepliesListsAsOneByOne_data();
+    void batchOfRepliesListsAsOneByOne();
     void shortOrForeignRepliesAreIgnored();
     void newDiscoveryClearsTheTable();
     void firmwareCheck_data();
@@ -171,6 +173,60 @@ void TestMainWindow::repliesInsertBeforeTheCurrentRow() {
     QCOMPARE(windows->MainForm->table()->row(2).fldrecID, 3);
     QCOMPARE(grid->currentIndex().row(), 0);         // the first row is current again
     QVERIFY(control("btOutputsSetup")->isEnabled()); // controls stay as they were
+}
+
+void TestMainWindow::batchOfRepliesListsAsOneByOne_data() {
+    QTest::addColumn<int>("current"); // the row made current before the replies
+    QTest::addColumn<int>("replies"); // replies handed over in one batch
+    QTest::newRow("first row current, one reply") << 0 << 1;
+    QTest::newRow("first row current, five replies") << 0 << 5;
+    QTest::newRow("middle row current, one reply") << 1 << 1;
+    QTest::newRow("middle row current, two replies") << 1 << 2;
+    QTest::newRow("last row current, six replies") << 2 << 6;
+}
+
+void TestMainWindow::batchOfRepliesListsAsOneByOne() {
+    // The listener hands over every reply received so far at once, and the main window lists them in
+    // one change of the table: the table must be what handling them one by one makes of it.
+    QFETCH(int, current);
+    QFETCH(int, replies);
+    discover(3);
+    clickRow(current);
+    QCOMPARE(grid->currentIndex().row(), current);
+    QStringList expected; // one by one: each row before the current row, then the first row current
+    for (int row = 0; row < 3; ++row)
+        expected << windows->MainForm->table()->row(row).fldNazwa;
+    int at = current;
+    UdpListener *listener = windows->MainForm->listener();
+    const quint64 before = listener->receivedCount();
+    for (int i = 0; i < replies; ++i) {
+        recUrzadzenia rec;
+        rec.Nazwa = QStringLiteral("Batch %1").arg(i + 1);
+        fakes[i % 3]->replyInfo(rec);
+        expected.insert(at, rec.Nazwa);
+        at = 0;
+    }
+    // All received before the GUI thread handles any: one batch.
+    QElapsedTimer deadline;
+    deadline.start();
+    while (listener->receivedCount() < before + quint64(replies) && deadline.elapsed() < 10000)
+        QThread::msleep(1);
+    QCOMPARE(listener->receivedCount(), before + quint64(replies));
+    QSignalSpy inserted(windows->MainForm->table(), &QAbstractItemModel::rowsInserted);
+    listener->deliverPending();
+    QVERIFY(inserted.size() <= 2); // at most one block before the old current row and one on top
+    const DeviceTable *table = windows->MainForm->table();
+    QCOMPARE(table->rowCount(), 3 + replies);
+    QStringList listed;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const DeviceRow &r = table->row(row);
+        listed << r.fldNazwa;
+        QCOMPARE(windows->MainForm->devices()[r.fldrecID].Nazwa, r.fldNazwa);
+    }
+    QCOMPARE(listed, expected);
+    QCOMPARE(table->row(replies > 1 ? 0 : current).fldrecID, 2 + replies); // the newest record
+    QCOMPARE(grid->currentIndex().row(), 0);
+    QCOMPARE(status(), QStringLiteral("Select device"));
 }
 
 void TestMainWindow::shortOrForeignRepliesAreIgnored() {

@@ -19,6 +19,7 @@ class TestUdp : public QObject {
 private slots:
     void deliversInArrivalOrderWithSender();
     void burstIsNotLost();
+    void batchHooksBracketEachDelivery();
     void heldPortIsReportedAndRecovers();
     void failingHandlerKeepsListening();
     void closedListenerDropsQueuedDatagrams();
@@ -68,6 +69,40 @@ void TestUdp::burstIsNotLost() {
         QVERIFY(client.send(QByteArray::number(i).leftJustified(212, ' '), kLocal, kPort, &error));
     QTRY_COMPARE_WITH_TIMEOUT(count, n, 10000);
     QCOMPARE(outOfOrder, 0);
+}
+
+void TestUdp::batchHooksBracketEachDelivery() {
+    UdpListener listener;
+    int count = 0, outside = 0, batches = 0, open = 0;
+    bool inBatch = false;
+    listener.setHandler([&](const QByteArray &, const QHostAddress &) {
+        if (!inBatch)
+            ++outside;
+        ++count;
+    });
+    listener.setBatchHooks(
+        [&] {
+            if (inBatch)
+                ++open; // a batch began inside another
+            inBatch = true;
+        },
+        [&] {
+            QVERIFY(UdpListener::isHandlingDatagram()); // still part of the reply handling
+            inBatch = false;
+            ++batches;
+        });
+    QString error;
+    QVERIFY(listener.open(kPort, &error));
+    UdpClient client;
+    const int n = 2000;
+    for (int i = 0; i < n; ++i)
+        QVERIFY(client.send(QByteArray::number(i).leftJustified(212, ' '), kLocal, kPort, &error));
+    QTRY_COMPARE_WITH_TIMEOUT(count, n, 10000);
+    QTRY_VERIFY(!inBatch);
+    QCOMPARE(outside, 0);
+    QCOMPARE(open, 0);
+    QVERIFY(batches >= 1 && batches <= n);
+    qInfo("%d datagrams in %d batches", n, batches);
 }
 
 void TestUdp::heldPortIsReportedAndRecovers() {

@@ -12,7 +12,7 @@ shift 2
 # shellcheck source=../../scripts/privnet.sh
 source "$(dirname "$0")/../../scripts/privnet.sh"
 
-tag="ze$$"
+tag="${E2E_NETNS_TAG:-ze$$}" # the namespaces: $tag-pc and $tag-dev
 log=$(mktemp -t zentri-e2e-emulator.XXXXXX)
 cleanup() {
   privnet_down "$tag"

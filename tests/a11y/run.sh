@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Reads the manager's windows through the accessibility bus, as a screen reader does: an X server of its
+# own (Xvfb), a session bus of its own, the AT-SPI bus it starts, and tests/a11y/read_windows.py.
+#
+#   run.sh PROGRAM [check | dump WINDOW...]      (PROGRAM: the a11y_windows test program)
+#
+# Exits 77 (skipped, loudly) when xvfb, dbus, at-spi2-core or python3-pyatspi is missing
+# (scripts/install-deps.sh installs them). Every wait has a deadline: nothing hangs.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+program=$1
+shift
+[ $# -gt 0 ] || set -- check
+
+missing=()
+command -v Xvfb >/dev/null || missing+=(xvfb)
+command -v dbus-run-session >/dev/null || missing+=(dbus)
+[ -x /usr/libexec/at-spi-bus-launcher ] || missing+=(at-spi2-core)
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || missing+=(python3-pyatspi)
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "***********************************************************************************" >&2
+  echo "SKIPPED: the accessibility test needs these packages: ${missing[*]}" >&2
+  echo "         (scripts/install-deps.sh ${missing[*]})" >&2
+  echo "***********************************************************************************" >&2
+  exit 77
+fi
+
+tmp=$(mktemp -d -t zentri-a11y.XXXXXX)
+xvfb=""
+cleanup() {
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+# A display no other X server holds (from :91 up, out of the way of the usual ones); the server writes its
+# number once it accepts clients. It must not reset when its last client leaves: the accessibility bus
+# launcher is a client that comes and goes before the program connects.
+number=91
+while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do number=$((number + 1)); done
+mkfifo "$tmp/display"
+Xvfb ":$number" -displayfd 3 -noreset -screen 0 1400x900x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
+xvfb=$!
+display=""
+read -r -t 30 display <"$tmp/display" || true
+if [ -z "$display" ]; then
+  echo "the X server did not start:" >&2
+  cat "$tmp/xvfb.log" >&2
+  exit 1
+fi
+
+# Under AddressSanitizer (scripts/test-sanitized.sh): libxkbcommon-x11, part of Qt's X11 support,
+# copies names with strndup() out of buffers that hold no terminating zero, which the strict string
+# checks take for an overflow; the usual checks stay on.
+[ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
+export DISPLAY=":$display" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+export XDG_RUNTIME_DIR="$tmp"
+unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
+timeout -k 10 240 dbus-run-session -- /usr/bin/python3 "$here/read_windows.py" "$program" "$@" \
+  2> >(grep -v -e 'Failed to set fd limit' -e 'Activating service' -e 'Successfully activated' \
+               -e 'SpiRegistry daemon' -e 'X connection to' -e 'XIO: ' -e 'requests (.* known processed)' >&2) |
+  grep -v 'SpiRegistry daemon'
+exit "${PIPESTATUS[0]}"

@@ -277,6 +277,14 @@ void DeviceDialog::showEvent(QShowEvent *event) {
     activated();
 }
 
+bool DeviceDialog::saveRecord(const std::function<void(recUrzadzenia &)> &edit) {
+    auto rec = deviceRecord();
+    if (!rec)
+        return false;
+    edit(*rec);
+    return link_->storeRecord(device_, *rec);
+}
+
 void DeviceDialog::done(int result) {
     if (isVisible())
         closing();

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <future>
 
 class QAbstractItemModel;
@@ -113,6 +114,9 @@ protected:
 
     // A copy of the device's record (none once a discovery has dropped it).
     std::optional<recUrzadzenia> deviceRecord() const { return link_->record(device_); }
+    // Applies `edit` to a fresh copy of the device's record and stores it, in one step (nothing may run
+    // an event loop in between); false, and nothing stored, once a discovery has dropped the device.
+    bool saveRecord(const std::function<void(recUrzadzenia &)> &edit);
     // One command to the device; false when it was refused or the device is gone.
     bool sendToDevice(const QByteArray &datagram) { return link_->sendToDevice(device_, datagram); }
 

@@ -288,18 +288,7 @@ int UdpListener::pendingCount() {
 }
 
 bool UdpListener::send(const QByteArray &data, const QHostAddress &to, quint16 port, QString *error) {
-    if (!open_) {
-        if (error)
-            *error = tr("The socket is not open.");
-        return false;
-    }
-    bool ok = false;
-    QString text;
-    QMetaObject::invokeMethod(
-        worker_, [&] { ok = worker_->send(data, to, port, &text); }, Qt::BlockingQueuedConnection);
-    if (!ok && error)
-        *error = text;
-    return ok;
+    return sendVia(data, to, port, 0, QHostAddress(), error); // out of the interface the routes choose
 }
 
 bool UdpListener::sendVia(const QByteArray &data, const QHostAddress &to, quint16 port, int interfaceIndex,

@@ -129,16 +129,12 @@ void TfDMXSetup::activated() {
 }
 
 void TfDMXSetup::btSaveCloseClick() {
-    auto rec = deviceRecord();
-    if (!rec) { // the device was dropped by a discovery: nothing to save into
-        done(ResultCancel);
-        return;
-    }
-    rec->dmx.Output_NET = cbxNET->currentIndex();
-    rec->dmx.Output_Universe = cbxUniverse->currentIndex();
-    rec->blackoutAtEndOfTheShow = cbBlackout->isChecked();
-    link_->storeRecord(device(), *rec);
-    done(ResultOk);
+    const bool saved = saveRecord([this](recUrzadzenia &rec) {
+        rec.dmx.Output_NET = cbxNET->currentIndex();
+        rec.dmx.Output_Universe = cbxUniverse->currentIndex();
+        rec.blackoutAtEndOfTheShow = cbBlackout->isChecked();
+    });
+    done(saved ? ResultOk : ResultCancel); // not saved: a discovery has dropped the device
 }
 
 void TfDMXSetup::Button2Click() {

@@ -182,20 +182,16 @@ void TfSetupAudio::Button1Click() {
 }
 
 void TfSetupAudio::btSaveCloseClick() {
-    auto rec = deviceRecord();
-    if (!rec) { // the device was dropped by a discovery: nothing to save into
-        done(ResultCancel);
-        return;
-    }
-    rec->dap.NET = cbxNET->currentIndex();
-    rec->dap.Universe = cbxUniverse->currentIndex();
-    const auto fields = channelFields(rec->dap);
-    for (int k = 0; k < 6; ++k)
-        *fields[k] = channels_[k]->currentIndex() + 1;
-    rec->MasterVolume = tb1->value();
-    rec->dap.playLoop = cbPlayLoop->isChecked() ? 1 : 0;
-    link_->storeRecord(device(), *rec);
-    done(ResultOk);
+    const bool saved = saveRecord([this](recUrzadzenia &rec) {
+        rec.dap.NET = cbxNET->currentIndex();
+        rec.dap.Universe = cbxUniverse->currentIndex();
+        const auto fields = channelFields(rec.dap);
+        for (int k = 0; k < 6; ++k)
+            *fields[k] = channels_[k]->currentIndex() + 1;
+        rec.MasterVolume = tb1->value();
+        rec.dap.playLoop = cbPlayLoop->isChecked() ? 1 : 0;
+    });
+    done(saved ? ResultOk : ResultCancel); // not saved: a discovery has dropped the device
 }
 
 void TfSetupAudio::Button2Click() {

@@ -322,36 +322,32 @@ void TfSetupInput::btSaveCloseClick() {
     bool unavailable = false;
     for (QComboBox *list : cbxFunction_)
         unavailable = unavailable || isUnavailableShow(list->currentText());
-    if (unavailable)
-        ui::showMessage(this, unavailableShowMessage()); // runs datagram handlers: read the record after it
+    if (unavailable) // the box runs datagram handlers: the record is read after it
+        ui::showMessage(this, unavailableShowMessage());
 
-    auto rec = deviceRecord();
-    if (!rec) { // the device was dropped by a discovery: nothing to save into
-        done(ResultCancel);
-        return;
-    }
-    for (int i = 0; i < kRows; ++i) {
-        rec->Trigger[i].NET = cbxNET_[i]->currentIndex();
-        rec->Trigger[i].Universe = cbxUniverse_[i]->currentIndex();
-        rec->Trigger[i].Channel = cbxChannel_[i]->currentIndex() + 1;
-    }
-    for (int k = 0; k < 4; ++k)
-        rec->DestinationIP[k] = cbxIP_[k]->currentIndex();
-    if (!unavailable) // a refused save keeps the functions the record had
+    const bool saved = saveRecord([this, unavailable](recUrzadzenia &rec) {
+        for (int i = 0; i < kRows; ++i) {
+            rec.Trigger[i].NET = cbxNET_[i]->currentIndex();
+            rec.Trigger[i].Universe = cbxUniverse_[i]->currentIndex();
+            rec.Trigger[i].Channel = cbxChannel_[i]->currentIndex() + 1;
+        }
+        for (int k = 0; k < 4; ++k)
+            rec.DestinationIP[k] = cbxIP_[k]->currentIndex();
+        if (!unavailable) // a refused save keeps the functions the record had
+            for (int i = 0; i < kRows; ++i)
+                rec.Trigger[i].Function = cbxFunction_[i]->currentIndex();
+        for (int i = 0; i < kRows; ++i) {
+            rec.Trigger[i].Catalog = cbxCatalog_[i]->currentIndex() + 1;
+            rec.Trigger[i].File = cbxFile_[i]->currentIndex() + 1;
+        }
+        rec.TriggerButtonPlayMode = cbOption01->isChecked();
         for (int i = 0; i < kRows; ++i)
-            rec->Trigger[i].Function = cbxFunction_[i]->currentIndex();
-    for (int i = 0; i < kRows; ++i) {
-        rec->Trigger[i].Catalog = cbxCatalog_[i]->currentIndex() + 1;
-        rec->Trigger[i].File = cbxFile_[i]->currentIndex() + 1;
-    }
-    rec->TriggerButtonPlayMode = cbOption01->isChecked();
-    for (int i = 0; i < kRows; ++i)
-        rec->Trigger[i].Volume = tbVolume_[i]->value();
-    if (playAfterPowerOn_->checkedId() >= 0)
-        rec->playAfterPowerOn = playAfterPowerOn_->checkedId();
-    link_->storeRecord(device(), *rec);
+            rec.Trigger[i].Volume = tbVolume_[i]->value();
+        if (playAfterPowerOn_->checkedId() >= 0)
+            rec.playAfterPowerOn = playAfterPowerOn_->checkedId();
+    });
 
-    done(unavailable ? ResultNo : ResultOk);
+    done(!saved ? ResultCancel : unavailable ? ResultNo : ResultOk); // not saved: the device was dropped
 }
 
 void TfSetupInput::Button10Click() {

@@ -152,20 +152,16 @@ void TfSetupOutput::cbTestClick(int row, bool checked) {
 }
 
 void TfSetupOutput::btSaveCloseClick() {
-    auto rec = deviceRecord();
-    if (!rec) { // the device was dropped by a discovery: nothing to save into
-        done(ResultCancel);
-        return;
-    }
-    for (int i = 0; i < kRows; ++i) {
-        routput &o = rec->Output[i];
-        o.NET = cbxNET_[i]->currentIndex();
-        o.Universe = cbxUniverse_[i]->currentIndex();
-        o.Channel = cbxChannel_[i]->currentIndex() + 1;
-        o.PWM = cbPWM_[i]->isChecked();
-    }
-    link_->storeRecord(device(), *rec);
-    done(ResultOk);
+    const bool saved = saveRecord([this](recUrzadzenia &rec) {
+        for (int i = 0; i < kRows; ++i) {
+            routput &o = rec.Output[i];
+            o.NET = cbxNET_[i]->currentIndex();
+            o.Universe = cbxUniverse_[i]->currentIndex();
+            o.Channel = cbxChannel_[i]->currentIndex() + 1;
+            o.PWM = cbPWM_[i]->isChecked();
+        }
+    });
+    done(saved ? ResultOk : ResultCancel); // not saved: a discovery has dropped the device
 }
 
 void TfSetupOutput::Button2Click() {

@@ -242,27 +242,43 @@ std::optional<QHostAddress> deviceAddress(const QString &text, QString *error) {
     return a;
 }
 
+// What a command on one device is given: how long to wait for it, and its address (the first of
+// `words` plain arguments). None, with `*error` saying why (`usage` for the wrong count), on bad usage.
+struct Target {
+    int waitMs;
+    QHostAddress ip;
+};
+std::optional<Target> target(const Arguments &a, int words, const QString &usage, QString *error) {
+    const auto ms = waitOption(a, error);
+    if (!ms)
+        return std::nullopt;
+    if (a.positional.size() != words) {
+        *error = usage;
+        return std::nullopt;
+    }
+    const auto ip = deviceAddress(a.positional[0], error);
+    if (!ip)
+        return std::nullopt;
+    return Target{*ms, *ip};
+}
+
 int backup(const Arguments &a) {
     QString error;
-    const auto ms = waitOption(a, &error);
-    if (!ms)
-        return fail(kUsage, error);
-    if (a.positional.size() != 2)
-        return fail(kUsage, QStringLiteral("backup needs IP and FILE; see zentrictl backup --help"));
-    const auto ip = deviceAddress(a.positional[0], &error);
-    if (!ip)
+    const auto t =
+        target(a, 2, QStringLiteral("backup needs IP and FILE; see zentrictl backup --help"), &error);
+    if (!t)
         return fail(kUsage, error);
     ctl::Session session;
     if (!session.listen(&error))
         return fail(kNoAnswer, error);
-    const auto rec = session.query(*ip, *ms, &error);
+    const auto rec = session.query(t->ip, t->waitMs, &error);
     if (!rec)
         return fail(kNoAnswer, error);
     QSaveFile file(a.positional[1]);
     if (!file.open(QIODevice::WriteOnly) || file.write(configfile::write(*rec)) < 0 || !file.commit())
         return fail(kUsage, QStringLiteral("cannot write %1: %2").arg(a.positional[1], file.errorString()));
     out(QStringLiteral("%1: configuration of \"%2\" (%3) saved to %4")
-            .arg(ip->toString(), rec->Nazwa, rec->MAC, a.positional[1]));
+            .arg(t->ip.toString(), rec->Nazwa, rec->MAC, a.positional[1]));
     return kOk;
 }
 
@@ -348,35 +364,29 @@ int restore(const Arguments &a) {
 
 int command(const Arguments &a, const char *word, const QByteArray &datagram, const QString &done) {
     QString error;
-    if (a.positional.size() != 1)
-        return fail(kUsage, QStringLiteral("%1 needs one IP; see zentrictl %1 --help").arg(word));
-    const auto ip = deviceAddress(a.positional[0], &error);
-    if (!ip)
+    const auto t = target(
+        a, 1, QStringLiteral("%1 needs one IP; see zentrictl %1 --help").arg(QLatin1String(word)), &error);
+    if (!t)
         return fail(kUsage, error);
     ctl::Session session;
-    if (!session.send(datagram, *ip, &error))
-        return fail(kNoAnswer, QStringLiteral("%1: not sent: %2").arg(ip->toString(), error));
-    out(QStringLiteral("%1: %2").arg(ip->toString(), done));
+    if (!session.send(datagram, t->ip, &error))
+        return fail(kNoAnswer, QStringLiteral("%1: not sent: %2").arg(t->ip.toString(), error));
+    out(QStringLiteral("%1: %2").arg(t->ip.toString(), done));
     return kOk;
 }
 
 int sd(const Arguments &a) {
     QString error;
-    const auto ms = waitOption(a, &error);
-    if (!ms)
-        return fail(kUsage, error);
-    if (a.positional.size() != 1)
-        return fail(kUsage, QStringLiteral("sd needs one IP; see zentrictl sd --help"));
-    const auto ip = deviceAddress(a.positional[0], &error);
-    if (!ip)
+    const auto t = target(a, 1, QStringLiteral("sd needs one IP; see zentrictl sd --help"), &error);
+    if (!t)
         return fail(kUsage, error);
     ctl::Session session;
     if (!session.listen(&error))
         return fail(kNoAnswer, error);
-    const auto card = session.sdCard(*ip, *ms, &error);
+    const auto card = session.sdCard(t->ip, t->waitMs, &error);
     if (!card)
         return fail(kNoAnswer, error);
-    out(QStringLiteral("%1: %2").arg(ip->toString(), sdText(card)));
+    out(QStringLiteral("%1: %2").arg(t->ip.toString(), sdText(card)));
     return kOk;
 }
 

@@ -8,20 +8,14 @@
 #include "shows/f_cue.h"
 #include "shows/f_livebuttonrecord.h"
 #include "shows/f_liverecord.h"
+#include "uikit.h"
 
 #include <QApplication>
 #include <QProxyStyle>
 
-#include <cstdint>
-#include <cstdlib>
-#include <malloc.h>
-#include <sys/mman.h>
-#include <unistd.h>
-#include <vector>
-
-#ifndef MADV_POPULATE_WRITE
-#define MADV_POPULATE_WRITE 23 // Linux 5.14
-#endif
+#include <dlfcn.h>
+#include <functional>
+#include <utility>
 
 namespace zentri {
 
@@ -37,28 +31,20 @@ public:
 };
 } // namespace
 
-namespace {
-constexpr size_t kHeapStep = 12u << 20; // about what building every window takes
-constexpr size_t kBlock = 64u << 10;    // below the size that malloc serves from a mapping of its own
-} // namespace
+FontConfigurationAhead::FontConfigurationAhead() {
+    // fontconfig is loaded with Qt's own libraries where Qt uses it; elsewhere there is nothing to do.
+    using Init = int (*)();
+    if (auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
+        thread_ = std::thread(init);
+}
 
-void prepareHeap() {
-    // The heap grows in one step of this size, and stays when the blocks below are given back.
-    mallopt(M_TOP_PAD, int(kHeapStep));
-    mallopt(M_TRIM_THRESHOLD, int(2 * kHeapStep));
-    char *const before = static_cast<char *>(sbrk(0));
-    std::vector<void *> blocks;
-    while (static_cast<char *>(sbrk(0)) == before && blocks.size() < 64)
-        blocks.push_back(std::malloc(kBlock));
-    char *const after = static_cast<char *>(sbrk(0));
-    for (void *b : blocks)
-        std::free(b);
-    const uintptr_t page = uintptr_t(sysconf(_SC_PAGESIZE));
-    const uintptr_t from = (reinterpret_cast<uintptr_t>(before) + page - 1) & ~(page - 1);
-    const uintptr_t to = reinterpret_cast<uintptr_t>(after) & ~(page - 1);
-    if (to > from) // all pages of the step at once, instead of one fault for each page later
-        madvise(reinterpret_cast<void *>(from), to - from, MADV_POPULATE_WRITE);
-    mallopt(M_TOP_PAD, 128 * 1024); // later growth in the usual steps
+FontConfigurationAhead::~FontConfigurationAhead() {
+    finish();
+}
+
+void FontConfigurationAhead::finish() {
+    if (thread_.joinable())
+        thread_.join();
 }
 
 void setUpApplication() {
@@ -67,13 +53,92 @@ void setUpApplication() {
     QApplication::setStyle(new ZentriStyle);
 }
 
-Windows::Windows()
-    : MainForm(std::make_unique<TMainForm>()), fSetupOutput(std::make_unique<TfSetupOutput>(MainForm.get())),
-      fSetupInput(std::make_unique<TfSetupInput>(MainForm.get())),
-      fSetupAudio(std::make_unique<TfSetupAudio>(MainForm.get())),
-      fLiveRecord(std::make_unique<TfLiveRecord>()), fDMXSetup(std::make_unique<TfDMXSetup>(MainForm.get())),
-      fLiveButtonRecord(std::make_unique<TfLiveButtonRecord>(MainForm.get(), MainForm.get())),
-      fAbout(std::make_unique<TfAbout>()), fCue(std::make_unique<TfCue>(MainForm.get())) {
+namespace {
+// Until the main window's first paint is over: then, or at an input event that comes first, the other
+// windows are built.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(QWidget *window, std::function<void()> done) : window_(window), done_(std::move(done)) {
+        qApp->installEventFilter(this);
+    }
+
+    void finish() {
+        if (!done_)
+            return;
+        qApp->removeEventFilter(this);
+        auto done = std::move(done_);
+        done_ = nullptr;
+        done();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched == window_ && event->type() == QEvent::Paint && !posted_) {
+            // The paint pass goes on with the window's children and puts the picture on the screen;
+            // a posted event comes after it, and after the events already waiting.
+            posted_ = true;
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::LowEventPriority);
+        } else if (isInput(event->type())) {
+            finish();
+        }
+        return false;
+    }
+
+    bool event(QEvent *event) override {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        finish();
+        return true;
+    }
+
+private:
+    static bool isInput(QEvent::Type type) {
+        switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TabletPress:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    QWidget *window_;
+    std::function<void()> done_;
+    bool posted_ = false;
+};
+} // namespace
+
+Windows::Windows(Build build) : MainForm(std::make_unique<TMainForm>()) {
+    if (build == Build::AllNow) {
+        buildTheOthers();
+        // Nothing the user sees needs the cue editor's 512 channel editors before that window is
+        // shown: they are built once the main window is up.
+        fCue->buildChannelEditorsWhenIdle(MainForm.get());
+    } else {
+        pending_ = std::make_unique<FirstPaint>(MainForm.get(), [this] {
+            buildTheOthers();
+            fCue->buildChannelEditorsLater();
+        });
+    }
+}
+
+void Windows::buildTheOthers() {
+    if (complete())
+        return;
+    fSetupOutput = std::make_unique<TfSetupOutput>(MainForm.get());
+    fSetupInput = std::make_unique<TfSetupInput>(MainForm.get());
+    fSetupAudio = std::make_unique<TfSetupAudio>(MainForm.get());
+    fLiveRecord = std::make_unique<TfLiveRecord>();
+    fDMXSetup = std::make_unique<TfDMXSetup>(MainForm.get());
+    fLiveButtonRecord = std::make_unique<TfLiveButtonRecord>(MainForm.get(), MainForm.get());
+    fAbout = std::make_unique<TfAbout>();
+    fCue = std::make_unique<TfCue>(MainForm.get());
     MainWindowPeers peers;
     peers.outputSetup = fSetupOutput.get();
     peers.triggerSetup = fSetupInput.get();
@@ -84,9 +149,13 @@ Windows::Windows()
     peers.about = fAbout.get();
     peers.cue = fCue.get();
     MainForm->setPeers(peers);
-    // Nothing the user sees needs the cue editor's 512 channel editors before that window is shown:
-    // they are built once the main window is up.
-    fCue->buildChannelEditorsWhenIdle(MainForm.get());
+    if (pending_)
+        static_cast<FirstPaint *>(pending_.get())->finish();
+}
+
+void Windows::showMainWindow() {
+    MainForm->show();
+    ui::centerOnScreen(MainForm.get());
 }
 
 Windows::~Windows() = default;

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <memory>
+#include <thread>
+
+class QObject;
 
 namespace zentri {
 
@@ -16,7 +19,13 @@ class TfAbout;
 class TfCue;
 
 struct Windows {
-    Windows();
+    // All nine windows at once (tests and tools), or the program's own start-up: the main window
+    // first, and the other eight, in the same order, as soon as the main window's first paint is
+    // over, so the user sees it sooner. Until then nothing else runs: an input event that comes
+    // first has them built before it is delivered.
+    enum class Build { AllNow, MainWindowFirst };
+
+    explicit Windows(Build build = Build::AllNow);
     ~Windows();
     Windows(const Windows &) = delete;
     Windows &operator=(const Windows &) = delete;
@@ -30,14 +39,34 @@ struct Windows {
     std::unique_ptr<TfLiveButtonRecord> fLiveButtonRecord;
     std::unique_ptr<TfAbout> fAbout;
     std::unique_ptr<TfCue> fCue;
+
+    // Shows the main window, centred on the screen.
+    void showMainWindow();
+    // Builds, in start-up order, the windows that do not exist yet, and introduces them to the main
+    // window; nothing once all exist.
+    void buildTheOthers();
+    bool complete() const { return fCue != nullptr; }
+
+private:
+    std::unique_ptr<QObject> pending_; // watches for the first paint (Build::MainWindowFirst)
+};
+
+// Reads the system's font configuration (fontconfig's FcInit: its files and caches, a few
+// milliseconds) on a second thread while the QApplication is made, instead of at the main window's
+// first text. finish() waits for it; made before the QApplication, finished after it.
+class FontConfigurationAhead {
+public:
+    FontConfigurationAhead();
+    ~FontConfigurationAhead();
+    FontConfigurationAhead(const FontConfigurationAhead &) = delete;
+    FontConfigurationAhead &operator=(const FontConfigurationAhead &) = delete;
+    void finish();
+
+private:
+    std::thread thread_;
 };
 
 // Application-wide settings: tool-tips appear 100 ms after the pointer stops.
 void setUpApplication();
-
-// Called first thing in main(): makes the heap ready, in one step, for what building the windows
-// takes. Faulting fresh memory in page by page is a large part of the start-up on a virtual machine;
-// one request for all of it costs a fraction of that. Does nothing where the system cannot do it.
-void prepareHeap();
 
 } // namespace zentri

@@ -1,15 +1,13 @@
 #include "app/application.h"
-#include "app/mainwindow.h"
-#include "app/uikit.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
-    zentri::prepareHeap();
+    zentri::FontConfigurationAhead fonts;
     QApplication app(argc, argv);
+    fonts.finish();
     zentri::setUpApplication();
-    zentri::Windows windows;
-    windows.MainForm->show();
-    zentri::ui::centerOnScreen(windows.MainForm.get());
+    zentri::Windows windows(zentri::Windows::Build::MainWindowFirst);
+    windows.showMainWindow();
     return app.exec();
 }

@@ -57,6 +57,12 @@ void centerOnScreen(QWidget *window);
 
 // A picture drawn from one of the program's SVG resources, sharp at any scale. It is drawn once for
 // each size it is shown at and kept, and its resource is read when first needed.
+// The drawing of the artwork `resource` (":/art/front-panel.svg") at `pixels` and `ratio` that was
+// made when the program was built, so that the start-up needs neither the vector drawing nor its
+// fonts; a null image where none was made. Only the main window's front panel is drawn ahead, at the
+// size the main window shows it at, for device pixel ratios 1 and 2.
+QImage prerenderedArtwork(const QString &resource, const QSize &pixels, qreal ratio);
+
 class Picture : public QWidget {
     Q_OBJECT
 public:

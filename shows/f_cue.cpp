@@ -197,6 +197,11 @@ void TfCue::buildChannelEditorsWhenIdle(QWidget *window) {
     window->installEventFilter(this);
 }
 
+void TfCue::buildChannelEditorsLater() {
+    if (!channelEditorsBuilt())
+        buildNextLineLater();
+}
+
 namespace {
 const QEvent::Type kBuildLine = static_cast<QEvent::Type>(QEvent::registerEventType());
 }

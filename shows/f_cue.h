@@ -55,9 +55,11 @@ public:
     // The 512 channel editors are built after the window itself, the first time they are needed: at
     // the latest when the window is shown. buildChannelEditors() builds those still missing at once;
     // buildChannelEditorsWhenIdle() builds them line by line once `window` (the main window) has been
-    // painted for the first time and the events waiting then have been handled.
+    // painted for the first time and the events waiting then have been handled;
+    // buildChannelEditorsLater() starts with the events waiting now.
     void buildChannelEditors();
     void buildChannelEditorsWhenIdle(QWidget *window);
+    void buildChannelEditorsLater();
     bool channelEditorsBuilt() const { return int(editors_.size()) == kLines * kColumns; }
     void setVisible(bool visible) override;
     int nameEditRow() const { return editRow_; }

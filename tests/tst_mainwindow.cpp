@@ -1,16 +1,22 @@
 // The main window against scripted devices on loopback addresses.
+#include "app/about.h"
 #include "app/application.h"
+#include "app/artwork.h"
 #include "app/devicetable.h"
 #include "app/mainwindow.h"
+#include "app/uikit.h"
 #include "fakedevice.h"
+#include "shows/f_cue.h"
 #include "testkit.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSvgRenderer>
 #include <QTableView>
 #include <QtTest>
 #include <functional>
@@ -79,6 +85,10 @@ private slots:
     void restartAndRestoreDefaults();
     void heldPortIsReported();
     void refusedSendIsReported();
+    void startUpBuildsTheOtherWindowsOnceTheMainWindowIsPainted();
+    void inputBeforeTheFirstPaintFindsEveryWindow();
+    void frontPanelIsDrawnAhead_data();
+    void frontPanelIsDrawnAhead();
 
 private:
     void discover(int devices, const std::function<void(recUrzadzenia &, int)> &edit = {});
@@ -401,6 +411,76 @@ void TestMainWindow::refusedSendIsReported() {
     QVERIFY(!message.isEmpty());
     QCOMPARE(windows->MainForm->devices()[0].IP, QStringLiteral("::1")); // the record is kept
     QVERIFY(fakes[0]->waitFor("RESE", 100).isEmpty());
+}
+
+// The program's own start-up: the main window first, the other eight windows once it is on the screen.
+void TestMainWindow::startUpBuildsTheOtherWindowsOnceTheMainWindowIsPainted() {
+    windows.reset();
+    // Closed before its first paint: the pending start-up goes with it.
+    windows = std::make_unique<Windows>(Windows::Build::MainWindowFirst);
+    windows->showMainWindow();
+    windows.reset();
+
+    windows = std::make_unique<Windows>(Windows::Build::MainWindowFirst);
+    QVERIFY(!windows->fSetupOutput && !windows->fAbout && !windows->complete());
+    windows->showMainWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(windows->complete(), 10000);
+    QVERIFY(windows->fSetupOutput && windows->fSetupInput && windows->fSetupAudio && windows->fLiveRecord &&
+            windows->fDMXSetup && windows->fLiveButtonRecord && windows->fAbout && windows->fCue);
+    QVERIFY(!windows->fAbout->isVisible() && !windows->fCue->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(windows->fCue->channelEditorsBuilt(), 10000);
+    DuringModal about(DuringModal::window<TfAbout>, [](QWidget *w) { w->close(); });
+    windows->MainForm->findChild<QAction *>(QStringLiteral("Help1"))->trigger();
+    QVERIFY(about.ran()); // the main window's menu reaches the window built after it
+}
+
+// A click that comes before the first paint is over finds every window there.
+void TestMainWindow::inputBeforeTheFirstPaintFindsEveryWindow() {
+    windows.reset();
+    windows = std::make_unique<Windows>(Windows::Build::MainWindowFirst);
+    windows->showMainWindow();
+    QVERIFY(!windows->complete()); // no event handled since
+    QMenuBar *bar = windows->MainForm->menuBar();
+    QAction *aboutItem = windows->MainForm->findChild<QAction *>(QStringLiteral("Help1"));
+    DuringModal about(DuringModal::window<TfAbout>, [](QWidget *w) { w->close(); });
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(aboutItem).center());
+    QVERIFY(windows->complete());
+    QTRY_VERIFY_WITH_TIMEOUT(about.ran(), 10000);
+}
+
+void TestMainWindow::frontPanelIsDrawnAhead_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("ratio 1") << qreal(1);
+    QTest::newRow("ratio 2") << qreal(2);
+}
+
+// The drawing made when the program was built is there for the size the main window shows the front
+// panel at, and it is the drawing the window would make itself.
+void TestMainWindow::frontPanelIsDrawnAhead() {
+    QFETCH(qreal, ratio);
+    const QString art = QStringLiteral(":/art/front-panel.svg");
+    const QSize pixels = (QSizeF(control("noSDCard")->size()) * ratio).toSize();
+    const QImage ahead = ui::prerenderedArtwork(art, pixels, ratio);
+    QVERIFY2(!ahead.isNull(), "no drawing made ahead at the front panel's size");
+    QCOMPARE(ahead.devicePixelRatio(), ratio);
+    QVERIFY(ui::prerenderedArtwork(art, pixels + QSize(1, 0), ratio).isNull());
+    QVERIFY(ui::prerenderedArtwork(QStringLiteral(":/art/sd-card.svg"), pixels, ratio).isNull());
+
+    QSvgRenderer renderer(art);
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    const QImage drawn = ui::drawArtwork(renderer, pixels, ratio);
+    QCOMPARE(ahead.size(), drawn.size());
+    QCOMPARE(ahead.format(), drawn.format());
+    int differing = 0; // fonts hinted another way would move a few text pixels, nothing else
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QRgb a = ahead.pixel(x, y), b = drawn.pixel(x, y);
+            if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                    std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b)) >
+                8)
+                ++differing;
+        }
+    QVERIFY2(differing <= drawn.width() * drawn.height() / 100, qPrintable(QString::number(differing)));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -11,6 +11,9 @@
 #include "uikit.h"
 
 #include <QApplication>
+#include <QIconEngine>
+#include <QImageReader>
+#include <QPointer>
 #include <QProxyStyle>
 
 #include <dlfcn.h>
@@ -20,6 +23,44 @@
 namespace zentri {
 
 namespace {
+// An icon of the style that is made the first time it is drawn or measured. A menu bar's extension
+// button has one, shown only when the menus do not fit, and making it reads the style's image files:
+// a few milliseconds of the start-up for a button the main window never shows.
+class StandardIconOnDemand : public QIconEngine {
+public:
+    using Make = std::function<QIcon()>;
+    explicit StandardIconOnDemand(Make make) : make_(std::move(make)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine *clone() const override { return new StandardIconOnDemand(*this); }
+
+private:
+    const QIcon &icon() {
+        if (make_) {
+            icon_ = make_();
+            make_ = nullptr;
+        }
+        return icon_;
+    }
+
+    Make make_;
+    QIcon icon_;
+};
+
 class ZentriStyle : public QProxyStyle {
 public:
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
@@ -28,21 +69,45 @@ public:
             return 100;
         return QProxyStyle::styleHint(hint, option, widget, data);
     }
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option,
+                       const QWidget *widget) const override {
+        if (which != SP_ToolBarHorizontalExtensionButton && which != SP_ToolBarVerticalExtensionButton)
+            return QProxyStyle::standardIcon(which, option, widget);
+        QPointer<QStyle> style(const_cast<ZentriStyle *>(this));
+        return QIcon(new StandardIconOnDemand([style, which] {
+            return style ? static_cast<ZentriStyle *>(style.data())->QProxyStyle::standardIcon(which)
+                         : QIcon();
+        }));
+    }
 };
 } // namespace
 
-FontConfigurationAhead::FontConfigurationAhead() {
-    // fontconfig is loaded with Qt's own libraries where Qt uses it; elsewhere there is nothing to do.
-    using Init = int (*)();
-    if (auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
-        thread_ = std::thread(init);
+StartUpAhead::StartUpAhead() {
+    thread_ = std::thread([application = application_.get_future()]() mutable {
+        // fontconfig is loaded with Qt's own libraries where Qt uses it; elsewhere there is nothing to do.
+        using Init = int (*)();
+        if (auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
+            init();
+        if (application.get())
+            QImageReader::supportedImageFormats();
+    });
 }
 
-FontConfigurationAhead::~FontConfigurationAhead() {
+StartUpAhead::~StartUpAhead() {
     finish();
 }
 
-void FontConfigurationAhead::finish() {
+void StartUpAhead::applicationReady() {
+    if (!told_)
+        application_.set_value(true);
+    told_ = true;
+}
+
+void StartUpAhead::finish() {
+    if (!told_)
+        application_.set_value(false);
+    told_ = true;
     if (thread_.joinable())
         thread_.join();
 }
@@ -131,6 +196,7 @@ Windows::Windows(Build build) : MainForm(std::make_unique<TMainForm>()) {
 void Windows::buildTheOthers() {
     if (complete())
         return;
+    MainForm->connectDeviceGrid();
     fSetupOutput = std::make_unique<TfSetupOutput>(MainForm.get());
     fSetupInput = std::make_unique<TfSetupInput>(MainForm.get());
     fSetupAudio = std::make_unique<TfSetupAudio>(MainForm.get());

@@ -1,6 +1,7 @@
 // Application start-up: every window is created once, in a fixed order, and lives until the end.
 #pragma once
 
+#include <future>
 #include <memory>
 #include <thread>
 
@@ -51,18 +52,23 @@ private:
     std::unique_ptr<QObject> pending_; // watches for the first paint (Build::MainWindowFirst)
 };
 
-// Reads the system's font configuration (fontconfig's FcInit: its files and caches, a few
-// milliseconds) on a second thread while the QApplication is made, instead of at the main window's
-// first text. finish() waits for it; made before the QApplication, finished after it.
-class FontConfigurationAhead {
+// Start-up work that the main window's construction and first paint would otherwise wait for, done on
+// a second thread meanwhile: the font configuration (fontconfig's FcInit: its files and caches) while
+// the QApplication is made, then the list of image formats (read from Qt's plugin folder at the first
+// picture a style loads) while the main window is built. Made before the QApplication;
+// applicationReady() once it exists; finish() waits for the thread (the destructor too).
+class StartUpAhead {
 public:
-    FontConfigurationAhead();
-    ~FontConfigurationAhead();
-    FontConfigurationAhead(const FontConfigurationAhead &) = delete;
-    FontConfigurationAhead &operator=(const FontConfigurationAhead &) = delete;
+    StartUpAhead();
+    ~StartUpAhead();
+    StartUpAhead(const StartUpAhead &) = delete;
+    StartUpAhead &operator=(const StartUpAhead &) = delete;
+    void applicationReady();
     void finish();
 
 private:
+    std::promise<bool> application_; // true: the QApplication exists; false: stop
+    bool told_ = false;
     std::thread thread_;
 };
 

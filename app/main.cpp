@@ -3,11 +3,12 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
-    zentri::FontConfigurationAhead fonts;
+    zentri::StartUpAhead ahead;
     QApplication app(argc, argv);
-    fonts.finish();
+    ahead.applicationReady();
     zentri::setUpApplication();
     zentri::Windows windows(zentri::Windows::Build::MainWindowFirst);
     windows.showMainWindow();
+    ahead.finish();
     return app.exec();
 }

@@ -111,7 +111,6 @@ void TMainForm::buildControls() {
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setAccessibleName(tr("Devices found"));
     DBGrid1->setGeometry(6, 20, 689, 304);
-    DBGrid1->setModel(CDS1);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -122,12 +121,6 @@ void TMainForm::buildControls() {
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     DBGrid1->setWordWrap(false);
     DBGrid1->setAlternatingRowColors(true);
-    // Column widths as the table defines them, widened where this font needs more for the longest text.
-    const int widths[] = {200, 88, 100, 60, 100};
-    const char *longest[] = {"", "255.255.255.255", "DD:DD:DD:DD:DD:DD", "255.255", "not recognized"};
-    for (int c = 0; c < DeviceTable::ColumnCount; ++c)
-        DBGrid1->setColumnWidth(
-            c, std::max(widths[c], DBGrid1->fontMetrics().horizontalAdvance(QLatin1String(longest[c])) + 14));
     DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     DBGrid1->hide();
     connect(DBGrid1, &QTableView::clicked, this, &TMainForm::DBGrid1CellClick);
@@ -209,6 +202,18 @@ void TMainForm::buildMenus() {
             peers_.about->exec();
     });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TMainForm::connectDeviceGrid() {
+    if (DBGrid1->model() == CDS1)
+        return;
+    DBGrid1->setModel(CDS1);
+    // Column widths as the table defines them, widened where this font needs more for the longest text.
+    const int widths[] = {200, 88, 100, 60, 100};
+    const char *longest[] = {"", "255.255.255.255", "DD:DD:DD:DD:DD:DD", "255.255", "not recognized"};
+    for (int c = 0; c < DeviceTable::ColumnCount; ++c)
+        DBGrid1->setColumnWidth(
+            c, std::max(widths[c], DBGrid1->fontMetrics().horizontalAdvance(QLatin1String(longest[c])) + 14));
 }
 
 // ---- Device link ------------------------------------------------------------------------------
@@ -319,6 +324,7 @@ void TMainForm::UDPsvrUDPRead(const QByteArray &data, const QHostAddress &sender
 void TMainForm::listNewRows() {
     if (newRows_.empty())
         return;
+    connectDeviceGrid();
     std::vector<DeviceRow> rows;
     rows.swap(newRows_);
     // Each reply's row goes before the current row, and then the first row becomes current: so the

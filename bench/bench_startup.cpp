@@ -46,12 +46,12 @@ namespace {
 
 int probe(int argc, char *argv[], bool manager) {
     const qint64 tMain = bench::nowNs();
-    std::optional<zentri::FontConfigurationAhead> fonts;
+    std::optional<zentri::StartUpAhead> ahead;
     if (manager) // as app/main.cpp does
-        fonts.emplace();
+        ahead.emplace();
     QApplication app(argc, argv);
-    if (fonts)
-        fonts->finish();
+    if (ahead)
+        ahead->applicationReady();
     const qint64 tApp = bench::nowNs();
     std::unique_ptr<zentri::Windows> windows;
     std::unique_ptr<QMainWindow> bare;
@@ -70,10 +70,12 @@ int probe(int argc, char *argv[], bool manager) {
     const qint64 tBuilt = bench::nowNs();
     bench::PaintWatch watch(main);
     watch.arm();
-    if (manager)
+    if (manager) {
         windows->showMainWindow();
-    else
+        ahead->finish();
+    } else {
         main->show();
+    }
     const qint64 tShown = watch.wait(10000);
     qint64 tAll = tShown;
     if (manager) { // the rest of the start-up: the other windows, then the channel editors

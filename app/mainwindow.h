@@ -44,8 +44,8 @@ public:
     ~TMainForm() override;
 
     void setPeers(const MainWindowPeers &peers) { peers_ = peers; }
-    // Gives the device grid its table and column widths: once the main window is on the screen, since
-    // the grid stays hidden until the first reply is listed (at the latest then).
+    // Gives the device grid its table and column widths: once the main window is on the screen (the
+    // grid stays hidden until the first reply of a discovery is listed), at the latest then.
     void connectDeviceGrid();
 
     // Record index of the device table's current row (row 0's while none is current; -1 when empty).

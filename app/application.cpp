@@ -18,6 +18,7 @@
 
 #include <dlfcn.h>
 #include <functional>
+#include <system_error>
 #include <utility>
 
 namespace zentri {
@@ -84,14 +85,19 @@ public:
 } // namespace
 
 StartUpAhead::StartUpAhead() {
-    thread_ = std::thread([application = application_.get_future()]() mutable {
-        // fontconfig is loaded with Qt's own libraries where Qt uses it; elsewhere there is nothing to do.
-        using Init = int (*)();
-        if (auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
-            init();
-        if (application.get())
-            QImageReader::supportedImageFormats();
-    });
+    try {
+        thread_ = std::thread([application = application_.get_future()]() mutable {
+            // fontconfig is loaded with Qt's own libraries where Qt uses it; elsewhere there is nothing
+            // to do.
+            using Init = int (*)();
+            if (auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
+                init();
+            if (application.get())
+                QImageReader::supportedImageFormats();
+        });
+    } catch (const std::system_error &) {
+        // No second thread: the main thread does all of it when it needs it, as without this.
+    }
 }
 
 StartUpAhead::~StartUpAhead() {

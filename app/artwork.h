@@ -24,4 +24,8 @@ struct PrerenderedArtwork {
     int size;
 };
 
+// The table of those drawings, in the source file that the tool writes.
+extern const PrerenderedArtwork kPrerenderedArtwork[];
+extern const int kPrerenderedArtworkCount;
+
 } // namespace zentri::ui

@@ -55,14 +55,15 @@ void showMessage(QWidget *parent, const QString &text);
 // Places a top-level window in the middle of the screen it is on.
 void centerOnScreen(QWidget *window);
 
-// A picture drawn from one of the program's SVG resources, sharp at any scale. It is drawn once for
-// each size it is shown at and kept, and its resource is read when first needed.
 // The drawing of the artwork `resource` (":/art/front-panel.svg") at `pixels` and `ratio` that was
 // made when the program was built, so that the start-up needs neither the vector drawing nor its
 // fonts; a null image where none was made. Only the main window's front panel is drawn ahead, at the
 // size the main window shows it at, for device pixel ratios 1 and 2.
 QImage prerenderedArtwork(const QString &resource, const QSize &pixels, qreal ratio);
 
+// A picture drawn from one of the program's SVG resources, sharp at any scale. It is drawn once for
+// each size it is shown at and kept (taken from the drawings made at build time where there is one),
+// and its resource is read when first needed.
 class Picture : public QWidget {
     Q_OBJECT
 public:

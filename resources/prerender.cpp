@@ -9,7 +9,6 @@
 // of the machine that builds. Exits 1 when an artwork cannot be read or the table cannot be written.
 #include "app/artwork.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QSaveFile>

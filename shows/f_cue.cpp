@@ -171,8 +171,16 @@ void TfCue::createChannelEditorLine() {
         // arrows and by the program, its line's signal also text that is no number (an emptied editor).
         auto change = [this, e](const QString &text) { spEditChange(e, text); };
         connect(e, &QSpinBox::textChanged, this, change);
-        connect(e->findChild<QLineEdit *>(), &QLineEdit::textChanged, this, change);
-        e->ensurePolished(); // so that the first showing finds it ready
+        QLineEdit *line = e->findChild<QLineEdit *>();
+        connect(line, &QLineEdit::textChanged, this, change);
+        // So that the first showing finds it ready: polished, and its text laid out. A hidden spin box
+        // leaves its text to its first showing, 512 layouts at once; with the text already there, that
+        // showing has nothing to do (the spin box's own signals stay quiet: its value did not change).
+        e->ensurePolished();
+        {
+            const QSignalBlocker quiet(line);
+            line->setText(QString::number(e->value()));
+        }
         if (GroupBox1->isVisible())
             e->show();
         editors_.push_back(e);

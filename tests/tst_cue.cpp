@@ -289,6 +289,9 @@ void TestCue::replyForTheShownCue() {
     fresh.StringGrid1Click();
     QCOMPARE(fresh.channelEditor(1)->value(), 3);
     QCOMPARE(fresh.channelEditor(512)->value(), quint8(valuesFrom(3)[511]));
+    fresh.show(); // loaded while hidden: every editor shows its own value, none the text it was built with
+    for (int n = 1; n <= 512; ++n)
+        QCOMPARE(fresh.channelEditor(n)->text(), QString::number(fresh.channelEditor(n)->value()));
 }
 
 void TestCue::editing() {

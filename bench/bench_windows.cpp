@@ -1,4 +1,3 @@
-#include <valgrind/callgrind.h>
 // Window benchmark: with every window built as at start-up and one device listed and selected, shows each
 // window again and again and times it up to the end of its first paint; then feeds the cue editor the
 // 100 cue replies of a device through its listener, and selects cue rows one after the other; last, it
@@ -81,13 +80,9 @@ QByteArray deviceReply() {
 double showOnce(QWidget *window) {
     bench::PaintWatch watch(window);
     watch.arm();
-    static bool firstCue = true;
-    const bool prof = firstCue && qobject_cast<zentri::TfCue *>(window);
-    if (prof) { firstCue = false; CALLGRIND_START_INSTRUMENTATION; }
     const qint64 t0 = bench::nowNs();
     window->show();
     const qint64 t1 = watch.wait();
-    if (prof) { CALLGRIND_STOP_INSTRUMENTATION; }
     window->hide();
     QCoreApplication::processEvents();
     return t1 ? bench::ms(t1 - t0) : -1;

@@ -24,20 +24,9 @@ fi
 tmp=$(mktemp -d -t zentri-a11y-bench.XXXXXX)
 xvfb=""
 trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$tmp"' EXIT
-number=91
-while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do number=$((number + 1)); done
-mkfifo "$tmp/display"
-# -noreset: the accessibility bus launcher is a client that comes and goes first.
-Xvfb ":$number" -displayfd 3 -noreset -screen 0 1400x900x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
-xvfb=$!
-display=""
-read -r -t 30 display <"$tmp/display" || true
-[ -n "$display" ] || { echo "a11y_session.sh: the X server did not start" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
-# Under AddressSanitizer (scripts/test-sanitized.sh): libxkbcommon-x11, part of Qt's X11 support,
-# copies names with strndup() out of buffers that hold no terminating zero, which the strict string
-# checks take for an overflow; the usual checks stay on.
-[ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
-export DISPLAY=":$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$tmp"
+source "$here/../tests/xvfb/display.sh"
+start_display "$tmp" a11y_session.sh
+export XDG_RUNTIME_DIR="$tmp"
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 if [ "$reader" = 0 ]; then
   if command -v dbus-run-session >/dev/null; then

@@ -33,27 +33,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display no other X server holds (from :91 up, out of the way of the usual ones); the server writes its
-# number once it accepts clients. It must not reset when its last client leaves: the accessibility bus
-# launcher is a client that comes and goes before the program connects.
-number=91
-while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do number=$((number + 1)); done
-mkfifo "$tmp/display"
-Xvfb ":$number" -displayfd 3 -noreset -screen 0 1400x900x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
-xvfb=$!
-display=""
-read -r -t 30 display <"$tmp/display" || true
-if [ -z "$display" ]; then
-  echo "the X server did not start:" >&2
-  cat "$tmp/xvfb.log" >&2
-  exit 1
-fi
-
-# Under AddressSanitizer (scripts/test-sanitized.sh): libxkbcommon-x11, part of Qt's X11 support,
-# copies names with strndup() out of buffers that hold no terminating zero, which the strict string
-# checks take for an overflow; the usual checks stay on.
-[ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
-export DISPLAY=":$display" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+source "$here/../xvfb/display.sh"
+start_display "$tmp" "a11y run.sh"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 export XDG_RUNTIME_DIR="$tmp"
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 timeout -k 10 240 dbus-run-session -- /usr/bin/python3 "$here/read_windows.py" "$program" "$@" \

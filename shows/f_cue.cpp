@@ -1,16 +1,18 @@
 #include "f_cue.h"
 
 #include "device/udp.h"
+#include "shows/channeleditor.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -30,25 +32,6 @@ constexpr int kChannelsTop = kMargin + kCueGroupH + 6;
 constexpr int kClientH = kChannelsTop + kChannelsH + 6 + kStatusH;
 constexpr int kIdColumn = 0, kNameColumn = 1;
 constexpr int kNameLength = 64;
-
-// The channel editors are only 41 pixels wide: narrower arrows leave room for three digits.
-class ChannelEditorStyle : public QProxyStyle {
-public:
-    static constexpr int kArrowWidth = 11;
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
-                         const QWidget *widget) const override {
-        QRect r = QProxyStyle::subControlRect(control, option, sub, widget);
-        if (control != CC_SpinBox)
-            return r;
-        const QRect up = QProxyStyle::subControlRect(control, option, SC_SpinBoxUp, widget);
-        const int gain = qMax(0, up.width() - kArrowWidth);
-        if (sub == SC_SpinBoxUp || sub == SC_SpinBoxDown)
-            r.setLeft(r.left() + gain);
-        else if (sub == SC_SpinBoxEditField)
-            r.setRight(r.right() + gain);
-        return r;
-    }
-};
 } // namespace
 
 TfCue::TfCue(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("CUE")) {
@@ -130,8 +113,7 @@ TfCue::TfCue(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("CUE")) {
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(kMargin, kChannelsTop, kGroupW, kChannelsH);
     editors_.reserve(kLines * kColumns);
-    editorStyle_ = new ChannelEditorStyle;
-    editorStyle_->setParent(this);
+    editorLook_ = new ui::ChannelEditorLook(this); // made after the group: it outlives the editors
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -156,11 +138,10 @@ void TfCue::createChannelEditorLine() {
     small.setPointSizeF(qMax(7.0, small.pointSizeF() - 1));
     for (int c = 0; c < kColumns; ++c) {
         const int n = r * kColumns + c + 1;
-        auto *e = new QSpinBox(GroupBox1);
+        auto *e = new ui::ChannelEditor(editorLook_, GroupBox1);
         const QString number = QString::number(n);
         e->setObjectName(QStringLiteral("spEdit_") + number);
         e->setRange(0, 255);
-        e->setStyle(editorStyle_);
         e->setFont(small);
         e->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue); // out of range: nearest limit
         e->setGeometry(kEditorLeft + kEditorPitchX * c, kEditorTop + kEditorPitchY * r, kEditorW, kEditorH);
@@ -171,19 +152,30 @@ void TfCue::createChannelEditorLine() {
         // arrows and by the program, its line's signal also text that is no number (an emptied editor).
         auto change = [this, e](const QString &text) { spEditChange(e, text); };
         connect(e, &QSpinBox::textChanged, this, change);
-        QLineEdit *line = e->findChild<QLineEdit *>();
+        QLineEdit *line = e->line();
         connect(line, &QLineEdit::textChanged, this, change);
-        // So that the first showing finds it ready: polished, and its text laid out. A hidden spin box
-        // leaves its text to its first showing, 512 layouts at once; with the text already there, that
-        // showing has nothing to do (the spin box's own signals stay quiet: its value did not change).
+        // So that the first showing finds it ready, and does not do this for 512 editors at once:
+        // - polished;
+        // - its text laid out: a hidden spin box leaves that to its first showing (its own signals
+        //   stay quiet, as its value does not change);
+        // - its line's accessibility interface made: a showing announces each widget to the
+        //   accessibility layer, which makes the interface then (the editor's own came with its name).
         e->ensurePolished();
         {
             const QSignalBlocker quiet(line);
             line->setText(QString::number(e->value()));
         }
+        QAccessible::queryAccessibleInterface(line);
         if (GroupBox1->isVisible())
             e->show();
         editors_.push_back(e);
+    }
+    if (channelEditorsBuilt() && !GroupBox1->isVisible()) {
+        // Rendering any part of a hidden window first sends all its widgets the move and resize
+        // events that they would otherwise get at the window's first showing (one pixel of the group's
+        // corner: nothing is painted to speak of).
+        QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
+        GroupBox1->render(&pixel, QPoint(), QRegion(0, 0, 1, 1), QWidget::RenderFlags());
     }
 }
 
@@ -266,14 +258,14 @@ void TfCue::StringGrid1Click() {
     Edit1->hide();
     buildChannelEditors();
     const recCue &cue = aCue_[row];
-    // The editors are repainted together once they all hold their new values.
-    GroupBox1->setUpdatesEnabled(false);
+    // The whole group is marked for repainting before each changed editor marks itself: the window
+    // then collects one rectangle to repaint rather than a region grown from 512 small ones.
+    GroupBox1->update();
     for (int n = 1; n <= wire::kCueChannels; ++n) {
         loading_ = true;
         editors_[n - 1]->setValue(cue.DMX[n - 1]);
         loading_ = false;
     }
-    GroupBox1->setUpdatesEnabled(true);
     log(QStringLiteral("click: ") + StringGrid1->item(row, kIdColumn)->text() + QStringLiteral(" row: ") +
         QString::number(row + 1));
 }

@@ -21,6 +21,9 @@ class QTableWidget;
 namespace zentri {
 
 class UdpListener;
+namespace ui {
+class ChannelEditorLook;
+}
 
 // One cue: the value of DMX channel n (1..512) at index n-1.
 struct recCue {
@@ -97,7 +100,7 @@ private:
 
     std::array<recCue, wire::kCueCount> aCue_{};
     std::vector<QSpinBox *> editors_; // kLines x kColumns, line by line, as far as built
-    QStyle *editorStyle_ = nullptr;
+    ui::ChannelEditorLook *editorLook_ = nullptr;
     QWidget *idleAfter_ = nullptr; // the window whose first paint starts building the editors
     bool loading_ = false;
     int editRow_ = -1;          // grid row whose name the name editor edits

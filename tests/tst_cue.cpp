@@ -3,6 +3,7 @@
 #include "device/protocol.h"
 #include "device/udp.h"
 #include "fakelink.h"
+#include "shows/channeleditor.h"
 #include "shows/f_cue.h"
 #include "testkit.h"
 
@@ -14,6 +15,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QUdpSocket>
@@ -60,6 +62,9 @@ private slots:
     void channelEditorsAreBuiltOnceTheMainWindowIsUp();
     void channelEditors_data();
     void channelEditors();
+    void channelEditorPaintsAsASpinBox_data();
+    void channelEditorPaintsAsASpinBox();
+    void channelEditorOnTheScreen();
     void cueList();
     void activation();
     void busyPort();
@@ -168,6 +173,104 @@ void TestCue::channelEditors() {
     QCOMPARE(e->accessibleName(), QStringLiteral("Channel %1").arg(channel));
     QVERIFY(e->isEnabled() && !e->isHidden());
     QVERIFY(w->GroupBox1->rect().contains(e->geometry()));
+}
+
+// What the window's backing store holds of `widget`: what the screen shows.
+QImage onScreen(QWidget *widget) {
+    QWidget *window = widget->window();
+    const QPoint at = widget->mapTo(window, QPoint());
+    return window->screen()
+        ->grabWindow(window->winId(), at.x(), at.y(), widget->width(), widget->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// `widget` painted afresh: alone, or in its window as the window would paint it now.
+QImage painted(QWidget *widget) {
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+QImage paintedInItsWindow(QWidget *widget) {
+    QWidget *window = widget->window();
+    return window->grab(QRect(widget->mapTo(window, QPoint()), widget->size()))
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+void TestCue::channelEditorPaintsAsASpinBox_data() {
+    QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::newRow("0, only the up arrow") << 0 << true << false;
+    QTest::newRow("7") << 7 << true << false;
+    QTest::newRow("128") << 128 << true << false;
+    QTest::newRow("255, only the down arrow") << 255 << true << false;
+    QTest::newRow("disabled") << 128 << false << false;
+    QTest::newRow("right to left") << 42 << true << true;
+}
+
+void TestCue::channelEditorPaintsAsASpinBox() {
+    // An editor drawn from its picture looks exactly like a spin box that paints itself.
+    QFETCH(int, value);
+    QFETCH(bool, enabled);
+    QFETCH(bool, rightToLeft);
+    Window f;
+    auto *e = qobject_cast<ui::ChannelEditor *>(f.window.channelEditor(100));
+    QVERIFY(e);
+    QSpinBox plain;
+    plain.setStyle(e->style());
+    plain.setFont(e->font());
+    plain.setRange(0, 255);
+    plain.resize(e->size());
+    for (QSpinBox *box : {static_cast<QSpinBox *>(e), &plain}) {
+        box->setValue(value);
+        box->setEnabled(enabled);
+        box->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    }
+    QVERIFY(e->showsPicture());
+    QCOMPARE(painted(e), painted(&plain));
+    QCOMPARE(e->text(), QString::number(value));
+}
+
+void TestCue::channelEditorOnTheScreen() {
+    Window f;
+    TfCue *w = &f.window;
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    auto *e = qobject_cast<ui::ChannelEditor *>(w->channelEditor(70));
+    QVERIFY(e);
+    QVERIFY(e->showsPicture());
+    QCOMPARE(onScreen(e), paintedInItsWindow(e));
+
+    // Every editor showing the same text in the same state shares one picture; a whole cue of
+    // different values needs one for each value.
+    w->IdUDPServer1UDPRead(wire::cueReply(2, "Two", valuesFrom(2)), QHostAddress::LocalHost);
+    w->StringGrid1->setCurrentCell(1, 0);
+    QTRY_COMPARE(onScreen(e), paintedInItsWindow(e)); // repainted with its new value
+    QCOMPARE(e->value(), int(quint8(valuesFrom(2)[69])));
+    const int pictures = w->findChild<ui::ChannelEditorLook *>()->pictureCount();
+    QVERIFY2(pictures <= 256 + 3, qPrintable(QString::number(pictures)));
+
+    // While it has the focus the line edit paints itself, with what is typed, and hands over when
+    // the focus leaves.
+    e->setFocus();
+    QVERIFY(!e->showsPicture());
+    e->selectAll();
+    QTest::keyClicks(e, "31");
+    QCOMPARE(e->line()->text(), QString("31"));
+    QTRY_COMPARE(onScreen(e), paintedInItsWindow(e));
+    w->channelEditor(71)->setFocus();
+    QVERIFY(e->showsPicture());
+    QCOMPARE(e->value(), 31);
+    QTRY_COMPARE(onScreen(e), paintedInItsWindow(e));
+
+    // A selection shows without the focus too.
+    e->line()->selectAll();
+    QVERIFY(!e->showsPicture());
+    QTRY_COMPARE(onScreen(e), paintedInItsWindow(e));
+    e->line()->deselect();
+    QVERIFY(e->showsPicture());
+    QTRY_COMPARE(onScreen(e), paintedInItsWindow(e));
+    w->close();
 }
 
 void TestCue::cueList() {

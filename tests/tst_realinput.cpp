@@ -1,7 +1,9 @@
 // Real mouse and keyboard input on a virtual X display: the events a person's quick double press
 // produces (press, release, double click, release), made by the X server itself through xdotool,
-// not built by the test. Run by tests/xvfb/run.sh, which starts the display.
+// not built by the test; and what the X server then shows. Run by tests/xvfb/run.sh, which starts
+// the display.
 #include "fakelink.h"
+#include "shows/channeleditor.h"
 #include "shows/f_cue.h"
 #include "shows/f_livebuttonrecord.h"
 #include "shows/showwidgets.h"
@@ -9,6 +11,7 @@
 
 #include <QLineEdit>
 #include <QProcess>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -50,6 +53,21 @@ QStringList at(QWidget *w, const QPoint &local) {
             QString::number(p.y())}; // (--sync waits forever when already there)
 }
 
+// What the X server shows of `widget`, and what its window paints there now.
+QImage shown(QWidget *widget) {
+    const QPoint p = widget->mapToGlobal(QPoint());
+    return widget->screen()
+        ->grabWindow(0, p.x(), p.y(), widget->width(), widget->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+QImage painted(QWidget *widget) {
+    QWidget *window = widget->window();
+    return window->grab(QRect(widget->mapTo(window, QPoint()), widget->size()))
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 QStringList doubleClick(int delayMs) {
     return {"click", "--repeat", "2", "--delay", QString::number(delayMs), "1"};
 }
@@ -63,6 +81,7 @@ private slots:
     void quickSecondPressActs_data();
     void quickSecondPressActs();
     void clickOnTheRowTheKeyboardChose();
+    void typingIntoAChannelEditor();
 };
 
 void TestRealInput::initTestCase() {
@@ -125,6 +144,34 @@ void TestRealInput::clickOnTheRowTheKeyboardChose() {
     QVERIFY(xdotool(at(grid->viewport(), cell) + QStringList{"click", "1"}));
     QTRY_VERIFY(!cue.Edit1->isVisible());           // the click closed the name editor
     QTRY_COMPARE(cue.channelEditor(1)->value(), 7); // and loaded the cue's values
+    cue.close();
+}
+
+void TestRealInput::typingIntoAChannelEditor() {
+    // A channel editor not being edited is drawn from a picture; a click hands the drawing to its line
+    // edit, and leaving it hands it back, with what was typed.
+    FakeLink link;
+    TfCue cue(&link);
+    cue.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cue));
+    cue.activateWindow();
+    QTRY_VERIFY(cue.isActiveWindow());
+    auto *e = qobject_cast<ui::ChannelEditor *>(cue.channelEditor(5));
+    auto *next = cue.channelEditor(6);
+    QVERIFY(e && e->showsPicture());
+    QTRY_COMPARE(shown(e), painted(e));
+    const QPoint text = e->line()->geometry().center();
+    QVERIFY(xdotool(at(e, text) + QStringList{"click", "1"}));
+    QTRY_VERIFY(e->hasFocus());
+    QVERIFY(!e->showsPicture());
+    QVERIFY(xdotool({"key", "--delay", "30", "End", "BackSpace", "BackSpace", "BackSpace", "4", "2"}));
+    QTRY_COMPARE(e->line()->text(), QString("42"));
+    QVERIFY(xdotool(at(next, next->rect().center() - QPoint(8, 0)) + QStringList{"click", "1"}));
+    QTRY_VERIFY(next->hasFocus());
+    QVERIFY(e->showsPicture());
+    QCOMPARE(e->value(), 42);
+    QCOMPARE(cue.aCue()[0].DMX[4], 42);
+    QTRY_COMPARE(shown(e), painted(e));
     cue.close();
 }
 

@@ -85,13 +85,16 @@ public:
 } // namespace
 
 StartUpAhead::StartUpAhead() {
+    std::promise<void> fonts;
+    fonts_ = fonts.get_future();
     try {
-        thread_ = std::thread([application = application_.get_future()]() mutable {
+        thread_ = std::thread([application = application_.get_future(), fonts = std::move(fonts)]() mutable {
             // fontconfig is loaded with Qt's own libraries where Qt uses it; elsewhere there is nothing
             // to do.
             using Init = int (*)();
             if (auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit")))
                 init();
+            fonts.set_value();
             if (application.get())
                 QImageReader::supportedImageFormats();
         });
@@ -108,6 +111,9 @@ void StartUpAhead::applicationReady() {
     if (!told_)
         application_.set_value(true);
     told_ = true;
+    // fontconfig does not wait for a load under way on another thread: it loads everything again.
+    if (thread_.joinable() && fonts_.valid())
+        fonts_.wait();
 }
 
 void StartUpAhead::finish() {

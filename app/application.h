@@ -56,7 +56,8 @@ private:
 // a second thread meanwhile: the font configuration (fontconfig's FcInit: its files and caches) while
 // the QApplication is made, then the list of image formats (read from Qt's plugin folder at the first
 // picture a style loads) while the main window is built. Made before the QApplication;
-// applicationReady() once it exists; finish() waits for the thread (the destructor too).
+// applicationReady() once it exists, before anything shows a text: it waits until the font
+// configuration is read; finish() waits for the thread (the destructor too).
 class StartUpAhead {
 public:
     StartUpAhead();
@@ -68,6 +69,7 @@ public:
 
 private:
     std::promise<bool> application_; // true: the QApplication exists; false: stop
+    std::future<void> fonts_;        // ready once the font configuration is read
     bool told_ = false;
     std::thread thread_;
 };

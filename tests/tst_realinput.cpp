@@ -53,6 +53,15 @@ QStringList at(QWidget *w, const QPoint &local) {
             QString::number(p.y())}; // (--sync waits forever when already there)
 }
 
+// Shows `window` and makes it the active window; false if either does not happen.
+bool showActive(QWidget *window) {
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        return false;
+    window->activateWindow();
+    return QTest::qWaitFor([window] { return window->isActiveWindow(); });
+}
+
 // What the X server shows of `widget`, and what its window paints there now.
 QImage shown(QWidget *widget) {
     const QPoint p = widget->mapToGlobal(QPoint());
@@ -129,10 +138,7 @@ void TestRealInput::quickSecondPressActs() {
 void TestRealInput::clickOnTheRowTheKeyboardChose() {
     FakeLink link;
     TfCue cue(&link);
-    cue.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&cue));
-    cue.activateWindow();
-    QTRY_VERIFY(cue.isActiveWindow());
+    QVERIFY(showActive(&cue));
     QTableWidget *grid = cue.StringGrid1;
     grid->setFocus();
     QVERIFY(xdotool({"key", "--delay", "50", "Down", "Down", "F2"})); // cue 3, its name editor open
@@ -152,10 +158,7 @@ void TestRealInput::typingIntoAChannelEditor() {
     // edit, and leaving it hands it back, with what was typed.
     FakeLink link;
     TfCue cue(&link);
-    cue.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&cue));
-    cue.activateWindow();
-    QTRY_VERIFY(cue.isActiveWindow());
+    QVERIFY(showActive(&cue));
     auto *e = qobject_cast<ui::ChannelEditor *>(cue.channelEditor(5));
     auto *next = cue.channelEditor(6);
     QVERIFY(e && e->showsPicture());

@@ -352,11 +352,8 @@ void TMainForm::DBGrid1CellClick(const QModelIndex &index) {
     if (!found)
         return;
     const recUrzadzenia rec = *found; // a copy: the message boxes below run datagram handlers
-    const int dot = rec.FWVer.indexOf('.');
-    const int major = rec.FWVer.left(dot).toInt();
-    const int minor = dot < 0 ? 0 : rec.FWVer.mid(dot + 1).toInt();
-    if (major * 255 + minor < 2) {
-        ui::showMessage(this, QStringLiteral("Please update the firmware Zentri"));
+    if (!wire::firmwareSupported(rec.FWVer)) {
+        ui::showMessage(this, QString::fromLatin1(wire::kFirmwareTooOld));
         return;
     }
     setDeviceButtonsEnabled(true);

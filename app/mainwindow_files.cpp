@@ -3,17 +3,16 @@
 // handlers may append to (or a new discovery may clear) the device array, so the device is chosen
 // before the first dialog and its record read again, as a copy, after each one.
 #include "device/configfile.h"
+#include "device/files.h"
 #include "devicetable.h"
 #include "mainwindow.h"
 #include "uikit.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace zentri {
 
@@ -62,11 +61,9 @@ void TMainForm::SaveConfiguration1Click() {
         ui::showMessage(this, kGone);
         return;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(configfile::write(*rec)) < 0 || !file.commit())
-        ui::showMessage(
-            this,
-            QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    QString error;
+    if (!files::writeAtomically(path, configfile::write(*rec), false, &error))
+        ui::showMessage(this, error.replace(0, 1, error.at(0).toUpper()));
 }
 
 void TMainForm::LoadConfiguration1Click() {
@@ -78,14 +75,13 @@ void TMainForm::LoadConfiguration1Click() {
     const QString path = chooseFile(this, QFileDialog::AcceptOpen, {});
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ui::showMessage(
-            this,
-            QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    QString error;
+    const auto text = files::readWhole(path, files::kMaxConfigurationFileSize, &error);
+    if (!text) {
+        ui::showMessage(this, error.replace(0, 1, error.at(0).toUpper()));
         return;
     }
-    const configfile::Parsed parsed = configfile::parse(file.read(1 << 20));
+    const configfile::Parsed parsed = configfile::parse(*text);
     if (!parsed.file) {
         ui::showMessage(this, parsed.error);
         return;

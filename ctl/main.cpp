@@ -1,19 +1,21 @@
 // zentrictl: finds Zentri devices, backs up and restores their configuration, restarts them, restores
 // their defaults and asks for their SD card, from the command line. Exit status: 0 success, 1 a device
-// did not answer or a check failed, 2 bad usage or a bad file.
+// did not answer or a check failed, 2 bad usage or a bad file, 3 the reply port is held by another
+// program.
+#include "device/address.h"
 #include "device/configfile.h"
 #include "device/discovery.h"
+#include "device/files.h"
 #include "device/protocol.h"
 #include "session.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
-#include <QSaveFile>
+#include <QLoggingCategory>
 #include <QSet>
 #include <cstdio>
 #include <map>
@@ -22,7 +24,7 @@ using namespace zentri;
 
 namespace {
 
-constexpr int kOk = 0, kNoAnswer = 1, kUsage = 2;
+constexpr int kOk = 0, kNoAnswer = 1, kUsage = 2, kPortBusy = 3;
 constexpr int kDefaultWaitMs = 2000;
 
 void out(const QString &text) {
@@ -37,20 +39,25 @@ int fail(int status, const QString &text) {
     return status;
 }
 
-const char kUsageText[] = R"(Usage: zentrictl COMMAND [ARGUMENTS]
+const char kUsageText[] = R"(Usage: zentrictl COMMAND [ARGUMENTS] [--verbose]
 
 Commands:
   discover [--json] [--wait MS] [--interface NAME] [--to ADDRESS]
                           find the devices on the network and list them
-  backup IP FILE          save the device's configuration to FILE
-  restore IP FILE [IP FILE]...
+  backup IP FILE [--force]
+                          save the device's configuration to FILE ("-" for standard output)
+  restore IP FILE [IP FILE]... [--yes]
                           send each file's configuration to its device and check it
   restart IP              restart the device
   defaults IP --yes       restore the device's default settings
   sd IP                   tell whether the device has an SD card
 
-"zentrictl COMMAND --help" tells more about each command.
-Exit status: 0 success, 1 a device did not answer or a check failed, 2 bad usage or a bad file.
+"zentrictl COMMAND --help" tells more about each command; --version tells the version.
+An IP is four decimal numbers from 0 to 255 without leading zeros, and names one device: 0.0.0.0,
+broadcast addresses (255.255.255.255 and those of this PC's subnets) and multicast addresses are
+refused. --verbose prints every datagram sent and received on standard error.
+Exit status: 0 success, 1 a device did not answer or a check failed, 2 bad usage or a bad file,
+3 the reply port 7800 is held by another program (such as the Zentri manager).
 )";
 
 const std::map<QString, QString> kHelp = {
@@ -66,18 +73,27 @@ name, IP, MAC, firmware, module version and SD card state, separated by tabs.
   --interface NAME  broadcast out of this network interface only
   --to ADDRESS      send the request to ADDRESS only instead of broadcasting
 Exits 1 when no device answered.)")},
-    {QStringLiteral("backup"), QStringLiteral(R"(Usage: zentrictl backup IP FILE [--wait MS]
+    {QStringLiteral("backup"), QStringLiteral(R"(Usage: zentrictl backup IP FILE [--wait MS] [--force]
 
 Asks the device at IP for its configuration and writes it, with its name, MAC, firmware and module
-version, to FILE (JSON, the format the manager's "Save configuration..." writes).
-Exits 1 when the device did not answer within MS milliseconds (default 2000).)")},
-    {QStringLiteral("restore"), QStringLiteral(R"(Usage: zentrictl restore IP FILE [IP FILE]... [--wait MS]
+version, to FILE (JSON, the format the manager's "Save configuration..." writes), or to standard
+output when FILE is "-". FILE is written whole or not at all; only a regular file is replaced, and
+a read-only one only with --force.
+Exits 1 when the device did not answer within MS milliseconds (default 2000), 2 when FILE cannot be
+written.)")},
+    {QStringLiteral("restore"),
+     QStringLiteral(R"(Usage: zentrictl restore IP FILE [IP FILE]... [--wait MS] [--yes]
 
-Reads every FILE first (a file that is not a configuration, lacks a field or holds a value the device
-cannot take stops everything before anything is sent), then for each device: asks for its current
-configuration, sends it the file's configuration ("!SETI"; the device keeps its own module version)
-and checks by a new discovery request that the device reports what was sent.
-Exits 1 when a device did not answer or does not report what was sent, 2 for a bad file.)")},
+Reads every FILE first (a file larger than 1 MiB, that is not a configuration, lacks a field, holds
+a key twice or a key a configuration does not have, or holds a value the device cannot take stops
+everything before anything is sent), then for each device: asks for its current configuration,
+sends it the file's configuration ("!SETI"; the device keeps its own module version) and checks by a
+new discovery request that the device reports what was sent. A file saved from another device is
+named on one line. A device whose firmware the manager refuses gets nothing. For a device with a
+Standard module, a file that changes settings the windows do not offer for it (Art-Net NET and
+Universe, PWM, the DMX output) is sent only with --yes.
+Exits 1 when a device did not answer, has too old a firmware or does not report what was sent, 2 for
+a bad file or settings not confirmed with --yes.)")},
     {QStringLiteral("restart"), QStringLiteral(R"(Usage: zentrictl restart IP
 
 Sends the restart command; the device restarts as at power-on. The device does not answer it.)")},
@@ -97,38 +113,62 @@ struct Arguments {
     std::map<QString, QString> values;
 };
 
-// Splits the arguments after the command word; options in `withValue` take the next argument.
-std::optional<Arguments> split(const QStringList &args, const QSet<QString> &flags,
-                               const QSet<QString> &withValue, QString *error) {
-    Arguments a;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &s = args[i];
-        if (!s.startsWith(QLatin1String("--")) || s == QLatin1String("--")) {
-            a.positional << s;
-            continue;
-        }
-        if (flags.contains(s)) {
-            a.flags.insert(s);
-        } else if (withValue.contains(s)) {
-            if (i + 1 >= args.size()) {
-                *error = QStringLiteral("%1 needs a value").arg(s);
-                return std::nullopt;
-            }
-            a.values[s] = args[++i];
-        } else {
-            *error = QStringLiteral("unknown option %1").arg(s);
-            return std::nullopt;
-        }
-    }
-    return a;
+// The options each command takes; every command also takes --help and --verbose.
+struct OptionSpec {
+    const char *name;
+    bool takesValue;
+};
+const std::map<QString, QVector<OptionSpec>> kOptions = {
+    {QStringLiteral("discover"), {{"json", false}, {"wait", true}, {"interface", true}, {"to", true}}},
+    {QStringLiteral("backup"), {{"wait", true}, {"force", false}}},
+    {QStringLiteral("restore"), {{"wait", true}, {"yes", false}}},
+    {QStringLiteral("restart"), {}},
+    {QStringLiteral("defaults"), {{"yes", false}}},
+    {QStringLiteral("sd"), {{"wait", true}}},
+};
+
+QString dashed(const QString &name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
-std::optional<QHostAddress> ipv4(const QString &text) {
-    static const QRegularExpression dotted(QStringLiteral("^\\d{1,3}(\\.\\d{1,3}){3}$"));
-    QHostAddress a;
-    if (!dotted.match(text).hasMatch() || !a.setAddress(text) ||
-        a.protocol() != QAbstractSocket::IPv4Protocol)
+// The arguments after the command word, read as that command's options and plain arguments.
+std::optional<Arguments> parseArguments(const QString &word, const QStringList &args, QString *error) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    QVector<QCommandLineOption> options;
+    for (const OptionSpec &o : kOptions.at(word))
+        options.append(o.takesValue
+                           ? QCommandLineOption(QLatin1String(o.name), QString(), QStringLiteral("value"))
+                           : QCommandLineOption(QLatin1String(o.name)));
+    options.append(QCommandLineOption(QStringLiteral("verbose")));
+    for (const QCommandLineOption &o : options)
+        parser.addOption(o);
+    if (!parser.parse(QStringList{QStringLiteral("zentrictl")} + args)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            *error = QStringLiteral("unknown option %1").arg(dashed(unknown.first()));
+        } else {
+            *error = parser.errorText();
+            for (const OptionSpec &o : kOptions.at(word))
+                if (o.takesValue && !args.isEmpty() && args.last() == dashed(QLatin1String(o.name)))
+                    *error = QStringLiteral("%1 needs a value").arg(args.last());
+        }
         return std::nullopt;
+    }
+    Arguments a;
+    a.positional = parser.positionalArguments();
+    for (const QCommandLineOption &o : options) {
+        if (!parser.isSet(o))
+            continue;
+        const QString name = dashed(o.names().first());
+        if (o.valueName().isEmpty())
+            a.flags.insert(name);
+        else if (parser.values(o).size() > 1) {
+            *error = QStringLiteral("%1 is given more than once").arg(name);
+            return std::nullopt;
+        } else
+            a.values[name] = parser.value(o);
+    }
     return a;
 }
 
@@ -136,14 +176,22 @@ std::optional<int> waitOption(const Arguments &a, QString *error) {
     const auto it = a.values.find(QStringLiteral("--wait"));
     if (it == a.values.end())
         return kDefaultWaitMs;
-    bool ok = false;
-    const int ms = it->second.toInt(&ok);
-    if (!ok || ms < 0 || ms > 600000) {
+    const auto ms = parseWholeNumber(it->second, 0, 600000);
+    if (!ms) {
         *error =
             QStringLiteral("--wait: \"%1\" is not a number of milliseconds from 0 to 600000").arg(it->second);
         return std::nullopt;
     }
-    return ms;
+    return int(*ms);
+}
+
+QString withForceHint(const QString &error) {
+    return error.endsWith(QLatin1String("read-only")) ? error + QStringLiteral(" (--force replaces it)")
+                                                      : error;
+}
+
+int portBusy(const QString &error) {
+    return fail(kPortBusy, error);
 }
 
 QString sdText(std::optional<bool> sd) {
@@ -163,9 +211,9 @@ int discover(const Arguments &a) {
         return fail(kUsage, QStringLiteral("discover takes no address; see zentrictl discover --help"));
     QHostAddress target(QHostAddress::Broadcast);
     if (a.values.count(QStringLiteral("--to"))) {
-        const auto to = ipv4(a.values.at(QStringLiteral("--to")));
+        const auto to = parseDeviceAddress(a.values.at(QStringLiteral("--to")), &error);
         if (!to)
-            return fail(kUsage, QStringLiteral("--to: not an IPv4 address"));
+            return fail(kUsage, QStringLiteral("--to: %1").arg(error));
         target = *to;
     }
     const QString interfaceName = a.values.count(QStringLiteral("--interface"))
@@ -174,7 +222,7 @@ int discover(const Arguments &a) {
 
     ctl::Session session;
     if (!session.listen(&error))
-        return fail(kNoAnswer, error);
+        return portBusy(error);
     const DiscoveryReport report = sendDiscovery(session.listener(), target, interfaceName);
     for (const QString &f : report.failures)
         fail(kNoAnswer, QStringLiteral("discovery request not sent: %1").arg(f));
@@ -236,9 +284,9 @@ int discover(const Arguments &a) {
 }
 
 std::optional<QHostAddress> deviceAddress(const QString &text, QString *error) {
-    auto a = ipv4(text);
+    auto a = parseDeviceAddress(text, error);
     if (!a)
-        *error = QStringLiteral("\"%1\" is not a device's IPv4 address (like 192.168.1.50)").arg(text);
+        *error = QStringLiteral("not a device's IPv4 address: %1").arg(*error);
     return a;
 }
 
@@ -268,17 +316,26 @@ int backup(const Arguments &a) {
         target(a, 2, QStringLiteral("backup needs IP and FILE; see zentrictl backup --help"), &error);
     if (!t)
         return fail(kUsage, error);
+    const QString path = a.positional[1];
+    const bool force = a.flags.contains(QStringLiteral("--force"));
+    if (path != QLatin1String("-") && !files::mayWrite(path, force, &error))
+        return fail(kUsage, withForceHint(error));
     ctl::Session session;
     if (!session.listen(&error))
-        return fail(kNoAnswer, error);
+        return portBusy(error);
     const auto rec = session.query(t->ip, t->waitMs, &error);
     if (!rec)
         return fail(kNoAnswer, error);
-    QSaveFile file(a.positional[1]);
-    if (!file.open(QIODevice::WriteOnly) || file.write(configfile::write(*rec)) < 0 || !file.commit())
-        return fail(kUsage, QStringLiteral("cannot write %1: %2").arg(a.positional[1], file.errorString()));
+    if (path == QLatin1String("-")) {
+        const QByteArray text = configfile::write(*rec);
+        std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+        std::fflush(stdout);
+        return kOk;
+    }
+    if (!files::writeAtomically(path, configfile::write(*rec), force, &error))
+        return fail(kUsage, withForceHint(error));
     out(QStringLiteral("%1: configuration of \"%2\" (%3) saved to %4")
-            .arg(t->ip.toString(), rec->Nazwa, rec->MAC, a.positional[1]));
+            .arg(t->ip.toString(), rec->Nazwa, rec->MAC, path));
     return kOk;
 }
 
@@ -300,17 +357,17 @@ int restore(const Arguments &a) {
         if (!ip)
             return fail(kUsage, error);
         const QString path = a.positional[i + 1];
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            return fail(kUsage, QStringLiteral("cannot read %1: %2").arg(path, f.errorString()));
-        const configfile::Parsed parsed = configfile::parse(f.read(1 << 20));
+        const auto text = files::readWhole(path, files::kMaxConfigurationFileSize, &error);
+        if (!text)
+            return fail(kUsage, error);
+        const configfile::Parsed parsed = configfile::parse(*text);
         if (!parsed.file)
             return fail(kUsage, QStringLiteral("%1: %2").arg(path, parsed.error));
         jobs.append({*ip, path, *parsed.file});
     }
     ctl::Session session;
     if (!session.listen(&error))
-        return fail(kNoAnswer, error);
+        return portBusy(error);
     int status = kOk;
     for (const Job &job : jobs) {
         const QString ip = job.ip.toString();
@@ -319,6 +376,30 @@ int restore(const Arguments &a) {
             status = fail(kNoAnswer, error + QStringLiteral("; nothing sent to it"));
             continue;
         }
+        if (!wire::firmwareSupported(rec->FWVer)) {
+            status = fail(kNoAnswer, QStringLiteral("%1: firmware %2: %3; nothing sent to it")
+                                         .arg(ip, rec->FWVer, QLatin1String(wire::kFirmwareTooOld)));
+            continue;
+        }
+        const QVector<configfile::Difference> notOffered = configfile::changesNotOffered(*rec, job.file);
+        if (!notOffered.isEmpty()) {
+            QStringList fields;
+            for (const configfile::Difference &d : notOffered)
+                fields << QStringLiteral("%1 %2 -> %3").arg(d.field, d.device, d.file);
+            const QString what =
+                QStringLiteral(
+                    "%1: its module is Standard, for which the windows do not offer these settings "
+                    "that %2 changes: %3")
+                    .arg(ip, job.path, fields.join(QStringLiteral(", ")));
+            if (!a.flags.contains(QStringLiteral("--yes"))) {
+                status = fail(kUsage, what + QStringLiteral("; nothing sent to it (--yes sends them)"));
+                continue;
+            }
+            out(what);
+        }
+        if (job.file.MAC != rec->MAC)
+            out(QStringLiteral("%1: the file %2 was saved from \"%3\" (%4); it goes to \"%5\" (%6)")
+                    .arg(ip, job.path, job.file.Nazwa, job.file.MAC, rec->Nazwa, rec->MAC));
         const int differing = static_cast<int>(configfile::differences(*rec, job.file).size());
         configfile::applyConfiguration(job.file, *rec);
         if (!session.send(wire::configurationPacket(*rec), job.ip, &error)) {
@@ -382,7 +463,7 @@ int sd(const Arguments &a) {
         return fail(kUsage, error);
     ctl::Session session;
     if (!session.listen(&error))
-        return fail(kNoAnswer, error);
+        return portBusy(error);
     const auto card = session.sdCard(t->ip, t->waitMs, &error);
     if (!card)
         return fail(kNoAnswer, error);
@@ -394,6 +475,8 @@ int sd(const Arguments &a) {
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zentrictl"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZENTRI_VERSION));
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return fail(kUsage, QStringLiteral("no command given\n") + QString::fromLatin1(kUsageText));
@@ -406,6 +489,10 @@ int main(int argc, char **argv) {
         out(QString::fromLatin1(kUsageText).trimmed());
         return kOk;
     }
+    if (word == QLatin1String("--version") || word == QLatin1String("-v")) {
+        out(QStringLiteral("zentrictl %1").arg(QCoreApplication::applicationVersion()));
+        return kOk;
+    }
     if (!kHelp.count(word))
         return fail(kUsage,
                     QStringLiteral("unknown command \"%1\"\n%2").arg(word, QString::fromLatin1(kUsageText)));
@@ -413,20 +500,12 @@ int main(int argc, char **argv) {
         out(kHelp.at(word));
         return kOk;
     }
-    const QSet<QString> wait{QStringLiteral("--wait")};
     QString error;
-    std::optional<Arguments> a;
-    if (word == QLatin1String("discover"))
-        a = split(args, {QStringLiteral("--json")},
-                  {QStringLiteral("--wait"), QStringLiteral("--interface"), QStringLiteral("--to")}, &error);
-    else if (word == QLatin1String("defaults"))
-        a = split(args, {QStringLiteral("--yes")}, {}, &error);
-    else if (word == QLatin1String("restart"))
-        a = split(args, {}, {}, &error);
-    else
-        a = split(args, {}, wait, &error);
+    const std::optional<Arguments> a = parseArguments(word, args, &error);
     if (!a)
         return fail(kUsage, QStringLiteral("%1: %2; see zentrictl %1 --help").arg(word, error));
+    if (a->flags.contains(QStringLiteral("--verbose")))
+        QLoggingCategory::setFilterRules(QStringLiteral("zentri.*.debug=true"));
 
     if (word == QLatin1String("discover"))
         return discover(*a);

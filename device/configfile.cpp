@@ -1,10 +1,13 @@
 #include "configfile.h"
+#include "address.h"
+#include "strictjson.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QSet>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -40,6 +43,7 @@ struct Field {
     Width width;
     int32_t *number = nullptr;
     bool *flag = nullptr;
+    bool premiumOnly = false; // no window offers it for a Standard module
 };
 
 QString pathOf(const Place &p) {
@@ -55,14 +59,21 @@ QString pathOf(const Place &p) {
 
 QVector<Field> fields(recUrzadzenia &r) {
     QVector<Field> f;
-    auto byte = [&f](Place p, int32_t *v) { f.append({std::move(p), Width::Byte, v, nullptr}); };
-    auto word = [&f](Place p, int32_t *v) { f.append({std::move(p), Width::Word, v, nullptr}); };
-    auto flag = [&f](Place p, bool *v) { f.append({std::move(p), Width::Flag, nullptr, v}); };
+    auto byte = [&f](Place p, int32_t *v, bool premium = false) {
+        f.append({std::move(p), Width::Byte, v, nullptr, premium});
+    };
+    auto word = [&f](Place p, int32_t *v, bool premium = false) {
+        f.append({std::move(p), Width::Word, v, nullptr, premium});
+    };
+    auto flag = [&f](Place p, bool *v, bool premium = false) {
+        f.append({std::move(p), Width::Flag, nullptr, v, premium});
+    };
+    const bool premium = true;
     const QString T = QStringLiteral("Trigger"), O = QStringLiteral("Output"), D = QStringLiteral("dap");
     for (int i = 0; i < 8; ++i) {
         rtrigger &t = r.Trigger[i];
-        byte({T, i, QStringLiteral("NET")}, &t.NET);
-        byte({T, i, QStringLiteral("Universe")}, &t.Universe);
+        byte({T, i, QStringLiteral("NET")}, &t.NET, premium);
+        byte({T, i, QStringLiteral("Universe")}, &t.Universe, premium);
         word({T, i, QStringLiteral("Channel")}, &t.Channel);
         byte({T, i, QStringLiteral("Function")}, &t.Function);
         byte({T, i, QStringLiteral("Catalog")}, &t.Catalog);
@@ -72,13 +83,13 @@ QVector<Field> fields(recUrzadzenia &r) {
     flag({{}, -1, QStringLiteral("TriggerButtonPlayMode")}, &r.TriggerButtonPlayMode);
     for (int i = 0; i < 8; ++i) {
         routput &o = r.Output[i];
-        byte({O, i, QStringLiteral("NET")}, &o.NET);
-        byte({O, i, QStringLiteral("Universe")}, &o.Universe);
+        byte({O, i, QStringLiteral("NET")}, &o.NET, premium);
+        byte({O, i, QStringLiteral("Universe")}, &o.Universe, premium);
         word({O, i, QStringLiteral("Channel")}, &o.Channel);
-        flag({O, i, QStringLiteral("PWM")}, &o.PWM);
+        flag({O, i, QStringLiteral("PWM")}, &o.PWM, premium);
     }
-    word({D, -1, QStringLiteral("NET")}, &r.dap.NET);
-    word({D, -1, QStringLiteral("Universe")}, &r.dap.Universe);
+    word({D, -1, QStringLiteral("NET")}, &r.dap.NET, premium);
+    word({D, -1, QStringLiteral("Universe")}, &r.dap.Universe, premium);
     word({D, -1, QStringLiteral("CatalogID_DMXch")}, &r.dap.CatalogID_DMXch);
     word({D, -1, QStringLiteral("FileID_DMXch")}, &r.dap.FileID_DMXch);
     word({D, -1, QStringLiteral("Volume_DMXch")}, &r.dap.Volume_DMXch);
@@ -89,8 +100,8 @@ QVector<Field> fields(recUrzadzenia &r) {
     byte({{}, -1, QStringLiteral("InputSelect")}, &r.InputSelect);
     for (int i = 0; i < 4; ++i)
         byte({QStringLiteral("DestinationIP"), i, {}}, &r.DestinationIP[i]);
-    byte({QStringLiteral("dmx"), -1, QStringLiteral("Output_NET")}, &r.dmx.Output_NET);
-    byte({QStringLiteral("dmx"), -1, QStringLiteral("Output_Universe")}, &r.dmx.Output_Universe);
+    byte({QStringLiteral("dmx"), -1, QStringLiteral("Output_NET")}, &r.dmx.Output_NET, premium);
+    byte({QStringLiteral("dmx"), -1, QStringLiteral("Output_Universe")}, &r.dmx.Output_Universe, premium);
     byte({{}, -1, QStringLiteral("MasterVolume")}, &r.MasterVolume);
     byte({{}, -1, QStringLiteral("playAfterPowerOn")}, &r.playAfterPowerOn);
     flag({{}, -1, QStringLiteral("blackoutAtEndOfTheShow")}, &r.blackoutAtEndOfTheShow);
@@ -165,6 +176,74 @@ QString shown(const QJsonValue &v) {
     return QString::fromUtf8(text.mid(1, text.size() - 2));
 }
 
+// The keys and list elements of a file that no field stands for ("MasterVolumee", "Output[8]",
+// "dap.Foo"), in the file's order; and a sentence for each list shorter than it should be, since the
+// fields it then lacks are not the ones that were removed but the last ones.
+QStringList unexpectedKeys(const QJsonObject &root, QStringList *shortLists) {
+    static const QSet<QString> rootKeys{kFormat,   kVersion, kName, kMac,
+                                        kFirmware, kModule,  kIp,   kConfiguration};
+    QStringList out;
+    for (auto it = root.begin(); it != root.end(); ++it)
+        if (!rootKeys.contains(it.key()))
+            out << it.key();
+    const QJsonObject conf = root.value(kConfiguration).toObject();
+    // What the configuration holds, from the fields: its own keys, the groups' keys, the lists' lengths.
+    recUrzadzenia shapeOf;
+    QSet<QString> own;
+    std::map<QString, QSet<QString>> groupKeys;
+    std::map<QString, int> listLength;
+    for (const Field &f : fields(shapeOf)) {
+        const Place &p = f.place;
+        if (p.group.isEmpty()) {
+            own.insert(p.key);
+            continue;
+        }
+        if (!p.key.isEmpty())
+            groupKeys[p.group].insert(p.key);
+        if (p.index >= 0)
+            listLength[p.group] = std::max(listLength[p.group], p.index + 1);
+    }
+    for (auto it = conf.begin(); it != conf.end(); ++it) {
+        const QString &key = it.key();
+        if (own.contains(key))
+            continue;
+        const auto keys = groupKeys.find(key);
+        const auto length = listLength.find(key);
+        if (keys == groupKeys.end() && length == listLength.end()) {
+            out << key;
+            continue;
+        }
+        auto check = [&](const QJsonValue &holder, const QString &path) {
+            if (keys == groupKeys.end() || !holder.isObject())
+                return;
+            const QJsonObject o = holder.toObject();
+            for (auto k = o.begin(); k != o.end(); ++k)
+                if (!keys->second.contains(k.key()))
+                    out << path + QLatin1Char('.') + k.key();
+        };
+        if (length == listLength.end()) {
+            check(it.value(), key);
+            continue;
+        }
+        if (!it.value().isArray())
+            continue; // the fields then read as missing
+        const QJsonArray list = it.value().toArray();
+        for (int i = 0; i < list.size(); ++i) {
+            if (i >= length->second)
+                out << QStringLiteral("%1[%2]").arg(key).arg(i);
+            else
+                check(list.at(i), QStringLiteral("%1[%2]").arg(key).arg(i));
+        }
+        if (list.size() < length->second)
+            *shortLists << QStringLiteral("The list %1 holds %2 elements instead of %3, so the fields named "
+                                          "missing are those of its last elements, whichever were removed.")
+                               .arg(key)
+                               .arg(list.size())
+                               .arg(length->second);
+    }
+    return out;
+}
+
 Parsed refuse(const QString &error, const QStringList &fields = {}) {
     Parsed p;
     p.error = error;
@@ -226,15 +305,11 @@ QByteArray write(const recUrzadzenia &rec) {
 
 Parsed parse(const QByteArray &text) {
     const QString notOurs = QStringLiteral("This is not a Zentri device configuration file");
-    QJsonParseError jsonError{};
-    const QJsonDocument doc = QJsonDocument::fromJson(text, &jsonError);
-    if (jsonError.error != QJsonParseError::NoError)
-        return refuse(QStringLiteral("%1: it is not JSON (%2 at byte %3).")
-                          .arg(notOurs, jsonError.errorString())
-                          .arg(jsonError.offset));
-    if (!doc.isObject())
-        return refuse(notOurs + QStringLiteral(": it holds no JSON object."));
-    const QJsonObject root = doc.object();
+    QString reason;
+    const auto object = strictjson::parseObject(text, &reason);
+    if (!object)
+        return refuse(QStringLiteral("%1: %2.").arg(notOurs, reason));
+    const QJsonObject root = *object;
     if (root.value(kFormat).toString() != QLatin1String(kFormatName))
         return refuse(QStringLiteral("%1: its \"%2\" is not \"%3\".").arg(notOurs, kFormat, kFormatName),
                       {kFormat});
@@ -253,6 +328,17 @@ Parsed parse(const QByteArray &text) {
                           .arg(*version)
                           .arg(kFormatVersion),
                       {kVersion});
+    const QString refused =
+        QStringLiteral("The configuration file was refused; nothing was changed or sent. ");
+    const QString twice = strictjson::duplicateKey(text);
+    if (!twice.isEmpty())
+        return refuse(refused + QStringLiteral("In it %1: it is not clear which one is meant.").arg(twice));
+    QStringList shortLists;
+    const QStringList unknown = unexpectedKeys(root, &shortLists);
+    if (!unknown.isEmpty())
+        return refuse(refused + QStringLiteral("It holds keys or elements that a configuration does not have: %1.")
+                                    .arg(unknown.join(QStringLiteral(", "))),
+                      unknown);
 
     recUrzadzenia rec;
     QStringList missing, bad, badFields;
@@ -275,8 +361,14 @@ Parsed parse(const QByteArray &text) {
         rec.ZentriVersion = *m;
     else
         bad << QStringLiteral("%1 (%2 is not %3)").arg(kModule, shown(moduleValue), rangeText(Width::Byte));
-    if (root.value(kIp).isString())
-        rec.IP = root.value(kIp).toString();
+    const QJsonValue ipValue = root.value(kIp);
+    QString ipError;
+    if (ipValue.isString() && !ipValue.toString().isEmpty() && !parseIpv4(ipValue.toString(), &ipError))
+        bad << QStringLiteral("%1 (%2)").arg(kIp, ipError);
+    else if (ipValue.isString())
+        rec.IP = ipValue.toString();
+    else if (!ipValue.isUndefined())
+        bad << QStringLiteral("%1 (%2 is not a text)").arg(kIp, shown(ipValue));
 
     const QJsonValue confValue = root.value(kConfiguration);
     if (!confValue.isObject()) {
@@ -320,22 +412,33 @@ Parsed parse(const QByteArray &text) {
         parts << QStringLiteral("The device cannot take %1: %2.")
                      .arg(bad.size() == 1 ? QStringLiteral("this value") : QStringLiteral("these values"),
                           bad.join(QStringLiteral(", ")));
+    parts << shortLists;
     badFields = missing;
     for (const QString &b : bad)
         badFields << b.left(b.indexOf(QLatin1String(" (")));
-    return refuse(QStringLiteral("The configuration file was refused; nothing was changed or sent. ") +
-                      parts.join(' '),
-                  badFields);
+    return refuse(refused + parts.join(' '), badFields);
 }
 
-QVector<Difference> differences(const recUrzadzenia &device, const recUrzadzenia &file) {
+namespace {
+QVector<Difference> differencesIn(const recUrzadzenia &device, const recUrzadzenia &file, bool premiumOnly) {
     recUrzadzenia a = device, b = file;
     const QVector<Field> fa = fields(a), fb = fields(b);
     QVector<Difference> out;
     for (int i = 0; i < fa.size(); ++i)
-        if (textOf(fa[i]) != textOf(fb[i]))
+        if ((!premiumOnly || fa[i].premiumOnly) && textOf(fa[i]) != textOf(fb[i]))
             out.append({pathOf(fa[i].place), textOf(fa[i]), textOf(fb[i])});
     return out;
+}
+} // namespace
+
+QVector<Difference> differences(const recUrzadzenia &device, const recUrzadzenia &file) {
+    return differencesIn(device, file, false);
+}
+
+QVector<Difference> changesNotOffered(const recUrzadzenia &device, const recUrzadzenia &file) {
+    if (device.ZentriVersion != kModuleStandard)
+        return {};
+    return differencesIn(device, file, true);
 }
 
 void applyConfiguration(const recUrzadzenia &file, recUrzadzenia &rec) {

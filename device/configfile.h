@@ -53,6 +53,10 @@ struct Difference {
 // The configuration fields in which `file` differs from `device`, in the record's order.
 QVector<Difference> differences(const recUrzadzenia &device, const recUrzadzenia &file);
 
+// The differences of a file that the windows do not offer to make on `device` because it has a
+// Standard module (Art-Net NET and Universe, PWM, the DMX output); none for any other module.
+QVector<Difference> changesNotOffered(const recUrzadzenia &device, const recUrzadzenia &file);
+
 // Copies every configuration field of `file` into `rec`; the identity fields and the module version
 // stay the device's own.
 void applyConfiguration(const recUrzadzenia &file, recUrzadzenia &rec);

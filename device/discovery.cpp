@@ -1,4 +1,5 @@
 #include "discovery.h"
+#include "address.h"
 #include "protocol.h"
 #include "udp.h"
 
@@ -7,18 +8,6 @@
 #include <QSet>
 
 namespace zentri {
-
-namespace {
-
-quint32 subnetMask(int prefixLength) {
-    if (prefixLength <= 0)
-        return 0;
-    if (prefixLength >= 32)
-        return 0xFFFFFFFFu;
-    return 0xFFFFFFFFu << (32 - prefixLength);
-}
-
-} // namespace
 
 QVector<InterfaceInfo> systemInterfaces() {
     QVector<InterfaceInfo> out;

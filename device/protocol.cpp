@@ -94,6 +94,15 @@ QString firmwareText(int major, int minor) {
     return QString::number(major) + '.' + QString::number(minor);
 }
 
+const char kFirmwareTooOld[] = "Please update the firmware Zentri";
+
+bool firmwareSupported(const QString &fwVer) {
+    const int dot = fwVer.indexOf('.');
+    const int major = fwVer.left(dot).toInt();
+    const int minor = dot < 0 ? 0 : fwVer.mid(dot + 1).toInt();
+    return major * 255 + minor >= 2;
+}
+
 QString macText(const QByteArray &sixBytes) {
     QStringList parts;
     for (char c : sixBytes)

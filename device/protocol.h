@@ -61,6 +61,10 @@ bool isInfoReply(const QByteArray &data);
 std::optional<recUrzadzenia> parseInfoReply(const QByteArray &data, const QString &senderIp);
 QString moduleVersionName(int zentriVersion);
 QString firmwareText(int major, int minor);
+// Whether the manager works with a device of this firmware (`FWVer` text); older ones are refused with
+// kFirmwareTooOld.
+bool firmwareSupported(const QString &fwVer);
+extern const char kFirmwareTooOld[];
 QString macText(const QByteArray &sixBytes);
 QString deviceNameFromBytes(const QByteArray &bytes);
 

@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include "device/address.h"
 #include "device/records.h"
 
 #include <QCommandLineParser>
@@ -28,12 +29,11 @@ int integer(const QString &option, const QString &text, int min, int max) {
 }
 
 QHostAddress ipv4(const QString &option, const QString &text) {
-    static const QRegularExpression dotted(QStringLiteral("^\\d{1,3}(\\.\\d{1,3}){3}$"));
-    QHostAddress a;
-    if (!dotted.match(text).hasMatch() || !a.setAddress(text) ||
-        a.protocol() != QAbstractSocket::IPv4Protocol)
-        throw Bad{QStringLiteral("--%1: \"%2\" is not an IPv4 address (like 127.0.0.2)").arg(option, text)};
-    return a;
+    QString error;
+    const auto a = parseIpv4(text, &error);
+    if (!a)
+        throw Bad{QStringLiteral("--%1: %2").arg(option, error)};
+    return *a;
 }
 
 QByteArray mac(const QString &text) {

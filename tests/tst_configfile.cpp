@@ -74,6 +74,17 @@ QByteArray fileWith(const QString &path, const QJsonValue &value) {
 
 const QJsonValue removed(QJsonValue::Undefined);
 
+// The file with one element more at the end of a list of the configuration ("Output", "DestinationIP").
+QByteArray fileWithOneMore(const QString &list, const QJsonValue &element) {
+    QJsonObject root = QJsonDocument::fromJson(configfile::write(reported())).object();
+    QJsonObject conf = root.value("configuration").toObject();
+    QJsonArray array = conf.value(list).toArray();
+    array.append(element);
+    conf.insert(list, array);
+    root.insert("configuration", conf);
+    return QJsonDocument(root).toJson();
+}
+
 } // namespace
 
 class TestConfigFile : public QObject {
@@ -233,6 +244,34 @@ void TestConfigFile::refused_data() {
                    .toObject())
                .toJson()
         << QStringList{"dap.playLoop", "dmx.Output_NET"} << "lacks the field dap.playLoop";
+    // Files that could be read more than one way.
+    const QByteArray good = configfile::write(reported());
+    QTest::newRow("a lone number") << QByteArray("42") << none << "it holds a number, not a JSON object";
+    QTest::newRow("a lone text") << QByteArray("\"hello\"") << none << "it holds a text, not a JSON object";
+    QTest::newRow("null") << QByteArray("null") << none << "it holds null, not a JSON object";
+    QTest::newRow("something after the object") << good + "{}" << none << "garbage at the end";
+    QTest::newRow("a key given twice")
+        << QByteArray(good).replace("\"MasterVolume\": 180,", "\"MasterVolume\": 180, \"MasterVolume\": 7,")
+        << none << "the key \"MasterVolume\" is given twice in configuration";
+    QTest::newRow("a misspelt key beside the real one")
+        << fileWith("configuration.MasterVolumee", 3) << QStringList{"MasterVolumee"}
+        << "does not have: MasterVolumee";
+    QTest::newRow("an unknown key in an element") << fileWith("configuration.Output[2].Chanel", 3)
+                                                  << QStringList{"Output[2].Chanel"} << "Output[2].Chanel";
+    QTest::newRow("an unknown key at the top")
+        << fileWith("comment", "x") << QStringList{"comment"} << "does not have: comment";
+    QTest::newRow("a ninth output") << fileWithOneMore("Output", QJsonObject{}) << QStringList{"Output[8]"}
+                                    << "does not have: Output[8]";
+    QTest::newRow("a ninth trigger") << fileWithOneMore("Trigger", QJsonObject{}) << QStringList{"Trigger[8]"}
+                                     << "Trigger[8]";
+    QTest::newRow("a fifth address byte")
+        << fileWithOneMore("DestinationIP", 4) << QStringList{"DestinationIP[4]"} << "DestinationIP[4]";
+    QTest::newRow("the fourth output removed")
+        << fileWith("configuration.Output[3]", removed)
+        << QStringList{"Output[7].NET", "Output[7].Universe", "Output[7].Channel", "Output[7].PWM"}
+        << "The list Output holds 7 elements instead of 8";
+    QTest::newRow("an address with a leading zero")
+        << fileWith("IP", "10.77.0.010") << QStringList{"IP"} << "IP (\"10.77.0.010\" is not an IPv4 address";
 }
 
 void TestConfigFile::refused() {

@@ -12,6 +12,8 @@
 #include <QtTest>
 
 using namespace zentri;
+using Setter = std::function<void(recUrzadzenia &)>;
+Q_DECLARE_METATYPE(Setter)
 
 namespace {
 
@@ -52,6 +54,9 @@ private slots:
     void silentDeviceGivesStatus1_data();
     void silentDeviceGivesStatus1();
     void restoreCheckFailsWhenTheDeviceKeepsItsValues();
+    void restoreAppliesTheWindowsRules_data();
+    void restoreAppliesTheWindowsRules();
+    void portHeldByAnotherProgram();
     void startEmulator();
     void discoverLists();
     void discoverJson();
@@ -60,6 +65,10 @@ private slots:
     void restoreRefusesBadFiles();
     void sdRestartDefaults_data();
     void sdRestartDefaults();
+    void refusalsSendNothing_data();
+    void refusalsSendNothing();
+    void backupWritesOnlyWhereAFileBelongs_data();
+    void backupWritesOnlyWhereAFileBelongs();
     void cleanupTestCase();
 
 private:
@@ -111,6 +120,16 @@ void TestZentrictl::usage_data() {
         << "cannot read";
     QTest::newRow("defaults without --yes") << QStringList{"defaults", "127.0.0.2"} << 2 << ""
                                             << "add --yes";
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << "zentrictl 1.0\n"
+                               << "";
+    QTest::newRow("wait with a space") << QStringList{"sd", "127.0.0.2", "--wait", " 500"} << 2 << ""
+                                       << "--wait: \" 500\" is not a number";
+    QTest::newRow("wait=soon") << QStringList{"sd", "127.0.0.2", "--wait=soon"} << 2 << ""
+                               << "--wait: \"soon\" is not a number";
+    QTest::newRow("wait twice") << QStringList{"sd", "127.0.0.2", "--wait=1", "--wait=2"} << 2 << ""
+                                << "--wait is given more than once";
+    QTest::newRow("option of another command") << QStringList{"restart", "127.0.0.2", "--yes"} << 2 << ""
+                                               << "unknown option --yes";
 }
 
 void TestZentrictl::usage() {
@@ -171,6 +190,89 @@ void TestZentrictl::restoreCheckFailsWhenTheDeviceKeepsItsValues() {
     QVERIFY2(r.err.contains(QLatin1String("check failed")), qPrintable(r.err));
     QVERIFY2(r.err.contains(QLatin1String("MasterVolume sent 200, reported 10")), qPrintable(r.err));
     QCOMPARE(seti, wire::configurationPacket(wanted));
+}
+
+void TestZentrictl::restoreAppliesTheWindowsRules_data() {
+    QTest::addColumn<QString>("firmware");
+    QTest::addColumn<int>("module");
+    QTest::addColumn<Setter>("change"); // what the file changes against the device
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says"); // in what zentrictl prints
+    QTest::addColumn<bool>("sent");
+    const Setter artNet = [](recUrzadzenia &r) {
+        r.Output[2].NET = 5;
+        r.dmx.Output_Universe = 7;
+        r.MasterVolume = 99;
+    };
+    const Setter volume = [](recUrzadzenia &r) { r.MasterVolume = 99; };
+    QTest::newRow("firmware too old")
+        << "0.1" << kModulePremium << volume << true << 1
+        << "firmware 0.1: Please update the firmware Zentri; nothing sent" << false;
+    QTest::newRow("Standard module, settings it lacks")
+        << "1.12" << kModuleStandard << artNet << false << 2
+        << "sample.json changes: Output[2].NET 0 -> 5, "
+           "dmx.Output_Universe 0 -> 7; nothing sent to it (--yes sends them)"
+        << false;
+    QTest::newRow("Standard module, settings it lacks, --yes")
+        << "1.12" << kModuleStandard << artNet << true << 0 << "Output[2].NET 0 -> 5" << true;
+    QTest::newRow("Standard module, settings it has")
+        << "1.12" << kModuleStandard << volume << false << 0 << "restored from" << true;
+    QTest::newRow("Premium module, every setting")
+        << "1.12" << kModulePremium << artNet << false << 0 << "restored from" << true;
+}
+
+void TestZentrictl::restoreAppliesTheWindowsRules() {
+    QFETCH(QString, firmware);
+    QFETCH(int, module);
+    QFETCH(Setter, change);
+    QFETCH(bool, yes);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    QFETCH(bool, sent);
+    // A scripted device that stores what it is sent; the file was saved from another device.
+    FakeDevice device(QStringLiteral("127.0.0.6"));
+    recUrzadzenia rec;
+    rec.Nazwa = QStringLiteral("Here");
+    rec.ZentriVersion = module;
+    recUrzadzenia file = rec;
+    file.Nazwa = QStringLiteral("Elsewhere");
+    file.MAC = QStringLiteral("02:5A:45:00:00:09");
+    change(file);
+    QFile f(path("sample.json"));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(configfile::write(file));
+    f.close();
+    const QStringList fw = firmware.split('.');
+    QStringList args{"restore", "127.0.0.6", path("sample.json"), "--wait", "1000"};
+    if (yes)
+        args << "--yes";
+    bool gotSeti = false;
+    const Run r = zentrictl(args, [&] {
+        for (const QByteArray &d : device.take()) {
+            if (d.startsWith("QGETI"))
+                device.replyInfo(rec, fw[0].toInt(), fw[1].toInt());
+            if (d.startsWith("!SETI"))
+                gotSeti = wire::applyConfigurationPacket(d, rec);
+        }
+    });
+    QCOMPARE(r.status, status);
+    QVERIFY2((r.out + r.err).contains(says), qPrintable(r.out + r.err));
+    QCOMPARE(gotSeti, sent);
+    if (sent)
+        QVERIFY2(
+            r.out.contains(QStringLiteral("the file %1 was saved from \"Elsewhere\" (02:5A:45:00:00:09); "
+                                          "it goes to \"Here\" (00:1A:2B:3C:4D:5E)")
+                               .arg(path("sample.json"))),
+            qPrintable(r.out));
+}
+
+void TestZentrictl::portHeldByAnotherProgram() {
+    QUdpSocket other;
+    QVERIFY(other.bind(QHostAddress::AnyIPv4, wire::kMainPort));
+    const Run r = zentrictl({"sd", "127.0.0.2"});
+    QCOMPARE(r.status, 3);
+    QVERIFY2(r.err.contains(QLatin1String("cannot receive replies on UDP port 7800")), qPrintable(r.err));
 }
 
 void TestZentrictl::startEmulator() {
@@ -263,6 +365,14 @@ void TestZentrictl::restoreRefusesBadFiles_data() {
     QTest::newRow("byte too large") << QByteArray(good).replace("\"MasterVolume\": 0",
                                                                 "\"MasterVolume\": 256")
                                     << "MasterVolume (256 is not a whole number from 0 to 255)";
+    QTest::newRow("over 1 MiB, garbage after the spaces") << good + QByteArray(1 << 20, ' ') + "garbage"
+                                                          << "larger than the 1 MiB such a file may have";
+    QTest::newRow("a key given twice")
+        << QByteArray(good).replace("\"MasterVolume\": 0,", "\"MasterVolume\": 0, \"MasterVolume\": 9,")
+        << "the key \"MasterVolume\" is given twice";
+    QTest::newRow("a misspelt key") << QByteArray(good).replace("\"MasterVolume\": 0,",
+                                                                "\"MasterVolumee\": 0,")
+                                    << "does not have: MasterVolumee";
 }
 
 void TestZentrictl::restoreRefusesBadFiles() {
@@ -312,6 +422,84 @@ void TestZentrictl::sdRestartDefaults() {
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, out);
     QTRY_VERIFY(heardSince(before).join('\n').contains(heard));
+}
+
+void TestZentrictl::refusalsSendNothing_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("says");
+    const QString notOne = QStringLiteral("not a device's IPv4 address: ");
+    QTest::newRow("leading zero, not octal")
+        << QStringList{"defaults", "127.0.0.003", "--yes"}
+        << notOne + "\"127.0.0.003\" is not an IPv4 address written as four decimal numbers";
+    QTest::newRow("restart, leading zeros") << QStringList{"restart", "127.000.0.2"} << "\"127.000.0.2\"";
+    QTest::newRow("backup, leading zero") << QStringList{"backup", "127.0.0.02", path("x.json")} << notOne;
+    QTest::newRow("sd, leading zero") << QStringList{"sd", "127.0.0.02"} << notOne;
+    QTest::newRow("discover --to, leading zero")
+        << QStringList{"discover", "--to", "127.0.0.03"} << "--to: \"127.0.0.03\" is not an IPv4 address";
+    QTest::newRow("defaults, subnet broadcast")
+        << QStringList{"defaults", "127.255.255.255", "--yes"}
+        << notOne + "127.255.255.255 is the broadcast address of the subnet 127.0.0.0/8 on lo";
+    QTest::newRow("restart, broadcast")
+        << QStringList{"restart", "255.255.255.255"} << "255.255.255.255 is the broadcast address";
+    QTest::newRow("restart, multicast") << QStringList{"restart", "224.0.0.1"} << "224.0.0.1 is a multicast";
+    QTest::newRow("sd, broadcast") << QStringList{"sd", "255.255.255.255"} << "is the broadcast address";
+    QTest::newRow("restore, unspecified")
+        << QStringList{"restore", "0.0.0.0", path("good.json")} << "0.0.0.0 is the unspecified address";
+    QTest::newRow("backup to a device node") << QStringList{"backup", "127.0.0.2", "/dev/null"}
+                                             << "cannot write /dev/null: it is not a regular file";
+}
+
+void TestZentrictl::refusalsSendNothing() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, says);
+    const int before = mark();
+    const Run r = zentrictl(args);
+    QCOMPARE(r.status, 2);
+    QVERIFY2(r.err.contains(says), qPrintable(r.err));
+    // Nothing reached either device: an SD card query now is the first thing the emulator hears.
+    QCOMPARE(zentrictl({"sd", "127.0.0.2"}).status, 0);
+    QTRY_VERIFY(heardSince(before).join('\n').contains(QLatin1String("qchkSD")));
+    QVERIFY2(heardSince(before).first().contains(QLatin1String("qchkSD")),
+             qPrintable(heardSince(before).first()));
+}
+
+void TestZentrictl::backupWritesOnlyWhereAFileBelongs_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("standard output") << "-" << false << false << 0
+                                     << "\"format\": \"Zentri device configuration\"";
+    QTest::newRow("read-only file") << "ro.json" << true << false << 2 << "read-only (--force replaces it)";
+    QTest::newRow("read-only file, --force") << "ro.json" << true << true << 0 << "saved to";
+}
+
+void TestZentrictl::backupWritesOnlyWhereAFileBelongs() {
+    QFETCH(QString, file);
+    QFETCH(bool, readOnly);
+    QFETCH(bool, force);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    const QString target = file == QLatin1String("-") ? file : path(file);
+    if (readOnly) {
+        QFile::remove(target);
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("keep");
+        f.close();
+        QVERIFY(f.setPermissions(QFile::ReadOwner));
+    }
+    QStringList args{"backup", "127.0.0.2", target};
+    if (force)
+        args << "--force";
+    const Run r = zentrictl(args);
+    QCOMPARE(r.status, status);
+    QVERIFY2((r.out + r.err).contains(says), qPrintable(r.out + r.err));
+    if (file == QLatin1String("-"))
+        QVERIFY(configfile::parse(r.out.toUtf8()).file);
+    else if (status != 0)
+        QCOMPARE(QFileInfo(target).size(), 4); // untouched
 }
 
 void TestZentrictl::cleanupTestCase() {

@@ -35,11 +35,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.orvane.com/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Find, configure and control Zentri show controllers")
+# The extended description only: CPack puts the summary above it and indents each line by one space
+# (a line that already starts with a space would be shown verbatim).
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Find, configure and control Zentri show controllers
- The Zentri manager finds Zentri show-controller devices on the local
- network, lists them, and configures and remote-controls the one you
- select. zentrictl does the same from the command line (discover, backup,
- restore, restart, defaults, sd), and zentri-emulator plays devices for
- trying it without hardware.")
+    "The Zentri manager finds Zentri show-controller devices on the local
+network, lists them, and configures and remote-controls the one you
+select. zentrictl does the same from the command line (discover, backup,
+restore, restart, defaults, sd), and zentri-emulator plays devices for
+trying it without hardware.")
 include(CPack)

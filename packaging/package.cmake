@@ -8,18 +8,32 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/com.orvane.ZentriManager.metainfo.xml
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/../resources/art/zentri-icon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME zentri-manager.svg)
 
-# Man pages, compressed as Debian keeps them.
-set(man_pages)
+# Man pages and the changelog, compressed as Debian keeps them (gzip -9, no name or time stamp).
+set(compressed)
+function(compress_for_package source output)
+  add_custom_command(OUTPUT ${output}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/package-files
+                     COMMAND gzip -9nc ${source} > ${output}
+                     DEPENDS ${source} VERBATIM)
+  set(compressed ${compressed} ${output} PARENT_SCOPE)
+endfunction()
 foreach(page zentri-manager zentrictl zentri-emulator)
-  set(gz ${CMAKE_BINARY_DIR}/man/${page}.1.gz)
-  add_custom_command(OUTPUT ${gz}
-                     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
-                     COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/man/${page}.1 > ${gz}
-                     DEPENDS ${CMAKE_CURRENT_LIST_DIR}/man/${page}.1 VERBATIM)
-  list(APPEND man_pages ${gz})
+  compress_for_package(${CMAKE_CURRENT_LIST_DIR}/man/${page}.1 ${CMAKE_BINARY_DIR}/package-files/${page}.1.gz)
+  install(FILES ${CMAKE_BINARY_DIR}/package-files/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
-add_custom_target(man_pages ALL DEPENDS ${man_pages})
-install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The copyright (Debian's machine-readable format) and the changelog (Debian's format, a native
+# package: its latest entry carries the project's version).
+set(changelog ${CMAKE_CURRENT_LIST_DIR}/changelog)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
+file(STRINGS ${changelog} latest LIMIT_COUNT 1)
+if(NOT latest MATCHES "^zentri-manager \\(([^)]*)\\) " OR NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "${changelog}: the latest entry is not version ${PROJECT_VERSION}: ${latest}")
+endif()
+compress_for_package(${changelog} ${CMAKE_BINARY_DIR}/package-files/changelog.gz)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${CMAKE_BINARY_DIR}/package-files/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zentri-manager)
+add_custom_target(package_files ALL DEPENDS ${compressed})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zentri-manager)
@@ -35,11 +49,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.orvane.com/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Find, configure and control Zentri show controllers")
+# The extended description only: CPack puts the summary above it and indents each line by one space
+# (a line that already starts with a space would be shown verbatim).
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Find, configure and control Zentri show controllers
- The Zentri manager finds Zentri show-controller devices on the local
- network, lists them, and configures and remote-controls the one you
- select. zentrictl does the same from the command line (discover, backup,
- restore, restart, defaults, sd), and zentri-emulator plays devices for
- trying it without hardware.")
+    "The Zentri manager finds Zentri show-controller devices on the local
+network, lists them, and configures and remote-controls the one you
+select. zentrictl does the same from the command line (discover, backup,
+restore, restart, defaults, sd), and zentri-emulator plays devices for
+trying it without hardware.")
 include(CPack)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks a built package: its contents, its dependencies, the desktop entry and the AppStream data,
-# and that apt could install it on this machine (a simulation: nothing is installed).
+# what lintian (Debian's package checker) says of it, and that apt could install it on this machine (a
+# simulation: nothing is installed).
 # Usage: scripts/package-check.sh DEB
 set -uo pipefail
 deb=$(realpath "$1")
@@ -27,7 +28,8 @@ for f in /usr/bin/zentri-manager /usr/bin/zentrictl /usr/bin/zentri-emulator \
   /usr/share/metainfo/com.orvane.ZentriManager.metainfo.xml \
   /usr/share/icons/hicolor/scalable/apps/zentri-manager.svg \
   /usr/share/man/man1/zentri-manager.1.gz /usr/share/man/man1/zentrictl.1.gz \
-  /usr/share/man/man1/zentri-emulator.1.gz; do
+  /usr/share/man/man1/zentri-emulator.1.gz \
+  /usr/share/doc/zentri-manager/copyright /usr/share/doc/zentri-manager/changelog.gz; do
   check "holds $f" grep -qx "$f" "$work/contents"
 done
 check "holds nothing else (no tests, no benchmarks)" test "$(grep -c '^/usr/bin/[^/]\+$' "$work/contents")" = 3
@@ -48,6 +50,12 @@ check "appstreamcli validate" appstreamcli validate --no-net --explain \
 check "the man pages read" sh -c "for p in '$work'/root/usr/share/man/man1/*.1.gz; do
   zcat \"\$p\" | groff -man -Tutf8 -wall >/dev/null 2>'$work/groff' || exit 1; ! [ -s '$work/groff' ] || exit 1; done"
 check "zentrictl from the package answers --help" "$work/root/usr/bin/zentrictl" --help
+# lintian: an error or a warning fails; its info and pedantic notes are shown and may stay (today
+# binary-has-unneeded-section: the strip CPack runs keeps the compiler's .comment section).
+echo "---- lintian ----"
+lintian --display-info --pedantic --fail-on error,warning "$deb" 2>&1 |
+  grep -vx 'running with root privileges is not recommended!'
+check "lintian reports no error and no warning" test "${PIPESTATUS[0]}" = 0
 if [ "$(id -u)" = 0 ]; then
   check "apt could install it (simulated)" apt-get install -s -qq "$deb"
 fi

@@ -313,17 +313,17 @@ QByteArray eraseShowCommand(int show) {
 std::optional<ShowReply> parseShowReply(const QByteArray &data) {
     ShowReply r;
     if (startsWith(data, "Pcnt")) {
-        if (data.size() < 8)
+        if (data.size() < kPacketCountReplySize)
             return std::nullopt;
         r.kind = ShowReply::PacketCount;
         r.packets = readI32(data, 4);
     } else if (startsWith(data, "setShow")) {
-        if (data.size() < 8)
+        if (data.size() < kSetShowReplySize)
             return std::nullopt;
         r.kind = ShowReply::SetShow;
         r.show = u8(data, 7);
     } else if (startsWith(data, "showPss")) {
-        if (data.size() < 15)
+        if (data.size() < kShowPositionReplySize)
             return std::nullopt;
         r.kind = ShowReply::ShowPosition;
         r.total = readI32(data, 7);
@@ -331,7 +331,7 @@ std::optional<ShowReply> parseShowReply(const QByteArray &data) {
     } else if (startsWith(data, "playStop")) {
         r.kind = ShowReply::PlayStop;
     } else if (startsWith(data, "AShowInfo")) {
-        if (data.size() < 15)
+        if (data.size() < kShowInfoReplySize)
             return std::nullopt;
         r.kind = ShowReply::ShowInfo;
         r.show = u8(data, 9);
@@ -379,6 +379,56 @@ QByteArray cueWriteCommand(int cueNumber, const QString &name, const CueValues &
     for (int i = 0; i < kCueChannels; ++i)
         b[cue::Values + i] = low8(dmx[i]);
     return b;
+}
+
+// ---- What each port takes ----------------------------------------------------------------------
+
+const std::vector<ExpectedDatagram> &expectedDatagrams() {
+    static const std::vector<ExpectedDatagram> table = {
+        {kMainPort, "AGETI", kInfoReplySize},
+        {kMainPort, "achkSD", kSdReplySize},
+        {kLiveRecordPort, "Pcnt", kPacketCountReplySize},
+        {kLiveRecordPort, "setShow", kSetShowReplySize},
+        {kLiveRecordPort, "showPss", kShowPositionReplySize},
+        {kLiveRecordPort, "playStop", kPlayStopReplySize},
+        {kLiveRecordPort, "AShowInfo", kShowInfoReplySize},
+        {kAudioPort, "aMVol", kMasterVolumeReplySize},
+        {kCuePort, "ACUERD", kCueSize},
+        {kDevicePort, "QGETI", kDiscoverySize},
+        {kDevicePort, "qchkSD", kSdQuerySize},
+        {kDevicePort, "!SETI", kConfigurationSize},
+        {kDevicePort, "RESE", 4},
+        {kDevicePort, "RESD", 4},
+        {kDevicePort, "!TEST", kTestCommandSize},
+        {kDevicePort, "SVOL", kTriggerVolumeSize},
+        {kDevicePort, "qMVol", kMasterVolumeQuerySize},
+        {kDevicePort, "setMVol", kMasterVolumeCommandSize},
+        {kDevicePort, "SSHOW", 6},
+        {kDevicePort, "QShowInfo", 10},
+        {kDevicePort, "RECENA", 6},
+        {kDevicePort, "RECENS", 6},
+        {kDevicePort, "RECDIS", 6},
+        {kDevicePort, "PLAYSH", 6},
+        {kDevicePort, "ERASESHOW", 10},
+        {kDevicePort, "QCUERD", kCueQuerySize},
+        {kDevicePort, "!CUEWR", kCueSize},
+    };
+    return table;
+}
+
+DatagramCheck checkDatagram(const QByteArray &data, quint16 port) {
+    DatagramCheck check;
+    for (const ExpectedDatagram &e : expectedDatagrams()) {
+        if (e.port != port)
+            continue;
+        check.verdict = DatagramCheck::UnknownWord;
+        if (startsWith(data, e.keyword)) {
+            check.expected = &e;
+            check.verdict = data.size() < e.minimumSize ? DatagramCheck::TooShort : DatagramCheck::Taken;
+            return check;
+        }
+    }
+    return check;
 }
 
 // ---- Device side ------------------------------------------------------------------------------
@@ -472,17 +522,17 @@ QByteArray masterVolumeReply(int volume) {
 }
 
 QByteArray packetCountReply(int32_t packets) {
-    QByteArray b = keyword("Pcnt", 8);
+    QByteArray b = keyword("Pcnt", kPacketCountReplySize);
     putI32(b, 4, packets);
     return b;
 }
 
 QByteArray setShowReply(int show) {
-    return wordWithByte("setShow", 8, show);
+    return wordWithByte("setShow", kSetShowReplySize, show);
 }
 
 QByteArray showPositionReply(int32_t total, int32_t position) {
-    QByteArray b = keyword("showPss", 15);
+    QByteArray b = keyword("showPss", kShowPositionReplySize);
     putI32(b, 7, total);
     putI32(b, 11, position);
     return b;
@@ -493,7 +543,7 @@ QByteArray playStopReply() {
 }
 
 QByteArray showInfoReply(int show, bool present, int32_t length) {
-    QByteArray b = keyword("AShowInfo", 15);
+    QByteArray b = keyword("AShowInfo", kShowInfoReplySize);
     b[9] = low8(show);
     b[10] = present ? 1 : 0;
     putI32(b, 11, length);

@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace zentri::wire {
 
@@ -30,6 +31,11 @@ constexpr int kTriggerVolumeSize = 6;
 constexpr int kMasterVolumeQuerySize = 5;
 constexpr int kMasterVolumeCommandSize = 8;
 constexpr int kMasterVolumeReplySize = 6;
+constexpr int kPacketCountReplySize = 8;
+constexpr int kSetShowReplySize = 8;
+constexpr int kShowPositionReplySize = 15;
+constexpr int kPlayStopReplySize = 8;
+constexpr int kShowInfoReplySize = 15;
 constexpr int kCueQuerySize = 7;
 constexpr int kCueSize = 640;
 constexpr int kCueCount = 100;
@@ -129,6 +135,27 @@ struct CueReply {
 // nullopt unless "ACUERD", 640 bytes at least and a cue number 1..100.
 std::optional<CueReply> parseCueReply(const QByteArray &data);
 QByteArray cueWriteCommand(int cue, const QString &name, const CueValues &dmx);
+
+// ---- What each port takes ----------------------------------------------------------------------
+
+// A datagram a port takes: its leading letters and the fewest bytes its reader needs.
+struct ExpectedDatagram {
+    quint16 port;
+    const char *keyword;
+    int minimumSize;
+};
+// The replies each desktop port takes and the commands the device's port takes.
+const std::vector<ExpectedDatagram> &expectedDatagrams();
+
+// What the reader on `port` makes of a datagram: taken (`expected` is its entry), too short for its
+// keyword (`expected` says how long it must be), or of no keyword that port takes. UnknownPort for a
+// port that no entry names.
+struct DatagramCheck {
+    enum Verdict { Taken, TooShort, UnknownWord, UnknownPort };
+    Verdict verdict = UnknownPort;
+    const ExpectedDatagram *expected = nullptr;
+};
+DatagramCheck checkDatagram(const QByteArray &data, quint16 port);
 
 // ---- Device side (used by the emulator) -------------------------------------------------------
 

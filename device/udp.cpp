@@ -1,5 +1,6 @@
 #include "udp.h"
 #include "protocol.h"
+#include "wirelog.h"
 
 #include <QElapsedTimer>
 #include <QMetaObject>
@@ -74,6 +75,7 @@ bool UdpClient::send(const QByteArray &data, const QHostAddress &to, quint16 por
             *error = socket_->errorString();
         return false;
     }
+    wirelog::sent(data, to, port, socket_->localPort());
     return true;
 }
 
@@ -116,6 +118,7 @@ public:
         buffers_.resize(size_t(kBatch) * wire::kReceiveBufferSize);
         notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, this, [this] { drain(); });
+        port_ = port;
         return true;
     }
 
@@ -169,6 +172,7 @@ public:
             *error = socketErrorText(errno);
             return false;
         }
+        wirelog::sent(data, to, port, port_);
         return true;
     }
 
@@ -217,10 +221,13 @@ private:
             std::deque<Datagram> batch;
             for (int i = 0; i < n; ++i) {
                 const size_t size = std::min<size_t>(headers[i].msg_len, size_t(wire::kReceiveBufferSize));
-                batch.push_back({QByteArray(static_cast<const char *>(vectors[i].iov_base), qsizetype(size)),
-                                 QHostAddress(ntohl(senders[i].sin_addr.s_addr))});
+                Datagram &d = batch.emplace_back();
+                d.data = QByteArray(static_cast<const char *>(vectors[i].iov_base), qsizetype(size));
+                d.sender = QHostAddress(ntohl(senders[i].sin_addr.s_addr));
+                d.senderPort = ntohs(senders[i].sin_port);
+                wirelog::received(d.data, d.sender, d.senderPort, port_);
             }
-            owner_->enqueue(std::move(batch));
+            owner_->enqueue(std::move(batch), port_);
             if (n < kBatch)
                 return;
         }
@@ -228,6 +235,7 @@ private:
 
     UdpListener *owner_;
     int fd_ = -1;
+    quint16 port_ = 0;
     std::unique_ptr<QSocketNotifier> notifier_;
     std::vector<char> buffers_;
 };
@@ -312,12 +320,16 @@ bool UdpListener::isHandlingDatagram() {
     return handlingDepth > 0;
 }
 
-void UdpListener::enqueue(std::deque<Datagram> &&batch) {
+void UdpListener::enqueue(std::deque<Datagram> &&batch, quint16 port) {
+    const bool logDrops = lcWire().isInfoEnabled();
+    std::vector<const Datagram *> full; // logged once the lock is released
     QMutexLocker lock(&mutex_);
     for (auto &d : batch) {
         const qsizetype cost = queuedCost(d);
         if (waitingBytes_ + cost > kMaxQueuedBytes) {
             ++dropped_;
+            if (logDrops)
+                full.push_back(&d);
             continue;
         }
         waitingBytes_ += cost;
@@ -325,6 +337,8 @@ void UdpListener::enqueue(std::deque<Datagram> &&batch) {
     }
     received_ += batch.size();
     lock.unlock();
+    for (const Datagram *d : full)
+        wirelog::queueFull(d->data, d->sender, d->senderPort, port);
     scheduleDelivery();
 }
 

@@ -29,6 +29,7 @@ void setDestinationCheck(DestinationCheck check);
 struct Datagram {
     QByteArray data;
     QHostAddress sender;
+    quint16 senderPort = 0;
 };
 
 // The client socket `UDPcl`: bound to a free port at its first send, open until the program ends.
@@ -100,7 +101,7 @@ public:
 
 private:
     friend class ListenerWorker;
-    void enqueue(std::deque<Datagram> &&batch);
+    void enqueue(std::deque<Datagram> &&batch, quint16 port);
     void scheduleDelivery(bool takenLeft = false);
     void deliverSlice();
     std::optional<Datagram> takeNext();

@@ -7,8 +7,10 @@
 using namespace zentri;
 using Field = std::function<int(const recUrzadzenia &)>;
 using Setter = std::function<void(recUrzadzenia &)>;
+using Reader = std::function<bool(const QByteArray &)>;
 Q_DECLARE_METATYPE(Field)
 Q_DECLARE_METATYPE(Setter)
+Q_DECLARE_METATYPE(Reader)
 
 namespace {
 
@@ -51,6 +53,8 @@ private slots:
     void cueReply();
     void cueWrite();
     void deviceSideRoundTrip();
+    void portsTakeWhatTheReadersRead_data();
+    void portsTakeWhatTheReadersRead();
 };
 
 void TestProtocol::infoReplyFields_data() {
@@ -466,6 +470,64 @@ void TestProtocol::deviceSideRoundTrip() {
     QVERIFY(wire::applyConfigurationPacket(wire::configurationPacket(rec), stored));
     QCOMPARE(wire::configurationPacket(stored), wire::configurationPacket(rec));
     QVERIFY(!wire::applyConfigurationPacket(wire::configurationPacket(rec).left(137), stored));
+}
+
+void TestProtocol::portsTakeWhatTheReadersRead_data() {
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<Reader>("reader"); // none for the commands the manager only sends
+    // (the commands that are their keyword alone are left out: nothing shorter carries them)
+    const Reader show = [](const QByteArray &d) { return bool(wire::parseShowReply(d)); };
+    const Reader none;
+    QTest::newRow("AGETI") << wire::infoReply({}, 1, 1, 0, QByteArray(6, 0)) << 7800
+                           << Reader([](const QByteArray &d) { return bool(wire::parseInfoReply(d, {})); });
+    QTest::newRow("achkSD") << wire::sdCardReply(true) << 7800
+                            << Reader([](const QByteArray &d) { return bool(wire::parseSdCardReply(d)); });
+    QTest::newRow("Pcnt") << wire::packetCountReply(5) << 7801 << show;
+    QTest::newRow("setShow") << wire::setShowReply(2) << 7801 << show;
+    QTest::newRow("showPss") << wire::showPositionReply(10, 5) << 7801 << show;
+    QTest::newRow("playStop") << wire::playStopReply() << 7801 << show;
+    QTest::newRow("AShowInfo") << wire::showInfoReply(1, true, 100) << 7801 << show;
+    QTest::newRow("aMVol") << wire::masterVolumeReply(50) << 7802 << Reader([](const QByteArray &d) {
+        return bool(wire::parseMasterVolumeReply(d));
+    });
+    QTest::newRow("ACUERD") << wire::cueReply(1, "x", QByteArray(512, 0)) << 7803
+                            << Reader([](const QByteArray &d) { return bool(wire::parseCueReply(d)); });
+    QTest::newRow("QGETI") << wire::discoveryRequest() << 6454 << none;
+    QTest::newRow("qchkSD") << wire::sdCardQuery() << 6454 << none;
+    QTest::newRow("!SETI") << wire::configurationPacket({}) << 6454 << Reader([](const QByteArray &d) {
+        recUrzadzenia r;
+        return wire::applyConfigurationPacket(d, r);
+    });
+    QTest::newRow("!TEST") << wire::outputTestCommand(0, true) << 6454 << none;
+    QTest::newRow("SVOL") << wire::triggerVolumeCommand(0, 5) << 6454 << none;
+    QTest::newRow("qMVol") << wire::masterVolumeQuery() << 6454 << none;
+    QTest::newRow("setMVol") << wire::masterVolumeCommand(80) << 6454 << none;
+    QTest::newRow("SSHOW") << wire::selectShowCommand(1) << 6454 << none;
+    QTest::newRow("QShowInfo") << wire::showInfoQuery(1) << 6454 << none;
+    QTest::newRow("ERASESHOW") << wire::eraseShowCommand(1) << 6454 << none;
+    QTest::newRow("QCUERD") << wire::cueQuery() << 6454 << none;
+    QTest::newRow("!CUEWR") << wire::cueWriteCommand(1, "x", {}) << 6454 << none;
+}
+
+// Each port's table entry names what its reader takes: the whole datagram is taken, one byte less is
+// too short for the table and for the reader alike.
+void TestProtocol::portsTakeWhatTheReadersRead() {
+    QFETCH(QByteArray, datagram);
+    QFETCH(int, port);
+    QFETCH(Reader, reader);
+    const auto whole = wire::checkDatagram(datagram, quint16(port));
+    QCOMPARE(whole.verdict, wire::DatagramCheck::Taken);
+    QCOMPARE(QByteArray(whole.expected->keyword), QByteArray(QTest::currentDataTag()));
+    QCOMPARE(whole.expected->minimumSize, datagram.size());
+    if (reader)
+        QVERIFY(reader(datagram));
+    if (datagram.size() == qsizetype(qstrlen(whole.expected->keyword)))
+        return; // the keyword alone: nothing shorter carries it
+    const auto cut = wire::checkDatagram(datagram.chopped(1), quint16(port));
+    QCOMPARE(cut.verdict, wire::DatagramCheck::TooShort);
+    if (reader)
+        QVERIFY(!reader(datagram.chopped(1)));
 }
 
 QTEST_APPLESS_MAIN(TestProtocol)

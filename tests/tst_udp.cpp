@@ -1,7 +1,9 @@
 // The UDP endpoints on loopback: ordering, bursts, held ports, failing handlers.
 #include "device/protocol.h"
 #include "device/udp.h"
+#include "device/wirelog.h"
 
+#include <QMutex>
 #include <QNetworkDatagram>
 #include <QUdpSocket>
 #include <QtTest>
@@ -12,6 +14,17 @@ using namespace zentri;
 namespace {
 constexpr quint16 kPort = wire::kMainPort;
 const QHostAddress kLocal(QStringLiteral("127.0.0.1"));
+
+// The wire log's lines as "level: text"; the listener's thread writes some of them.
+QMutex logMutex;
+QStringList wireLines;
+QtMessageHandler otherMessages = nullptr;
+void catchWireLines(QtMsgType type, const QMessageLogContext &context, const QString &text) {
+    if (qstrcmp(context.category, "zentri.wire") != 0)
+        return otherMessages(type, context, text);
+    QMutexLocker lock(&logMutex);
+    wireLines << (type == QtDebugMsg ? QStringLiteral("debug: ") : QStringLiteral("info: ")) + text;
+}
 } // namespace
 
 class TestUdp : public QObject {
@@ -28,6 +41,8 @@ private slots:
     void clientReportsRefusal();
     void queueIsBoundedByWhatItHolds_data();
     void queueIsBoundedByWhatItHolds();
+    void logsDatagramsAndWhyTheyAreDropped_data();
+    void logsDatagramsAndWhyTheyAreDropped();
 };
 
 void TestUdp::deliversInArrivalOrderWithSender() {
@@ -229,6 +244,77 @@ void TestUdp::queueIsBoundedByWhatItHolds() {
     // Once handled, the queue takes datagrams again.
     QCOMPARE(sender.writeDatagram(QByteArray("again"), kLocal, kPort), qint64(5));
     QTRY_COMPARE(got.size(), kept + 1);
+}
+
+void TestUdp::logsDatagramsAndWhyTheyAreDropped_data() {
+    QTest::addColumn<QString>("rules");
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QStringList>("lines"); // {client} is the sending client's port
+    const QString on = QStringLiteral("zentri.*.debug=true");
+    const QByteArray info = wire::infoReply({}, 1, 1, 0, QByteArray(6, 0));
+    QTest::newRow("off by default") << QString() << info.left(100) << 7800 << QStringList();
+    QTest::newRow("taken")
+        << on << info << 7800
+        << QStringList{"debug: sent to 127.0.0.1:7800 from port {client}: \"AGETI\", 212 bytes",
+                       "debug: received from 127.0.0.1:{client} on port 7800: \"AGETI\", 212 bytes"};
+    QTest::newRow("too short")
+        << on << info.left(100) << 7800
+        << QStringList{"debug: sent to 127.0.0.1:7800 from port {client}: \"AGETI\", 100 bytes",
+                       "debug: received from 127.0.0.1:{client} on port 7800: \"AGETI\", 100 bytes",
+                       "info: dropped from 127.0.0.1:{client} on port 7800: \"AGETI\" too short "
+                       "(got 100 of 212 bytes)"};
+    QTest::newRow("wrong port")
+        << on << wire::sdCardReply(true) << 7803
+        << QStringList{"debug: sent to 127.0.0.1:7803 from port {client}: \"achkSD\", 7 bytes",
+                       "debug: received from 127.0.0.1:{client} on port 7803: \"achkSD\", 7 bytes",
+                       "info: dropped from 127.0.0.1:{client} on port 7803: unknown leading "
+                       "letters \"achkSD\""};
+    QTest::newRow("binary")
+        << on << QByteArray("\x00\xff\x13", 3) << 7802
+        << QStringList{
+               "debug: sent to 127.0.0.1:7802 from port {client}: (no letters: 00 ff 13), 3 bytes",
+               "debug: received from 127.0.0.1:{client} on port 7802: (no letters: 00 ff 13), 3 bytes",
+               "info: dropped from 127.0.0.1:{client} on port 7802: unknown leading letters "
+               "(no letters: 00 ff 13)"};
+    QTest::newRow("placeholders")
+        << on << QByteArray("%2%1 x") << 7801
+        << QStringList{"debug: sent to 127.0.0.1:7801 from port {client}: \"%2%1\", 6 bytes",
+                       "debug: received from 127.0.0.1:{client} on port 7801: \"%2%1\", 6 bytes",
+                       "info: dropped from 127.0.0.1:{client} on port 7801: unknown leading "
+                       "letters \"%2%1\""};
+    QTest::newRow("drops only")
+        << QStringLiteral("zentri.wire.info=true") << info.left(5) << 7800
+        << QStringList{"info: dropped from 127.0.0.1:{client} on port 7800: \"AGETI\" too short "
+                       "(got 5 of 212 bytes)"};
+}
+
+void TestUdp::logsDatagramsAndWhyTheyAreDropped() {
+    QFETCH(QString, rules);
+    QFETCH(QByteArray, datagram);
+    QFETCH(int, port);
+    QFETCH(QStringList, lines);
+    QLoggingCategory::setFilterRules(rules);
+    wireLines.clear();
+    otherMessages = qInstallMessageHandler(catchWireLines);
+    auto restore = qScopeGuard([] {
+        qInstallMessageHandler(otherMessages);
+        QLoggingCategory::setFilterRules({});
+    });
+
+    UdpListener listener;
+    int handled = 0;
+    listener.setHandler([&](const QByteArray &, const QHostAddress &) { ++handled; });
+    QString error;
+    QVERIFY2(listener.open(quint16(port), &error), qPrintable(error));
+    UdpClient client;
+    QVERIFY(client.send(datagram, kLocal, quint16(port), &error));
+    QTRY_COMPARE(handled, 1); // the listener logs before it hands the datagram over
+    lines.replaceInStrings(QStringLiteral("{client}"), QString::number(client.localPort()));
+    QMutexLocker lock(&logMutex);
+    wireLines.sort(); // the two threads write in either order
+    lines.sort();
+    QCOMPARE(wireLines, lines);
 }
 
 QTEST_GUILESS_MAIN(TestUdp)

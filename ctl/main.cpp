@@ -9,13 +9,13 @@
 #include "device/protocol.h"
 #include "session.h"
 
+#include "device/wirelog.h"
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLoggingCategory>
 #include <QSet>
 #include <cstdio>
 #include <map>
@@ -505,7 +505,7 @@ int main(int argc, char **argv) {
     if (!a)
         return fail(kUsage, QStringLiteral("%1: %2; see zentrictl %1 --help").arg(word, error));
     if (a->flags.contains(QStringLiteral("--verbose")))
-        QLoggingCategory::setFilterRules(QStringLiteral("zentri.*.debug=true"));
+        enableWireLogging();
 
     if (word == QLatin1String("discover"))
         return discover(*a);

@@ -1,5 +1,6 @@
 #include "configfile.h"
 #include "address.h"
+#include "fields.h"
 #include "strictjson.h"
 
 #include <QJsonArray>
@@ -29,103 +30,15 @@ const QString kFirmware = QStringLiteral("FWVer");
 const QString kModule = QStringLiteral("ZentriVersion");
 const QString kIp = QStringLiteral("IP");
 
-// Where a field sits in the "configuration" object: a key of its own ("InputSelect"), a key of a
-// group object ("dap" / "NET"), an element of an array of numbers ("DestinationIP" / 2) or a key of
-// an element of an array of objects ("Output" / 2 / "Channel").
-struct Place {
-    QString group;
-    int index = -1;
-    QString key;
-};
-
-struct Field {
-    Place place;
-    Width width;
-    int32_t *number = nullptr;
-    bool *flag = nullptr;
-    bool premiumOnly = false; // no window offers it for a Standard module
-};
-
-QString pathOf(const Place &p) {
-    if (p.group.isEmpty())
-        return p.key;
-    QString path = p.group;
-    if (p.index >= 0)
-        path += QStringLiteral("[%1]").arg(p.index);
-    if (!p.key.isEmpty())
-        path += '.' + p.key;
-    return path;
-}
-
-QVector<Field> fields(recUrzadzenia &r) {
-    QVector<Field> f;
-    auto byte = [&f](Place p, int32_t *v, bool premium = false) {
-        f.append({std::move(p), Width::Byte, v, nullptr, premium});
-    };
-    auto word = [&f](Place p, int32_t *v, bool premium = false) {
-        f.append({std::move(p), Width::Word, v, nullptr, premium});
-    };
-    auto flag = [&f](Place p, bool *v, bool premium = false) {
-        f.append({std::move(p), Width::Flag, nullptr, v, premium});
-    };
-    const bool premium = true;
-    const QString T = QStringLiteral("Trigger"), O = QStringLiteral("Output"), D = QStringLiteral("dap");
-    for (int i = 0; i < 8; ++i) {
-        rtrigger &t = r.Trigger[i];
-        byte({T, i, QStringLiteral("NET")}, &t.NET, premium);
-        byte({T, i, QStringLiteral("Universe")}, &t.Universe, premium);
-        word({T, i, QStringLiteral("Channel")}, &t.Channel);
-        byte({T, i, QStringLiteral("Function")}, &t.Function);
-        byte({T, i, QStringLiteral("Catalog")}, &t.Catalog);
-        byte({T, i, QStringLiteral("File")}, &t.File);
-        byte({T, i, QStringLiteral("Volume")}, &t.Volume);
-    }
-    flag({{}, -1, QStringLiteral("TriggerButtonPlayMode")}, &r.TriggerButtonPlayMode);
-    for (int i = 0; i < 8; ++i) {
-        routput &o = r.Output[i];
-        byte({O, i, QStringLiteral("NET")}, &o.NET, premium);
-        byte({O, i, QStringLiteral("Universe")}, &o.Universe, premium);
-        word({O, i, QStringLiteral("Channel")}, &o.Channel);
-        flag({O, i, QStringLiteral("PWM")}, &o.PWM, premium);
-    }
-    word({D, -1, QStringLiteral("NET")}, &r.dap.NET, premium);
-    word({D, -1, QStringLiteral("Universe")}, &r.dap.Universe, premium);
-    word({D, -1, QStringLiteral("CatalogID_DMXch")}, &r.dap.CatalogID_DMXch);
-    word({D, -1, QStringLiteral("FileID_DMXch")}, &r.dap.FileID_DMXch);
-    word({D, -1, QStringLiteral("Volume_DMXch")}, &r.dap.Volume_DMXch);
-    word({D, -1, QStringLiteral("State_DMXch")}, &r.dap.State_DMXch);
-    word({D, -1, QStringLiteral("Bass_DMXch")}, &r.dap.Bass_DMXch);
-    word({D, -1, QStringLiteral("Treble_DMXch")}, &r.dap.Treble_DMXch);
-    byte({D, -1, QStringLiteral("playLoop")}, &r.dap.playLoop);
-    byte({{}, -1, QStringLiteral("InputSelect")}, &r.InputSelect);
-    for (int i = 0; i < 4; ++i)
-        byte({QStringLiteral("DestinationIP"), i, {}}, &r.DestinationIP[i]);
-    byte({QStringLiteral("dmx"), -1, QStringLiteral("Output_NET")}, &r.dmx.Output_NET, premium);
-    byte({QStringLiteral("dmx"), -1, QStringLiteral("Output_Universe")}, &r.dmx.Output_Universe, premium);
-    byte({{}, -1, QStringLiteral("MasterVolume")}, &r.MasterVolume);
-    byte({{}, -1, QStringLiteral("playAfterPowerOn")}, &r.playAfterPowerOn);
-    flag({{}, -1, QStringLiteral("blackoutAtEndOfTheShow")}, &r.blackoutAtEndOfTheShow);
-    return f;
-}
-
-int32_t maxOf(Width w) {
-    return w == Width::Word ? 0xFFFF : 0xFF;
-}
-
-QJsonValue jsonOf(const Field &f) {
+using fields::Field;
+QJsonValue jsonOf(const Field &f, const recUrzadzenia &rec) {
     if (f.flag)
-        return *f.flag;
-    return static_cast<qint64>(*f.number);
-}
-
-QString textOf(const Field &f) {
-    if (f.flag)
-        return *f.flag ? QStringLiteral("true") : QStringLiteral("false");
-    return QString::number(*f.number);
+        return f.value(rec) != 0;
+    return static_cast<qint64>(f.value(rec));
 }
 
 // The file's value for a field; undefined when it (or the object or array it belongs in) is missing.
-QJsonValue lookup(const QJsonObject &conf, const Place &p) {
+QJsonValue lookup(const QJsonObject &conf, const Field &p) {
     if (p.group.isEmpty())
         return conf.value(p.key);
     const QJsonValue group = conf.value(p.group);
@@ -188,12 +101,10 @@ QStringList unexpectedKeys(const QJsonObject &root, QStringList *shortLists) {
             out << it.key();
     const QJsonObject conf = root.value(kConfiguration).toObject();
     // What the configuration holds, from the fields: its own keys, the groups' keys, the lists' lengths.
-    recUrzadzenia shapeOf;
     QSet<QString> own;
     std::map<QString, QSet<QString>> groupKeys;
     std::map<QString, int> listLength;
-    for (const Field &f : fields(shapeOf)) {
-        const Place &p = f.place;
+    for (const Field &p : fields::settings()) {
         if (p.group.isEmpty()) {
             own.insert(p.key);
             continue;
@@ -255,30 +166,29 @@ Parsed refuse(const QString &error, const QStringList &fields = {}) {
 
 QVector<FieldRef> configurationFields(recUrzadzenia &rec) {
     QVector<FieldRef> out;
-    for (const Field &f : fields(rec))
-        out.append({pathOf(f.place), f.width, f.number, f.flag});
+    for (const Field &f : fields::settings())
+        out.append({f.path, f.width, f.number ? f.number(rec, std::max(f.index, 0)) : nullptr,
+                    f.flag ? f.flag(rec, std::max(f.index, 0)) : nullptr});
     return out;
 }
 
 QByteArray write(const recUrzadzenia &rec) {
-    recUrzadzenia copy = rec;
     QJsonObject conf;
     std::map<QString, QJsonObject> objects;
     std::map<QString, QJsonArray> numbers;
     std::map<QString, QVector<QJsonObject>> elements;
-    for (const Field &f : fields(copy)) {
-        const Place &p = f.place;
+    for (const Field &p : fields::settings()) {
         if (p.group.isEmpty())
-            conf.insert(p.key, jsonOf(f));
+            conf.insert(p.key, jsonOf(p, rec));
         else if (p.index < 0)
-            objects[p.group].insert(p.key, jsonOf(f));
+            objects[p.group].insert(p.key, jsonOf(p, rec));
         else if (p.key.isEmpty())
-            numbers[p.group].append(jsonOf(f));
+            numbers[p.group].append(jsonOf(p, rec));
         else {
             auto &list = elements[p.group];
             if (list.size() <= p.index)
                 list.resize(p.index + 1);
-            list[p.index].insert(p.key, jsonOf(f));
+            list[p.index].insert(p.key, jsonOf(p, rec));
         }
     }
     for (const auto &[group, object] : objects)
@@ -336,8 +246,9 @@ Parsed parse(const QByteArray &text) {
     QStringList shortLists;
     const QStringList unknown = unexpectedKeys(root, &shortLists);
     if (!unknown.isEmpty())
-        return refuse(refused + QStringLiteral("It holds keys or elements that a configuration does not have: %1.")
-                                    .arg(unknown.join(QStringLiteral(", "))),
+        return refuse(refused +
+                          QStringLiteral("It holds keys or elements that a configuration does not have: %1.")
+                              .arg(unknown.join(QStringLiteral(", "))),
                       unknown);
 
     recUrzadzenia rec;
@@ -378,22 +289,22 @@ Parsed parse(const QByteArray &text) {
             bad << QStringLiteral("%1 (%2 is not an object)").arg(kConfiguration, shown(confValue));
     } else {
         const QJsonObject conf = confValue.toObject();
-        for (const Field &f : fields(rec)) {
-            const QJsonValue v = lookup(conf, f.place);
-            const QString path = pathOf(f.place);
+        for (const Field &f : fields::settings()) {
+            const QJsonValue v = lookup(conf, f);
+            const QString &path = f.path;
             if (v.isUndefined()) {
                 missing << path;
                 continue;
             }
             if (f.flag) {
                 if (v.isBool())
-                    *f.flag = v.toBool();
+                    f.setValue(rec, v.toBool());
                 else
                     bad << QStringLiteral("%1 (%2 is not %3)").arg(path, shown(v), rangeText(f.width));
                 continue;
             }
-            if (auto n = wholeNumber(v, maxOf(f.width)))
-                *f.number = *n;
+            if (auto n = wholeNumber(v, f.maximum()))
+                f.setValue(rec, *n);
             else
                 bad << QStringLiteral("%1 (%2 is not %3)").arg(path, shown(v), rangeText(f.width));
         }
@@ -421,12 +332,10 @@ Parsed parse(const QByteArray &text) {
 
 namespace {
 QVector<Difference> differencesIn(const recUrzadzenia &device, const recUrzadzenia &file, bool premiumOnly) {
-    recUrzadzenia a = device, b = file;
-    const QVector<Field> fa = fields(a), fb = fields(b);
     QVector<Difference> out;
-    for (int i = 0; i < fa.size(); ++i)
-        if ((!premiumOnly || fa[i].premiumOnly) && textOf(fa[i]) != textOf(fb[i]))
-            out.append({pathOf(fa[i].place), textOf(fa[i]), textOf(fb[i])});
+    for (const Field &f : fields::settings())
+        if ((!premiumOnly || f.premiumOnly) && f.value(device) != f.value(file))
+            out.append({f.path, f.text(device), f.text(file)});
     return out;
 }
 } // namespace
@@ -442,14 +351,8 @@ QVector<Difference> changesNotOffered(const recUrzadzenia &device, const recUrza
 }
 
 void applyConfiguration(const recUrzadzenia &file, recUrzadzenia &rec) {
-    recUrzadzenia from = file;
-    const QVector<Field> src = fields(from), dst = fields(rec);
-    for (int i = 0; i < src.size(); ++i) {
-        if (src[i].flag)
-            *dst[i].flag = *src[i].flag;
-        else
-            *dst[i].number = *src[i].number;
-    }
+    for (const Field &f : fields::settings())
+        f.setValue(rec, f.value(file));
 }
 
 bool sameConfiguration(const recUrzadzenia &a, const recUrzadzenia &b) {

@@ -3,6 +3,7 @@
 // names. Writing, reading with every check, and the differences between a file and a device.
 #pragma once
 
+#include "fields.h"
 #include "records.h"
 
 #include <QByteArray>
@@ -18,7 +19,7 @@ extern const char kFormatName[];
 constexpr int kFormatVersion = 1;
 
 // How a configuration field travels in the "!SETI" packet, and so which values a file may hold.
-enum class Width { Byte, Word, Flag };
+using Width = fields::Width;
 
 // One configuration field of a record: its name in the file ("Output[2].Channel"), how it travels, and
 // where it lives in the record (exactly one of `number` and `flag` is set).

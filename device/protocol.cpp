@@ -1,4 +1,5 @@
 #include "protocol.h"
+#include "fields.h"
 
 #include <cstring>
 
@@ -19,29 +20,36 @@ int u8(const QByteArray &b, int offset) {
     return static_cast<uint8_t>(b[offset]);
 }
 
-// Info reply layout (offsets of the groups of eight and the single fields).
+// Info reply identity (the settings' offsets are in the field table).
 namespace info {
 constexpr int Equipment = 5, FwMajor = 6, FwMinor = 7, Name = 8, NameLen = 63, Mac = 73;
-constexpr int TrigNet = 79, TrigUniverse = 87, TrigChannel = 95, InputSelect = 111, DestIp = 112;
-constexpr int OutNet = 116, OutUniverse = 124, OutChannel = 132, OutPwm = 148, Dap = 156;
-constexpr int DmxNet = 172, DmxUniverse = 173, TrigFunction = 174, TrigCatalog = 182, TrigFile = 190;
-constexpr int PlayMode = 198, TrigVolume = 199, Version = 207, MasterVolume = 208, PlayAfter = 209;
-constexpr int PlayLoop = 210, Blackout = 211;
 } // namespace info
 
-// Device configuration packet layout.
-namespace seti {
-constexpr int TrigNet = 5, TrigUniverse = 13, TrigChannel = 21, OutNet = 37, OutUniverse = 45;
-constexpr int OutChannel = 53, InputSelect = 69, DestIp = 70, OutPwm = 74, Dap = 82, DmxNet = 98;
-constexpr int DmxUniverse = 99, TrigFunction = 100, TrigCatalog = 108, TrigFile = 116, PlayMode = 124;
-constexpr int TrigVolume = 125, Version = 133, MasterVolume = 134, PlayAfter = 135, PlayLoop = 136;
-constexpr int Blackout = 137;
-} // namespace seti
+// Writes and reads one field as it travels.
+void putField(QByteArray &buf, int offset, fields::Width width, int32_t value) {
+    switch (width) {
+    case fields::Width::Word:
+        putU16(buf, offset, value);
+        return;
+    case fields::Width::Flag:
+        buf[offset] = value ? 1 : 0;
+        return;
+    case fields::Width::Byte:
+        buf[offset] = low8(value);
+        return;
+    }
+}
 
-// The eight 16-bit fields of the audio player patch, in wire order.
-std::array<int32_t *, 8> dapChannels(rdap &d) {
-    return {&d.NET,          &d.Universe,    &d.CatalogID_DMXch, &d.FileID_DMXch,
-            &d.Volume_DMXch, &d.State_DMXch, &d.Bass_DMXch,      &d.Treble_DMXch};
+int32_t readField(const QByteArray &buf, int offset, fields::Width width) {
+    switch (width) {
+    case fields::Width::Word:
+        return readU16(buf, offset);
+    case fields::Width::Flag:
+        return u8(buf, offset) != 0 ? 1 : 0;
+    case fields::Width::Byte:
+        break;
+    }
+    return u8(buf, offset);
 }
 
 } // namespace
@@ -141,35 +149,8 @@ std::optional<recUrzadzenia> parseInfoReply(const QByteArray &data, const QStrin
     r.Nazwa = deviceNameFromBytes(data.mid(info::Name, info::NameLen));
     r.IP = senderIp;
     r.MAC = macText(data.mid(info::Mac, 6));
-    for (int i = 0; i < 8; ++i) {
-        rtrigger &t = r.Trigger[i];
-        t.NET = u8(data, info::TrigNet + i);
-        t.Universe = u8(data, info::TrigUniverse + i);
-        t.Channel = readU16(data, info::TrigChannel + 2 * i);
-        t.Function = u8(data, info::TrigFunction + i);
-        t.Catalog = u8(data, info::TrigCatalog + i);
-        t.File = u8(data, info::TrigFile + i);
-        t.Volume = u8(data, info::TrigVolume + i);
-        routput &o = r.Output[i];
-        o.NET = u8(data, info::OutNet + i);
-        o.Universe = u8(data, info::OutUniverse + i);
-        o.Channel = readU16(data, info::OutChannel + 2 * i);
-        o.PWM = u8(data, info::OutPwm + i) != 0;
-    }
-    r.InputSelect = u8(data, info::InputSelect);
-    for (int i = 0; i < 4; ++i)
-        r.DestinationIP[i] = u8(data, info::DestIp + i);
-    auto channels = dapChannels(r.dap);
-    for (int i = 0; i < 8; ++i)
-        *channels[i] = readU16(data, info::Dap + 2 * i);
-    r.dmx.Output_NET = u8(data, info::DmxNet);
-    r.dmx.Output_Universe = u8(data, info::DmxUniverse);
-    r.TriggerButtonPlayMode = u8(data, info::PlayMode) != 0;
-    r.ZentriVersion = u8(data, info::Version);
-    r.MasterVolume = u8(data, info::MasterVolume);
-    r.playAfterPowerOn = u8(data, info::PlayAfter);
-    r.dap.playLoop = u8(data, info::PlayLoop);
-    r.blackoutAtEndOfTheShow = u8(data, info::Blackout) != 0;
+    for (const fields::Field &f : fields::all())
+        f.setValue(r, readField(data, f.infoOffset, f.width));
     return r;
 }
 
@@ -191,36 +172,8 @@ std::optional<bool> parseSdCardReply(const QByteArray &data) {
 
 QByteArray configurationPacket(const recUrzadzenia &rec) {
     QByteArray p = keyword("!SETI", kConfigurationSize);
-    for (int i = 0; i < 8; ++i) {
-        const rtrigger &t = rec.Trigger[i];
-        const routput &o = rec.Output[i];
-        p[seti::TrigNet + i] = low8(t.NET);
-        p[seti::TrigUniverse + i] = low8(t.Universe);
-        putU16(p, seti::TrigChannel + 2 * i, t.Channel);
-        p[seti::OutNet + i] = low8(o.NET);
-        p[seti::OutUniverse + i] = low8(o.Universe);
-        putU16(p, seti::OutChannel + 2 * i, o.Channel);
-        p[seti::OutPwm + i] = o.PWM ? 1 : 0;
-        p[seti::TrigFunction + i] = low8(t.Function);
-        p[seti::TrigCatalog + i] = low8(t.Catalog);
-        p[seti::TrigFile + i] = low8(t.File);
-        p[seti::TrigVolume + i] = low8(t.Volume);
-    }
-    p[seti::InputSelect] = low8(rec.InputSelect);
-    for (int i = 0; i < 4; ++i)
-        p[seti::DestIp + i] = low8(rec.DestinationIP[i]);
-    rdap dap = rec.dap;
-    auto channels = dapChannels(dap);
-    for (int i = 0; i < 8; ++i)
-        putU16(p, seti::Dap + 2 * i, *channels[i]);
-    p[seti::DmxNet] = low8(rec.dmx.Output_NET);
-    p[seti::DmxUniverse] = low8(rec.dmx.Output_Universe);
-    p[seti::PlayMode] = rec.TriggerButtonPlayMode ? 1 : 0;
-    p[seti::Version] = low8(rec.ZentriVersion);
-    p[seti::MasterVolume] = low8(rec.MasterVolume);
-    p[seti::PlayAfter] = low8(rec.playAfterPowerOn);
-    p[seti::PlayLoop] = low8(rec.dap.playLoop);
-    p[seti::Blackout] = rec.blackoutAtEndOfTheShow ? 1 : 0;
+    for (const fields::Field &f : fields::all())
+        putField(p, f.setiOffset, f.width, f.value(rec));
     return p;
 }
 
@@ -443,71 +396,16 @@ QByteArray infoReply(const recUrzadzenia &rec, int equipment, int fwMajor, int f
     std::memcpy(d.data() + info::Name, name.constData(), static_cast<size_t>(name.size()));
     for (int i = 0; i < 6 && i < mac6.size(); ++i)
         d[info::Mac + i] = mac6[i];
-    for (int i = 0; i < 8; ++i) {
-        const rtrigger &t = rec.Trigger[i];
-        const routput &o = rec.Output[i];
-        d[info::TrigNet + i] = low8(t.NET);
-        d[info::TrigUniverse + i] = low8(t.Universe);
-        putU16(d, info::TrigChannel + 2 * i, t.Channel);
-        d[info::OutNet + i] = low8(o.NET);
-        d[info::OutUniverse + i] = low8(o.Universe);
-        putU16(d, info::OutChannel + 2 * i, o.Channel);
-        d[info::OutPwm + i] = o.PWM ? 1 : 0;
-        d[info::TrigFunction + i] = low8(t.Function);
-        d[info::TrigCatalog + i] = low8(t.Catalog);
-        d[info::TrigFile + i] = low8(t.File);
-        d[info::TrigVolume + i] = low8(t.Volume);
-    }
-    d[info::InputSelect] = low8(rec.InputSelect);
-    for (int i = 0; i < 4; ++i)
-        d[info::DestIp + i] = low8(rec.DestinationIP[i]);
-    rdap dap = rec.dap;
-    auto channels = dapChannels(dap);
-    for (int i = 0; i < 8; ++i)
-        putU16(d, info::Dap + 2 * i, *channels[i]);
-    d[info::DmxNet] = low8(rec.dmx.Output_NET);
-    d[info::DmxUniverse] = low8(rec.dmx.Output_Universe);
-    d[info::PlayMode] = rec.TriggerButtonPlayMode ? 1 : 0;
-    d[info::Version] = low8(rec.ZentriVersion);
-    d[info::MasterVolume] = low8(rec.MasterVolume);
-    d[info::PlayAfter] = low8(rec.playAfterPowerOn);
-    d[info::PlayLoop] = low8(rec.dap.playLoop);
-    d[info::Blackout] = rec.blackoutAtEndOfTheShow ? 1 : 0;
+    for (const fields::Field &f : fields::all())
+        putField(d, f.infoOffset, f.width, f.value(rec));
     return d;
 }
 
 bool applyConfigurationPacket(const QByteArray &p, recUrzadzenia &rec) {
     if (!startsWith(p, "!SETI") || p.size() < kConfigurationSize)
         return false;
-    for (int i = 0; i < 8; ++i) {
-        rtrigger &t = rec.Trigger[i];
-        routput &o = rec.Output[i];
-        t.NET = u8(p, seti::TrigNet + i);
-        t.Universe = u8(p, seti::TrigUniverse + i);
-        t.Channel = readU16(p, seti::TrigChannel + 2 * i);
-        o.NET = u8(p, seti::OutNet + i);
-        o.Universe = u8(p, seti::OutUniverse + i);
-        o.Channel = readU16(p, seti::OutChannel + 2 * i);
-        o.PWM = u8(p, seti::OutPwm + i) != 0;
-        t.Function = u8(p, seti::TrigFunction + i);
-        t.Catalog = u8(p, seti::TrigCatalog + i);
-        t.File = u8(p, seti::TrigFile + i);
-        t.Volume = u8(p, seti::TrigVolume + i);
-    }
-    rec.InputSelect = u8(p, seti::InputSelect);
-    for (int i = 0; i < 4; ++i)
-        rec.DestinationIP[i] = u8(p, seti::DestIp + i);
-    auto channels = dapChannels(rec.dap);
-    for (int i = 0; i < 8; ++i)
-        *channels[i] = readU16(p, seti::Dap + 2 * i);
-    rec.dmx.Output_NET = u8(p, seti::DmxNet);
-    rec.dmx.Output_Universe = u8(p, seti::DmxUniverse);
-    rec.TriggerButtonPlayMode = u8(p, seti::PlayMode) != 0;
-    rec.ZentriVersion = u8(p, seti::Version);
-    rec.MasterVolume = u8(p, seti::MasterVolume);
-    rec.playAfterPowerOn = u8(p, seti::PlayAfter);
-    rec.dap.playLoop = u8(p, seti::PlayLoop);
-    rec.blackoutAtEndOfTheShow = u8(p, seti::Blackout) != 0;
+    for (const fields::Field &f : fields::all())
+        f.setValue(rec, readField(p, f.setiOffset, f.width));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "emulator_core.h"
 
 #include "device/artnet.h"
+#include "device/fields.h"
 #include "device/protocol.h"
 
 #include <algorithm>
@@ -54,60 +55,11 @@ QString activeTriggers(const Device &d) {
     return on.isEmpty() ? QStringLiteral("none") : on.join(',');
 }
 
-// Every configuration field that the info reply carries, as name and value, for the change list
-// that "!SETI" prints.
-QVector<std::pair<QString, QString>> configurationFields(const recUrzadzenia &r) {
-    QVector<std::pair<QString, QString>> f;
-    auto add = [&f](const QString &name, int value) { f.push_back({name, QString::number(value)}); };
-    for (int i = 0; i < 8; ++i) {
-        const QString o = QStringLiteral("out%1.").arg(i + 1);
-        add(o + "net", r.Output[i].NET);
-        add(o + "uni", r.Output[i].Universe);
-        add(o + "ch", r.Output[i].Channel);
-        add(o + "pwm", r.Output[i].PWM);
-    }
-    for (int i = 0; i < 8; ++i) {
-        const QString t = QStringLiteral("trig%1.").arg(i + 1);
-        add(t + "net", r.Trigger[i].NET);
-        add(t + "uni", r.Trigger[i].Universe);
-        add(t + "ch", r.Trigger[i].Channel);
-        add(t + "fn", r.Trigger[i].Function);
-        add(t + "cat", r.Trigger[i].Catalog);
-        add(t + "file", r.Trigger[i].File);
-        add(t + "vol", r.Trigger[i].Volume);
-    }
-    add("input", r.InputSelect);
-    f.push_back({"dest", QStringLiteral("%1.%2.%3.%4")
-                             .arg(r.DestinationIP[0])
-                             .arg(r.DestinationIP[1])
-                             .arg(r.DestinationIP[2])
-                             .arg(r.DestinationIP[3])});
-    add("audio.net", r.dap.NET);
-    add("audio.uni", r.dap.Universe);
-    add("audio.catalogCh", r.dap.CatalogID_DMXch);
-    add("audio.fileCh", r.dap.FileID_DMXch);
-    add("audio.volumeCh", r.dap.Volume_DMXch);
-    add("audio.stateCh", r.dap.State_DMXch);
-    add("audio.bassCh", r.dap.Bass_DMXch);
-    add("audio.trebleCh", r.dap.Treble_DMXch);
-    add("audio.loop", r.dap.playLoop);
-    add("dmxOut.net", r.dmx.Output_NET);
-    add("dmxOut.uni", r.dmx.Output_Universe);
-    add("playButtonInterrupts", r.TriggerButtonPlayMode);
-    add("module", r.ZentriVersion);
-    add("masterVolume", r.MasterVolume);
-    add("playAfterPowerOn", r.playAfterPowerOn);
-    add("blackout", r.blackoutAtEndOfTheShow);
-    return f;
-}
-
 QString changeList(const recUrzadzenia &before, const recUrzadzenia &after) {
-    const auto a = configurationFields(before);
-    const auto b = configurationFields(after);
     QStringList changes;
-    for (int i = 0; i < a.size(); ++i)
-        if (a[i].second != b[i].second)
-            changes << QStringLiteral("%1 %2->%3").arg(a[i].first, a[i].second, b[i].second);
+    for (const fields::Field &f : fields::all())
+        if (f.value(before) != f.value(after))
+            changes << QStringLiteral("%1 %2->%3").arg(f.brief).arg(f.value(before)).arg(f.value(after));
     if (changes.isEmpty())
         return QStringLiteral("configuration stored, nothing changed");
     constexpr int kShown = 16;

@@ -26,6 +26,73 @@ QByteArray hex(const char *text) {
     return QByteArray::fromHex(text);
 }
 
+// A record in which every field that travels holds a value of its own, and the two packets that carry
+// it, written out byte by byte: a field read from or written to a wrong offset shows here.
+recUrzadzenia goldenRecord() {
+    recUrzadzenia r;
+    for (int i = 0; i < 8; ++i) {
+        r.Trigger[i] = {0x10 + i, 0x18 + i, 0x0120 + i, 0x30 + i, 0x38 + i, 0x40 + i, 0x48 + i};
+        r.Output[i].NET = 0x60 + i;
+        r.Output[i].Universe = 0x68 + i;
+        r.Output[i].Channel = 0x0270 + i;
+        r.Output[i].PWM = i % 2 == 1;
+    }
+    r.TriggerButtonPlayMode = true;
+    r.dap = {0x0380, 0x0381, 0x0382, 0x0383, 0x0384, 0x0385, 0x0386, 0x0387, 0x88};
+    r.InputSelect = 0x50;
+    r.DestinationIP = {0x58, 0x59, 0x5A, 0x5B, 0};
+    r.dmx = {0x89, 0x8A};
+    r.ZentriVersion = 0xFE;
+    r.MasterVolume = 0x8B;
+    r.playAfterPowerOn = 0x8C;
+    r.blackoutAtEndOfTheShow = true;
+    return r;
+}
+
+const char kGoldenInfo[] = "41 47 45 54 49"    // 0: AGETI
+                           "07 01 0C"          // 5: equipment, firmware 1.12
+                           "47 6F 6C 64 65 6E" // 8: name Golden, then zeros to byte 70
+                           "00000000000000000000000000000000000000000000000000000000"
+                           "0000000000000000000000000000000000000000000000000000000000"
+                           "00 00"                                           // 71: not read
+                           "02 5A 45 0A 0B 0C"                               // 73: MAC
+                           "10 11 12 13 14 15 16 17"                         // 79: trigger NETs
+                           "18 19 1A 1B 1C 1D 1E 1F"                         // 87: trigger universes
+                           "01 20 01 21 01 22 01 23 01 24 01 25 01 26 01 27" // 95: trigger channels
+                           "50"                                              // 111: input source
+                           "58 59 5A 5B"                                     // 112: destination address
+                           "60 61 62 63 64 65 66 67"                         // 116: output NETs
+                           "68 69 6A 6B 6C 6D 6E 6F"                         // 124: output universes
+                           "02 70 02 71 02 72 02 73 02 74 02 75 02 76 02 77" // 132: output channels
+                           "00 01 00 01 00 01 00 01"                         // 148: output PWM flags
+                           "03 80 03 81 03 82 03 83 03 84 03 85 03 86 03 87" // 156: audio player patch
+                           "89 8A"                                           // 172: DMX output NET, universe
+                           "30 31 32 33 34 35 36 37"                         // 174: trigger functions
+                           "38 39 3A 3B 3C 3D 3E 3F"                         // 182: trigger catalogs
+                           "40 41 42 43 44 45 46 47"                         // 190: trigger files
+                           "01"                                              // 198: play-button option
+                           "48 49 4A 4B 4C 4D 4E 4F"                         // 199: trigger volumes
+                           "FE 8B 8C 88 01"; // 207: module, master volume, power-on, loop, blackout
+
+const char kGoldenSeti[] = "21 53 45 54 49"                                  // 0: !SETI
+                           "10 11 12 13 14 15 16 17"                         // 5: trigger NETs
+                           "18 19 1A 1B 1C 1D 1E 1F"                         // 13: trigger universes
+                           "01 20 01 21 01 22 01 23 01 24 01 25 01 26 01 27" // 21: trigger channels
+                           "60 61 62 63 64 65 66 67"                         // 37: output NETs
+                           "68 69 6A 6B 6C 6D 6E 6F"                         // 45: output universes
+                           "02 70 02 71 02 72 02 73 02 74 02 75 02 76 02 77" // 53: output channels
+                           "50"                                              // 69: input source
+                           "58 59 5A 5B"                                     // 70: destination address
+                           "00 01 00 01 00 01 00 01"                         // 74: output PWM flags
+                           "03 80 03 81 03 82 03 83 03 84 03 85 03 86 03 87" // 82: audio player patch
+                           "89 8A"                                           // 98: DMX output NET, universe
+                           "30 31 32 33 34 35 36 37"                         // 100: trigger functions
+                           "38 39 3A 3B 3C 3D 3E 3F"                         // 108: trigger catalogs
+                           "40 41 42 43 44 45 46 47"                         // 116: trigger files
+                           "01"                                              // 124: play-button option
+                           "48 49 4A 4B 4C 4D 4E 4F"                         // 125: trigger volumes
+                           "FE 8B 8C 88 01"; // 133: module, master volume, power-on, loop, blackout
+
 } // namespace
 
 class TestProtocol : public QObject {
@@ -53,6 +120,7 @@ private slots:
     void cueReply();
     void cueWrite();
     void deviceSideRoundTrip();
+    void goldenPair();
     void portsTakeWhatTheReadersRead_data();
     void portsTakeWhatTheReadersRead();
 };
@@ -470,6 +538,26 @@ void TestProtocol::deviceSideRoundTrip() {
     QVERIFY(wire::applyConfigurationPacket(wire::configurationPacket(rec), stored));
     QCOMPARE(wire::configurationPacket(stored), wire::configurationPacket(rec));
     QVERIFY(!wire::applyConfigurationPacket(wire::configurationPacket(rec).left(137), stored));
+}
+
+void TestProtocol::goldenPair() {
+    const QByteArray info = hex(kGoldenInfo), seti = hex(kGoldenSeti);
+    QCOMPARE(info.size(), wire::kInfoReplySize);
+    QCOMPARE(seti.size(), wire::kConfigurationSize);
+    recUrzadzenia rec = goldenRecord();
+    rec.Nazwa = QStringLiteral("Golden");
+    QCOMPARE(wire::configurationPacket(rec).toHex(' '), seti.toHex(' '));
+    QCOMPARE(wire::infoReply(rec, 7, 1, 12, hex("025A450A0B0C")).toHex(' '), info.toHex(' '));
+    rec.IP = QStringLiteral("10.77.0.9");
+    rec.MAC = QStringLiteral("02:5A:45:0A:0B:0C");
+    rec.FWVer = QStringLiteral("1.12");
+    rec.Equipment = 7;
+    const auto parsed = wire::parseInfoReply(info, rec.IP);
+    QVERIFY(parsed);
+    QVERIFY(*parsed == rec);
+    recUrzadzenia applied;
+    QVERIFY(wire::applyConfigurationPacket(seti, applied));
+    QCOMPARE(wire::configurationPacket(applied), seti);
 }
 
 void TestProtocol::portsTakeWhatTheReadersRead_data() {

@@ -242,10 +242,10 @@ QByteArray wordWithByte(const char *word, int size, int value) {
 } // namespace
 
 QByteArray selectShowCommand(int show) {
-    return wordWithByte("SSHOW", 6, show);
+    return wordWithByte("SSHOW", kSelectShowSize, show);
 }
 QByteArray showInfoQuery(int show) {
-    return wordWithByte("QShowInfo", 10, show);
+    return wordWithByte("QShowInfo", kShowInfoQuerySize, show);
 }
 QByteArray recordCommand() {
     return QByteArrayLiteral("RECENA");
@@ -260,7 +260,7 @@ QByteArray playCommand() {
     return QByteArrayLiteral("PLAYSH");
 }
 QByteArray eraseShowCommand(int show) {
-    return wordWithByte("ERASESHOW", 10, show);
+    return wordWithByte("ERASESHOW", kEraseShowSize, show);
 }
 
 std::optional<ShowReply> parseShowReply(const QByteArray &data) {
@@ -350,19 +350,19 @@ const std::vector<ExpectedDatagram> &expectedDatagrams() {
         {kDevicePort, "QGETI", kDiscoverySize},
         {kDevicePort, "qchkSD", kSdQuerySize},
         {kDevicePort, "!SETI", kConfigurationSize},
-        {kDevicePort, "RESE", 4},
-        {kDevicePort, "RESD", 4},
+        {kDevicePort, "RESE", kRestartSize},
+        {kDevicePort, "RESD", kRestartSize},
         {kDevicePort, "!TEST", kTestCommandSize},
         {kDevicePort, "SVOL", kTriggerVolumeSize},
         {kDevicePort, "qMVol", kMasterVolumeQuerySize},
         {kDevicePort, "setMVol", kMasterVolumeCommandSize},
-        {kDevicePort, "SSHOW", 6},
-        {kDevicePort, "QShowInfo", 10},
-        {kDevicePort, "RECENA", 6},
-        {kDevicePort, "RECENS", 6},
-        {kDevicePort, "RECDIS", 6},
-        {kDevicePort, "PLAYSH", 6},
-        {kDevicePort, "ERASESHOW", 10},
+        {kDevicePort, "SSHOW", kSelectShowSize},
+        {kDevicePort, "QShowInfo", kShowInfoQuerySize},
+        {kDevicePort, "RECENA", kRecorderCommandSize},
+        {kDevicePort, "RECENS", kRecorderCommandSize},
+        {kDevicePort, "RECDIS", kRecorderCommandSize},
+        {kDevicePort, "PLAYSH", kRecorderCommandSize},
+        {kDevicePort, "ERASESHOW", kEraseShowSize},
         {kDevicePort, "QCUERD", kCueQuerySize},
         {kDevicePort, "!CUEWR", kCueSize},
     };
@@ -407,6 +407,56 @@ bool applyConfigurationPacket(const QByteArray &p, recUrzadzenia &rec) {
     for (const fields::Field &f : fields::all())
         f.setValue(rec, readField(p, f.setiOffset, f.width));
     return true;
+}
+
+namespace {
+// The byte after a keyword that a command of `size` bytes ends with.
+std::optional<int> lastByte(const QByteArray &data, const char *word, int size) {
+    if (!startsWith(data, word) || data.size() < size)
+        return std::nullopt;
+    return u8(data, size - 1);
+}
+} // namespace
+
+std::optional<TestCommand> parseTestCommand(const QByteArray &data) {
+    if (!startsWith(data, "!TEST") || data.size() < kTestCommandSize)
+        return std::nullopt;
+    return TestCommand{u8(data, 5), u8(data, 6), data[7] != 0};
+}
+
+std::optional<TriggerVolumeCommand> parseTriggerVolumeCommand(const QByteArray &data) {
+    if (!startsWith(data, "SVOL") || data.size() < kTriggerVolumeSize)
+        return std::nullopt;
+    return TriggerVolumeCommand{u8(data, 4), u8(data, 5)};
+}
+
+std::optional<int> parseMasterVolumeCommand(const QByteArray &data) {
+    return lastByte(data, "setMVol", kMasterVolumeCommandSize);
+}
+std::optional<int> parseSelectShowCommand(const QByteArray &data) {
+    return lastByte(data, "SSHOW", kSelectShowSize);
+}
+std::optional<int> parseShowInfoQuery(const QByteArray &data) {
+    return lastByte(data, "QShowInfo", kShowInfoQuerySize);
+}
+std::optional<int> parseEraseShowCommand(const QByteArray &data) {
+    return lastByte(data, "ERASESHOW", kEraseShowSize);
+}
+std::optional<int> parseCueQuery(const QByteArray &data) {
+    return lastByte(data, "QCUERD", kCueQuerySize);
+}
+
+std::optional<CueWriteCommand> parseCueWriteCommand(const QByteArray &data) {
+    if (!startsWith(data, "!CUEWR") || data.size() < kCueSize)
+        return std::nullopt;
+    CueWriteCommand c;
+    c.number = u8(data, cue::Number);
+    c.name = data.mid(cue::WriteName, cue::WriteNameLen);
+    const int end = static_cast<int>(c.name.indexOf('\0'));
+    if (end >= 0)
+        c.name.truncate(end);
+    c.values = data.mid(cue::Values, kCueChannels);
+    return c;
 }
 
 QByteArray sdCardReply(bool present) {

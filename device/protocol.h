@@ -36,6 +36,11 @@ constexpr int kSetShowReplySize = 8;
 constexpr int kShowPositionReplySize = 15;
 constexpr int kPlayStopReplySize = 8;
 constexpr int kShowInfoReplySize = 15;
+constexpr int kRestartSize = 4;         // "RESE" and "RESD"
+constexpr int kSelectShowSize = 6;      // "SSHOW"
+constexpr int kShowInfoQuerySize = 10;  // "QShowInfo"
+constexpr int kRecorderCommandSize = 6; // "RECENA", "RECENS", "RECDIS", "PLAYSH"
+constexpr int kEraseShowSize = 10;      // "ERASESHOW"
 constexpr int kCueQuerySize = 7;
 constexpr int kCueSize = 640;
 constexpr int kCueCount = 100;
@@ -158,6 +163,32 @@ struct DatagramCheck {
 DatagramCheck checkDatagram(const QByteArray &data, quint16 port);
 
 // ---- Device side (used by the emulator) -------------------------------------------------------
+
+// The manager's commands as a device reads them; each gives nothing for a datagram that does not start
+// with its keyword or is shorter than its layout.
+struct TestCommand {
+    int group = 0; // kTestGroupOutputs, kTestGroupTriggers, or 0 with index 0 and off: test end
+    int index = 0;
+    bool on = false;
+};
+std::optional<TestCommand> parseTestCommand(const QByteArray &data);
+struct TriggerVolumeCommand {
+    int index = 0;
+    int volume = 0;
+};
+std::optional<TriggerVolumeCommand> parseTriggerVolumeCommand(const QByteArray &data);
+std::optional<int> parseMasterVolumeCommand(const QByteArray &data);
+std::optional<int> parseSelectShowCommand(const QByteArray &data);
+std::optional<int> parseShowInfoQuery(const QByteArray &data);
+std::optional<int> parseEraseShowCommand(const QByteArray &data);
+// The cue asked for: 0 for every cue.
+std::optional<int> parseCueQuery(const QByteArray &data);
+struct CueWriteCommand {
+    int number = 0;    // as sent, 0..255
+    QByteArray name;   // up to the first zero byte, at most 47 bytes
+    QByteArray values; // 512 bytes
+};
+std::optional<CueWriteCommand> parseCueWriteCommand(const QByteArray &data);
 
 // The 212-byte info reply a device sends for its own record (the record's IP is not carried).
 QByteArray infoReply(const recUrzadzenia &rec, int equipment, int fwMajor, int fwMinor,

@@ -1,6 +1,7 @@
 #include "emulator_core.h"
 
 #include "device/artnet.h"
+#include "device/duration.h"
 #include "device/fields.h"
 #include "device/protocol.h"
 
@@ -71,7 +72,7 @@ QString changeList(const recUrzadzenia &before, const recUrzadzenia &after) {
 }
 
 QString showText(const Show &s) {
-    return s.present ? QStringLiteral("present, %1 (%2 units)").arg(durationText(s.length)).arg(s.length)
+    return s.present ? QStringLiteral("present, %1 (%2 units)").arg(DurationText(s.length)).arg(s.length)
                      : QStringLiteral("empty");
 }
 
@@ -82,16 +83,8 @@ bool isSlot(int show) {
 } // namespace
 
 int32_t unitsFromMs(qint64 ms) {
-    const qint64 units = ms * kUnitsPerSecond / 1000;
+    const qint64 units = ms * kDeviceUnitsPerSecond / 1000;
     return static_cast<int32_t>(std::clamp<qint64>(units, 0, std::numeric_limits<int32_t>::max()));
-}
-
-QString durationText(int32_t units) {
-    const int total = units / kUnitsPerSecond;
-    return QStringLiteral("%1:%2:%3")
-        .arg(total / 3600, 2, 10, QLatin1Char('0'))
-        .arg(total % 3600 / 60, 2, 10, QLatin1Char('0'))
-        .arg(total % 60, 2, 10, QLatin1Char('0'));
 }
 
 Cue Device::cue(int number) const {
@@ -169,19 +162,19 @@ const Emulator::Command *Emulator::findCommand(const QByteArray &data) {
         {"QGETI", wire::kDiscoverySize, &Emulator::discovery},
         {"qchkSD", wire::kSdQuerySize, &Emulator::sdCard},
         {"!SETI", wire::kConfigurationSize, &Emulator::configuration},
-        {"RESE", 4, &Emulator::restart},
-        {"RESD", 4, &Emulator::restoreDefaults},
+        {"RESE", wire::kRestartSize, &Emulator::restart},
+        {"RESD", wire::kRestartSize, &Emulator::restoreDefaults},
         {"!TEST", wire::kTestCommandSize, &Emulator::test},
         {"SVOL", wire::kTriggerVolumeSize, &Emulator::triggerVolume},
         {"qMVol", wire::kMasterVolumeQuerySize, &Emulator::masterVolumeQuery},
         {"setMVol", wire::kMasterVolumeCommandSize, &Emulator::masterVolume},
-        {"SSHOW", 6, &Emulator::selectShow},
-        {"QShowInfo", 10, &Emulator::showInfo},
-        {"RECENA", 6, &Emulator::record},
-        {"RECENS", 6, &Emulator::synchroRecord},
-        {"RECDIS", 6, &Emulator::stop},
-        {"PLAYSH", 6, &Emulator::play},
-        {"ERASESHOW", 10, &Emulator::erase},
+        {"SSHOW", wire::kSelectShowSize, &Emulator::selectShow},
+        {"QShowInfo", wire::kShowInfoQuerySize, &Emulator::showInfo},
+        {"RECENA", wire::kRecorderCommandSize, &Emulator::record},
+        {"RECENS", wire::kRecorderCommandSize, &Emulator::synchroRecord},
+        {"RECDIS", wire::kRecorderCommandSize, &Emulator::stop},
+        {"PLAYSH", wire::kRecorderCommandSize, &Emulator::play},
+        {"ERASESHOW", wire::kEraseShowSize, &Emulator::erase},
         {"QCUERD", wire::kCueQuerySize, &Emulator::cueQuery},
         {"!CUEWR", wire::kCueSize, &Emulator::cueWrite},
     };
@@ -325,9 +318,9 @@ QString Emulator::restoreDefaults(Device &d, Context &c) {
 // ---- Tests and volumes --------------------------------------------------------------------------
 
 QString Emulator::test(Device &d, Context &c) {
-    const int group = u8(c.data, 5);
-    const int index = u8(c.data, 6);
-    const bool on = c.data[7] != 0;
+    const auto command = wire::parseTestCommand(c.data); // the length has been checked
+    const int group = command->group, index = command->index;
+    const bool on = command->on;
     if (group == 0 && index == 0 && !on) {
         d.outputTest.fill(false);
         d.triggerTest.fill(false);
@@ -355,8 +348,8 @@ QString Emulator::test(Device &d, Context &c) {
 }
 
 QString Emulator::triggerVolume(Device &d, Context &c) {
-    const int index = u8(c.data, 4);
-    const int volume = u8(c.data, 5);
+    const auto command = wire::parseTriggerVolumeCommand(c.data);
+    const int index = command->index, volume = command->volume;
     if (index > 7)
         return QStringLiteral("index %1: no such trigger, ignored").arg(index);
     const int before = d.rec.Trigger[index].Volume;
@@ -378,7 +371,7 @@ QString Emulator::masterVolumeQuery(Device &d, Context &c) {
 
 QString Emulator::masterVolume(Device &d, Context &c) {
     const int before = d.rec.MasterVolume;
-    d.rec.MasterVolume = u8(c.data, 7);
+    d.rec.MasterVolume = *wire::parseMasterVolumeCommand(c.data);
     return QStringLiteral("master volume %1->%2").arg(before).arg(d.rec.MasterVolume);
 }
 
@@ -386,7 +379,7 @@ QString Emulator::masterVolume(Device &d, Context &c) {
 
 QString Emulator::selectShow(Device &d, Context &c) {
     // A recording or playback in progress goes on in its own slot.
-    d.selectedShow = u8(c.data, 5);
+    d.selectedShow = *wire::parseSelectShowCommand(c.data);
     reply(d, c.out, wire::setShowReply(d.selectedShow), c.sender, wire::kLiveRecordPort);
     QString text = d.selectedShow == 0 ? QStringLiteral("no show selected")
                                        : QStringLiteral("show %1 selected").arg(d.selectedShow);
@@ -396,7 +389,7 @@ QString Emulator::selectShow(Device &d, Context &c) {
 }
 
 QString Emulator::showInfo(Device &d, Context &c) {
-    const int n = u8(c.data, 9);
+    const int n = *wire::parseShowInfoQuery(c.data);
     const Show empty;
     const Show &s = isSlot(n) ? d.shows[n - 1] : empty;
     reply(d, c.out, wire::showInfoReply(n, s.present, s.length), c.sender, wire::kLiveRecordPort);
@@ -444,7 +437,7 @@ QString Emulator::finishRecording(Device &d, qint64 nowMs) {
     return QStringLiteral("show %1 recorded: %2 packets, %3 (%4 units)")
         .arg(d.activeShow)
         .arg(s.packets)
-        .arg(durationText(s.length))
+        .arg(DurationText(s.length))
         .arg(s.length);
 }
 
@@ -495,12 +488,12 @@ QString Emulator::play(Device &d, Context &c) {
     reply(d, c.out, wire::showPositionReply(s.length, 0), d.asker, wire::kLiveRecordPort);
     return QStringLiteral("playing show %1, %2, showPss to %3:%4")
         .arg(d.activeShow)
-        .arg(durationText(s.length), c.sender.toString())
+        .arg(DurationText(s.length), c.sender.toString())
         .arg(wire::kLiveRecordPort);
 }
 
 QString Emulator::erase(Device &d, Context &c) {
-    const int n = u8(c.data, 9);
+    const int n = *wire::parseEraseShowCommand(c.data);
     if (!isSlot(n))
         return QStringLiteral("show %1: no such slot, ignored").arg(n);
     QString text;
@@ -518,7 +511,7 @@ QString Emulator::erase(Device &d, Context &c) {
 
 QString Emulator::cueQuery(Device &d, Context &c) {
     // Byte 6 is 0 for every cue; a number 1..100 asks for that cue alone.
-    const int only = u8(c.data, 6);
+    const int only = *wire::parseCueQuery(c.data);
     const int first = (only >= 1 && only <= wire::kCueCount) ? only : 1;
     const int last = (only >= 1 && only <= wire::kCueCount) ? only : wire::kCueCount;
     for (int k = first; k <= last; ++k) {
@@ -532,17 +525,13 @@ QString Emulator::cueQuery(Device &d, Context &c) {
 }
 
 QString Emulator::cueWrite(Device &d, Context &c) {
-    // Cue write layout: number at 6, name at 17..63 (ends at the first zero), values at 128..639.
-    constexpr int kName = 17, kNameLen = 47, kValues = 128;
-    const int k = u8(c.data, 6);
+    const auto command = wire::parseCueWriteCommand(c.data);
+    const int k = command->number;
     if (k < 1 || k > wire::kCueCount)
         return QStringLiteral("cue %1: no such cue, ignored").arg(k);
     Cue cue;
-    cue.name = c.data.mid(kName, kNameLen);
-    const int end = cue.name.indexOf('\0');
-    if (end >= 0)
-        cue.name.truncate(end);
-    cue.values = c.data.mid(kValues, wire::kCueChannels);
+    cue.name = command->name;
+    cue.values = command->values;
     d.cues.insert(k, cue);
 
     QStringList set;

@@ -4,6 +4,7 @@
 // any fixed origin, so that tests can drive a fake clock.
 #pragma once
 
+#include "device/duration.h"
 #include "device/records.h"
 
 #include <QByteArray>
@@ -17,8 +18,8 @@
 
 namespace zentri::emu {
 
-// Show lengths and positions count 20,480 units a second.
-constexpr int kUnitsPerSecond = 20480;
+// Show lengths and positions count in the device's units.
+constexpr int kUnitsPerSecond = kDeviceUnitsPerSecond;
 // Recorder reports ("Pcnt" while recording, "showPss" while playing) are sent about this often.
 constexpr int kReportIntervalMs = 100;
 // A datagram heard by at most this many devices gives one line per device, by more one line in all.
@@ -27,8 +28,6 @@ constexpr int kLinePerDeviceUpTo = 16;
 constexpr int kMaxFramesPerShow = 72000;
 
 int32_t unitsFromMs(qint64 ms);
-// hh:mm:ss of a length in device units.
-QString durationText(int32_t units);
 
 // What makes one device itself: set from the command line, kept by "RESD".
 struct DeviceIdentity {

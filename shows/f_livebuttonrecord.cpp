@@ -2,7 +2,7 @@
 
 #include "device/protocol.h"
 #include "device/udp.h"
-#include "duration.h"
+#include "device/duration.h"
 #include "showwidgets.h"
 
 #include <QFrame>

@@ -3,7 +3,7 @@
 #include "device/protocol.h"
 #include "device/udp.h"
 #include "fakelink.h"
-#include "shows/duration.h"
+#include "device/duration.h"
 #include "shows/f_livebuttonrecord.h"
 #include "shows/showwidgets.h"
 #include "testkit.h"

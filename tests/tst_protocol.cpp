@@ -11,6 +11,7 @@ using Reader = std::function<bool(const QByteArray &)>;
 Q_DECLARE_METATYPE(Field)
 Q_DECLARE_METATYPE(Setter)
 Q_DECLARE_METATYPE(Reader)
+Q_DECLARE_METATYPE(std::function<QString(const QByteArray &)>)
 
 namespace {
 
@@ -121,6 +122,8 @@ private slots:
     void cueWrite();
     void deviceSideRoundTrip();
     void goldenPair();
+    void commandsAsTheDeviceReadsThem_data();
+    void commandsAsTheDeviceReadsThem();
     void portsTakeWhatTheReadersRead_data();
     void portsTakeWhatTheReadersRead();
 };
@@ -558,6 +561,67 @@ void TestProtocol::goldenPair() {
     recUrzadzenia applied;
     QVERIFY(wire::applyConfigurationPacket(seti, applied));
     QCOMPARE(wire::configurationPacket(applied), seti);
+}
+
+void TestProtocol::commandsAsTheDeviceReadsThem_data() {
+    // Each device-side reader on a datagram: what it reads, as text, or "none".
+    using Read = std::function<QString(const QByteArray &)>;
+    QTest::addColumn<Read>("read");
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<QString>("expected");
+    const auto number = [](std::optional<int> v) { return v ? QString::number(*v) : QStringLiteral("none"); };
+    const Read test = [](const QByteArray &d) {
+        const auto t = wire::parseTestCommand(d);
+        return t ? QStringLiteral("%1 %2 %3").arg(t->group).arg(t->index).arg(t->on) : QStringLiteral("none");
+    };
+    const Read volume = [](const QByteArray &d) {
+        const auto v = wire::parseTriggerVolumeCommand(d);
+        return v ? QStringLiteral("%1 %2").arg(v->index).arg(v->volume) : QStringLiteral("none");
+    };
+    const Read master = [=](const QByteArray &d) { return number(wire::parseMasterVolumeCommand(d)); };
+    const Read select = [=](const QByteArray &d) { return number(wire::parseSelectShowCommand(d)); };
+    const Read info = [=](const QByteArray &d) { return number(wire::parseShowInfoQuery(d)); };
+    const Read erase = [=](const QByteArray &d) { return number(wire::parseEraseShowCommand(d)); };
+    const Read cues = [=](const QByteArray &d) { return number(wire::parseCueQuery(d)); };
+    const Read cueWrite = [](const QByteArray &d) {
+        const auto c = wire::parseCueWriteCommand(d);
+        return c ? QStringLiteral("%1 \"%2\" %3 %4")
+                       .arg(c->number)
+                       .arg(QString::fromLatin1(c->name))
+                       .arg(c->values.size())
+                       .arg(int(uint8_t(c->values.at(511))))
+                 : QStringLiteral("none");
+    };
+    QTest::newRow("output 8 test on") << test << hex("2154455354 20 07 01") << "32 7 1";
+    QTest::newRow("trigger test, any non-zero is on") << test << hex("2154455354 10 02 80") << "16 2 1";
+    QTest::newRow("test end") << test << hex("2154455354 000000") << "0 0 0";
+    QTest::newRow("test one byte short") << test << hex("2154455354 2007") << "none";
+    QTest::newRow("trigger volume") << volume << hex("53564F4C 07 FF") << "7 255";
+    QTest::newRow("trigger volume short") << volume << hex("53564F4C 07") << "none";
+    QTest::newRow("master volume") << master << hex("7365744D566F6C 80") << "128";
+    QTest::newRow("master volume, other keyword") << master << hex("714D566F6C 808080") << "none";
+    QTest::newRow("select show 8") << select << hex("5353484F57 08") << "8";
+    QTest::newRow("show info 3") << info << hex("5153686F77496E666F 03") << "3";
+    QTest::newRow("erase show 12") << erase << hex("45524153455348 4F57 0C") << "12";
+    QTest::newRow("erase show short") << erase << hex("45524153455348 4F57") << "none";
+    QTest::newRow("every cue") << cues << hex("51435545524400") << "0";
+    QTest::newRow("cue 7") << cues << hex("51435545524407") << "7";
+    wire::CueValues values{};
+    values[511] = 200;
+    QTest::newRow("cue write") << cueWrite << wire::cueWriteCommand(42, QStringLiteral("  Finale "), values)
+                               << "42 \"Finale\" 512 200";
+    QByteArray longName = wire::cueWriteCommand(1, QString(60, QLatin1Char('n')), values);
+    QTest::newRow("cue write, name cut at 47")
+        << cueWrite << longName << QStringLiteral("1 \"%1\" 512 200").arg(QString(47, QLatin1Char('n')));
+    QTest::newRow("cue write short") << cueWrite << longName.left(639) << "none";
+}
+
+void TestProtocol::commandsAsTheDeviceReadsThem() {
+    using Read = std::function<QString(const QByteArray &)>;
+    QFETCH(Read, read);
+    QFETCH(QByteArray, datagram);
+    QFETCH(QString, expected);
+    QCOMPARE(read(datagram), expected);
 }
 
 void TestProtocol::portsTakeWhatTheReadersRead_data() {

@@ -2,7 +2,7 @@
 // running time it shows for a length or position.
 #include "device/protocol.h"
 #include "fuzzcheck.h"
-#include "shows/duration.h"
+#include "device/duration.h"
 
 #include <QRegularExpression>
 

@@ -3,20 +3,28 @@
 # each one: first over its seed corpus in tests/fuzz/corpus/ (the regression run), then for SECONDS
 # more of new inputs (default 60). New inputs that reach new code are kept in build-fuzz/corpus/;
 # an input that breaks a target is saved in build-fuzz/crashes/ and makes the script fail.
-# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]
+# With --runs N instead of SECONDS each target runs N new inputs, however long that takes, and the
+# table also gives the time and the corpus size it ended with.
+# Usage: scripts/fuzz.sh [SECONDS | --runs N] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+runs=
+if [ "$seconds" = --runs ]; then
+  runs=$2
+  seconds=1
+  shift
+fi
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(info_reply sd_card_reply master_volume_reply show_replies cue_reply emulator config_file)
+[ ${#targets[@]} -gt 0 ] || targets=(info_reply sd_card_reply master_volume_reply show_replies cue_reply emulator config_file commands)
 
 scripts/install-deps.sh clang libclang-rt-14-dev
 cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build-fuzz
 
 failed=0
-printf '%-22s %12s %12s %8s\n' target "seed inputs" executions crashes
+printf '%-22s %12s %12s %8s %10s %12s\n' target "seed inputs" executions crashes seconds "corpus files"
 for t in "${targets[@]}"; do
   work=build-fuzz/corpus/$t crashes=build-fuzz/crashes/$t log=build-fuzz/$t.log
   mkdir -p "$work" "$crashes"
@@ -25,13 +33,17 @@ for t in "${targets[@]}"; do
   status=0
   # The regression run: every seed input once.
   "$bin" -runs=0 "tests/fuzz/corpus/$t" >"$log" 2>&1 || status=$?
+  start=$(date +%s)
   if [ "$status" = 0 ] && [ "$seconds" -gt 0 ]; then
-    "$bin" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
+    if [ -n "$runs" ]; then limit=(-runs="$runs"); else limit=(-max_total_time="$seconds"); fi
+    "$bin" "${limit[@]}" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
       -artifact_prefix="$crashes/" "$work" "tests/fuzz/corpus/$t" >>"$log" 2>&1 || status=$?
   fi
-  runs=$(awk '/stat::number_of_executed_units/ {print $NF}' "$log" | tail -n 1)
+  took=$(($(date +%s) - start))
+  executed=$(awk '/stat::number_of_executed_units/ {print $NF}' "$log" | tail -n 1)
   found=$(find "$crashes" -type f | wc -l)
-  printf '%-22s %12s %12s %8s\n' "$t" "$seeds" "${runs:-0}" "$found"
+  printf '%-22s %12s %12s %8s %10s %12s\n' "$t" "$seeds" "${executed:-0}" "$found" "$took" \
+    "$(find "$work" -type f | wc -l)"
   if [ "$status" != 0 ]; then
     failed=1
     echo "fuzz_$t failed (exit $status); its output ($log):" >&2

@@ -2,6 +2,7 @@
 // their defaults and asks for their SD card, from the command line. Exit status: 0 success, 1 a device
 // did not answer or a check failed, 2 bad usage or a bad file, 3 the reply port is held by another
 // program.
+#include "cli.h"
 #include "device/address.h"
 #include "device/configfile.h"
 #include "device/discovery.h"
@@ -19,25 +20,13 @@
 #include <QSet>
 #include <cstdio>
 #include <map>
+#include <unistd.h>
 
 using namespace zentri;
 
 namespace {
 
-constexpr int kOk = 0, kNoAnswer = 1, kUsage = 2, kPortBusy = 3;
-constexpr int kDefaultWaitMs = 2000;
-
-void out(const QString &text) {
-    const QByteArray b = text.toLocal8Bit() + '\n';
-    std::fwrite(b.constData(), 1, size_t(b.size()), stdout);
-    std::fflush(stdout);
-}
-
-int fail(int status, const QString &text) {
-    const QByteArray b = QStringLiteral("zentrictl: %1\n").arg(text).toLocal8Bit();
-    std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
-    return status;
-}
+using namespace ctl;
 
 const char kUsageText[] = R"(Usage: zentrictl COMMAND [ARGUMENTS] [--verbose]
 
@@ -51,6 +40,14 @@ Commands:
   restart IP              restart the device
   defaults IP --yes       restore the device's default settings
   sd IP                   tell whether the device has an SD card
+  rig capture FILE        write a rig of every device that answers
+  rig check FILE [--json] compare the devices that answer with the rig
+  rig apply FILE [--yes] [--mac MAC]...
+                          send the rig's configuration to the devices that differ (or those named)
+  rig replace FILE OLD_MAC NEW_MAC [--yes]
+                          give a missing device's entry, and its configuration, to a new device
+  watch [--rig FILE] [--interval S] [--count N] [--json]
+                          ask again every S seconds and print what changes
 
 "zentrictl COMMAND --help" tells more about each command; --version tells the version.
 An IP is four decimal numbers from 0 to 255 without leading zeros, and names one device: 0.0.0.0,
@@ -72,7 +69,54 @@ name, IP, MAC, firmware, module version and SD card state, separated by tabs.
   --wait MS         how long to wait for answers, in milliseconds
   --interface NAME  broadcast out of this network interface only
   --to ADDRESS      send the request to ADDRESS only instead of broadcasting
+  --address IP|CIDR also ask this address, or every address of this subnet (at most 4096), one by one
+                    (devices behind a router); may be given more than once
 Exits 1 when no device answered.)")},
+    {QStringLiteral("rig capture"),
+     QStringLiteral(
+         R"(Usage: zentrictl rig capture FILE [--name NAME] [--address IP|CIDR]... [--wait MS] [--force]
+
+Finds the devices (broadcast, and the --address ranges one by one) and writes a new rig of every device
+that answered to FILE: its name (NAME, default the file's name), the addresses, and one entry per
+device with its whole configuration, as "Save configuration..." writes it. FILE is written whole or
+not at all, only as a regular file; a read-only one only with --force. One line per device.
+Exits 1 when no device answered.)")},
+    {QStringLiteral("rig check"), QStringLiteral(R"(Usage: zentrictl rig check FILE [--json] [--wait MS]
+
+Finds the devices (broadcast, and the rig's addresses one by one) and prints one line per device of
+the rig and per device that answered, tab-separated: the state ("in sync", "differs", "missing",
+"not in rig", "duplicate"), MAC, name, IP and, for a device that differs, every differing setting
+with the rig's and the device's value. --json prints a list of objects with mac, name, ip, state and
+differences (field, rig, device).
+Exits 0 only when every device of the rig is in sync and no other device answered; 1 otherwise.)")},
+    {QStringLiteral("rig apply"),
+     QStringLiteral(R"(Usage: zentrictl rig apply FILE [--mac MAC]... [--yes] [--wait MS]
+
+Sends the rig's configuration to every device that differs (or to the devices named by --mac) as
+"Save & Close" would, each keeping its own module version, after listing each device and the
+settings it changes; then asks each device again and prints "confirmed" or "not confirmed" for it.
+Nothing is sent without --yes or a yes typed on the terminal; without a terminal and --yes it exits 2.
+Exits 0 when every device sent to confirmed; 1 otherwise.)")},
+    {QStringLiteral("rig replace"),
+     QStringLiteral(R"(Usage: zentrictl rig replace FILE OLD_MAC NEW_MAC [--yes] [--wait MS]
+
+For a box swapped after a fault: OLD_MAC must be in the rig and missing, NEW_MAC must answer and not be
+in the rig. Sends OLD_MAC's entry to the new device, asks it again, and once it reports the
+configuration writes FILE with the entry's MAC changed to NEW_MAC (its name stays).
+Nothing is sent without --yes or a yes typed on the terminal.
+Exits 0 when the new device confirmed; 1 otherwise.)")},
+    {QStringLiteral("watch"),
+     QStringLiteral(
+         R"(Usage: zentrictl watch [--rig FILE] [--address IP|CIDR]... [--interval S] [--count N] [--json]
+
+Repeats the discovery every S seconds (default 3, 1 to 60), with the SD card query to each device
+that answers, and prints one line per event as it happens: "new", "offline" (no answer to the last
+3 polls), "back online", "changed" (with the settings changed elsewhere), "SD card removed", "SD card
+inserted", then the MAC, name, IP, details and time. After N polls (default: until interrupted) it
+prints one line per device: "online", "missed" or "offline", and when it was last seen. --json prints
+one object per line (time, event, mac, name, ip, detail; at the end mac, name, ip, state, lastSeen).
+With --count, exits 0 when every device of the rig (every device, without --rig) is online at the
+end; 1 otherwise.)")},
     {QStringLiteral("backup"), QStringLiteral(R"(Usage: zentrictl backup IP FILE [--wait MS] [--force]
 
 Asks the device at IP for its configuration and writes it, with its name, MAC, firmware and module
@@ -107,24 +151,32 @@ Asks the device whether a memory card is in its slot and prints "SD CARD OK" or 
 Exits 1 when the device did not answer within MS milliseconds (default 2000).)")},
 };
 
-struct Arguments {
-    QStringList positional;
-    QSet<QString> flags;
-    std::map<QString, QString> values;
-};
-
 // The options each command takes; every command also takes --help and --verbose.
+enum OptionKind { Flag, Value, Values };
 struct OptionSpec {
     const char *name;
-    bool takesValue;
+    OptionKind kind;
 };
 const std::map<QString, QVector<OptionSpec>> kOptions = {
-    {QStringLiteral("discover"), {{"json", false}, {"wait", true}, {"interface", true}, {"to", true}}},
-    {QStringLiteral("backup"), {{"wait", true}, {"force", false}}},
-    {QStringLiteral("restore"), {{"wait", true}, {"yes", false}}},
+    {QStringLiteral("discover"),
+     {{"json", Flag}, {"wait", Value}, {"interface", Value}, {"to", Value}, {"address", Values}}},
+    {QStringLiteral("rig capture"),
+     {{"wait", Value}, {"interface", Value}, {"address", Values}, {"name", Value}, {"force", Flag}}},
+    {QStringLiteral("rig check"), {{"json", Flag}, {"wait", Value}, {"interface", Value}}},
+    {QStringLiteral("rig apply"), {{"yes", Flag}, {"mac", Values}, {"wait", Value}, {"interface", Value}}},
+    {QStringLiteral("rig replace"), {{"yes", Flag}, {"wait", Value}, {"interface", Value}, {"force", Flag}}},
+    {QStringLiteral("watch"),
+     {{"rig", Value},
+      {"interval", Value},
+      {"count", Value},
+      {"json", Flag},
+      {"address", Values},
+      {"interface", Value}}},
+    {QStringLiteral("backup"), {{"wait", Value}, {"force", Flag}}},
+    {QStringLiteral("restore"), {{"wait", Value}, {"yes", Flag}}},
     {QStringLiteral("restart"), {}},
-    {QStringLiteral("defaults"), {{"yes", false}}},
-    {QStringLiteral("sd"), {{"wait", true}}},
+    {QStringLiteral("defaults"), {{"yes", Flag}}},
+    {QStringLiteral("sd"), {{"wait", Value}}},
 };
 
 QString dashed(const QString &name) {
@@ -137,7 +189,7 @@ std::optional<Arguments> parseArguments(const QString &word, const QStringList &
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     QVector<QCommandLineOption> options;
     for (const OptionSpec &o : kOptions.at(word))
-        options.append(o.takesValue
+        options.append(o.kind != Flag
                            ? QCommandLineOption(QLatin1String(o.name), QString(), QStringLiteral("value"))
                            : QCommandLineOption(QLatin1String(o.name)));
     options.append(QCommandLineOption(QStringLiteral("verbose")));
@@ -150,19 +202,25 @@ std::optional<Arguments> parseArguments(const QString &word, const QStringList &
         } else {
             *error = parser.errorText();
             for (const OptionSpec &o : kOptions.at(word))
-                if (o.takesValue && !args.isEmpty() && args.last() == dashed(QLatin1String(o.name)))
+                if (o.kind != Flag && !args.isEmpty() && args.last() == dashed(QLatin1String(o.name)))
                     *error = QStringLiteral("%1 needs a value").arg(args.last());
         }
         return std::nullopt;
     }
     Arguments a;
     a.positional = parser.positionalArguments();
+    QSet<QString> repeatable;
+    for (const OptionSpec &o : kOptions.at(word))
+        if (o.kind == Values)
+            repeatable.insert(dashed(QLatin1String(o.name)));
     for (const QCommandLineOption &o : options) {
         if (!parser.isSet(o))
             continue;
         const QString name = dashed(o.names().first());
         if (o.valueName().isEmpty())
             a.flags.insert(name);
+        else if (repeatable.contains(name))
+            a.lists[name] = parser.values(o);
         else if (parser.values(o).size() > 1) {
             *error = QStringLiteral("%1 is given more than once").arg(name);
             return std::nullopt;
@@ -170,19 +228,6 @@ std::optional<Arguments> parseArguments(const QString &word, const QStringList &
             a.values[name] = parser.value(o);
     }
     return a;
-}
-
-std::optional<int> waitOption(const Arguments &a, QString *error) {
-    const auto it = a.values.find(QStringLiteral("--wait"));
-    if (it == a.values.end())
-        return kDefaultWaitMs;
-    const auto ms = parseWholeNumber(it->second, 0, 600000);
-    if (!ms) {
-        *error =
-            QStringLiteral("--wait: \"%1\" is not a number of milliseconds from 0 to 600000").arg(it->second);
-        return std::nullopt;
-    }
-    return int(*ms);
 }
 
 QString withForceHint(const QString &error) {
@@ -220,41 +265,35 @@ int discover(const Arguments &a) {
                                       ? a.values.at(QStringLiteral("--interface"))
                                       : QString();
 
+    QVector<QHostAddress> extra;
+    for (const QString &text : a.lists.count(QStringLiteral("--address"))
+                                   ? a.lists.at(QStringLiteral("--address"))
+                                   : QStringList()) {
+        const auto range = parseAddressRange(text, &error);
+        if (!range)
+            return fail(kUsage, QStringLiteral("--address: %1").arg(error));
+        extra << range->addresses;
+    }
+
     ctl::Session session;
     if (!session.listen(&error))
         return portBusy(error);
-    const DiscoveryReport report = sendDiscovery(session.listener(), target, interfaceName);
-    for (const QString &f : report.failures)
+    const ctl::Session::Found found = session.discover(target, interfaceName, extra, *ms);
+    for (const QString &f : found.failures)
         fail(kNoAnswer, QStringLiteral("discovery request not sent: %1").arg(f));
-    if (!report.anySent())
+    if (!found.anySent)
         return kNoAnswer;
 
     // Devices in order of their first answer; one that answers twice (two ways in) is listed once.
     QVector<recUrzadzenia> devices;
     QSet<QString> seen;
-    std::map<QString, bool> sd;
-    int handled = 0;
-    auto take = [&] {
-        const auto &got = session.received();
-        for (; handled < got.size(); ++handled) {
-            const Datagram &d = got[handled];
-            const QString ip = d.sender.toString();
-            if (auto rec = wire::parseInfoReply(d.data, ip)) {
-                if (seen.contains(ip + rec->MAC))
-                    continue;
-                seen.insert(ip + rec->MAC);
-                devices.append(*rec);
-                QString ignored;
-                session.send(wire::sdCardQuery(), d.sender, &ignored);
-            } else if (auto card = wire::parseSdCardReply(d.data)) {
-                sd[ip] = *card;
-            }
-        }
-        return false;
-    };
-    session.waitUntil(take, *ms);
-    take();
-
+    for (const recUrzadzenia &r : found.answers) {
+        if (seen.contains(r.IP + r.MAC))
+            continue;
+        seen.insert(r.IP + r.MAC);
+        devices.append(r);
+    }
+    const std::map<QString, bool> &sd = found.sdCard;
     auto sdOf = [&](const recUrzadzenia &r) -> std::optional<bool> {
         const auto it = sd.find(r.IP);
         return it == sd.end() ? std::nullopt : std::optional<bool>(it->second);
@@ -406,27 +445,15 @@ int restore(const Arguments &a) {
             status = fail(kNoAnswer, QStringLiteral("%1: not sent: %2").arg(ip, error));
             continue;
         }
-        // The check: a new discovery request until the device reports what was sent, or time is up.
-        // A device that is still storing gets a moment before it is asked again.
-        std::optional<recUrzadzenia> now;
-        QElapsedTimer clock;
-        clock.start();
-        for (;;) {
-            auto answer = session.query(job.ip, std::max<int>(100, *ms - int(clock.elapsed())), &error);
-            if (!answer)
-                break;
-            now = answer;
-            if (configfile::sameConfiguration(*now, *rec) || clock.elapsed() >= *ms)
-                break;
-            session.waitUntil([] { return false; }, 100);
-        }
+        const ctl::Session::Check check = session.confirm(job.ip, *rec, *ms);
+        const std::optional<recUrzadzenia> &now = check.now;
         if (!now) {
             status = fail(
                 kNoAnswer,
                 QStringLiteral("%1: sent %2, but the device did not answer the check").arg(ip, job.path));
             continue;
         }
-        if (!configfile::sameConfiguration(*now, *rec)) {
+        if (!check.confirmed) {
             QStringList fields;
             for (const configfile::Difference &d : configfile::differences(*rec, *now))
                 fields << QStringLiteral("%1 sent %2, reported %3").arg(d.field, d.device, d.file);
@@ -473,6 +500,48 @@ int sd(const Arguments &a) {
 
 } // namespace
 
+namespace zentri::ctl {
+
+void out(const QString &text) {
+    const QByteArray b = text.toLocal8Bit() + '\n';
+    std::fwrite(b.constData(), 1, size_t(b.size()), stdout);
+    std::fflush(stdout);
+}
+
+int fail(int status, const QString &text) {
+    const QByteArray b = QStringLiteral("zentrictl: %1\n").arg(text).toLocal8Bit();
+    std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
+    return status;
+}
+
+std::optional<int> waitOption(const Arguments &a, QString *error) {
+    const auto it = a.values.find(QStringLiteral("--wait"));
+    if (it == a.values.end())
+        return kDefaultWaitMs;
+    const auto ms = parseWholeNumber(it->second, 0, 600000);
+    if (!ms) {
+        *error =
+            QStringLiteral("--wait: \"%1\" is not a number of milliseconds from 0 to 600000").arg(it->second);
+        return std::nullopt;
+    }
+    return int(*ms);
+}
+
+bool askOnTerminal(const QString &question) {
+    if (!isatty(STDIN_FILENO))
+        return false;
+    const QByteArray q = (question + QStringLiteral(" [y/N] ")).toLocal8Bit();
+    std::fwrite(q.constData(), 1, size_t(q.size()), stdout);
+    std::fflush(stdout);
+    char line[64] = {};
+    if (!std::fgets(line, sizeof line, stdin))
+        return false;
+    const QString answer = QString::fromLocal8Bit(line).trimmed().toLower();
+    return answer == QLatin1String("y") || answer == QLatin1String("yes");
+}
+
+} // namespace zentri::ctl
+
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zentrictl"));
@@ -480,7 +549,14 @@ int main(int argc, char **argv) {
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return fail(kUsage, QStringLiteral("no command given\n") + QString::fromLatin1(kUsageText));
-    const QString word = args.takeFirst();
+    QString word = args.takeFirst();
+    if (word == QLatin1String("rig")) {
+        if (args.isEmpty() || args.first().startsWith('-'))
+            return fail(kUsage,
+                        QStringLiteral("rig needs one of capture, check, apply, replace; see zentrictl "
+                                       "--help"));
+        word += ' ' + args.takeFirst();
+    }
     if (word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help")) {
         if (!args.isEmpty() && kHelp.count(args.first())) {
             out(kHelp.at(args.first()));
@@ -509,6 +585,16 @@ int main(int argc, char **argv) {
 
     if (word == QLatin1String("discover"))
         return discover(*a);
+    if (word == QLatin1String("rig capture"))
+        return rigCapture(*a);
+    if (word == QLatin1String("rig check"))
+        return rigCheck(*a);
+    if (word == QLatin1String("rig apply"))
+        return rigApply(*a);
+    if (word == QLatin1String("rig replace"))
+        return rigReplace(*a);
+    if (word == QLatin1String("watch"))
+        return watch(*a);
     if (word == QLatin1String("backup"))
         return backup(*a);
     if (word == QLatin1String("restore"))

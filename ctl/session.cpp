@@ -1,10 +1,13 @@
 #include "session.h"
 
+#include "device/configfile.h"
+#include "device/discovery.h"
 #include "device/protocol.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QSet>
 #include <QTimer>
 
 namespace zentri::ctl {
@@ -89,6 +92,64 @@ std::optional<bool> Session::sdCard(const QHostAddress &ip, int ms, QString *err
     if (!found)
         *error = QStringLiteral("%1 did not answer").arg(ip.toString());
     return found;
+}
+
+Session::Found Session::discover(const QHostAddress &target, const QString &interfaceName,
+                                 const QVector<QHostAddress> &extra, int ms) {
+    Found found;
+    const DiscoveryReport report = sendDiscovery(listener_, target, interfaceName);
+    found.failures = report.failures;
+    found.anySent = report.anySent() || !extra.isEmpty();
+    PacedDiscovery paced(listener_);
+    QVector<BroadcastInterface> ways;
+    if (target == QHostAddress(QHostAddress::Broadcast))
+        for (const BroadcastInterface &w : broadcastInterfaces(systemInterfaces()))
+            if (interfaceName.isEmpty() || w.name == interfaceName)
+                ways.append(w);
+    paced.start(beyondBroadcast(extra, ways));
+    QSet<QString> asked;
+    int handled = static_cast<int>(received_.size());
+    auto take = [&] {
+        for (; handled < received_.size(); ++handled) {
+            const Datagram &d = received_[handled];
+            const QString ip = d.sender.toString();
+            if (auto rec = wire::parseInfoReply(d.data, ip)) {
+                found.answers.append(*rec);
+                if (!asked.contains(ip)) {
+                    asked.insert(ip);
+                    QString ignored;
+                    send(wire::sdCardQuery(), d.sender, &ignored);
+                }
+            } else if (auto card = wire::parseSdCardReply(d.data)) {
+                found.sdCard[ip] = *card;
+            }
+        }
+        return false;
+    };
+    waitUntil([&] { return take() || !paced.isRunning(); }, 24 * 3600 * 1000);
+    waitUntil(take, ms);
+    take();
+    found.failures << paced.failures();
+    return found;
+}
+
+Session::Check Session::confirm(const QHostAddress &ip, const recUrzadzenia &sent, int ms) {
+    // A device that is still storing gets a moment before it is asked again.
+    Check check;
+    QElapsedTimer clock;
+    clock.start();
+    QString error;
+    for (;;) {
+        auto answer = query(ip, std::max<int>(100, ms - int(clock.elapsed())), &error);
+        if (!answer)
+            break;
+        check.now = answer;
+        check.confirmed = configfile::sameConfiguration(*answer, sent);
+        if (check.confirmed || clock.elapsed() >= ms)
+            break;
+        waitUntil([] { return false; }, 100);
+    }
+    return check;
 }
 
 } // namespace zentri::ctl

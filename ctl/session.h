@@ -8,6 +8,7 @@
 #include <QHostAddress>
 #include <QVector>
 #include <functional>
+#include <map>
 #include <optional>
 
 namespace zentri::ctl {
@@ -31,6 +32,26 @@ public:
     std::optional<recUrzadzenia> query(const QHostAddress &ip, int ms, QString *error);
     // The device's SD card state, the same way.
     std::optional<bool> sdCard(const QHostAddress &ip, int ms, QString *error);
+
+    // One discovery: the request broadcast out of every interface (or `interfaceName`, or sent to
+    // `target` alone), then to each of `extra` one by one, paced; the answers for `ms` after that.
+    // Each new address that answers is asked for its SD card.
+    struct Found {
+        QVector<recUrzadzenia> answers; // every info reply, in order of arrival
+        std::map<QString, bool> sdCard; // by IP
+        QStringList failures;           // requests that could not be sent
+        bool anySent = false;
+    };
+    Found discover(const QHostAddress &target, const QString &interfaceName,
+                   const QVector<QHostAddress> &extra, int ms);
+
+    // After sending `sent` to the device at `ip`: asks it again until it reports those settings or
+    // `ms` have passed. The last answer, if any, and whether it reports them.
+    struct Check {
+        std::optional<recUrzadzenia> now;
+        bool confirmed = false;
+    };
+    Check confirm(const QHostAddress &ip, const recUrzadzenia &sent, int ms);
 
 private:
     UdpListener listener_;

@@ -90,4 +90,54 @@ std::optional<QHostAddress> parseDeviceAddress(const QString &text, QString *err
     return address;
 }
 
+std::optional<AddressRange> parseAddressRange(const QString &text, QString *error,
+                                              const QVector<InterfaceInfo> &interfaces) {
+    const int slash = static_cast<int>(text.indexOf(QLatin1Char('/')));
+    if (slash < 0) {
+        const auto one = parseDeviceAddress(text, error, interfaces);
+        if (!one)
+            return std::nullopt;
+        return AddressRange{text, {*one}};
+    }
+    const auto base = parseIpv4(text.left(slash), error);
+    if (!base)
+        return std::nullopt;
+    const auto prefix = parseWholeNumber(text.mid(slash + 1), 0, 32);
+    if (!prefix || (text.size() > slash + 2 && text.at(slash + 1) == QLatin1Char('0'))) {
+        *error = QObject::tr("\"%1\": the prefix length after \"/\" must be a whole number from 0 to 32")
+                     .arg(text);
+        return std::nullopt;
+    }
+    const quint64 size = quint64(1) << (32 - *prefix);
+    if (size > quint64(kMaxRangeSize)) {
+        *error = QObject::tr("\"%1\" holds %2 addresses; a range may hold at most %3 (a /20)")
+                     .arg(text)
+                     .arg(size)
+                     .arg(kMaxRangeSize);
+        return std::nullopt;
+    }
+    const quint32 mask = subnetMask(int(*prefix));
+    const quint32 network = base->toIPv4Address() & mask;
+    if (network != base->toIPv4Address()) {
+        *error = QObject::tr("\"%1\" is not a subnet: its network address is %2/%3")
+                     .arg(text, QHostAddress(network).toString())
+                     .arg(*prefix);
+        return std::nullopt;
+    }
+    AddressRange range{text, {}};
+    // /31 and /32 have no network and broadcast addresses of their own.
+    const quint32 first = size > 2 ? network + 1 : network;
+    const quint32 last = size > 2 ? network + quint32(size) - 2 : network + quint32(size) - 1;
+    for (quint64 a = first; a <= last; ++a) {
+        const QHostAddress address{quint32(a)};
+        if (whyNotOneDevice(address, interfaces).isEmpty())
+            range.addresses.append(address);
+    }
+    if (range.addresses.isEmpty()) {
+        *error = QObject::tr("\"%1\" holds no address that stands for one device").arg(text);
+        return std::nullopt;
+    }
+    return range;
+}
+
 } // namespace zentri

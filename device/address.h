@@ -28,6 +28,17 @@ QString whyNotOneDevice(const QHostAddress &address, const QVector<InterfaceInfo
 std::optional<QHostAddress> parseDeviceAddress(const QString &text, QString *error,
                                                const QVector<InterfaceInfo> &interfaces = systemInterfaces());
 
+// Addresses to ask one by one, typed as one address ("10.1.2.7") or a subnet in CIDR form
+// ("10.1.2.0/24") of at most kMaxRangeSize addresses. A subnet's own network and broadcast addresses
+// are left out; so is every address that cannot stand for one device.
+struct AddressRange {
+    QString text;
+    QVector<QHostAddress> addresses;
+};
+constexpr int kMaxRangeSize = 4096;
+std::optional<AddressRange> parseAddressRange(const QString &text, QString *error,
+                                              const QVector<InterfaceInfo> &interfaces = systemInterfaces());
+
 // A whole number typed as decimal digits only (no sign, no spaces), within min..max.
 std::optional<qint64> parseWholeNumber(const QString &text, qint64 min, qint64 max);
 

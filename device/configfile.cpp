@@ -213,13 +213,12 @@ QByteArray write(const recUrzadzenia &rec) {
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-Parsed parse(const QByteArray &text) {
-    const QString notOurs = QStringLiteral("This is not a Zentri device configuration file");
-    QString reason;
-    const auto object = strictjson::parseObject(text, &reason);
-    if (!object)
-        return refuse(QStringLiteral("%1: %2.").arg(notOurs, reason));
-    const QJsonObject root = *object;
+namespace {
+const QString kNotOurs = QStringLiteral("This is not a Zentri device configuration file");
+
+// The checks after the JSON was read; `text`, when given, is looked through for keys given twice.
+Parsed parseRoot(const QJsonObject &root, const QByteArray *text) {
+    const QString &notOurs = kNotOurs;
     if (root.value(kFormat).toString() != QLatin1String(kFormatName))
         return refuse(QStringLiteral("%1: its \"%2\" is not \"%3\".").arg(notOurs, kFormat, kFormatName),
                       {kFormat});
@@ -240,7 +239,7 @@ Parsed parse(const QByteArray &text) {
                       {kVersion});
     const QString refused =
         QStringLiteral("The configuration file was refused; nothing was changed or sent. ");
-    const QString twice = strictjson::duplicateKey(text);
+    const QString twice = text ? strictjson::duplicateKey(*text) : QString();
     if (!twice.isEmpty())
         return refuse(refused + QStringLiteral("In it %1: it is not clear which one is meant.").arg(twice));
     QStringList shortLists;
@@ -330,12 +329,26 @@ Parsed parse(const QByteArray &text) {
     return refuse(refused + parts.join(' '), badFields);
 }
 
+} // namespace
+
+Parsed parse(const QByteArray &text) {
+    QString reason;
+    const auto object = strictjson::parseObject(text, &reason);
+    if (!object)
+        return refuse(QStringLiteral("%1: %2.").arg(kNotOurs, reason));
+    return parseRoot(*object, &text);
+}
+
+Parsed parse(const QJsonObject &object) {
+    return parseRoot(object, nullptr);
+}
+
 namespace {
 QVector<Difference> differencesIn(const recUrzadzenia &device, const recUrzadzenia &file, bool premiumOnly) {
     QVector<Difference> out;
     for (const Field &f : fields::settings())
         if ((!premiumOnly || f.premiumOnly) && f.value(device) != f.value(file))
-            out.append({f.path, f.text(device), f.text(file)});
+            out.append({f.path, f.label, f.text(device), f.text(file)});
     return out;
 }
 } // namespace

@@ -7,6 +7,7 @@
 #include "records.h"
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -45,9 +46,12 @@ struct Parsed {
     QStringList badFields; // the fields that were missing or held a value the packet cannot carry
 };
 Parsed parse(const QByteArray &text);
+// The same for a configuration held in another file's JSON, whose text was checked for keys given twice.
+Parsed parse(const QJsonObject &object);
 
 struct Difference {
-    QString field;
+    QString field;  // as files name it: "Output[2].Channel"
+    QString label;  // as the windows name it: "Output 3 channel"
     QString device; // the value in the device's record
     QString file;   // the value in the file
 };

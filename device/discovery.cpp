@@ -6,6 +6,8 @@
 #include <QNetworkInterface>
 #include <QObject>
 #include <QSet>
+#include <QTimer>
+#include <algorithm>
 
 namespace zentri {
 
@@ -41,6 +43,20 @@ QVector<BroadcastInterface> broadcastInterfaces(const QVector<InterfaceInfo> &al
             continue;
         subnets.insert(key);
         out.append({i.name, i.index, a.address, a.prefixLength});
+    }
+    return out;
+}
+
+QVector<QHostAddress> beyondBroadcast(const QVector<QHostAddress> &addresses,
+                                      const QVector<BroadcastInterface> &ways) {
+    QVector<QHostAddress> out;
+    for (const QHostAddress &a : addresses) {
+        const bool reached = std::any_of(ways.begin(), ways.end(), [&](const BroadcastInterface &w) {
+            const quint32 mask = subnetMask(w.prefixLength);
+            return (a.toIPv4Address() & mask) == (w.address.toIPv4Address() & mask);
+        });
+        if (!reached)
+            out.append(a);
     }
     return out;
 }
@@ -81,6 +97,33 @@ DiscoveryReport sendDiscovery(UdpListener &listener, const QHostAddress &target,
             report.failures << QObject::tr("%1: %2").arg(b.name, error);
     }
     return report;
+}
+
+PacedDiscovery::PacedDiscovery(UdpListener &listener, QObject *parent)
+    : QObject(parent), listener_(listener), timer_(new QTimer(this)) {
+    timer_->setInterval(kTickMs);
+    connect(timer_, &QTimer::timeout, this, &PacedDiscovery::tick);
+}
+
+void PacedDiscovery::start(const QVector<QHostAddress> &addresses) {
+    addresses_ = addresses;
+    next_ = 0;
+    failures_.clear();
+    tick();
+    if (isRunning())
+        timer_->start();
+}
+
+void PacedDiscovery::tick() {
+    const QByteArray request = wire::discoveryRequest();
+    QString error;
+    for (int sent = 0; sent < kPerTick && isRunning(); ++sent, ++next_)
+        if (!listener_.send(request, addresses_[next_], wire::kDevicePort, &error))
+            failures_ << QObject::tr("%1: %2").arg(addresses_[next_].toString(), error);
+    if (!isRunning()) {
+        timer_->stop();
+        emit finished();
+    }
 }
 
 } // namespace zentri

@@ -5,9 +5,12 @@
 #pragma once
 
 #include <QHostAddress>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+
+class QTimer;
 
 namespace zentri {
 
@@ -44,6 +47,11 @@ QVector<InterfaceInfo> systemInterfaces();
 // whose first IPv4 subnet an earlier one already covers is left out, so each subnet hears one request.
 QVector<BroadcastInterface> broadcastInterfaces(const QVector<InterfaceInfo> &all);
 
+// Those of `addresses` that a broadcast out of `ways` does not reach: the others are asked already, and
+// asking them again would have each such device answer twice.
+QVector<QHostAddress> beyondBroadcast(const QVector<QHostAddress> &addresses,
+                                      const QVector<BroadcastInterface> &ways);
+
 // What one discovery send did: the interfaces (or the address) it went out by, and one text per
 // failure, naming the interface.
 struct DiscoveryReport {
@@ -59,5 +67,33 @@ struct DiscoveryReport {
 DiscoveryReport sendDiscovery(UdpListener &listener, const QHostAddress &target,
                               const QString &interfaceName = QString(),
                               const QVector<InterfaceInfo> &interfaces = systemInterfaces());
+
+// Asks a list of addresses one by one with the discovery request, as unicast datagrams from the
+// listener's port (the replies of devices behind a router come back to it), paced on the event loop so
+// that a show network is never flooded: at most kPerTick requests every kTickMs.
+class PacedDiscovery : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kPerTick = 10, kTickMs = 10; // 1000 a second
+
+    explicit PacedDiscovery(UdpListener &listener, QObject *parent = nullptr);
+    // Starts again from the first of `addresses` (a run still going is dropped).
+    void start(const QVector<QHostAddress> &addresses);
+    bool isRunning() const { return next_ < addresses_.size(); }
+    // Sends failed so far, one text each.
+    const QStringList &failures() const { return failures_; }
+
+signals:
+    void finished();
+
+private:
+    void tick();
+
+    UdpListener &listener_;
+    QVector<QHostAddress> addresses_;
+    int next_ = 0;
+    QStringList failures_;
+    QTimer *timer_;
+};
 
 } // namespace zentri

@@ -1,0 +1,50 @@
+// What zentrictl's commands share: the exit statuses, the parsed arguments, printing and failing,
+// and the checks of options every command reads the same way.
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <optional>
+
+namespace zentri::ctl {
+
+// 0 success, 1 a device did not answer or a check failed, 2 bad usage or a bad file (nothing sent),
+// 3 the reply port is held by another program.
+constexpr int kOk = 0, kNoAnswer = 1, kUsage = 2, kPortBusy = 3;
+constexpr int kDefaultWaitMs = 2000;
+
+struct Arguments {
+    QStringList positional;
+    QSet<QString> flags;                  // "--json"
+    std::map<QString, QString> values;    // "--wait" -> "500"
+    std::map<QString, QStringList> lists; // options that may be given more than once
+
+    QString value(const QString &option) const {
+        const auto it = values.find(option);
+        return it == values.end() ? QString() : it->second;
+    }
+    QStringList list(const QString &option) const {
+        const auto it = lists.find(option);
+        return it == lists.end() ? QStringList() : it->second;
+    }
+};
+
+// One line on standard output.
+void out(const QString &text);
+// "zentrictl: TEXT" on standard error; returns `status`.
+int fail(int status, const QString &text);
+// --wait, in milliseconds (default kDefaultWaitMs); none with the reason on bad input.
+std::optional<int> waitOption(const Arguments &a, QString *error);
+// Asks "QUESTION [y/N]" on the terminal; false without a terminal or without a yes.
+bool askOnTerminal(const QString &question);
+
+// The rig and watching commands.
+int rigCapture(const Arguments &a);
+int rigCheck(const Arguments &a);
+int rigApply(const Arguments &a);
+int rigReplace(const Arguments &a);
+int watch(const Arguments &a);
+
+} // namespace zentri::ctl

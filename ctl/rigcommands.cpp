@@ -1,0 +1,455 @@
+// zentrictl's rig commands (capture, check, apply, replace) and watching, on the rig model the
+// windows share.
+#include "cli.h"
+#include "device/address.h"
+#include "device/configfile.h"
+#include "device/files.h"
+#include "device/protocol.h"
+#include "rig/rigfile.h"
+#include "rig/rigstates.h"
+#include "rig/watch.h"
+#include "session.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+namespace zentri::ctl {
+
+namespace {
+
+std::optional<rig::Rig> loadRig(const QString &path, QString *error) {
+    const auto text = files::readWhole(path, rig::kMaxFileSize, error);
+    if (!text)
+        return std::nullopt;
+    rig::Parsed parsed = rig::parse(*text);
+    if (!parsed.rig)
+        *error = QStringLiteral("%1: %2").arg(path, parsed.error);
+    return parsed.rig;
+}
+
+std::optional<QString> macArgument(const QString &text, QString *error) {
+    static const QRegularExpression form(QStringLiteral("^([0-9A-Fa-f]{2}:){5}[0-9A-Fa-f]{2}$"));
+    if (!form.match(text).hasMatch()) {
+        *error = QStringLiteral("\"%1\" is not a MAC like 02:5A:45:00:00:01").arg(text);
+        return std::nullopt;
+    }
+    return text.toUpper();
+}
+
+// The addresses of --address options, or of the rig.
+std::optional<QVector<QHostAddress>> extraAddresses(const QStringList &texts, QString *error) {
+    QVector<QHostAddress> out;
+    for (const QString &text : texts) {
+        const auto range = parseAddressRange(text, error);
+        if (!range)
+            return std::nullopt;
+        out << range->addresses;
+    }
+    return out;
+}
+
+// One discovery, broadcast and the rig's own addresses; false (with the message printed) when no
+// request could leave.
+bool find(Session &session, const Arguments &a, const QVector<QHostAddress> &extra, int ms,
+          Session::Found *found) {
+    *found = session.discover(QHostAddress(QHostAddress::Broadcast), a.value(QStringLiteral("--interface")),
+                              extra, ms);
+    for (const QString &f : found->failures)
+        fail(kNoAnswer, QStringLiteral("discovery request not sent: %1").arg(f));
+    return found->anySent;
+}
+
+QString line(const QString &word, const QString &mac, const QString &name, const QString &ip,
+             const QString &detail = {}) {
+    QStringList parts{word, mac, name, ip};
+    if (!detail.isEmpty())
+        parts << detail;
+    return parts.join('\t');
+}
+
+QJsonObject rowJson(const rig::Rig &r, const rig::Row &row) {
+    QJsonObject o{{"mac", row.mac},
+                  {"name", row.name(r)},
+                  {"ip", row.device ? row.device->IP : QString()},
+                  {"state", rig::stateText(row.state)}};
+    if (row.state == rig::State::Differs) {
+        QJsonArray list;
+        for (const configfile::Difference &d : row.differences)
+            list.append(QJsonObject{{"field", d.field}, {"rig", d.file}, {"device", d.device}});
+        o.insert("differences", list);
+    }
+    if (row.state == rig::State::Duplicate)
+        o.insert("ips", QJsonArray::fromStringList(row.ips));
+    return o;
+}
+
+// What sending a rig entry to a device changes, as one text; the settings a Standard module's windows
+// do not offer are named apart.
+QString changesText(const recUrzadzenia &device, const recUrzadzenia &entry) {
+    QStringList changes;
+    for (const configfile::Difference &d : configfile::differences(device, entry))
+        changes << QStringLiteral("%1 %2 -> %3").arg(d.field, d.device, d.file);
+    QString text =
+        QStringLiteral("%1 setting(s): %2").arg(changes.size()).arg(changes.join(QStringLiteral(", ")));
+    const auto notOffered = configfile::changesNotOffered(device, entry);
+    if (!notOffered.isEmpty())
+        text += QStringLiteral(" (%1 of them not offered by the windows for its Standard module)")
+                    .arg(notOffered.size());
+    return text;
+}
+
+// One device to send a rig entry to, and what it will then hold.
+struct Send {
+    QString mac;
+    QString name;
+    QHostAddress ip;
+    recUrzadzenia record; // the device's record with the entry's settings
+};
+
+// Sends each, then confirms each by asking again; prints one line per device. True when all confirmed.
+bool sendAndConfirm(Session &session, const QVector<Send> &sends, int ms) {
+    QString error;
+    QVector<bool> sent;
+    for (const Send &s : sends) {
+        const bool ok = session.send(wire::configurationPacket(s.record), s.ip, &error);
+        if (!ok)
+            out(line(QStringLiteral("not sent"), s.mac, s.name, s.ip.toString(), error));
+        sent << ok;
+    }
+    bool all = true;
+    for (int i = 0; i < sends.size(); ++i) {
+        if (!sent[i]) {
+            all = false;
+            continue;
+        }
+        const Send &s = sends[i];
+        const Session::Check check = session.confirm(s.ip, s.record, ms);
+        if (check.confirmed) {
+            out(line(QStringLiteral("confirmed"), s.mac, s.name, s.ip.toString()));
+            continue;
+        }
+        all = false;
+        QString why = QStringLiteral("the device did not answer the check");
+        if (check.now) {
+            QStringList fields;
+            for (const configfile::Difference &d : configfile::differences(s.record, *check.now))
+                fields << QStringLiteral("%1 sent %2, reported %3").arg(d.field, d.device, d.file);
+            why = QStringLiteral("the device does not report what was sent: ") +
+                  fields.join(QStringLiteral(", "));
+        }
+        out(line(QStringLiteral("not confirmed"), s.mac, s.name, s.ip.toString(), why));
+    }
+    return all;
+}
+
+// --yes, or a yes typed on the terminal; otherwise the refusal's status.
+std::optional<int> confirmedByUser(const Arguments &a, const QString &question) {
+    if (a.flags.contains(QStringLiteral("--yes")))
+        return std::nullopt;
+    if (askOnTerminal(question))
+        return std::nullopt;
+    return fail(kUsage, QStringLiteral("nothing sent: add --yes, or answer yes on a terminal"));
+}
+
+bool writeRig(const rig::Rig &r, const QString &path, bool force, QString *error) {
+    return files::writeAtomically(path, rig::write(r), force, error);
+}
+
+} // namespace
+
+int rigCapture(const Arguments &a) {
+    QString error;
+    const auto ms = waitOption(a, &error);
+    if (!ms)
+        return fail(kUsage, error);
+    if (a.positional.size() != 1)
+        return fail(kUsage, QStringLiteral("rig capture needs FILE; see zentrictl rig capture --help"));
+    const QString path = a.positional[0];
+    const bool force = a.flags.contains(QStringLiteral("--force"));
+    if (!files::mayWrite(path, force, &error))
+        return fail(kUsage, error);
+    const auto extra = extraAddresses(a.list(QStringLiteral("--address")), &error);
+    if (!extra)
+        return fail(kUsage, QStringLiteral("--address: %1").arg(error));
+    Session session;
+    if (!session.listen(&error))
+        return fail(kPortBusy, error);
+    Session::Found found;
+    if (!find(session, a, *extra, *ms, &found))
+        return kNoAnswer;
+    if (found.answers.isEmpty())
+        return fail(kNoAnswer, QStringLiteral("no device answered within %1 ms; no rig written").arg(*ms));
+    const QString name = a.values.count(QStringLiteral("--name")) ? a.value(QStringLiteral("--name"))
+                                                                  : QFileInfo(path).baseName();
+    rig::Rig r = rig::capture(name, found.answers);
+    r.addresses = a.list(QStringLiteral("--address"));
+    if (!writeRig(r, path, force, &error))
+        return fail(kUsage, error);
+    for (const recUrzadzenia &d : r.devices)
+        out(line(rig::stateText(rig::State::InSync), d.MAC, d.Nazwa, d.IP));
+    return kOk;
+}
+
+int rigCheck(const Arguments &a) {
+    QString error;
+    const auto ms = waitOption(a, &error);
+    if (!ms)
+        return fail(kUsage, error);
+    if (a.positional.size() != 1)
+        return fail(kUsage, QStringLiteral("rig check needs FILE; see zentrictl rig check --help"));
+    const auto r = loadRig(a.positional[0], &error);
+    if (!r)
+        return fail(kUsage, error);
+    const auto extra = extraAddresses(r->addresses, &error);
+    if (!extra)
+        return fail(kUsage, error);
+    Session session;
+    if (!session.listen(&error))
+        return fail(kPortBusy, error);
+    Session::Found found;
+    if (!find(session, a, *extra, *ms, &found))
+        return kNoAnswer;
+    const QVector<rig::Row> rows = rig::compare(*r, found.answers);
+    bool allInSync = true;
+    QJsonArray list;
+    for (const rig::Row &row : rows) {
+        allInSync = allInSync && row.state == rig::State::InSync;
+        if (a.flags.contains(QStringLiteral("--json")))
+            list.append(rowJson(*r, row));
+        else
+            out(line(rig::stateText(row.state), row.mac, row.name(*r),
+                     row.device ? row.ips.join(QStringLiteral(", ")) : QString(), row.detail()));
+    }
+    if (a.flags.contains(QStringLiteral("--json")))
+        out(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented)).trimmed());
+    return allInSync ? kOk : kNoAnswer;
+}
+
+int rigApply(const Arguments &a) {
+    QString error;
+    const auto ms = waitOption(a, &error);
+    if (!ms)
+        return fail(kUsage, error);
+    if (a.positional.size() != 1)
+        return fail(kUsage, QStringLiteral("rig apply needs FILE; see zentrictl rig apply --help"));
+    QStringList chosen;
+    for (const QString &text : a.list(QStringLiteral("--mac"))) {
+        const auto mac = macArgument(text, &error);
+        if (!mac)
+            return fail(kUsage, QStringLiteral("--mac: %1").arg(error));
+        chosen << *mac;
+    }
+    const auto r = loadRig(a.positional[0], &error);
+    if (!r)
+        return fail(kUsage, error);
+    for (const QString &mac : chosen)
+        if (r->indexOf(mac) < 0)
+            return fail(kUsage, QStringLiteral("--mac: %1 is not in the rig").arg(mac));
+    const auto extra = extraAddresses(r->addresses, &error);
+    if (!extra)
+        return fail(kUsage, error);
+    Session session;
+    if (!session.listen(&error))
+        return fail(kPortBusy, error);
+    Session::Found found;
+    if (!find(session, a, *extra, *ms, &found))
+        return kNoAnswer;
+
+    int status = kOk;
+    QVector<Send> sends;
+    for (const rig::Row &row : rig::compare(*r, found.answers)) {
+        if (row.entry < 0 ||
+            (chosen.isEmpty() ? row.state != rig::State::Differs : !chosen.contains(row.mac)))
+            continue;
+        const QString name = row.name(*r);
+        if (row.state == rig::State::Missing) {
+            status =
+                fail(kNoAnswer, line(QStringLiteral("missing"), row.mac, name, QString(), "nothing sent"));
+            continue;
+        }
+        if (row.state == rig::State::Duplicate) {
+            status = fail(kNoAnswer, line(QStringLiteral("duplicate"), row.mac, name, row.ips.join(", "),
+                                          row.detail() + QStringLiteral("; nothing sent")));
+            continue;
+        }
+        if (!wire::firmwareSupported(row.device->FWVer)) {
+            status = fail(kNoAnswer, line(rig::stateText(row.state), row.mac, name, row.device->IP,
+                                          QStringLiteral("firmware %1: %2; nothing sent")
+                                              .arg(row.device->FWVer, QLatin1String(wire::kFirmwareTooOld))));
+            continue;
+        }
+        Send s{row.mac, name, QHostAddress(row.device->IP), *row.device};
+        configfile::applyConfiguration(r->devices[row.entry], s.record);
+        out(line(QStringLiteral("to send"), row.mac, name, row.device->IP,
+                 changesText(*row.device, r->devices[row.entry])));
+        sends << s;
+    }
+    if (sends.isEmpty()) {
+        if (status == kOk)
+            out(QStringLiteral("nothing to send: every device chosen is in sync"));
+        return status;
+    }
+    if (const auto refused = confirmedByUser(
+            a, QStringLiteral("Send the rig's configuration to %1 device(s)?").arg(sends.size())))
+        return *refused;
+    return sendAndConfirm(session, sends, *ms) && status == kOk ? kOk : kNoAnswer;
+}
+
+int rigReplace(const Arguments &a) {
+    QString error;
+    const auto ms = waitOption(a, &error);
+    if (!ms)
+        return fail(kUsage, error);
+    if (a.positional.size() != 3)
+        return fail(kUsage, QStringLiteral(
+                                "rig replace needs FILE OLD_MAC NEW_MAC; see zentrictl rig replace --help"));
+    const QString path = a.positional[0];
+    const auto oldMac = macArgument(a.positional[1], &error);
+    if (!oldMac)
+        return fail(kUsage, QStringLiteral("OLD_MAC: %1").arg(error));
+    const auto newMac = macArgument(a.positional[2], &error);
+    if (!newMac)
+        return fail(kUsage, QStringLiteral("NEW_MAC: %1").arg(error));
+    auto r = loadRig(path, &error);
+    if (!r)
+        return fail(kUsage, error);
+    const int entry = r->indexOf(*oldMac);
+    if (entry < 0)
+        return fail(kUsage, QStringLiteral("%1 is not in the rig").arg(*oldMac));
+    if (r->indexOf(*newMac) >= 0)
+        return fail(kUsage, QStringLiteral("%1 is in the rig already").arg(*newMac));
+    if (!files::mayWrite(path, a.flags.contains(QStringLiteral("--force")), &error))
+        return fail(kUsage, error);
+    const auto extra = extraAddresses(r->addresses, &error);
+    if (!extra)
+        return fail(kUsage, error);
+    Session session;
+    if (!session.listen(&error))
+        return fail(kPortBusy, error);
+    Session::Found found;
+    if (!find(session, a, *extra, *ms, &found))
+        return kNoAnswer;
+    const QVector<rig::Row> rows = rig::compare(*r, found.answers);
+    const QString name = r->devices[entry].Nazwa;
+    for (const rig::Row &row : rows) {
+        if (row.mac == *oldMac && row.state != rig::State::Missing)
+            return fail(kNoAnswer, QStringLiteral("%1 (%2) answered: it is %3, not missing; nothing sent")
+                                       .arg(*oldMac, name, rig::stateText(row.state)));
+    }
+    const auto replacement =
+        std::find_if(rows.begin(), rows.end(), [&](const rig::Row &row) { return row.mac == *newMac; });
+    if (replacement == rows.end())
+        return fail(kNoAnswer, QStringLiteral("%1 did not answer; nothing sent").arg(*newMac));
+    if (replacement->state != rig::State::NotInRig)
+        return fail(kNoAnswer, QStringLiteral("%1 is %2 (%3); nothing sent")
+                                   .arg(*newMac, rig::stateText(replacement->state), replacement->detail()));
+    const recUrzadzenia &device = *replacement->device;
+    if (!wire::firmwareSupported(device.FWVer))
+        return fail(kNoAnswer, QStringLiteral("%1: firmware %2: %3; nothing sent")
+                                   .arg(*newMac, device.FWVer, QLatin1String(wire::kFirmwareTooOld)));
+    Send s{*newMac, name, QHostAddress(device.IP), device};
+    configfile::applyConfiguration(r->devices[entry], s.record);
+    out(line(QStringLiteral("to send"), *newMac, device.Nazwa, device.IP,
+             QStringLiteral("takes the place of %1 (%2); ").arg(*oldMac, name) +
+                 changesText(device, r->devices[entry])));
+    if (const auto refused =
+            confirmedByUser(a, QStringLiteral("Send %1's configuration to %2?").arg(name, *newMac)))
+        return *refused;
+    if (!sendAndConfirm(session, {s}, *ms))
+        return fail(kNoAnswer, QStringLiteral("%1 was not changed").arg(path));
+    r->devices[entry].MAC = *newMac;
+    r->devices[entry].IP = device.IP;
+    if (!writeRig(*r, path, true, &error))
+        return fail(kUsage, error);
+    out(line(QStringLiteral("replaced"), *newMac, name, device.IP,
+             QStringLiteral("in %1, for %2").arg(path, *oldMac)));
+    return kOk;
+}
+
+int watch(const Arguments &a) {
+    QString error;
+    int interval = rig::kDefaultInterval, count = 0;
+    if (a.values.count(QStringLiteral("--interval"))) {
+        const auto v =
+            parseWholeNumber(a.value(QStringLiteral("--interval")), rig::kMinInterval, rig::kMaxInterval);
+        if (!v)
+            return fail(kUsage, QStringLiteral("--interval: \"%1\" is not a number of seconds from %2 to %3")
+                                    .arg(a.value(QStringLiteral("--interval")))
+                                    .arg(rig::kMinInterval)
+                                    .arg(rig::kMaxInterval));
+        interval = int(*v);
+    }
+    if (a.values.count(QStringLiteral("--count"))) {
+        const auto v = parseWholeNumber(a.value(QStringLiteral("--count")), 1, 1000000);
+        if (!v)
+            return fail(kUsage, QStringLiteral("--count: \"%1\" is not a number of polls")
+                                    .arg(a.value(QStringLiteral("--count"))));
+        count = int(*v);
+    }
+    if (!a.positional.isEmpty())
+        return fail(kUsage, QStringLiteral("watch takes no plain argument; see zentrictl watch --help"));
+    std::optional<rig::Rig> r;
+    QStringList addresses = a.list(QStringLiteral("--address"));
+    if (a.values.count(QStringLiteral("--rig"))) {
+        r = loadRig(a.value(QStringLiteral("--rig")), &error);
+        if (!r)
+            return fail(kUsage, error);
+        addresses << r->addresses;
+    }
+    const auto extra = extraAddresses(addresses, &error);
+    if (!extra)
+        return fail(kUsage, QStringLiteral("--address: %1").arg(error));
+    Session session;
+    if (!session.listen(&error))
+        return fail(kPortBusy, error);
+    rig::Watch w;
+    if (r)
+        w.expect(r->devices);
+    const bool json = a.flags.contains(QStringLiteral("--json"));
+    auto print = [&](const QVector<rig::Event> &events) {
+        for (const rig::Event &e : events)
+            out(json ? QString::fromUtf8(
+                           QJsonDocument(QJsonObject{{"time", e.time.toString(Qt::ISODateWithMs)},
+                                                     {"event", e.event},
+                                                     {"mac", e.mac},
+                                                     {"name", e.name},
+                                                     {"ip", e.ip},
+                                                     {"detail", e.detail}})
+                               .toJson(QJsonDocument::Compact))
+                     : e.line().section('\t', 1) + '\t' + e.time.toString(Qt::ISODateWithMs));
+    };
+    for (int poll = 0; count == 0 || poll < count; ++poll) {
+        Session::Found found;
+        if (!find(session, a, *extra, interval * 1000, &found))
+            return kNoAnswer;
+        const QDateTime now = QDateTime::currentDateTime();
+        print(w.poll(now, found.answers));
+        for (const auto &[ip, present] : found.sdCard)
+            print(w.sdCard(now, ip, present));
+    }
+    bool allOnline = true;
+    for (const rig::Watch::Device &d : w.devices()) {
+        if (d.expected || !r)
+            allOnline = allOnline && d.presence == rig::Presence::Online;
+        const QString name = d.last ? d.last->Nazwa : QString();
+        const QString seen =
+            d.lastSeen.isValid() ? d.lastSeen.toString(Qt::ISODateWithMs) : QStringLiteral("never");
+        if (json)
+            out(QString::fromUtf8(QJsonDocument(QJsonObject{{"mac", d.mac},
+                                                            {"name", name},
+                                                            {"ip", d.last ? d.last->IP : QString()},
+                                                            {"state", rig::presenceText(d.presence)},
+                                                            {"lastSeen", seen}})
+                                      .toJson(QJsonDocument::Compact)));
+        else
+            out(line(rig::presenceText(d.presence), d.mac, name, d.last ? d.last->IP : QString(),
+                     QStringLiteral("last seen %1").arg(seen)));
+    }
+    return allOnline ? kOk : kNoAnswer;
+}
+
+} // namespace zentri::ctl

@@ -1,5 +1,5 @@
 #include "about.h"
-#include "uikit.h"
+#include "ui/uikit.h"
 
 #include <QLabel>
 #include <QPushButton>

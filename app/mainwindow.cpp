@@ -2,7 +2,7 @@
 #include "device/discovery.h"
 #include "device/protocol.h"
 #include "devicetable.h"
-#include "uikit.h"
+#include "ui/uikit.h"
 
 #include <QApplication>
 #include <QDialog>

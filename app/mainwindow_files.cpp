@@ -5,7 +5,7 @@
 #include "device/configfile.h"
 #include "devicetable.h"
 #include "mainwindow.h"
-#include "uikit.h"
+#include "ui/uikit.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // whether it blacks the output out when no input signal arrives.
 #pragma once
 
-#include "app/uikit.h"
+#include "ui/uikit.h"
 
 class QCheckBox;
 class QComboBox;

@@ -2,7 +2,7 @@
 // option and the live master volume, which the device reports on the window's own listener.
 #pragma once
 
-#include "app/uikit.h"
+#include "ui/uikit.h"
 
 #include <QHostAddress>
 #include <array>

@@ -2,7 +2,7 @@
 // address and the power-on play choice, with a live test switch and a live volume per input.
 #pragma once
 
-#include "app/uikit.h"
+#include "ui/uikit.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // live test switch per output.
 #pragma once
 
-#include "app/uikit.h"
+#include "ui/uikit.h"
 
 #include <array>
 

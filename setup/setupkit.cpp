@@ -1,5 +1,5 @@
 #include "setupkit.h"
-#include "app/uikit.h"
+#include "ui/uikit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

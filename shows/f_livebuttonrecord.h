@@ -3,7 +3,7 @@
 // while following what the device reports on the live recording port.
 #pragma once
 
-#include "app/uikit.h"
+#include "ui/uikit.h"
 
 #include <QByteArray>
 #include <QHostAddress>

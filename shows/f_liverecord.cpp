@@ -1,6 +1,6 @@
 #include "f_liverecord.h"
 
-#include "app/uikit.h"
+#include "ui/uikit.h"
 
 #include <QCursor>
 #include <QEvent>

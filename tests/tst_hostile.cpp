@@ -4,7 +4,6 @@
 #include "app/application.h"
 #include "app/devicetable.h"
 #include "app/mainwindow.h"
-#include "app/uikit.h"
 #include "device/protocol.h"
 #include "setup/f_dmxsetup.h"
 #include "setup/setup_audio.h"
@@ -13,6 +12,7 @@
 #include "shows/f_cue.h"
 #include "shows/f_livebuttonrecord.h"
 #include "testkit.h"
+#include "ui/uikit.h"
 
 #include <QComboBox>
 #include <QLabel>

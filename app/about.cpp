@@ -1,5 +1,6 @@
 #include "about.h"
-#include "ui/uikit.h"
+#include "ui/picture.h"
+#include "ui/placement.h"
 
 #include <QLabel>
 #include <QPushButton>

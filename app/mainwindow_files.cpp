@@ -5,7 +5,7 @@
 #include "device/configfile.h"
 #include "devicetable.h"
 #include "mainwindow.h"
-#include "ui/uikit.h"
+#include "ui/messages.h"
 
 #include <QDir>
 #include <QFile>

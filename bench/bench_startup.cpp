@@ -23,7 +23,7 @@
 #include "shows/f_cue.h"
 #include "shows/f_livebuttonrecord.h"
 #include "shows/f_liverecord.h"
-#include "ui/uikit.h"
+#include "ui/placement.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // whether it blacks the output out when no input signal arrives.
 #pragma once
 
-#include "ui/uikit.h"
+#include "ui/devicedialog.h"
 
 class QCheckBox;
 class QComboBox;

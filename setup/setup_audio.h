@@ -2,7 +2,7 @@
 // option and the live master volume, which the device reports on the window's own listener.
 #pragma once
 
-#include "ui/uikit.h"
+#include "ui/devicedialog.h"
 
 #include <QHostAddress>
 #include <array>

@@ -1,5 +1,8 @@
 #include "setup_input.h"
 #include "setupkit.h"
+#include "ui/lists.h"
+#include "ui/messages.h"
+#include "ui/placement.h"
 
 #include "device/protocol.h"
 

@@ -2,7 +2,7 @@
 // address and the power-on play choice, with a live test switch and a live volume per input.
 #pragma once
 
-#include "ui/uikit.h"
+#include "ui/devicedialog.h"
 
 #include <array>
 

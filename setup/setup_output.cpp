@@ -1,5 +1,7 @@
 #include "setup_output.h"
 #include "setupkit.h"
+#include "ui/lists.h"
+#include "ui/placement.h"
 
 #include "device/protocol.h"
 

@@ -2,7 +2,7 @@
 // live test switch per output.
 #pragma once
 
-#include "ui/uikit.h"
+#include "ui/devicedialog.h"
 
 #include <array>
 

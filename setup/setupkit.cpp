@@ -1,5 +1,6 @@
 #include "setupkit.h"
-#include "ui/uikit.h"
+#include "ui/lists.h"
+#include "ui/picture.h"
 
 #include <QComboBox>
 #include <QGridLayout>

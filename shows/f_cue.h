@@ -3,7 +3,7 @@
 #pragma once
 
 #include "device/protocol.h"
-#include "ui/uikit.h"
+#include "ui/devicedialog.h"
 
 #include <QByteArray>
 #include <QHostAddress>

@@ -4,6 +4,7 @@
 #include "device/udp.h"
 #include "duration.h"
 #include "showwidgets.h"
+#include "ui/messages.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -12,7 +12,6 @@
 #include "shows/f_cue.h"
 #include "shows/f_livebuttonrecord.h"
 #include "testkit.h"
-#include "ui/uikit.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -7,7 +7,7 @@
 #include "shows/f_cue.h"
 #include "testkit.h"
 #include "ui/artwork.h"
-#include "ui/uikit.h"
+#include "ui/picture.h"
 
 #include <QAction>
 #include <QApplication>

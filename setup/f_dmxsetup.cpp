@@ -1,5 +1,6 @@
 #include "f_dmxsetup.h"
 #include "setupkit.h"
+
 #include "ui/lists.h"
 
 #include <QCheckBox>

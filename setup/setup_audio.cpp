@@ -1,10 +1,10 @@
 #include "setup_audio.h"
 #include "setupkit.h"
-#include "ui/lists.h"
-#include "ui/messages.h"
 
 #include "device/protocol.h"
 #include "device/udp.h"
+#include "ui/lists.h"
+#include "ui/messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>

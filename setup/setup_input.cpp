@@ -1,10 +1,10 @@
 #include "setup_input.h"
 #include "setupkit.h"
+
+#include "device/protocol.h"
 #include "ui/lists.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
-
-#include "device/protocol.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

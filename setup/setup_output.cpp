@@ -1,9 +1,9 @@
 #include "setup_output.h"
 #include "setupkit.h"
-#include "ui/lists.h"
-#include "ui/placement.h"
 
 #include "device/protocol.h"
+#include "ui/lists.h"
+#include "ui/placement.h"
 
 #include <QCheckBox>
 #include <QComboBox>

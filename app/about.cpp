@@ -1,5 +1,6 @@
 #include "about.h"
-#include "uikit.h"
+#include "ui/picture.h"
+#include "ui/placement.h"
 
 #include <QLabel>
 #include <QPushButton>

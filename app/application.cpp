@@ -8,7 +8,7 @@
 #include "shows/f_cue.h"
 #include "shows/f_livebuttonrecord.h"
 #include "shows/f_liverecord.h"
-#include "uikit.h"
+#include "ui/placement.h"
 
 #include <QApplication>
 #include <QIconEngine>

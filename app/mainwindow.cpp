@@ -2,7 +2,9 @@
 #include "device/discovery.h"
 #include "device/protocol.h"
 #include "devicetable.h"
-#include "uikit.h"
+#include "ui/devicedialog.h"
+#include "ui/messages.h"
+#include "ui/picture.h"
 
 #include <QApplication>
 #include <QDialog>

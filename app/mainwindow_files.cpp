@@ -6,7 +6,7 @@
 #include "device/files.h"
 #include "devicetable.h"
 #include "mainwindow.h"
-#include "uikit.h"
+#include "ui/messages.h"
 
 #include <QDir>
 #include <QFileDialog>

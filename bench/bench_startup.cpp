@@ -15,7 +15,6 @@
 #include "app/about.h"
 #include "app/application.h"
 #include "app/mainwindow.h"
-#include "app/uikit.h"
 #include "benchkit.h"
 #include "setup/f_dmxsetup.h"
 #include "setup/setup_audio.h"
@@ -24,6 +23,7 @@
 #include "shows/f_cue.h"
 #include "shows/f_livebuttonrecord.h"
 #include "shows/f_liverecord.h"
+#include "ui/placement.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,13 +1,14 @@
 #include "f_dmxsetup.h"
 #include "setupkit.h"
 
+#include "ui/lists.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QVBoxLayout>
@@ -72,8 +73,8 @@ QComboBox *makeSizedList(QWidget *parent, const QString &name, const QString &ac
 
 } // namespace
 
-TfDMXSetup::TfDMXSetup(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("Zentri DMX setup")) {
-    setObjectName(QStringLiteral("fDMXSetup"));
+TfDMXSetup::TfDMXSetup(DeviceLink *link)
+    : setup::ConfigWindow(link, QStringLiteral("fDMXSetup"), QStringLiteral("Zentri DMX setup")) {
     FormCreate();
 }
 
@@ -106,39 +107,19 @@ void TfDMXSetup::FormCreate() {
     groups->addWidget(GroupBox1);
     groups->addWidget(GroupBox2);
 
-    const setup::SaveCloseButtons saveClose = setup::makeSaveCloseButtons(this, QStringLiteral("Button2"));
-    btSaveClose = saveClose.save;
-    Button2 = saveClose.close;
-    connect(btSaveClose, &QPushButton::clicked, this, &TfDMXSetup::btSaveCloseClick);
-    connect(Button2, &QPushButton::clicked, this, &TfDMXSetup::Button2Click);
-    QHBoxLayout *buttons = saveClose.row;
-
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(16, 12, 16, 14);
-    root->setSpacing(14);
-    root->setSizeConstraint(QLayout::SetFixedSize);
-    root->addLayout(groups);
-    root->addLayout(buttons);
+    layOut({groups});
 }
 
-void TfDMXSetup::activated() {
-    const recUrzadzenia rec = deviceRecord().value_or(recUrzadzenia());
+void TfDMXSetup::load(const recUrzadzenia &rec) {
     ui::selectPosition(cbxNET, rec.dmx.Output_NET);
     ui::selectPosition(cbxUniverse, rec.dmx.Output_Universe);
     cbBlackout->setChecked(rec.blackoutAtEndOfTheShow);
 }
 
-void TfDMXSetup::btSaveCloseClick() {
-    const bool saved = saveRecord([this](recUrzadzenia &rec) {
-        rec.dmx.Output_NET = cbxNET->currentIndex();
-        rec.dmx.Output_Universe = cbxUniverse->currentIndex();
-        rec.blackoutAtEndOfTheShow = cbBlackout->isChecked();
-    });
-    done(saved ? ResultOk : ResultCancel); // not saved: a discovery has dropped the device
-}
-
-void TfDMXSetup::Button2Click() {
-    done(ResultCancel);
+void TfDMXSetup::store(recUrzadzenia &rec) const {
+    rec.dmx.Output_NET = cbxNET->currentIndex();
+    rec.dmx.Output_Universe = cbxUniverse->currentIndex();
+    rec.blackoutAtEndOfTheShow = cbBlackout->isChecked();
 }
 
 } // namespace zentri

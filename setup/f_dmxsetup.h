@@ -2,33 +2,27 @@
 // whether it blacks the output out when no input signal arrives.
 #pragma once
 
-#include "app/uikit.h"
+#include "configwindow.h"
 
 class QCheckBox;
 class QComboBox;
-class QPushButton;
 
 namespace zentri {
 
-class TfDMXSetup : public ui::DeviceDialog {
+class TfDMXSetup : public setup::ConfigWindow {
     Q_OBJECT
 public:
     explicit TfDMXSetup(DeviceLink *link);
 
-    // "Save & Close": writes the record loaded at showing and closes with ResultOk.
-    void btSaveCloseClick();
-    // "Close": closes with ResultCancel; the record is left alone.
-    void Button2Click();
-
 protected:
-    void activated() override;
+    void load(const recUrzadzenia &rec) override;
+    void store(recUrzadzenia &rec) const override;
 
 private:
     void FormCreate();
 
     QComboBox *cbxNET = nullptr, *cbxUniverse = nullptr;
     QCheckBox *cbBlackout = nullptr;
-    QPushButton *btSaveClose = nullptr, *Button2 = nullptr;
 };
 
 } // namespace zentri

@@ -3,6 +3,8 @@
 
 #include "device/protocol.h"
 #include "device/udp.h"
+#include "ui/lists.h"
+#include "ui/messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,9 +36,9 @@ const ChannelRow kChannelRows[6] = {
     {"cbxBass", "Label5", "Bass:", "bass"},          {"cbxTreble", "Label6", "Treble:", "treble"},
 };
 
-std::array<int32_t *, 6> channelFields(rdap &d) {
-    return {&d.CatalogID_DMXch, &d.FileID_DMXch, &d.Volume_DMXch,
-            &d.State_DMXch,     &d.Bass_DMXch,   &d.Treble_DMXch};
+template <typename Dap> auto channelFields(Dap &d) { // rdap or const rdap
+    return std::array{&d.CatalogID_DMXch, &d.FileID_DMXch, &d.Volume_DMXch,
+                      &d.State_DMXch,     &d.Bass_DMXch,   &d.Treble_DMXch};
 }
 
 QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemModel *items,
@@ -46,8 +48,8 @@ QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemMode
 
 } // namespace
 
-TfSetupAudio::TfSetupAudio(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("Zentri audio setup")) {
-    setObjectName(QStringLiteral("fSetupAudio"));
+TfSetupAudio::TfSetupAudio(DeviceLink *link)
+    : setup::ConfigWindow(link, QStringLiteral("fSetupAudio"), QStringLiteral("Zentri audio setup")) {
     FormCreate();
 }
 
@@ -116,26 +118,10 @@ void TfSetupAudio::FormCreate() {
     (new QVBoxLayout(GroupBox2))->addWidget(cbPlayLoop);
     grid->addWidget(GroupBox2, 3, 0, 4, 2, Qt::AlignBottom);
 
-    const setup::SaveCloseButtons saveClose = setup::makeSaveCloseButtons(this, QStringLiteral("Button2"));
-    btSaveClose = saveClose.save;
-    Button2 = saveClose.close;
-    connect(btSaveClose, &QPushButton::clicked, this, &TfSetupAudio::btSaveCloseClick);
-    connect(Button2, &QPushButton::clicked, this, &TfSetupAudio::Button2Click);
-    QHBoxLayout *buttons = saveClose.row;
-
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(16, 12, 16, 14);
-    root->setSpacing(14);
-    root->setSizeConstraint(QLayout::SetFixedSize);
-    root->addWidget(GroupBox1);
-    root->addLayout(grid);
-    root->addLayout(buttons);
+    layOut({GroupBox1, grid});
 }
 
-void TfSetupAudio::activated() {
-    // A copy: the message box below runs datagram handlers, which may grow the device array.
-    recUrzadzenia rec = deviceRecord().value_or(recUrzadzenia());
-
+void TfSetupAudio::load(const recUrzadzenia &rec) {
     ui::selectPosition(cbxNET, rec.dap.NET);
     ui::selectPosition(cbxUniverse, rec.dap.Universe);
     const auto fields = channelFields(rec.dap);
@@ -181,21 +167,14 @@ void TfSetupAudio::Button1Click() {
     tb1->setValue(kResetVolume);
 }
 
-void TfSetupAudio::btSaveCloseClick() {
-    const bool saved = saveRecord([this](recUrzadzenia &rec) {
-        rec.dap.NET = cbxNET->currentIndex();
-        rec.dap.Universe = cbxUniverse->currentIndex();
-        const auto fields = channelFields(rec.dap);
-        for (int k = 0; k < 6; ++k)
-            *fields[k] = channels_[k]->currentIndex() + 1;
-        rec.MasterVolume = tb1->value();
-        rec.dap.playLoop = cbPlayLoop->isChecked() ? 1 : 0;
-    });
-    done(saved ? ResultOk : ResultCancel); // not saved: a discovery has dropped the device
-}
-
-void TfSetupAudio::Button2Click() {
-    done(ResultCancel);
+void TfSetupAudio::store(recUrzadzenia &rec) const {
+    rec.dap.NET = cbxNET->currentIndex();
+    rec.dap.Universe = cbxUniverse->currentIndex();
+    const auto fields = channelFields(rec.dap);
+    for (int k = 0; k < 6; ++k)
+        *fields[k] = channels_[k]->currentIndex() + 1;
+    rec.MasterVolume = tb1->value();
+    rec.dap.playLoop = cbPlayLoop->isChecked() ? 1 : 0;
 }
 
 void TfSetupAudio::closing() {

@@ -2,7 +2,7 @@
 // option and the live master volume, which the device reports on the window's own listener.
 #pragma once
 
-#include "app/uikit.h"
+#include "configwindow.h"
 
 #include <QHostAddress>
 #include <array>
@@ -17,7 +17,7 @@ namespace zentri {
 
 class UdpListener;
 
-class TfSetupAudio : public ui::DeviceDialog {
+class TfSetupAudio : public setup::ConfigWindow {
     Q_OBJECT
 public:
     explicit TfSetupAudio(DeviceLink *link);
@@ -30,15 +30,12 @@ public:
 
     // "RESET": master volume back to the middle.
     void Button1Click();
-    // "Save & Close": writes the record loaded at showing and closes with ResultOk.
-    void btSaveCloseClick();
-    // "Close": closes with ResultCancel; the record is left alone.
-    void Button2Click();
 
     UdpListener *listener() const { return IdUDPServer1; }
 
 protected:
-    void activated() override;
+    void load(const recUrzadzenia &rec) override;
+    void store(recUrzadzenia &rec) const override;
     void closing() override;
 
 private:
@@ -54,7 +51,7 @@ private:
     QLabel *lbMasterVolume = nullptr;
     QCheckBox *cbPlayLoop = nullptr;
     QLabel *Label17 = nullptr, *Label18 = nullptr;
-    QPushButton *Button1 = nullptr, *btSaveClose = nullptr, *Button2 = nullptr;
+    QPushButton *Button1 = nullptr;
 };
 
 } // namespace zentri

@@ -2,6 +2,9 @@
 #include "setupkit.h"
 
 #include "device/protocol.h"
+#include "ui/lists.h"
+#include "ui/messages.h"
+#include "ui/placement.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -10,7 +13,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -85,8 +87,9 @@ const QString &TfSetupInput::unavailableShowMessage() {
     return text;
 }
 
-TfSetupInput::TfSetupInput(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("Zentri input setup")) {
-    setObjectName(QStringLiteral("fSetupInput"));
+TfSetupInput::TfSetupInput(DeviceLink *link)
+    : setup::ConfigWindow(link, QStringLiteral("fSetupInput"), QStringLiteral("Zentri input setup"),
+                          QStringLiteral("Button10")) {
     FormCreate();
 }
 
@@ -203,27 +206,12 @@ void TfSetupInput::FormCreate() {
     setup::addTerminalBlock(grid, QStringLiteral(":/art/input-terminals.svg"),
                             QStringLiteral("Input terminal block"), ColPicture, kRows + 1);
 
-    const setup::SaveCloseButtons saveClose = setup::makeSaveCloseButtons(this, QStringLiteral("Button10"));
-    btSaveClose = saveClose.save;
-    Button10 = saveClose.close;
-    connect(btSaveClose, &QPushButton::clicked, this, &TfSetupInput::btSaveCloseClick);
-    connect(Button10, &QPushButton::clicked, this, &TfSetupInput::Button10Click);
-    QHBoxLayout *buttons = saveClose.row;
-
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(16, 12, 16, 14);
-    root->setSpacing(14);
-    root->setSizeConstraint(QLayout::SetFixedSize);
-    root->addLayout(top);
-    root->addLayout(grid);
-    root->addLayout(buttons);
+    layOut({top, grid});
 }
 
-void TfSetupInput::activated() {
+void TfSetupInput::load(const recUrzadzenia &rec) {
     showing_ = true;
     sendsRefused_ = false;
-    // A copy: a refused send below shows a message box, which runs datagram handlers.
-    const recUrzadzenia rec = deviceRecord().value_or(recUrzadzenia());
 
     for (int i = 0; i < kRows; ++i) {
         ui::selectPosition(cbxNET_[i], rec.Trigger[i].NET);
@@ -318,40 +306,41 @@ void TfSetupInput::tbVolumeChange(int row, int position) {
     send(wire::triggerVolumeCommand(row, position));
 }
 
-void TfSetupInput::btSaveCloseClick() {
-    bool unavailable = false;
-    for (QComboBox *list : cbxFunction_)
-        unavailable = unavailable || isUnavailableShow(list->currentText());
-    if (unavailable) // the box runs datagram handlers: the record is read after it
-        ui::showMessage(this, unavailableShowMessage());
-
-    const bool saved = saveRecord([this, unavailable](recUrzadzenia &rec) {
-        for (int i = 0; i < kRows; ++i) {
-            rec.Trigger[i].NET = cbxNET_[i]->currentIndex();
-            rec.Trigger[i].Universe = cbxUniverse_[i]->currentIndex();
-            rec.Trigger[i].Channel = cbxChannel_[i]->currentIndex() + 1;
-        }
-        for (int k = 0; k < 4; ++k)
-            rec.DestinationIP[k] = cbxIP_[k]->currentIndex();
-        if (!unavailable) // a refused save keeps the functions the record had
-            for (int i = 0; i < kRows; ++i)
-                rec.Trigger[i].Function = cbxFunction_[i]->currentIndex();
-        for (int i = 0; i < kRows; ++i) {
-            rec.Trigger[i].Catalog = cbxCatalog_[i]->currentIndex() + 1;
-            rec.Trigger[i].File = cbxFile_[i]->currentIndex() + 1;
-        }
-        rec.TriggerButtonPlayMode = cbOption01->isChecked();
-        for (int i = 0; i < kRows; ++i)
-            rec.Trigger[i].Volume = tbVolume_[i]->value();
-        if (playAfterPowerOn_->checkedId() >= 0)
-            rec.playAfterPowerOn = playAfterPowerOn_->checkedId();
-    });
-
-    done(!saved ? ResultCancel : unavailable ? ResultNo : ResultOk); // not saved: the device was dropped
+bool TfSetupInput::asksUnavailableShow() const {
+    for (const QComboBox *list : cbxFunction_)
+        if (isUnavailableShow(list->currentText()))
+            return true;
+    return false;
 }
 
-void TfSetupInput::Button10Click() {
-    done(ResultCancel);
+WindowResult TfSetupInput::checkSave() {
+    if (!asksUnavailableShow())
+        return ResultOk;
+    ui::showMessage(this, unavailableShowMessage());
+    return ResultNo;
+}
+
+void TfSetupInput::store(recUrzadzenia &rec) const {
+    const bool unavailable = asksUnavailableShow();
+    for (int i = 0; i < kRows; ++i) {
+        rec.Trigger[i].NET = cbxNET_[i]->currentIndex();
+        rec.Trigger[i].Universe = cbxUniverse_[i]->currentIndex();
+        rec.Trigger[i].Channel = cbxChannel_[i]->currentIndex() + 1;
+    }
+    for (int k = 0; k < 4; ++k)
+        rec.DestinationIP[k] = cbxIP_[k]->currentIndex();
+    if (!unavailable) // a refused save keeps the functions the record had
+        for (int i = 0; i < kRows; ++i)
+            rec.Trigger[i].Function = cbxFunction_[i]->currentIndex();
+    for (int i = 0; i < kRows; ++i) {
+        rec.Trigger[i].Catalog = cbxCatalog_[i]->currentIndex() + 1;
+        rec.Trigger[i].File = cbxFile_[i]->currentIndex() + 1;
+    }
+    rec.TriggerButtonPlayMode = cbOption01->isChecked();
+    for (int i = 0; i < kRows; ++i)
+        rec.Trigger[i].Volume = tbVolume_[i]->value();
+    if (playAfterPowerOn_->checkedId() >= 0)
+        rec.playAfterPowerOn = playAfterPowerOn_->checkedId();
 }
 
 void TfSetupInput::closing() {

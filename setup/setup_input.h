@@ -2,7 +2,7 @@
 // address and the power-on play choice, with a live test switch and a live volume per input.
 #pragma once
 
-#include "app/uikit.h"
+#include "configwindow.h"
 
 #include <array>
 
@@ -10,13 +10,12 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPushButton;
 class QRadioButton;
 class QSlider;
 
 namespace zentri {
 
-class TfSetupInput : public ui::DeviceDialog {
+class TfSetupInput : public setup::ConfigWindow {
     Q_OBJECT
 public:
     explicit TfSetupInput(DeviceLink *link);
@@ -30,19 +29,18 @@ public:
     static bool isUnavailableShow(const QString &functionText);
     static const QString &unavailableShowMessage();
 
-    // "Save & Close": writes the record loaded at showing; closes with ResultOk, or with ResultNo
-    // (functions left unchanged) when a row asks for one of the unavailable shows.
-    void btSaveCloseClick();
-    // "Close": closes with ResultCancel; the record is left alone.
-    void Button10Click();
-
 protected:
-    void activated() override;
+    void load(const recUrzadzenia &rec) override;
+    // "Save & Close" closes with ResultNo, and leaves the functions as they were, when a row asks for
+    // one of the unavailable shows; the user is told so first.
+    WindowResult checkSave() override;
+    void store(recUrzadzenia &rec) const override;
     void closing() override;
 
 private:
     void FormCreate();
-    void cbxFunctionChange(int row); // cbxFunction01Change..cbxFunction08Change
+    bool asksUnavailableShow() const; // a row's function is one of the unavailable shows
+    void cbxFunctionChange(int row);  // cbxFunction01Change..cbxFunction08Change
     void cbTestClick(int row, bool checked);
     void tbVolumeChange(int row, int position);
     void applyEnableRule(int row);
@@ -63,7 +61,6 @@ private:
     QButtonGroup *playAfterPowerOn_ = nullptr;
     QCheckBox *cbOption01 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr;
-    QPushButton *btSaveClose = nullptr, *Button10 = nullptr;
 };
 
 } // namespace zentri

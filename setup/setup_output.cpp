@@ -2,16 +2,15 @@
 #include "setupkit.h"
 
 #include "device/protocol.h"
+#include "ui/lists.h"
+#include "ui/placement.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QThread>
-#include <QVBoxLayout>
 
 namespace zentri {
 
@@ -43,8 +42,7 @@ QCheckBox *makeRowBox(QWidget *parent, const QString &name, const QString &acces
 } // namespace
 
 TfSetupOutput::TfSetupOutput(DeviceLink *link)
-    : ui::DeviceDialog(link, QStringLiteral("Zentri output setup")) {
-    setObjectName(QStringLiteral("fSetupOutput"));
+    : setup::ConfigWindow(link, QStringLiteral("fSetupOutput"), QStringLiteral("Zentri output setup")) {
     FormCreate();
 }
 
@@ -98,23 +96,10 @@ void TfSetupOutput::FormCreate() {
     setup::addTerminalBlock(grid, QStringLiteral(":/art/output-terminals.svg"),
                             QStringLiteral("Output terminal block"), ColPicture, kRows + 1);
 
-    const setup::SaveCloseButtons saveClose = setup::makeSaveCloseButtons(this, QStringLiteral("Button2"));
-    btSaveClose = saveClose.save;
-    Button2 = saveClose.close;
-    connect(btSaveClose, &QPushButton::clicked, this, &TfSetupOutput::btSaveCloseClick);
-    connect(Button2, &QPushButton::clicked, this, &TfSetupOutput::Button2Click);
-    QHBoxLayout *buttons = saveClose.row;
-
-    auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(16, 14, 16, 14);
-    root->setSpacing(14);
-    root->setSizeConstraint(QLayout::SetFixedSize);
-    root->addLayout(grid);
-    root->addLayout(buttons);
+    layOut({grid}, 14);
 }
 
-void TfSetupOutput::activated() {
-    const recUrzadzenia rec = deviceRecord().value_or(recUrzadzenia());
+void TfSetupOutput::load(const recUrzadzenia &rec) {
     for (int i = 0; i < kRows; ++i) {
         const routput &o = rec.Output[i];
         ui::selectPosition(cbxNET_[i], o.NET);
@@ -151,21 +136,14 @@ void TfSetupOutput::cbTestClick(int row, bool checked) {
     sendToDevice(wire::outputTestCommand(testIndex(row), checked));
 }
 
-void TfSetupOutput::btSaveCloseClick() {
-    const bool saved = saveRecord([this](recUrzadzenia &rec) {
-        for (int i = 0; i < kRows; ++i) {
-            routput &o = rec.Output[i];
-            o.NET = cbxNET_[i]->currentIndex();
-            o.Universe = cbxUniverse_[i]->currentIndex();
-            o.Channel = cbxChannel_[i]->currentIndex() + 1;
-            o.PWM = cbPWM_[i]->isChecked();
-        }
-    });
-    done(saved ? ResultOk : ResultCancel); // not saved: a discovery has dropped the device
-}
-
-void TfSetupOutput::Button2Click() {
-    done(ResultCancel);
+void TfSetupOutput::store(recUrzadzenia &rec) const {
+    for (int i = 0; i < kRows; ++i) {
+        routput &o = rec.Output[i];
+        o.NET = cbxNET_[i]->currentIndex();
+        o.Universe = cbxUniverse_[i]->currentIndex();
+        o.Channel = cbxChannel_[i]->currentIndex() + 1;
+        o.PWM = cbPWM_[i]->isChecked();
+    }
 }
 
 void TfSetupOutput::closing() {

@@ -2,18 +2,17 @@
 // live test switch per output.
 #pragma once
 
-#include "app/uikit.h"
+#include "configwindow.h"
 
 #include <array>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPushButton;
 
 namespace zentri {
 
-class TfSetupOutput : public ui::DeviceDialog {
+class TfSetupOutput : public setup::ConfigWindow {
     Q_OBJECT
 public:
     explicit TfSetupOutput(DeviceLink *link);
@@ -22,13 +21,9 @@ public:
     // Output index that the test box of `row` (0 = first row) switches: the rows count down from 7.
     static constexpr int testIndex(int row) { return kRows - 1 - row; }
 
-    // "Save & Close": writes every row into the record loaded at showing and closes with ResultOk.
-    void btSaveCloseClick();
-    // "Close": closes with ResultCancel; the record is left alone.
-    void Button2Click();
-
 protected:
-    void activated() override;
+    void load(const recUrzadzenia &rec) override;
+    void store(recUrzadzenia &rec) const override;
     void closing() override;
 
 private:
@@ -40,7 +35,6 @@ private:
     std::array<QComboBox *, kRows> cbxNET_{}, cbxUniverse_{}, cbxChannel_{};
     std::array<QCheckBox *, kRows> cbPWM_{}, cbTest_{};
     QLabel *Label20 = nullptr, *Label17 = nullptr, *Label18 = nullptr;
-    QPushButton *btSaveClose = nullptr, *Button2 = nullptr;
 };
 
 } // namespace zentri

@@ -1,11 +1,10 @@
 #include "setupkit.h"
-#include "app/uikit.h"
+#include "ui/lists.h"
+#include "ui/picture.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 
 namespace zentri::setup {
 
@@ -45,21 +44,6 @@ void addTerminalBlock(QGridLayout *grid, const QString &resource, const QString 
     picture->setFixedSize(picture->sizeHint());
     grid->addWidget(picture, 1, column, rows, 1, Qt::AlignTop | Qt::AlignHCenter);
     grid->setColumnMinimumWidth(column, picture->width() + 6);
-}
-
-SaveCloseButtons makeSaveCloseButtons(QWidget *window, const QString &closeName) {
-    SaveCloseButtons b{new QPushButton(QStringLiteral("Save && Close"), window),
-                       new QPushButton(QStringLiteral("Close"), window), new QHBoxLayout};
-    b.save->setObjectName(QStringLiteral("btSaveClose"));
-    b.close->setObjectName(closeName);
-    for (QPushButton *button : {b.save, b.close}) {
-        button->setAutoDefault(false); // Enter in a list does not save
-        button->setMinimumWidth(110);
-    }
-    b.row->addStretch(1);
-    b.row->addWidget(b.save);
-    b.row->addWidget(b.close);
-    return b;
 }
 
 } // namespace zentri::setup

@@ -6,9 +6,7 @@
 class QAbstractItemModel;
 class QComboBox;
 class QGridLayout;
-class QHBoxLayout;
 class QLabel;
-class QPushButton;
 class QWidget;
 
 namespace zentri::setup {
@@ -32,13 +30,5 @@ QLabel *makeAllRowNote(QWidget *parent, const QString &what);
 // The terminal block picture in `column` of `grid`, from row 1 down over `rows` rows.
 void addTerminalBlock(QGridLayout *grid, const QString &resource, const QString &accessibleName, int column,
                       int rows);
-
-// "Save & Close" and a "Close" button named `closeName`, at the right of the returned row.
-struct SaveCloseButtons {
-    QPushButton *save;
-    QPushButton *close;
-    QHBoxLayout *row;
-};
-SaveCloseButtons makeSaveCloseButtons(QWidget *window, const QString &closeName);
 
 } // namespace zentri::setup

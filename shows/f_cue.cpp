@@ -2,6 +2,7 @@
 
 #include "device/udp.h"
 #include "shows/channeleditor.h"
+#include "ui/messages.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 // device at each showing, edited here and written back one cue at a time.
 #pragma once
 
-#include "app/uikit.h"
 #include "device/protocol.h"
+#include "ui/devicedialog.h"
 
 #include <QByteArray>
 #include <QHostAddress>

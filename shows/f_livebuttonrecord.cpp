@@ -4,6 +4,7 @@
 #include "device/udp.h"
 #include "device/duration.h"
 #include "showwidgets.h"
+#include "ui/messages.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -3,7 +3,8 @@
 // while following what the device reports on the live recording port.
 #pragma once
 
-#include "app/uikit.h"
+#include "ui/colorpanel.h"
+#include "ui/devicedialog.h"
 
 #include <QByteArray>
 #include <QHostAddress>

@@ -1,6 +1,6 @@
 #include "f_liverecord.h"
 
-#include "app/uikit.h"
+#include "ui/picture.h"
 
 #include <QCursor>
 #include <QEvent>

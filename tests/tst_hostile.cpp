@@ -4,7 +4,6 @@
 #include "app/application.h"
 #include "app/devicetable.h"
 #include "app/mainwindow.h"
-#include "app/uikit.h"
 #include "device/protocol.h"
 #include "setup/f_dmxsetup.h"
 #include "setup/setup_audio.h"

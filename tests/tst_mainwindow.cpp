@@ -1,13 +1,13 @@
 // The main window against scripted devices on loopback addresses.
 #include "app/about.h"
 #include "app/application.h"
-#include "app/artwork.h"
 #include "app/devicetable.h"
 #include "app/mainwindow.h"
-#include "app/uikit.h"
 #include "fakedevice.h"
 #include "shows/f_cue.h"
 #include "testkit.h"
+#include "ui/artwork.h"
+#include "ui/picture.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,0 +1,149 @@
+#include "lists.h"
+
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QHash>
+#include <QMap>
+#include <QStringListModel>
+
+namespace zentri::ui {
+
+namespace {
+
+QStringListModel *numbers(int first, int last, int width) {
+    QStringList items;
+    items.reserve(last - first + 1);
+    for (int v = first; v <= last; ++v)
+        items << QStringLiteral("%1").arg(v, width, 10, QLatin1Char('0'));
+    auto *model = new QStringListModel(items, qApp);
+    return model;
+}
+
+} // namespace
+
+QAbstractItemModel *byteList() {
+    static QStringListModel *m = numbers(0, 255, 1);
+    return m;
+}
+
+QAbstractItemModel *channelList() {
+    static QStringListModel *m = numbers(1, 512, 1);
+    return m;
+}
+
+QAbstractItemModel *catalogList() {
+    static QStringListModel *m = numbers(1, 99, 2);
+    return m;
+}
+
+QAbstractItemModel *fileList() {
+    static QStringListModel *m = numbers(1, 255, 3);
+    return m;
+}
+
+QAbstractItemModel *textList(const QStringList &items) {
+    static QMap<QStringList, QStringListModel *> made;
+    auto it = made.find(items);
+    if (it == made.end())
+        it = made.insert(items, new QStringListModel(items, qApp));
+    return it.value();
+}
+
+namespace {
+// What a screen reader finds of a drop-down list. On the Linux accessibility bus a list's name is its
+// selected item, and Qt's own interface falls back to the list's accessible name when nothing is
+// selected, so that a list without a selection would read as if it held the words that say what it
+// is. This one reads an empty name then; what the list is goes with its description.
+class ListAccessible : public QAccessibleWidget {
+public:
+    explicit ListAccessible(QComboBox *list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QComboBox *list = static_cast<const QComboBox *>(widget());
+        switch (t) {
+        case QAccessible::Name:
+        case QAccessible::Value:
+            return list->currentText();
+        case QAccessible::Description:
+            return list->accessibleDescription().isEmpty() ? list->accessibleName()
+                                                           : list->accessibleDescription();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override {
+        if (action == showMenuAction() || action == pressAction())
+            static_cast<QComboBox *>(widget())->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface *listAccessible(const QString &className, QObject *object) {
+    if (className != QLatin1String("QComboBox") && className != QLatin1String("zentri::ui::SizedList"))
+        return nullptr;
+    auto *list = qobject_cast<QComboBox *>(object);
+    return list && !list->isEditable() ? new ListAccessible(list) : nullptr;
+}
+} // namespace
+
+QComboBox *makeList(QWidget *parent, const QString &objectName, QAbstractItemModel *items,
+                    const QString &accessibleName, int chars) {
+    static const bool factory = [] {
+        QAccessible::installFactory(listAccessible);
+        return true;
+    }();
+    Q_UNUSED(factory);
+    QComboBox *box = chars > 0 ? new SizedList(chars, parent) : new QComboBox(parent);
+    box->setObjectName(objectName);
+    box->setEditable(false);
+    box->setModel(items);
+    box->setMaxVisibleItems(16);
+    if (!accessibleName.isEmpty())
+        box->setAccessibleName(accessibleName);
+    return box;
+}
+
+// ---- SizedList --------------------------------------------------------------------------------
+
+SizedList::SizedList(int chars, QWidget *parent) : QComboBox(parent), chars_(chars) {
+    setMinimumContentsLength(chars);
+}
+
+QSize SizedList::sizeHint() const {
+    return hint(false);
+}
+
+QSize SizedList::minimumSizeHint() const {
+    return hint(true);
+}
+
+QSize SizedList::hint(bool minimum) const {
+    // The sizes depend on the length, the font and the style only, not on the items.
+    struct Sizes {
+        QSize size, minimum;
+    };
+    static QHash<QString, Sizes> known;
+    const QString key = QStringLiteral("%1/%2/%3").arg(chars_).arg(quintptr(style())).arg(font().key());
+    auto it = known.constFind(key);
+    if (it == known.cend()) {
+        QComboBox reference;
+        reference.setFont(font());
+        reference.setStyle(style());
+        reference.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        reference.setMinimumContentsLength(chars_);
+        it = known.insert(key, Sizes{reference.sizeHint(), reference.minimumSizeHint()});
+    }
+    return minimum ? it->minimum : it->size;
+}
+
+void selectPosition(QComboBox *list, int position) {
+    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+}
+
+} // namespace zentri::ui

@@ -6,6 +6,12 @@
 #                                   one more device host "$TAG-NAME" on a cable of its own to pc
 #                                   ("${TAG}NAME" there, address SUBNET.1), without a route: a PC with
 #                                   a second network that its default route does not lead to
+#   privnet_add_routed_host TAG NAME SUBNET DEVICES
+#                                   a router host "$TAG-NAMEr" on a cable of its own to pc (address
+#                                   FIRST.254, FIRST being privnet_up's subnet) and a device host
+#                                   "$TAG-NAME" behind it on SUBNET (router SUBNET.1, devices SUBNET.2 ..):
+#                                   pc reaches the devices by a route through the router; its broadcasts
+#                                   do not cross it
 #   privnet_down TAG                stops what runs on every host of TAG and removes them
 #   privnet_pc TAG CMD... / privnet_dev TAG CMD...   run a command on one host
 #
@@ -35,6 +41,28 @@ privnet_add_host() {
     ip -n "$host" link set lo up || return 1
   for i in $(seq 1 "$n"); do ip -n "$host" addr add "$subnet.$((1 + i))/24" dev "${tag}${name}d" || return 1; done
   ip -n "$host" link set "${tag}${name}d" up && ip -n "$host" route add default dev "${tag}${name}d"
+}
+
+# The router forwards between its cable to pc and SUBNET; pc routes SUBNET through it, and the device
+# host's default route leads back through it.
+privnet_add_routed_host() {
+  local tag=$1 name=$2 subnet=$3 n=$4 pc=$1-pc router=$1-$2r host=$1-$2 first i
+  first=$(ip -n "$pc" -4 -o addr show dev "${tag}p" | awk '{print $4}' | cut -d. -f1-3)
+  ip netns add "$router" && ip netns add "$host" || return 1
+  ip link add "${tag}${name}r" netns "$pc" type veth peer name "${tag}${name}u" netns "$router" || return 1
+  ip link add "${tag}${name}l" netns "$router" type veth peer name "${tag}${name}d" netns "$host" || return 1
+  ip -n "$pc" link set "${tag}${name}r" up &&
+    ip -n "$router" link set lo up &&
+    ip -n "$router" addr add "$first.254/24" dev "${tag}${name}u" &&
+    ip -n "$router" link set "${tag}${name}u" up &&
+    ip -n "$router" addr add "$subnet.1/24" dev "${tag}${name}l" &&
+    ip -n "$router" link set "${tag}${name}l" up &&
+    ip netns exec "$router" sysctl -qw net.ipv4.ip_forward=1 &&
+    ip -n "$pc" route add "$first.254/32" dev "${tag}${name}r" &&
+    ip -n "$pc" route add "$subnet.0/24" via "$first.254" &&
+    ip -n "$host" link set lo up || return 1
+  for i in $(seq 1 "$n"); do ip -n "$host" addr add "$subnet.$((1 + i))/24" dev "${tag}${name}d" || return 1; done
+  ip -n "$host" link set "${tag}${name}d" up && ip -n "$host" route add default via "$subnet.1"
 }
 
 privnet_down() {

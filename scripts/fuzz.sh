@@ -17,7 +17,7 @@ if [ "$seconds" = --runs ]; then
 fi
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(info_reply sd_card_reply master_volume_reply show_replies cue_reply emulator config_file commands)
+[ ${#targets[@]} -gt 0 ] || targets=(info_reply sd_card_reply master_volume_reply show_replies cue_reply emulator config_file commands rig_file)
 
 scripts/install-deps.sh clang libclang-rt-14-dev
 cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null

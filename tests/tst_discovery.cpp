@@ -29,6 +29,8 @@ class TestDiscovery : public QObject {
 private slots:
     void interfaces_data();
     void interfaces();
+    void askedBeyondTheBroadcast_data();
+    void askedBeyondTheBroadcast();
     void nothingToSendOn_data();
     void nothingToSendOn();
 };
@@ -69,6 +71,34 @@ void TestDiscovery::interfaces() {
     for (const BroadcastInterface &b : broadcastInterfaces(all))
         got << b.name + '/' + b.address.toString();
     QCOMPARE(got, expected);
+}
+
+void TestDiscovery::askedBeyondTheBroadcast_data() {
+    // Which of the rig's addresses are asked one by one, when the broadcast leaves by these interfaces.
+    QTest::addColumn<QVector<InterfaceInfo>>("all");
+    QTest::addColumn<QStringList>("asked");
+    const QStringList addresses{"10.1.0.5", "10.1.0.200", "10.2.0.5", "192.168.1.9"};
+    QTest::newRow("no broadcast interface: all") << QVector<InterfaceInfo>{} << addresses;
+    QTest::newRow("one local /24 is asked by the broadcast")
+        << QVector<InterfaceInfo>{nic("eth0", 2, "10.1.0.1", 24)} << QStringList{"10.2.0.5", "192.168.1.9"};
+    QTest::newRow("a /16 covers two")
+        << QVector<InterfaceInfo>{nic("eth0", 2, "10.1.0.1", 16)} << QStringList{"10.2.0.5", "192.168.1.9"};
+    QTest::newRow("a /8 covers three")
+        << QVector<InterfaceInfo>{nic("eth0", 2, "10.0.0.1", 8)} << QStringList{"192.168.1.9"};
+    QTest::newRow("a down interface broadcasts nothing")
+        << QVector<InterfaceInfo>{nic("eth0", 2, "10.1.0.1", 24, false)} << addresses;
+}
+
+void TestDiscovery::askedBeyondTheBroadcast() {
+    QFETCH(QVector<InterfaceInfo>, all);
+    QFETCH(QStringList, asked);
+    QVector<QHostAddress> addresses;
+    for (const char *a : {"10.1.0.5", "10.1.0.200", "10.2.0.5", "192.168.1.9"})
+        addresses << QHostAddress(QLatin1String(a));
+    QStringList got;
+    for (const QHostAddress &a : beyondBroadcast(addresses, broadcastInterfaces(all)))
+        got << a.toString();
+    QCOMPARE(got, asked);
 }
 
 void TestDiscovery::nothingToSendOn_data() {

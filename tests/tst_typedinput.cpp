@@ -14,6 +14,8 @@ class TestTypedInput : public QObject {
 private slots:
     void deviceAddresses_data();
     void deviceAddresses();
+    void addressRanges_data();
+    void addressRanges();
     void wholeNumbers_data();
     void wholeNumbers();
     void duplicateKeys_data();
@@ -89,6 +91,53 @@ void TestTypedInput::deviceAddresses() {
         QCOMPARE(a->toString(), result);
     else
         QVERIFY2(error.contains(result), qPrintable(error));
+}
+
+void TestTypedInput::addressRanges_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("result"); // "count first..last", or what the refusal says
+    QTest::newRow("one address") << "10.1.2.7"
+                                 << "1 10.1.2.7..10.1.2.7";
+    QTest::newRow("a /24 without its network and broadcast") << "10.1.2.0/24"
+                                                             << "254 10.1.2.1..10.1.2.254";
+    QTest::newRow("the largest, a /20") << "10.1.0.0/20"
+                                        << "4094 10.1.0.1..10.1.15.254";
+    QTest::newRow("a /31 has no broadcast") << "10.1.2.0/31"
+                                            << "2 10.1.2.0..10.1.2.1";
+    QTest::newRow("a /32") << "10.1.2.9/32"
+                           << "1 10.1.2.9..10.1.2.9";
+    QTest::newRow("too large") << "10.1.0.0/19"
+                               << "holds 8192 addresses; a range may hold at most 4096";
+    QTest::newRow("host bits set") << "10.1.2.5/24"
+                                   << "is not a subnet: its network address is 10.1.2.0/24";
+    QTest::newRow("prefix with a leading zero") << "10.1.2.0/024"
+                                                << "the prefix length after \"/\"";
+    QTest::newRow("prefix 33") << "10.1.2.0/33"
+                               << "the prefix length";
+    QTest::newRow("no prefix") << "10.1.2.0/"
+                               << "the prefix length";
+    QTest::newRow("address with a leading zero") << "10.1.02.0/24"
+                                                 << "is not an IPv4 address";
+    QTest::newRow("a local subnet's broadcast alone") << "10.77.0.255"
+                                                      << "broadcast address of the subnet";
+    QTest::newRow("a multicast subnet") << "224.0.0.0/24"
+                                        << "holds no address that stands for one device";
+}
+
+void TestTypedInput::addressRanges() {
+    QFETCH(QString, text);
+    QFETCH(QString, result);
+    InterfaceInfo eth{QStringLiteral("eth0"), 2, true, true, false, {{QHostAddress("10.77.0.1"), 24}}};
+    QString error;
+    const auto range = parseAddressRange(text, &error, {eth});
+    if (!range) {
+        QVERIFY2(error.contains(result), qPrintable(error));
+        return;
+    }
+    QCOMPARE(QStringLiteral("%1 %2..%3")
+                 .arg(range->addresses.size())
+                 .arg(range->addresses.first().toString(), range->addresses.last().toString()),
+             result);
 }
 
 void TestTypedInput::wholeNumbers_data() {

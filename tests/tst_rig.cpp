@@ -1,0 +1,238 @@
+// The rig model: rig files read and refused, the states of a discovery against a rig, watching.
+#include "device/configfile.h"
+#include "rig/rigfile.h"
+#include "rig/rigstates.h"
+#include "rig/watch.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+#include <functional>
+
+using namespace zentri;
+using Records = QVector<recUrzadzenia>;
+Q_DECLARE_METATYPE(Records)
+
+namespace {
+
+// Device k of a venue: its own MAC, name and address, settings as a new device has them.
+recUrzadzenia box(int k, const QString &ip = {}) {
+    recUrzadzenia r;
+    r.Nazwa = QStringLiteral("Box %1").arg(k);
+    r.MAC = QStringLiteral("02:5A:45:00:00:%1").arg(k, 2, 10, QLatin1Char('0'));
+    r.IP = ip.isEmpty() ? QStringLiteral("10.1.0.%1").arg(k) : ip;
+    r.FWVer = QStringLiteral("1.12");
+    r.ZentriVersion = kModulePremium;
+    r.Output[3].Channel = 4;
+    return r;
+}
+
+template <typename F> recUrzadzenia with(recUrzadzenia r, F change) {
+    change(r);
+    return r;
+}
+
+rig::Rig rigOf(const Records &devices) {
+    rig::Rig r;
+    r.name = QStringLiteral("Hall");
+    r.devices = devices;
+    return r;
+}
+
+// The rows as "state MAC detail" lines.
+QStringList rowsText(const rig::Rig &r, const Records &answers) {
+    QStringList out;
+    for (const rig::Row &row : rig::compare(r, answers))
+        out << QStringLiteral("%1 %2 %3").arg(rig::stateText(row.state), row.mac, row.detail()).trimmed();
+    return out;
+}
+
+QByteArray rigText(const std::function<void(QJsonObject &)> &edit) {
+    QJsonObject root = QJsonDocument::fromJson(rig::write(rigOf({box(1), box(2)}))).object();
+    if (edit)
+        edit(root);
+    return QJsonDocument(root).toJson();
+}
+
+} // namespace
+
+class TestRig : public QObject {
+    Q_OBJECT
+private slots:
+    void states_data();
+    void states();
+    void fileRoundTrip();
+    void fileRefused_data();
+    void fileRefused();
+    void watching();
+};
+
+void TestRig::states_data() {
+    QTest::addColumn<Records>("rig");
+    QTest::addColumn<Records>("answers");
+    QTest::addColumn<QStringList>("rows");
+    const QString m1 = box(1).MAC, m2 = box(2).MAC, m3 = box(3).MAC;
+    QTest::newRow("all in sync") << Records{box(1), box(2)} << Records{box(2), box(1)}
+                                 << QStringList{"in sync " + m1, "in sync " + m2};
+    QTest::newRow("a setting differs")
+        << Records{with(box(1), [](auto &r) { r.Output[3].Channel = 300; })}
+        << Records{with(box(1), [](auto &r) { r.Output[3].Channel = 301; })}
+        << QStringList{"differs " + m1 + " Output[3].Channel: rig 300, device 301"};
+    QTest::newRow("two settings, in the record's order")
+        << Records{box(1)} << Records{with(box(1), [](auto &r) { r.MasterVolume = 5, r.Trigger[0].NET = 7; })}
+        << QStringList{"differs " + m1 + " Trigger[0].NET: rig 0, device 7; MasterVolume: rig 0, device 5"};
+    QTest::newRow("module version, name, address and firmware are the device's own")
+        << Records{box(1)}
+        << Records{with(box(1),
+                        [](auto &r) {
+                            r.ZentriVersion = kModuleStandard, r.Nazwa = "Other", r.IP = "10.9.9.9",
+                            r.FWVer = "2.0";
+                        })}
+        << QStringList{"in sync " + m1};
+    QTest::newRow("missing and not in rig")
+        << Records{box(1), box(2)} << Records{box(3), box(1)}
+        << QStringList{"in sync " + m1, "missing " + m2, "not in rig " + m3};
+    QTest::newRow("one device reached twice")
+        << Records{box(1)} << Records{box(1), box(1)}
+        << QStringList{"duplicate " + m1 + " 2 answers from 10.1.0.1: one device reached twice"};
+    QTest::newRow("two devices with one MAC")
+        << Records{box(1)} << Records{box(1), box(1, "10.1.0.77")}
+        << QStringList{"duplicate " + m1 +
+                       " answers from 10.1.0.1, 10.1.0.77: two or more devices with one MAC"};
+    QTest::newRow("a duplicate not in the rig")
+        << Records{} << Records{box(3), box(3, "10.1.0.9")}
+        << QStringList{"duplicate " + m3 +
+                       " answers from 10.1.0.3, 10.1.0.9: two or more "
+                       "devices with one MAC"};
+    QTest::newRow("nobody answered") << Records{box(1)} << Records{} << QStringList{"missing " + m1};
+}
+
+void TestRig::states() {
+    QFETCH(Records, rig);
+    QFETCH(Records, answers);
+    QFETCH(QStringList, rows);
+    QCOMPARE(rowsText(rigOf(rig), answers), rows);
+}
+
+void TestRig::fileRoundTrip() {
+    rig::Rig r =
+        rigOf({with(box(1), [](auto &d) { d.Output[7].PWM = true, d.dap.Treble_DMXch = 512; }), box(2)});
+    r.addresses = QStringList{"10.1.2.0/24", "10.1.3.7"};
+    const QByteArray text = rig::write(r);
+    QCOMPARE(rig::write(rig::capture(r.name, r.devices)), rig::write(rigOf(r.devices))); // order by MAC
+    const rig::Parsed back = rig::parse(text);
+    QVERIFY2(back.rig, qPrintable(back.error));
+    QCOMPARE(back.rig->name, r.name);
+    QCOMPARE(back.rig->addresses, r.addresses);
+    QCOMPARE(back.rig->devices.size(), 2);
+    for (int i = 0; i < 2; ++i)
+        QVERIFY(back.rig->devices[i] == r.devices[i]);
+    QCOMPARE(rig::write(*back.rig), text); // stable: writing again gives the same text
+    QVERIFY(text.indexOf("\"addresses\"") < text.indexOf("\"devices\"")); // keys in a fixed order
+}
+
+void TestRig::fileRefused_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("a configuration file")
+        << configfile::write(box(1)) << "it is not a Zentri rig: its \"format\"";
+    QTest::newRow("a list") << QByteArray("[]") << "it holds a list, not a JSON object";
+    QTest::newRow("newer version") << rigText([](QJsonObject &o) { o["formatVersion"] = 2; })
+                                   << "its formatVersion is 2, newer than this program reads (1)";
+    QTest::newRow("no devices") << rigText([](QJsonObject &o) { o.remove("devices"); })
+                                << "it lacks the field devices";
+    QTest::newRow("an unknown key") << rigText([](QJsonObject &o) { o["device"] = QJsonArray(); })
+                                    << "it holds the key \"device\", which a rig does not have";
+    QTest::newRow("a key given twice")
+        << rigText({}).replace("\"formatVersion\": 1,", "\"formatVersion\": 1, \"formatVersion\": 1,")
+        << "the key \"formatVersion\" is given twice at the top level";
+    const auto entry = [](int i, const QString &key, const QJsonValue &value) {
+        return rigText([=](QJsonObject &o) {
+            QJsonArray devices = o["devices"].toArray();
+            QJsonObject d = devices[i].toObject();
+            QJsonObject conf = d["configuration"].toObject();
+            if (key == QLatin1String("MAC"))
+                d[key] = value;
+            else if (value.isUndefined())
+                conf.remove(key);
+            else
+                conf[key] = value;
+            d["configuration"] = conf;
+            devices[i] = d;
+            o["devices"] = devices;
+        });
+    };
+    QTest::newRow("an entry lacks a field") << entry(1, "MasterVolume", QJsonValue::Undefined)
+                                            << "devices[1] (02:5A:45:00:00:02): The configuration file was "
+                                               "refused; nothing was changed or sent. It "
+                                               "lacks the field MasterVolume";
+    QTest::newRow("a value the packet cannot carry")
+        << entry(0, "MasterVolume", 256) << "MasterVolume (256 is not a whole number from 0 to 255)";
+    QTest::newRow("one MAC twice") << entry(1, "MAC", box(1).MAC)
+                                   << "devices[1]: the MAC 02:5A:45:00:00:01 stands in an earlier entry too";
+    QTest::newRow("no MAC") << entry(1, "MAC", "") << "devices[1]: \"\" is not a MAC";
+    QTest::newRow("a MAC in small letters") << entry(1, "MAC", "02:5a:45:00:00:02") << "is not a MAC";
+    QTest::newRow("an address with a leading zero")
+        << rigText([](QJsonObject &o) { o["addresses"] = QJsonArray{"10.1.2.07"}; })
+        << "addresses: \"10.1.2.07\" is not an IPv4 address";
+    QTest::newRow("a range too large")
+        << rigText([](QJsonObject &o) { o["addresses"] = QJsonArray{"10.1.0.0/19"}; })
+        << "holds 8192 addresses; a range may hold at most 4096";
+    QTest::newRow("a range that is no subnet")
+        << rigText([](QJsonObject &o) { o["addresses"] = QJsonArray{"10.1.2.5/24"}; })
+        << "\"10.1.2.5/24\" is not a subnet: its network address is 10.1.2.0/24";
+    QTest::newRow("a broadcast address")
+        << rigText([](QJsonObject &o) { o["addresses"] = QJsonArray{"255.255.255.255"}; })
+        << "is the broadcast address";
+}
+
+void TestRig::fileRefused() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, says);
+    const rig::Parsed p = rig::parse(text);
+    QVERIFY(!p.rig);
+    QVERIFY2(p.error.startsWith("The rig file was refused; nothing was changed or sent: "),
+             qPrintable(p.error));
+    QVERIFY2(p.error.contains(says), qPrintable(p.error));
+}
+
+void TestRig::watching() {
+    // Polls one after another: the answers of each, and the events they give.
+    rig::Watch w;
+    w.expect({box(1), box(2)});
+    const QDateTime t0 = QDateTime::fromSecsSinceEpoch(1800000000);
+    struct Poll {
+        Records answers;
+        QStringList events; // "event MAC detail"
+        QString presence2;  // box 2's presence after the poll
+    };
+    const recUrzadzenia changed = with(box(1), [](auto &r) { r.Output[0].Channel = 300; });
+    const QVector<Poll> polls = {
+        {{box(1), box(2)}, {}, "online"}, // the rig's devices answering at once are no news
+        {{box(1)}, {}, "missed"},
+        {{box(1)}, {}, "missed"},
+        {{box(1)}, {"offline " + box(2).MAC}, "offline"},
+        {{box(1), box(2), box(3)}, {"back online " + box(2).MAC, "new " + box(3).MAC}, "online"},
+        {{changed, box(2), box(3), box(3)},
+         {"changed " + box(1).MAC + " Output[0].Channel 0 -> 300"},
+         "online"},
+    };
+    for (int i = 0; i < polls.size(); ++i) {
+        QStringList got;
+        for (const rig::Event &e : w.poll(t0.addSecs(3 * i), polls[i].answers))
+            got << QStringLiteral("%1 %2 %3").arg(e.event, e.mac, e.detail).trimmed();
+        QCOMPARE(got, polls[i].events);
+        QCOMPARE(rig::presenceText(w.devices().at(1).presence), polls[i].presence2);
+    }
+    QCOMPARE(w.devices().at(1).lastSeen, t0.addSecs(15));
+    // SD cards: the first reply is no news, a change is.
+    QVERIFY(w.sdCard(t0, box(2).IP, true).isEmpty());
+    QCOMPARE(w.sdCard(t0, box(2).IP, false).value(0).event, QStringLiteral("SD card removed"));
+    QCOMPARE(w.sdCard(t0, box(2).IP, true).value(0).event, QStringLiteral("SD card inserted"));
+    QCOMPARE(w.history().size(), 6);
+    QVERIFY(w.historyText().contains("\tnew\t" + box(3).MAC + "\tBox 3\t10.1.0.3\t"));
+}
+
+QTEST_GUILESS_MAIN(TestRig)
+#include "tst_rig.moc"

@@ -5,7 +5,7 @@
 #
 #   --quick       5 launches, fewer showings, a reply storm of 100 devices only (ctest's bench_quick)
 #   --build-dir   where the project was built (default: build/ beside this folder)
-#   --only PART   run one part only: startup, windows or storm
+#   --only PART   run one part only: startup, windows, rig or storm
 #
 # BENCH_NETNS_TAG names the storm's namespaces (default zb<pid>): $tag-pc, $tag-dev.
 #
@@ -33,7 +33,8 @@ while [ $# -gt 0 ]; do
 done
 bin="$build/bench"
 emulator="$build/emulator/zentri-emulator"
-for f in "$bin/zentri-bench-startup" "$bin/zentri-bench-windows" "$bin/zentri-bench-storm" "$emulator"; do
+for f in "$bin/zentri-bench-startup" "$bin/zentri-bench-windows" "$bin/zentri-bench-storm" "$bin/zentri-bench-rig" \
+  "$emulator"; do
   [ -x "$f" ] || { echo "bench/run.sh: $f is missing; build first (cmake --build $build)" >&2; exit 2; }
 done
 export QT_QPA_PLATFORM=offscreen
@@ -72,6 +73,7 @@ if wanted startup; then # a visible window, on an X server of its own
   fi
 fi
 wanted windows && step "windows" "$bin/zentri-bench-windows" --rounds "$rounds"
+wanted rig && step "rig" "$bin/zentri-bench-rig" $([ "$quick" = 1 ] && echo --quick)
 
 # ---- Reply storm on a private network ----------------------------------------------------------
 
@@ -208,6 +210,38 @@ storm() {
   add_row "GUI timer lateness during the storms (worst)" "<= 50 ms" "$worst ms" \
     "$(awk -v v="$worst" 'BEGIN {print (v <= 50) ? "yes" : "NO"}')"
 }
+
+# ---- zentrictl rig check of 100 devices on a private network ------------------------------------
+rigcheck() {
+  local tag="zk$$" work n=100 wait=500 times=() t0 t1
+  # shellcheck source=../scripts/privnet.sh
+  source "$root/scripts/privnet.sh"
+  work=$(mktemp -d -t zentri-bench-rig.XXXXXX)
+  privnet_up "$tag" 10.83.0 "$n" || { privnet_down "$tag"; failed+=("rig check network"); return; }
+  privnet_dev "$tag" "$emulator" --devices "$n" --address 10.83.0.2 --quiet >/dev/null 2>&1 &
+  privnet_wait_udp "$tag" 6454 || { privnet_down "$tag"; failed+=("rig check emulator"); return; }
+  privnet_pc "$tag" "$build/ctl/zentrictl" rig capture "$work/rig.json" --wait 1000 >/dev/null
+  for _ in 1 2 3 4 5; do
+    t0=$(date +%s%N)
+    privnet_pc "$tag" "$build/ctl/zentrictl" rig check "$work/rig.json" --wait "$wait" >"$work/check.txt" ||
+      failed+=("rig check of $n devices")
+    t1=$(date +%s%N)
+    times+=($(((t1 - t0) / 1000000 - wait)))
+  done
+  privnet_down "$tag"
+  local listed over
+  listed=$(grep -c '^in sync' "$work/check.txt")
+  over=$(printf '%s\n' "${times[@]}" | median)
+  rm -rf "$work"
+  add_row "zentrictl rig check, $n devices: in sync" "$n of $n" "$listed" "$([ "$listed" = "$n" ] && echo yes || echo NO)"
+  add_row "zentrictl rig check, $n devices: time beyond the wait (median of 5)" "<= 100 ms" "$over ms" \
+    "$(awk -v v="$over" 'BEGIN {print (v <= 100) ? "yes" : "NO"}')"
+}
+if wanted rig && [ "$(id -u)" = 0 ] && command -v ip >/dev/null; then
+  rigcheck
+elif wanted rig; then
+  add_row "zentrictl rig check on a private network" "-" "skipped (needs root)" "-"
+fi
 
 if ! wanted storm; then
   :

@@ -57,9 +57,7 @@ private slots:
 };
 
 void TestConfigWindows::initTestCase() {
-    const QString held = heldPort({wire::kAudioPort});
-    if (!held.isEmpty())
-        QFAIL(qPrintable(held));
+    REQUIRE_FREE_PORTS({wire::kAudioPort});
 }
 
 void TestConfigWindows::buttons_data() {

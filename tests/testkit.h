@@ -1,18 +1,22 @@
 // Small helpers shared by the window tests.
 #pragma once
 
+#include "device/protocol.h"
 #include "fakelink.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QBasicTimer>
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QUdpSocket>
 #include <QWidget>
+#include <QtTest>
+#include <deque>
 #include <functional>
 #include <initializer_list>
 
@@ -58,23 +62,74 @@ private:
     QBasicTimer timer_;
 };
 
-// Answers the next message box that opens within `ms` with OK and keeps its text in `*text`.
-inline void answerNextMessageBox(QString *text, int ms = 10000) {
-    auto *poll = new QTimer;
-    auto *clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, clock, text, ms] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            *text = box->text();
-            box->accept();
-        } else if (clock->elapsed() < ms) {
+// Acts on the modal windows and message boxes that open, in turn: each step names the window it expects
+// (any window when the name is empty). A window that is not the one expected is closed, and the test
+// then fails on `seen`.
+class ModalScript {
+public:
+    struct Step {
+        QString name;
+        std::function<void(QWidget *)> act;
+    };
+    explicit ModalScript(std::deque<Step> steps) : steps_(std::move(steps)) {
+        poll_.setInterval(5);
+        QObject::connect(&poll_, &QTimer::timeout, [this] { step(); });
+        poll_.start();
+    }
+    bool finished() const { return steps_.empty(); }
+    QStringList seen;  // the object names of the windows met
+    QStringList texts; // the texts of the message boxes met
+
+private:
+    void step() {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || steps_.empty() || busy_)
+            return;
+        for (const QPointer<QWidget> &h : handled_)
+            if (h == modal)
+                return;
+        seen << modal->objectName();
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            texts << box->text();
+        if (!steps_.front().name.isEmpty() && modal->objectName() != steps_.front().name) {
+            modal->close();
             return;
         }
-        poll->stop();
-        poll->deleteLater();
-        delete clock;
-    });
-    poll->start(5);
+        handled_.append(modal);
+        const Step s = steps_.front();
+        steps_.pop_front();
+        busy_ = true;
+        s.act(modal);
+        busy_ = false;
+    }
+    std::deque<Step> steps_;
+    QList<QPointer<QWidget>> handled_;
+    QTimer poll_;
+    bool busy_ = false;
+};
+
+// A step that answers a message box with `button`, after keeping its text in `*text` and running
+// `meanwhile` while the box is open.
+inline std::function<void(QWidget *)> answer(QMessageBox::StandardButton button, QString *text = nullptr,
+                                             const std::function<void()> &meanwhile = {}) {
+    return [=](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        QVERIFY(box);
+        if (text)
+            *text = box->text();
+        if (meanwhile)
+            meanwhile();
+        box->button(button)->click();
+    };
+}
+
+// Runs `trigger`, which opens a modal window, and lets `act` handle that window (else closes it);
+// returns the text of the message box, if that is what opened.
+inline QString withModal(const std::function<void()> &trigger,
+                         const std::function<void(QWidget *)> &act = {}) {
+    ModalScript script({{QString(), act ? act : [](QWidget *w) { w->close(); }}});
+    trigger();
+    return script.texts.value(0);
 }
 
 // True when nothing holds UDP `port`.
@@ -132,9 +187,21 @@ private:
 
 // "UDP port N is held by another program" for the first of `ports` that is, else empty: window tests
 // check it first and fail at once, rather than meet the window's message box.
-inline QString heldPort(std::initializer_list<quint16> ports) {
+inline QString heldPort(const QList<quint16> &ports) {
     for (quint16 port : ports)
         if (!portFree(port))
             return QStringLiteral("UDP port %1 is held by another program").arg(port);
     return QString();
 }
+
+// The four ports the program's windows listen on.
+inline const QList<quint16> kListeningPorts{zentri::wire::kMainPort, zentri::wire::kLiveRecordPort,
+                                            zentri::wire::kAudioPort, zentri::wire::kCuePort};
+
+// Fails the test function at once when one of the ports is held by another program.
+#define REQUIRE_FREE_PORTS(...)                                                                              \
+    do {                                                                                                     \
+        const QString held_ = heldPort(__VA_ARGS__);                                                         \
+        if (!held_.isEmpty())                                                                                \
+            QFAIL(qPrintable(held_));                                                                        \
+    } while (false)

@@ -4,7 +4,8 @@
 #include "app/devicetable.h"
 #include "app/mainwindow.h"
 #include "device/configfile.h"
-#include "fakedevice.h"
+#include "managerfixture.h"
+#include "testkit.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -24,47 +25,6 @@ Q_DECLARE_METATYPE(Edit)
 
 namespace {
 
-// Acts on the modal windows that open, in turn: each step names the window it expects.
-class ModalScript {
-public:
-    struct Step {
-        QString name;
-        std::function<void(QWidget *)> act;
-    };
-    explicit ModalScript(std::deque<Step> steps) : steps_(std::move(steps)) {
-        poll_.setInterval(5);
-        QObject::connect(&poll_, &QTimer::timeout, [this] { step(); });
-        poll_.start();
-    }
-    bool finished() const { return steps_.empty(); }
-    QStringList seen;
-
-private:
-    void step() {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || steps_.empty() || busy_)
-            return;
-        for (const QPointer<QWidget> &h : handled_)
-            if (h == modal)
-                return;
-        seen << modal->objectName();
-        if (modal->objectName() != steps_.front().name) {
-            modal->close(); // not what the test expects: close it, the test then fails on `seen`
-            return;
-        }
-        handled_.append(modal);
-        const Step s = steps_.front();
-        steps_.pop_front();
-        busy_ = true;
-        s.act(modal);
-        busy_ = false;
-    }
-    std::deque<Step> steps_;
-    QList<QPointer<QWidget>> handled_;
-    QTimer poll_;
-    bool busy_ = false;
-};
-
 std::function<void(QWidget *)> chooseFile(const QString &path) {
     return [path](QWidget *w) {
         auto *d = qobject_cast<QFileDialog *>(w);
@@ -74,26 +34,13 @@ std::function<void(QWidget *)> chooseFile(const QString &path) {
     };
 }
 
-std::function<void(QWidget *)> answer(QMessageBox::StandardButton button, QString *text = nullptr,
-                                      const std::function<void()> &meanwhile = {}) {
-    return [=](QWidget *w) {
-        auto *box = qobject_cast<QMessageBox *>(w);
-        QVERIFY(box);
-        if (text)
-            *text = box->text();
-        if (meanwhile)
-            meanwhile();
-        box->button(button)->click();
-    };
-}
-
 } // namespace
 
-class TestConfigMenu : public QObject {
+class TestConfigMenu : public QObject, ManagerFixture {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init() { openManager(); }
+    void cleanup() { closeManager(); }
     void menuFollowsTheDeviceControls();
     void saveWritesTheSelectedDevice();
     void load_data();
@@ -104,53 +51,18 @@ private slots:
     void aDiscoveryDuringTheQuestionStopsTheLoad();
 
 private:
-    void discover(int devices);
-    void clickRow(int row);
-    QAction *action(const char *name) {
-        return windows->MainForm->findChild<QAction *>(QString::fromLatin1(name));
+    void discover(int devices) {
+        ManagerFixture::discover(devices, [](recUrzadzenia &rec, int i) {
+            rec.MasterVolume = 100 + i;
+            rec.Output[2].Channel = 10 + i;
+        });
     }
+    QAction *action(const char *name) { return main()->findChild<QAction *>(QString::fromLatin1(name)); }
     void run(QAction *a, std::deque<ModalScript::Step> steps);
     QString writeFile(const QString &name, const QByteArray &text);
-    QVector<QByteArray> sentTo(int fake, const char *word);
 
-    std::unique_ptr<Windows> windows;
-    std::vector<std::unique_ptr<FakeDevice>> fakes;
     QTemporaryDir dir;
-    QTableView *grid = nullptr;
 };
-
-void TestConfigMenu::init() {
-    windows = std::make_unique<Windows>();
-    windows->MainForm->setDiscoveryAddress(QHostAddress(QStringLiteral("127.0.0.1")));
-    windows->MainForm->show();
-    grid = windows->MainForm->findChild<QTableView *>(QStringLiteral("DBGrid1"));
-    for (int i = 0; i < 3; ++i)
-        fakes.push_back(std::make_unique<FakeDevice>(QStringLiteral("127.0.0.%1").arg(i + 1)));
-}
-
-void TestConfigMenu::cleanup() {
-    windows.reset();
-    fakes.clear();
-}
-
-void TestConfigMenu::discover(int devices) {
-    windows->MainForm->findDevices();
-    QVERIFY(!fakes[0]->waitFor("QGETI").isEmpty());
-    for (int i = 0; i < devices; ++i) {
-        recUrzadzenia rec;
-        rec.Nazwa = QStringLiteral("Device %1").arg(i + 1);
-        rec.ZentriVersion = kModulePremium;
-        rec.MasterVolume = 100 + i;
-        rec.Output[2].Channel = 10 + i;
-        fakes[i]->replyInfo(rec);
-        QTRY_COMPARE(windows->MainForm->devices().size(), i + 1);
-    }
-}
-
-void TestConfigMenu::clickRow(int row) {
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                      grid->visualRect(grid->model()->index(row, 0)).center());
-}
 
 void TestConfigMenu::run(QAction *a, std::deque<ModalScript::Step> steps) {
     QVERIFY(a);
@@ -171,14 +83,6 @@ QString TestConfigMenu::writeFile(const QString &name, const QByteArray &text) {
         qFatal("cannot write %s", qPrintable(path));
     f.write(text);
     return path;
-}
-
-QVector<QByteArray> TestConfigMenu::sentTo(int fake, const char *word) {
-    QVector<QByteArray> out;
-    for (const QByteArray &d : fakes[fake]->take())
-        if (d.startsWith(word))
-            out << d;
-    return out;
 }
 
 void TestConfigMenu::menuFollowsTheDeviceControls() {
@@ -207,7 +111,7 @@ void TestConfigMenu::saveWritesTheSelectedDevice() {
     QVERIFY(f.open(QIODevice::ReadOnly));
     const configfile::Parsed p = configfile::parse(f.readAll());
     QVERIFY2(p.file, qPrintable(p.error));
-    const recUrzadzenia &rec = windows->MainForm->devices()[1];
+    const recUrzadzenia &rec = main()->devices()[1];
     QCOMPARE(p.file->Nazwa, QStringLiteral("Device 2"));
     QCOMPARE(p.file->IP, QStringLiteral("127.0.0.2"));
     QCOMPARE(p.file->MAC, rec.MAC);
@@ -250,7 +154,7 @@ void TestConfigMenu::load() {
     QFETCH(QStringList, lines);
     discover(3);
     clickRow(1);
-    const recUrzadzenia before = windows->MainForm->devices()[1];
+    const recUrzadzenia before = main()->devices()[1];
     recUrzadzenia file = before;
     edit(file);
     const QString path = writeFile("load.json", configfile::write(file));
@@ -261,7 +165,7 @@ void TestConfigMenu::load() {
          {"loadConfigurationBox", answer(yes ? QMessageBox::Yes : QMessageBox::No, &question)}});
     for (const QString &l : lines)
         QVERIFY2(question.split('\n').contains(l), qPrintable(question));
-    const recUrzadzenia &after = windows->MainForm->devices()[1];
+    const recUrzadzenia &after = main()->devices()[1];
     if (!yes) {
         QVERIFY(after == before);
         QVERIFY(sentTo(1, "!SETI").isEmpty());
@@ -299,7 +203,7 @@ void TestConfigMenu::refusedFiles() {
     QFETCH(QStringList, named);
     discover(2);
     clickRow(0);
-    const DeviceArray before = windows->MainForm->devices();
+    const DeviceArray before = main()->devices();
     const QString path = writeFile("bad.json", text);
     fakes[1]->take();
     QString message;
@@ -309,14 +213,14 @@ void TestConfigMenu::refusedFiles() {
             message.contains(QLatin1String("not a Zentri")));
     for (const QString &n : named)
         QVERIFY2(message.contains(n), qPrintable(message));
-    QVERIFY(windows->MainForm->devices() == before);
+    QVERIFY(main()->devices() == before);
     QVERIFY(sentTo(1, "!SETI").isEmpty()); // a loopback datagram is there once sent
 }
 
 void TestConfigMenu::aReplyDuringTheQuestionDoesNotMoveTheLoad() {
     discover(2);
     clickRow(1); // record 0, "Device 1"
-    recUrzadzenia file = windows->MainForm->devices()[0];
+    recUrzadzenia file = main()->devices()[0];
     file.Trigger[3].Volume = 33;
     const QString path = writeFile("late.json", configfile::write(file));
     fakes[0]->take();
@@ -326,19 +230,19 @@ void TestConfigMenu::aReplyDuringTheQuestionDoesNotMoveTheLoad() {
                                             recUrzadzenia late;
                                             late.Nazwa = QStringLiteral("Late");
                                             fakes[2]->replyInfo(late);
-                                            QTRY_COMPARE(windows->MainForm->devices().size(), 3);
-                                            QVERIFY(windows->MainForm->getRecID() != 0);
+                                            QTRY_COMPARE(main()->devices().size(), 3);
+                                            QVERIFY(main()->getRecID() != 0);
                                         })}});
-    QCOMPARE(windows->MainForm->devices()[0].Trigger[3].Volume, 33);
-    QCOMPARE(windows->MainForm->devices()[2].Trigger[3].Volume, 0);
-    QCOMPARE(fakes[0]->waitFor("!SETI"), wire::configurationPacket(windows->MainForm->devices()[0]));
+    QCOMPARE(main()->devices()[0].Trigger[3].Volume, 33);
+    QCOMPARE(main()->devices()[2].Trigger[3].Volume, 0);
+    QCOMPARE(fakes[0]->waitFor("!SETI"), wire::configurationPacket(main()->devices()[0]));
     QVERIFY(sentTo(2, "!SETI").isEmpty());
 }
 
 void TestConfigMenu::aDiscoveryDuringTheQuestionStopsTheLoad() {
     discover(2);
     clickRow(0); // record 1, "Device 2"
-    recUrzadzenia file = windows->MainForm->devices()[1];
+    recUrzadzenia file = main()->devices()[1];
     file.MasterVolume = 1;
     const QString path = writeFile("gone.json", configfile::write(file));
     QString message;
@@ -347,19 +251,19 @@ void TestConfigMenu::aDiscoveryDuringTheQuestionStopsTheLoad() {
         {{"configurationFileDialog", chooseFile(path)},
          {"loadConfigurationBox", answer(QMessageBox::Yes, nullptr,
                                          [this] {
-                                             windows->MainForm->findDevices();
+                                             main()->findDevices();
                                              for (int i : {2, 0}) {
                                                  recUrzadzenia r;
                                                  r.Nazwa = QStringLiteral("New %1").arg(i);
                                                  fakes[i]->replyInfo(r);
                                              }
-                                             QTRY_COMPARE(windows->MainForm->devices().size(), 2);
+                                             QTRY_COMPARE(main()->devices().size(), 2);
                                              for (auto &f : fakes)
                                                  f->take();
                                          })},
          {"messageBox", answer(QMessageBox::Ok, &message)}});
     QVERIFY2(message.contains(QLatin1String("device list changed")), qPrintable(message));
-    for (const recUrzadzenia &r : windows->MainForm->devices())
+    for (const recUrzadzenia &r : main()->devices())
         QCOMPARE(r.MasterVolume, 0);
     for (int i = 0; i < 3; ++i)
         QVERIFY(sentTo(i, "!SETI").isEmpty());

@@ -2,6 +2,7 @@
 // "Save & Close" once the device has gone from the device array.
 #include "device/protocol.h"
 #include "fakelink.h"
+#include "records.h"
 #include "setup/f_dmxsetup.h"
 #include "setup/setup_audio.h"
 #include "setup/setup_input.h"
@@ -33,20 +34,6 @@ std::unique_ptr<QDialog> makeWindow(Window which, DeviceLink *link) {
     return std::make_unique<TfDMXSetup>(link);
 }
 
-recUrzadzenia sampleRecord() {
-    recUrzadzenia rec;
-    rec.IP = QStringLiteral("127.0.0.2");
-    rec.ZentriVersion = kModulePremium;
-    for (int i = 0; i < 8; ++i) {
-        rec.Output[i] = {i, i + 1, 10 * i + 1, 0, i % 2 == 0};
-        rec.Trigger[i] = {i, i + 2, 20 * i + 1, TfSetupInput::FunctionPlay, i + 1, i + 3, 16 * i};
-    }
-    rec.dap = {3, 4, 1, 2, 3, 4, 5, 6, 1};
-    rec.dmx = {5, 6};
-    rec.blackoutAtEndOfTheShow = true;
-    return rec;
-}
-
 // The controls that take the focus with Tab, in the order Tab visits them.
 QStringList tabOrder(QWidget &window) {
     QStringList names;
@@ -70,9 +57,7 @@ private slots:
 };
 
 void TestConfigWindows::initTestCase() {
-    const QString held = heldPort({wire::kAudioPort});
-    if (!held.isEmpty())
-        QFAIL(qPrintable(held));
+    REQUIRE_FREE_PORTS({wire::kAudioPort});
 }
 
 void TestConfigWindows::buttons_data() {
@@ -96,7 +81,7 @@ void TestConfigWindows::buttons() {
     QFETCH(QString, firstList);
     MessageCatcher messages;
     FakeLink link;
-    link.records[0] = sampleRecord();
+    link.records[0] = records::everyWindow();
     const std::unique_ptr<QDialog> w = makeWindow(Window(window), &link);
     w->show();
 
@@ -113,7 +98,7 @@ void TestConfigWindows::buttons() {
     QTest::keyClick(list, Qt::Key_Return);
     QTest::keyClick(list, Qt::Key_Enter);
     QVERIFY(w->isVisible());
-    QCOMPARE(link.records[0], sampleRecord());
+    QCOMPARE(link.records[0], records::everyWindow());
     w->reject();
     QVERIFY(messages.texts.isEmpty());
 }
@@ -138,7 +123,7 @@ void TestConfigWindows::savingForADroppedDevice() {
     QFETCH(QStringList, told);
     MessageCatcher messages;
     FakeLink link;
-    link.records[0] = sampleRecord();
+    link.records[0] = records::everyWindow();
     const std::unique_ptr<QDialog> w = makeWindow(Window(window), &link);
     w->show();
     if (!function.isEmpty())
@@ -149,7 +134,7 @@ void TestConfigWindows::savingForADroppedDevice() {
     child<QPushButton>(*w, "btSaveClose")->click();
     QVERIFY(!w->isVisible());
     QCOMPARE(w->result(), int(ResultCancel));
-    QCOMPARE(link.records[0], sampleRecord());
+    QCOMPARE(link.records[0], records::everyWindow());
     QCOMPARE(messages.texts, told);
 }
 

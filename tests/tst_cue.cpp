@@ -52,11 +52,7 @@ QString lastLogLine(const TfCue &w) {
 class TestCue : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        const QString held = heldPort({wire::kCuePort});
-        if (!held.isEmpty())
-            QFAIL(qPrintable(held));
-    }
+    void initTestCase() { REQUIRE_FREE_PORTS({wire::kCuePort}); }
     void buildsFast();
     void channelEditorsAreBuiltOnceTheMainWindowIsUp_data();
     void channelEditorsAreBuiltOnceTheMainWindowIsUp();
@@ -325,7 +321,7 @@ void TestCue::busyPort() {
     QVERIFY(other->bind(QHostAddress::AnyIPv4, wire::kCuePort));
     Window f;
     QString message;
-    answerNextMessageBox(&message);
+    ModalScript box({{QString(), answer(QMessageBox::Ok, &message)}});
     f.window.show();
     QVERIFY(!message.isEmpty());
     QVERIFY(f.window.isVisible()); // the window goes on

@@ -1,6 +1,7 @@
 // DMX output setup window: loading and saving the DMX output's patch and blackout option.
 #include "device/protocol.h"
 #include "fakelink.h"
+#include "records.h"
 #include "setup/f_dmxsetup.h"
 #include "testkit.h"
 
@@ -10,21 +11,6 @@
 #include <QtTest>
 
 using namespace zentri;
-
-namespace {
-
-recUrzadzenia sampleRecord() {
-    recUrzadzenia rec;
-    rec.IP = QStringLiteral("127.0.0.9");
-    rec.ZentriVersion = kModulePremium;
-    rec.dmx = {12, 34};
-    rec.blackoutAtEndOfTheShow = true;
-    rec.dap.NET = 6;
-    rec.Output[1].NET = 8;
-    return rec;
-}
-
-} // namespace
 
 class TestDmxSetup : public QObject {
     Q_OBJECT
@@ -58,7 +44,7 @@ void TestDmxSetup::loadAndSave() {
     QFETCH(int, universePos);
     FakeLink link(2);
     link.selectedIndex = 1;
-    link.records[1] = sampleRecord();
+    link.records[1] = records::dmx();
     link.records[1].dmx = {net, universe};
     link.records[1].blackoutAtEndOfTheShow = blackout;
     TfDMXSetup w(&link);
@@ -73,7 +59,7 @@ void TestDmxSetup::loadAndSave() {
     child<QPushButton>(w, "btSaveClose")->click();
     QVERIFY(!w.isVisible());
     QCOMPARE(w.result(), int(ResultOk));
-    recUrzadzenia expected = sampleRecord();
+    recUrzadzenia expected = records::dmx();
     expected.dmx = {netPos, universePos};
     expected.blackoutAtEndOfTheShow = blackout;
     QCOMPARE(link.records[1], expected);
@@ -104,7 +90,7 @@ void TestDmxSetup::closeKeepsRecord_data() {
 void TestDmxSetup::closeKeepsRecord() {
     QFETCH(QString, way);
     FakeLink link;
-    link.records[0] = sampleRecord();
+    link.records[0] = records::dmx();
     TfDMXSetup w(&link);
     w.show();
     child<QComboBox>(w, "cbxNET")->setCurrentIndex(200);
@@ -118,7 +104,7 @@ void TestDmxSetup::closeKeepsRecord() {
         QTest::keyClick(&w, Qt::Key_Escape);
     QVERIFY(!w.isVisible());
     QCOMPARE(w.result(), int(ResultCancel));
-    QCOMPARE(link.records[0], sampleRecord());
+    QCOMPARE(link.records[0], records::dmx());
     QVERIFY(link.sent.isEmpty());
 
     // The next showing displays the record again.

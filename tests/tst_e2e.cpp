@@ -6,6 +6,7 @@
 #include "device/protocol.h"
 #include "shows/f_cue.h"
 #include "shows/f_livebuttonrecord.h"
+#include "testkit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -52,20 +53,6 @@ private:
     QString path_;
     int mark_ = 0;
 };
-
-void actOnModal(const std::function<void()> &open, const std::function<void(QWidget *)> &act) {
-    bool done = false;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (QWidget *modal = QApplication::activeModalWidget(); modal && !done) {
-            done = true;
-            act(modal);
-        }
-    });
-    poll.start();
-    open();
-}
 
 template <class T> T *child(QWidget *w, const char *name) {
     T *c = w->findChild<T *>(QString::fromLatin1(name));
@@ -154,11 +141,11 @@ void TestEndToEnd::outputsSavedReachTheDevice() {
     selectRow(0);
     const QString ip = windows->MainForm->devices()[windows->MainForm->getRecID()].IP;
     log.mark();
-    actOnModal([&] { child<QPushButton>(main(), "btOutputsSetup")->click(); },
-               [](QWidget *w) {
-                   child<QComboBox>(w, "cbxChannel01")->setCurrentIndex(299); // channel 300
-                   child<QPushButton>(w, "btSaveClose")->click();
-               });
+    withModal([&] { child<QPushButton>(main(), "btOutputsSetup")->click(); },
+              [](QWidget *w) {
+                  child<QComboBox>(w, "cbxChannel01")->setCurrentIndex(299); // channel 300
+                  child<QPushButton>(w, "btSaveClose")->click();
+              });
     QTRY_COMPARE(log.since({"!SETI", "138", ip}).size(), 1);
     // The eight test-off commands of the closing sequence arrived in order, before the configuration.
     const QStringList tests = log.since({"!TEST", ip});
@@ -186,21 +173,21 @@ void TestEndToEnd::lateReplyWhileOutputsAreOpen() {
     const QString lateIp = QStringLiteral("10.78.0.3"); // another of the devices, answering again
     QVERIFY(ip != lateIp);
     log.mark();
-    actOnModal([&] { child<QPushButton>(main(), "btOutputsSetup")->click(); },
-               [&](QWidget *w) {
-                   const auto closeAnyway = qScopeGuard([w] {
-                       if (w->isVisible())
-                           qobject_cast<QDialog *>(w)->reject();
-                   });
-                   // Another manager's discovery, or a device's late answer: a new row while the
-                   // window is open, and the first row is the current one again.
-                   QUdpSocket asker;
-                   asker.writeDatagram(wire::discoveryRequest(), QHostAddress(lateIp), wire::kDevicePort);
-                   QTRY_COMPARE_WITH_TIMEOUT(windows->MainForm->table()->rowCount(), 4, 10000);
-                   QVERIFY(windows->MainForm->devices()[windows->MainForm->getRecID()].IP != ip);
-                   child<QComboBox>(w, "cbxChannel01")->setCurrentIndex(299); // channel 300
-                   child<QPushButton>(w, "btSaveClose")->click();
-               });
+    withModal([&] { child<QPushButton>(main(), "btOutputsSetup")->click(); },
+              [&](QWidget *w) {
+                  const auto closeAnyway = qScopeGuard([w] {
+                      if (w->isVisible())
+                          qobject_cast<QDialog *>(w)->reject();
+                  });
+                  // Another manager's discovery, or a device's late answer: a new row while the
+                  // window is open, and the first row is the current one again.
+                  QUdpSocket asker;
+                  asker.writeDatagram(wire::discoveryRequest(), QHostAddress(lateIp), wire::kDevicePort);
+                  QTRY_COMPARE_WITH_TIMEOUT(windows->MainForm->table()->rowCount(), 4, 10000);
+                  QVERIFY(windows->MainForm->devices()[windows->MainForm->getRecID()].IP != ip);
+                  child<QComboBox>(w, "cbxChannel01")->setCurrentIndex(299); // channel 300
+                  child<QPushButton>(w, "btSaveClose")->click();
+              });
     QTRY_COMPARE(log.since({"!SETI", "138", ip}).size(), 1);
     QCOMPARE(log.since({"!SETI"}).size(), 1); // to none of the others
     QCOMPARE(log.since({"!TEST"}).size(), 8);
@@ -216,11 +203,11 @@ void TestEndToEnd::triggersSavedReachTheDevice() {
     findDevices();
     selectRow(2);
     const QString ip = windows->MainForm->devices()[windows->MainForm->getRecID()].IP;
-    actOnModal([&] { child<QPushButton>(main(), "btTriggersSetup")->click(); },
-               [](QWidget *w) {
-                   child<QComboBox>(w, "cbxFunction03")->setCurrentIndex(7); // "Show 4"
-                   child<QPushButton>(w, "btSaveClose")->click();
-               });
+    withModal([&] { child<QPushButton>(main(), "btTriggersSetup")->click(); },
+              [](QWidget *w) {
+                  child<QComboBox>(w, "cbxFunction03")->setCurrentIndex(7); // "Show 4"
+                  child<QPushButton>(w, "btSaveClose")->click();
+              });
     findDevices();
     for (const recUrzadzenia &rec : windows->MainForm->devices())
         if (rec.IP == ip)
@@ -284,11 +271,11 @@ void TestEndToEnd::recordPlayAndEraseAShow() {
         QTRY_COMPARE(live->showLabel(1)->text(), QStringLiteral("00:00:00"));
         QVERIFY(!live->ShowPresent(1));
     };
-    actOnModal([&] { child<QPushButton>(main(), "btLiveRecord")->click(); },
-               [&](QWidget *w) {
-                   steps();
-                   w->close();
-               });
+    withModal([&] { child<QPushButton>(main(), "btLiveRecord")->click(); },
+              [&](QWidget *w) {
+                  steps();
+                  w->close();
+              });
     QVERIFY(windows->MainForm->isVisible());
     QTRY_COMPARE(log.since({"RECDIS", ip}).size(), 2); // closing the window stops the device
 }
@@ -300,42 +287,42 @@ void TestEndToEnd::editAndSaveACue() {
     auto *cueButton = child<QPushButton>(main(), "btCue"); // hidden: reached only programmatically
     QTRY_VERIFY(cueButton->isEnabled());
     log.mark();
-    actOnModal([&] { cueButton->click(); },
-               [&](QWidget *w) {
-                   [&] {
-                       QTRY_COMPARE(log.since({"QCUERD", ip}).size(), 1);
-                       QTRY_VERIFY(!cue->cueName(100).isEmpty());
-                       QTableWidget *grid = cue->StringGrid1;
-                       QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                                         grid->visualRect(grid->model()->index(4, 1)).center());
-                       QCOMPARE(cue->currentCue(), 5);
-                       cue->channelEditor(1)->setValue(200);
-                       cue->channelEditor(512)->setValue(7);
-                       QTest::keyClick(grid, Qt::Key_F2);
-                       QTRY_VERIFY(cue->Edit1->isVisible());
-                       cue->Edit1->setText(QStringLiteral("Finale"));
-                       QTest::keyClick(cue->Edit1, Qt::Key_Return);
-                       QCOMPARE(cue->cueName(5), QStringLiteral("Finale"));
-                       cue->btSaveAllCues->click();
-                       QTRY_COMPARE(log.since({"!CUEWR", ip}).size(), 1);
-                   }();
-                   w->close();
-               });
+    withModal([&] { cueButton->click(); },
+              [&](QWidget *w) {
+                  [&] {
+                      QTRY_COMPARE(log.since({"QCUERD", ip}).size(), 1);
+                      QTRY_VERIFY(!cue->cueName(100).isEmpty());
+                      QTableWidget *grid = cue->StringGrid1;
+                      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                                        grid->visualRect(grid->model()->index(4, 1)).center());
+                      QCOMPARE(cue->currentCue(), 5);
+                      cue->channelEditor(1)->setValue(200);
+                      cue->channelEditor(512)->setValue(7);
+                      QTest::keyClick(grid, Qt::Key_F2);
+                      QTRY_VERIFY(cue->Edit1->isVisible());
+                      cue->Edit1->setText(QStringLiteral("Finale"));
+                      QTest::keyClick(cue->Edit1, Qt::Key_Return);
+                      QCOMPARE(cue->cueName(5), QStringLiteral("Finale"));
+                      cue->btSaveAllCues->click();
+                      QTRY_COMPARE(log.since({"!CUEWR", ip}).size(), 1);
+                  }();
+                  w->close();
+              });
     QVERIFY(log.since({"!CUEWR", ip}).first().contains(QLatin1String("Finale")));
 
     // Shown again, the editor reads back exactly what the device stored.
     selectRow(0);
     QTRY_VERIFY(cueButton->isEnabled());
-    actOnModal([&] { cueButton->click(); },
-               [&](QWidget *w) {
-                   [&] {
-                       QTRY_COMPARE(log.since({"QCUERD", ip}).size(), 2);
-                       QTRY_COMPARE(cue->cueName(5), QStringLiteral("Finale"));
-                       QTRY_COMPARE(cue->aCue()[4].DMX[0], 200);
-                       QCOMPARE(cue->aCue()[4].DMX[511], 7);
-                   }();
-                   w->close();
-               });
+    withModal([&] { cueButton->click(); },
+              [&](QWidget *w) {
+                  [&] {
+                      QTRY_COMPARE(log.since({"QCUERD", ip}).size(), 2);
+                      QTRY_COMPARE(cue->cueName(5), QStringLiteral("Finale"));
+                      QTRY_COMPARE(cue->aCue()[4].DMX[0], 200);
+                      QCOMPARE(cue->aCue()[4].DMX[511], 7);
+                  }();
+                  w->close();
+              });
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -215,12 +215,7 @@ int udpSocket(const char *address) {
 class TestFlood : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        const QString held =
-            heldPort({wire::kMainPort, wire::kLiveRecordPort, wire::kAudioPort, wire::kCuePort});
-        if (!held.isEmpty())
-            QFAIL(qPrintable(held));
-    }
+    void initTestCase() { REQUIRE_FREE_PORTS(kListeningPorts); }
     void everyValidReplySurvivesTheFlood();
 };
 

@@ -54,12 +54,7 @@ const QColor kRed(255, 0, 0), kBlue(0, 0, 255), kSilver(192, 192, 192);
 class TestHostile : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        const QString held =
-            heldPort({wire::kMainPort, wire::kLiveRecordPort, wire::kAudioPort, wire::kCuePort});
-        if (!held.isEmpty())
-            QFAIL(qPrintable(held));
-    }
+    void initTestCase() { REQUIRE_FREE_PORTS(kListeningPorts); }
     void infoReplyBytes_data();
     void infoReplyBytes();
     void configurationWindowsWithEveryFieldTheSameByte_data();

@@ -113,9 +113,7 @@ private:
 };
 
 void TestLateReplies::initTestCase() {
-    const QString held = heldPort({wire::kMainPort, wire::kLiveRecordPort, wire::kAudioPort, wire::kCuePort});
-    if (!held.isEmpty())
-        QFAIL(qPrintable(held));
+    REQUIRE_FREE_PORTS(kListeningPorts);
 }
 
 void TestLateReplies::init() {

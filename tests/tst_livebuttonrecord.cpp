@@ -1,9 +1,9 @@
 // The live show recording window: what it sends, how it follows the device's reports, the two-press
 // confirmations, the indicator lights and the listener on the live recording port.
+#include "device/duration.h"
 #include "device/protocol.h"
 #include "device/udp.h"
 #include "fakelink.h"
-#include "device/duration.h"
 #include "shows/f_livebuttonrecord.h"
 #include "shows/showwidgets.h"
 #include "testkit.h"
@@ -76,11 +76,7 @@ struct Window {
 class TestLiveButtonRecord : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        const QString held = heldPort({wire::kLiveRecordPort});
-        if (!held.isEmpty())
-            QFAIL(qPrintable(held));
-    }
+    void initTestCase() { REQUIRE_FREE_PORTS({wire::kLiveRecordPort}); }
     void durationText_data();
     void durationText();
     void controls();
@@ -640,7 +636,7 @@ void TestLiveButtonRecord::busyPort() {
     QVERIFY(other.bind(QHostAddress::AnyIPv4, wire::kLiveRecordPort));
     Window f;
     QString message;
-    answerNextMessageBox(&message);
+    ModalScript box({{QString(), answer(QMessageBox::Ok, &message)}});
     f.open();
     QVERIFY(!message.isEmpty());
     QVERIFY(!f.w.isListening());

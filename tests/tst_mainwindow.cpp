@@ -3,7 +3,7 @@
 #include "app/application.h"
 #include "app/devicetable.h"
 #include "app/mainwindow.h"
-#include "fakedevice.h"
+#include "managerfixture.h"
 #include "shows/f_cue.h"
 #include "testkit.h"
 #include "ui/artwork.h"
@@ -23,50 +23,12 @@
 
 using namespace zentri;
 
-namespace {
-
-// Runs `trigger` (which opens a modal window) and acts on the modal window once it is up; returns the
-// text of a message box, if that is what opened.
-QString withModal(const std::function<void()> &trigger, const std::function<void(QWidget *)> &act = {}) {
-    QString text;
-    bool handled = false;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || handled)
-            return;
-        handled = true;
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            text = box->text();
-        if (act)
-            act(modal);
-        else
-            modal->close();
-    });
-    poll.start();
-    trigger();
-    return text;
-}
-
-void press(QWidget *window, const char *button) {
-    auto *b = window->findChild<QPushButton *>(QString::fromLatin1(button));
-    QVERIFY2(b, button);
-    b->click();
-}
-
-} // namespace
-
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject, ManagerFixture {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        const QString held = heldPort({wire::kMainPort});
-        if (!held.isEmpty())
-            QFAIL(qPrintable(held));
-    }
-    void init();
-    void cleanup();
+    void initTestCase() { REQUIRE_FREE_PORTS({wire::kMainPort}); }
+    void init() { openManager(); }
+    void cleanup() { closeManager(); }
     void startState();
     void discoveryListsNewestFirst();
     void repliesInsertBeforeTheCurrentRow();
@@ -89,52 +51,7 @@ private slots:
     void inputBeforeTheFirstPaintFindsEveryWindow();
     void frontPanelIsDrawnAhead_data();
     void frontPanelIsDrawnAhead();
-
-private:
-    void discover(int devices, const std::function<void(recUrzadzenia &, int)> &edit = {});
-    void clickRow(int row);
-    QWidget *control(const char *name) {
-        return windows->MainForm->findChild<QWidget *>(QString::fromLatin1(name));
-    }
-    QString status() { return windows->MainForm->findChild<QLabel *>(QStringLiteral("sb1Panel0"))->text(); }
-
-    std::unique_ptr<Windows> windows;
-    std::vector<std::unique_ptr<FakeDevice>> fakes;
-    QTableView *grid = nullptr;
 };
-
-void TestMainWindow::init() {
-    windows = std::make_unique<Windows>();
-    windows->MainForm->setDiscoveryAddress(QHostAddress(QStringLiteral("127.0.0.1")));
-    windows->MainForm->show();
-    grid = windows->MainForm->findChild<QTableView *>(QStringLiteral("DBGrid1"));
-    for (int i = 0; i < 3; ++i)
-        fakes.push_back(std::make_unique<FakeDevice>(QStringLiteral("127.0.0.%1").arg(i + 1)));
-}
-
-void TestMainWindow::cleanup() {
-    windows.reset();
-    fakes.clear();
-}
-
-void TestMainWindow::discover(int devices, const std::function<void(recUrzadzenia &, int)> &edit) {
-    press(windows->MainForm.get(), "Button1");
-    QCOMPARE(fakes[0]->waitFor("QGETI"), wire::discoveryRequest());
-    for (int i = 0; i < devices; ++i) {
-        recUrzadzenia rec;
-        rec.Nazwa = QStringLiteral("Device %1").arg(i + 1);
-        rec.ZentriVersion = kModulePremium;
-        if (edit)
-            edit(rec, i);
-        fakes[i]->replyInfo(rec);
-        QTRY_COMPARE(windows->MainForm->devices().size(), i + 1); // in order of arrival
-    }
-}
-
-void TestMainWindow::clickRow(int row) {
-    const QRect cell = grid->visualRect(grid->model()->index(row, 0));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-}
 
 void TestMainWindow::startState() {
     for (const char *name : {"btOutputsSetup", "btAudioSetup", "btTriggersSetup", "btRestart", "rbDMX",
@@ -145,18 +62,18 @@ void TestMainWindow::startState() {
         QVERIFY2(control(name)->isHidden(), name);
     QVERIFY(control("Label1")->isVisible());
     QCOMPARE(status(), QString());
-    QCOMPARE(windows->MainForm->windowTitle(), QStringLiteral("Orvane Zentri"));
-    QCOMPARE(windows->MainForm->centralWidget()->width(), 721);
+    QCOMPARE(main()->windowTitle(), QStringLiteral("Orvane Zentri"));
+    QCOMPARE(main()->centralWidget()->width(), 721);
 }
 
 void TestMainWindow::discoveryListsNewestFirst() {
     discover(3);
-    auto *table = windows->MainForm->table();
+    auto *table = main()->table();
     QCOMPARE(table->rowCount(), 3);
     for (int row = 0; row < 3; ++row) {
         const DeviceRow &r = table->row(row);
         QCOMPARE(r.fldrecID, 2 - row);
-        const recUrzadzenia &rec = windows->MainForm->devices()[r.fldrecID];
+        const recUrzadzenia &rec = main()->devices()[r.fldrecID];
         QCOMPARE(r.fldNazwa, rec.Nazwa);
         QCOMPARE(r.fldIP, QStringLiteral("127.0.0.%1").arg(3 - row));
         QCOMPARE(r.fldMAC, QStringLiteral("00:1A:2B:3C:4D:5E"));
@@ -164,7 +81,7 @@ void TestMainWindow::discoveryListsNewestFirst() {
         QCOMPARE(r.fldZentriVersion, QStringLiteral("Premium"));
     }
     QCOMPARE(grid->currentIndex().row(), 0);
-    QCOMPARE(windows->MainForm->getRecID(), 2);
+    QCOMPARE(main()->getRecID(), 2);
     QVERIFY(grid->isVisible());
     QVERIFY(control("Label1")->isHidden());
     QCOMPARE(status(), QStringLiteral("Select device"));
@@ -174,13 +91,13 @@ void TestMainWindow::discoveryListsNewestFirst() {
 void TestMainWindow::repliesInsertBeforeTheCurrentRow() {
     discover(3);
     clickRow(2); // the oldest device, record 0
-    QCOMPARE(windows->MainForm->getRecID(), 0);
+    QCOMPARE(main()->getRecID(), 0);
     recUrzadzenia late;
     late.Nazwa = QStringLiteral("Late");
     fakes[1]->replyInfo(late); // the same device answers again: a second row
-    QTRY_COMPARE(windows->MainForm->table()->rowCount(), 4);
-    QCOMPARE(windows->MainForm->table()->row(2).fldNazwa, QStringLiteral("Late"));
-    QCOMPARE(windows->MainForm->table()->row(2).fldrecID, 3);
+    QTRY_COMPARE(main()->table()->rowCount(), 4);
+    QCOMPARE(main()->table()->row(2).fldNazwa, QStringLiteral("Late"));
+    QCOMPARE(main()->table()->row(2).fldrecID, 3);
     QCOMPARE(grid->currentIndex().row(), 0);         // the first row is current again
     QVERIFY(control("btOutputsSetup")->isEnabled()); // controls stay as they were
 }
@@ -205,9 +122,9 @@ void TestMainWindow::batchOfRepliesListsAsOneByOne() {
     QCOMPARE(grid->currentIndex().row(), current);
     QStringList expected; // one by one: each row before the current row, then the first row current
     for (int row = 0; row < 3; ++row)
-        expected << windows->MainForm->table()->row(row).fldNazwa;
+        expected << main()->table()->row(row).fldNazwa;
     int at = current;
-    UdpListener *listener = windows->MainForm->listener();
+    UdpListener *listener = main()->listener();
     const quint64 before = listener->receivedCount();
     for (int i = 0; i < replies; ++i) {
         recUrzadzenia rec;
@@ -222,16 +139,16 @@ void TestMainWindow::batchOfRepliesListsAsOneByOne() {
     while (listener->receivedCount() < before + quint64(replies) && deadline.elapsed() < 10000)
         QThread::msleep(1);
     QCOMPARE(listener->receivedCount(), before + quint64(replies));
-    QSignalSpy inserted(windows->MainForm->table(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy inserted(main()->table(), &QAbstractItemModel::rowsInserted);
     listener->deliverPending();
     QVERIFY(inserted.size() <= 2); // at most one block before the old current row and one on top
-    const DeviceTable *table = windows->MainForm->table();
+    const DeviceTable *table = main()->table();
     QCOMPARE(table->rowCount(), 3 + replies);
     QStringList listed;
     for (int row = 0; row < table->rowCount(); ++row) {
         const DeviceRow &r = table->row(row);
         listed << r.fldNazwa;
-        QCOMPARE(windows->MainForm->devices()[r.fldrecID].Nazwa, r.fldNazwa);
+        QCOMPARE(main()->devices()[r.fldrecID].Nazwa, r.fldNazwa);
     }
     QCOMPARE(listed, expected);
     QCOMPARE(table->row(replies > 1 ? 0 : current).fldrecID, 2 + replies); // the newest record
@@ -248,20 +165,20 @@ void TestMainWindow::shortOrForeignRepliesAreIgnored() {
     fakes[1]->reply("achkSD"); // no state byte
     fakes[1]->reply(QByteArray(8192, 'A'));
     QTest::qWait(100);
-    QCOMPARE(windows->MainForm->devices().size(), 1);
+    QCOMPARE(main()->devices().size(), 1);
     QVERIFY(control("lbNoSdCard")->isHidden());
 }
 
 void TestMainWindow::newDiscoveryClearsTheTable() {
     discover(2);
     discover(1);
-    QCOMPARE(windows->MainForm->table()->rowCount(), 1);
-    QCOMPARE(windows->MainForm->devices().size(), 1);
-    press(windows->MainForm.get(), "Button1");
+    QCOMPARE(main()->table()->rowCount(), 1);
+    QCOMPARE(main()->devices().size(), 1);
+    press(main(), "Button1");
     QCOMPARE(status(), QStringLiteral("Searching..."));
     QVERIFY(grid->isHidden());
     QVERIFY(control("Label1")->isVisible());
-    QCOMPARE(windows->MainForm->table()->rowCount(), 0);
+    QCOMPARE(main()->table()->rowCount(), 0);
 }
 
 void TestMainWindow::firmwareCheck_data() {
@@ -279,10 +196,10 @@ void TestMainWindow::firmwareCheck() {
     QFETCH(int, major);
     QFETCH(int, minor);
     QFETCH(bool, accepted);
-    press(windows->MainForm.get(), "Button1");
+    press(main(), "Button1");
     fakes[0]->take();
     fakes[0]->replyInfo(recUrzadzenia(), major, minor);
-    QTRY_COMPARE(windows->MainForm->devices().size(), 1);
+    QTRY_COMPARE(main()->devices().size(), 1);
     const QString message = withModal([&] { clickRow(0); });
     QCOMPARE(message, accepted ? QString() : QStringLiteral("Please update the firmware Zentri"));
     QCOMPARE(control("btOutputsSetup")->isEnabled(), accepted);
@@ -307,13 +224,13 @@ void TestMainWindow::moduleVersionRestrictsDmxSetup() {
         rec.ZentriVersion = version;
         rec.InputSelect = 1;
     });
-    QTEST(windows->MainForm->table()->row(0).fldZentriVersion, "name");
+    QTEST(main()->table()->row(0).fldZentriVersion, "name");
     clickRow(0);
     QCOMPARE(control("btDMXSetup")->isEnabled(), dmxSetup);
     for (const char *name :
          {"btOutputsSetup", "btAudioSetup", "btTriggersSetup", "btRestart", "btLiveRecord"})
         QVERIFY2(control(name)->isEnabled(), name);
-    QVERIFY(windows->MainForm->findChild<QRadioButton *>(QStringLiteral("rbDMX"))->isChecked());
+    QVERIFY(main()->findChild<QRadioButton *>(QStringLiteral("rbDMX"))->isChecked());
 }
 
 void TestMainWindow::sdCardIndicator_data() {
@@ -334,7 +251,7 @@ void TestMainWindow::sdCardIndicator() {
     QByteArray reply = wire::sdCardReply(true);
     reply[6] = static_cast<char>(state);
     fakes[0]->reply(reply);
-    auto *label = windows->MainForm->findChild<QLabel *>(QStringLiteral("lbNoSdCard"));
+    auto *label = main()->findChild<QLabel *>(QStringLiteral("lbNoSdCard"));
     QTRY_VERIFY(label->isVisible());
     QTEST(label->text(), "text");
     QTEST(label->palette().color(QPalette::WindowText), "colour");
@@ -349,41 +266,39 @@ void TestMainWindow::closingAnyWindowDisablesDeviceControls() {
     fakes[0]->reply(wire::sdCardReply(true));
     QTRY_VERIFY(control("lbNoSdCard")->isVisible());
     QVERIFY(control("btOutputsSetup")->isEnabled());
-    auto *about = windows->MainForm->findChild<QAction *>(QStringLiteral("Help1"));
+    auto *about = main()->findChild<QAction *>(QStringLiteral("Help1"));
     withModal([&] { about->trigger(); });
     QVERIFY(!control("btOutputsSetup")->isEnabled());
     QVERIFY(control("lbNoSdCard")->isHidden());
     QVERIFY(!control("btCue")->isEnabled());
-    QCOMPARE(windows->MainForm->table()->rowCount(), 1); // the table stays
+    QCOMPARE(main()->table()->rowCount(), 1); // the table stays
 }
 
 void TestMainWindow::configurationSentOnOkOnly() {
     discover(1, [](recUrzadzenia &rec, int) { rec.Output[0].Channel = 300; });
     clickRow(0);
     fakes[0]->take();
-    withModal([&] { press(windows->MainForm.get(), "btDMXSetup"); },
-              [](QWidget *w) { press(w, "btSaveClose"); });
+    withModal([&] { press(main(), "btDMXSetup"); }, [](QWidget *w) { press(w, "btSaveClose"); });
     const QByteArray seti = fakes[0]->waitFor("!SETI");
-    QCOMPARE(seti, wire::configurationPacket(windows->MainForm->devices()[0]));
+    QCOMPARE(seti, wire::configurationPacket(main()->devices()[0]));
     QCOMPARE(seti.mid(53, 2), QByteArray::fromHex("012C"));
     QVERIFY(!control("btDMXSetup")->isEnabled());
 
     clickRow(0);
-    withModal([&] { press(windows->MainForm.get(), "btDMXSetup"); }, [](QWidget *w) { press(w, "Button2"); });
+    withModal([&] { press(main(), "btDMXSetup"); }, [](QWidget *w) { press(w, "Button2"); });
     clickRow(0);
-    withModal([&] { press(windows->MainForm.get(), "btDMXSetup"); }, [](QWidget *w) { w->close(); });
+    withModal([&] { press(main(), "btDMXSetup"); }, [](QWidget *w) { w->close(); });
     QTest::qWait(100);
-    for (const QByteArray &d : fakes[0]->take())
-        QVERIFY2(!d.startsWith("!SETI"), "a cancelled window sent the configuration");
+    QVERIFY2(sentTo(0, "!SETI").isEmpty(), "a cancelled window sent the configuration");
 }
 
 void TestMainWindow::restartAndRestoreDefaults() {
     discover(2);
     // Before any click the context menu acts on the first row: the newest device.
-    windows->MainForm->findChild<QAction *>(QStringLiteral("PopupMenu11"))->trigger();
+    main()->findChild<QAction *>(QStringLiteral("PopupMenu11"))->trigger();
     QCOMPARE(fakes[1]->waitFor("RESD"), QByteArray("RESD"));
     clickRow(1);
-    press(windows->MainForm.get(), "btRestart");
+    press(main(), "btRestart");
     QCOMPARE(fakes[0]->waitFor("RESE"), QByteArray("RESE"));
     QVERIFY(fakes[1]->waitFor("RESE", 100).isEmpty());
 }
@@ -391,25 +306,25 @@ void TestMainWindow::restartAndRestoreDefaults() {
 void TestMainWindow::heldPortIsReported() {
     QUdpSocket holder;
     QVERIFY(holder.bind(QHostAddress::AnyIPv4, wire::kMainPort));
-    const QString message = withModal([&] { press(windows->MainForm.get(), "Button1"); });
+    const QString message = withModal([&] { press(main(), "Button1"); });
     QVERIFY(!message.isEmpty());
     QVERIFY(grid->isHidden());
     QCOMPARE(status(), QStringLiteral("Searching..."));
     holder.close();
     discover(1); // works once the port is free
-    QCOMPARE(windows->MainForm->table()->rowCount(), 1);
+    QCOMPARE(main()->table()->rowCount(), 1);
 }
 
 void TestMainWindow::refusedSendIsReported() {
     discover(1);
     clickRow(0);
     // An address the IPv4 client socket cannot send to: the socket layer refuses, nothing leaves.
-    zentri::recUrzadzenia rec = windows->MainForm->devices()[0];
+    zentri::recUrzadzenia rec = main()->devices()[0];
     rec.IP = QStringLiteral("::1");
-    QVERIFY(windows->MainForm->storeRecord({0, windows->MainForm->selectedDevice().discovery}, rec));
-    const QString message = withModal([&] { press(windows->MainForm.get(), "btRestart"); });
+    QVERIFY(main()->storeRecord({0, main()->selectedDevice().discovery}, rec));
+    const QString message = withModal([&] { press(main(), "btRestart"); });
     QVERIFY(!message.isEmpty());
-    QCOMPARE(windows->MainForm->devices()[0].IP, QStringLiteral("::1")); // the record is kept
+    QCOMPARE(main()->devices()[0].IP, QStringLiteral("::1")); // the record is kept
     QVERIFY(fakes[0]->waitFor("RESE", 100).isEmpty());
 }
 
@@ -430,7 +345,7 @@ void TestMainWindow::startUpBuildsTheOtherWindowsOnceTheMainWindowIsPainted() {
     QVERIFY(!windows->fAbout->isVisible() && !windows->fCue->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(windows->fCue->channelEditorsBuilt(), 10000);
     DuringModal about(DuringModal::window<TfAbout>, [](QWidget *w) { w->close(); });
-    windows->MainForm->findChild<QAction *>(QStringLiteral("Help1"))->trigger();
+    main()->findChild<QAction *>(QStringLiteral("Help1"))->trigger();
     QVERIFY(about.ran()); // the main window's menu reaches the window built after it
 }
 
@@ -440,8 +355,8 @@ void TestMainWindow::inputBeforeTheFirstPaintFindsEveryWindow() {
     windows = std::make_unique<Windows>(Windows::Build::MainWindowFirst);
     windows->showMainWindow();
     QVERIFY(!windows->complete()); // no event handled since
-    QMenuBar *bar = windows->MainForm->menuBar();
-    QAction *aboutItem = windows->MainForm->findChild<QAction *>(QStringLiteral("Help1"));
+    QMenuBar *bar = main()->menuBar();
+    QAction *aboutItem = main()->findChild<QAction *>(QStringLiteral("Help1"));
     DuringModal about(DuringModal::window<TfAbout>, [](QWidget *w) { w->close(); });
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(aboutItem).center());
     QVERIFY(windows->complete());

@@ -98,9 +98,7 @@ void TestRealInput::initTestCase() {
         QSKIP("needs an X display (tests/xvfb/run.sh)");
     if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
         QSKIP("needs xdotool");
-    const QString held = heldPort({wire::kLiveRecordPort, wire::kCuePort});
-    if (!held.isEmpty())
-        QFAIL(qPrintable(held));
+    REQUIRE_FREE_PORTS({wire::kLiveRecordPort, wire::kCuePort});
 }
 
 void TestRealInput::quickSecondPressActs_data() {

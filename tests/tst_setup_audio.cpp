@@ -3,6 +3,7 @@
 #include "device/protocol.h"
 #include "device/udp.h"
 #include "fakelink.h"
+#include "records.h"
 #include "setup/setup_audio.h"
 #include "testkit.h"
 
@@ -29,19 +30,6 @@ QByteArray setMVol(int volume) {
 
 const char *const kChannelLists[6] = {"cbxCatalog", "cbxFile", "cbxVolume",
                                       "cbxState",   "cbxBass", "cbxTreble"};
-
-recUrzadzenia sampleRecord() {
-    recUrzadzenia rec;
-    rec.IP = QStringLiteral("127.0.0.9");
-    rec.ZentriVersion = kModulePremium;
-    rec.dap = {3, 4, 10, 11, 12, 13, 14, 15, 1};
-    rec.MasterVolume = 60;
-    rec.Trigger[2].Volume = 33;
-    rec.dmx.Output_NET = 5;
-    return rec;
-}
-
-// Answers every message box with OK while it lives and keeps the texts.
 
 } // namespace
 
@@ -94,7 +82,7 @@ void TestSetupAudio::loadAndSave() {
     QFETCH(QList<int>, saved);
     FakeLink link(2);
     link.selectedIndex = 1;
-    link.records[1] = sampleRecord();
+    link.records[1] = records::audio();
     link.records[1].dap = {fields[0], fields[1], fields[2], fields[3], fields[4],
                            fields[5], fields[6], fields[7], fields[8]};
     MessageCatcher messages;
@@ -110,7 +98,7 @@ void TestSetupAudio::loadAndSave() {
     QVERIFY(!w.isVisible());
     QCOMPARE(w.result(), int(ResultOk));
     QCOMPARE(messages.texts, QStringList{});
-    recUrzadzenia expected = sampleRecord();
+    recUrzadzenia expected = records::audio();
     expected.dap = {saved[0], saved[1], saved[2], saved[3], saved[4], saved[5], saved[6], saved[7], saved[8]};
     QCOMPARE(link.records[1], expected); // no reply came: the stored master volume stays
     QVERIFY(link.sentWith("!SETI").isEmpty());
@@ -126,9 +114,9 @@ void TestSetupAudio::loadAndSave() {
 
 void TestSetupAudio::volumeNeverCarriedToAnotherDevice() {
     FakeLink link(2);
-    link.records[0] = sampleRecord();
+    link.records[0] = records::audio();
     link.records[0].MasterVolume = 40;
-    link.records[1] = sampleRecord();
+    link.records[1] = records::audio();
     link.records[1].MasterVolume = 90;
     MessageCatcher messages;
     TfSetupAudio w(&link);
@@ -183,7 +171,7 @@ void TestSetupAudio::reply() {
     QFETCH(QVector<QByteArray>, sent);
     FakeLink link(2);
     link.selectedIndex = 1;
-    link.records[1] = sampleRecord();
+    link.records[1] = records::audio();
     link.records[1].MasterVolume = stored;
     MessageCatcher messages;
     TfSetupAudio w(&link);
@@ -201,7 +189,7 @@ void TestSetupAudio::reply() {
 
 void TestSetupAudio::replyOverLoopback() {
     FakeLink link;
-    link.records[0] = sampleRecord();
+    link.records[0] = records::audio();
     MessageCatcher messages;
     TfSetupAudio w(&link);
     w.show();
@@ -233,7 +221,7 @@ void TestSetupAudio::listenerOpenOnlyWhileShown_data() {
 void TestSetupAudio::listenerOpenOnlyWhileShown() {
     QFETCH(QString, way);
     FakeLink link;
-    link.records[0] = sampleRecord();
+    link.records[0] = records::audio();
     MessageCatcher messages;
     TfSetupAudio w(&link);
     QVERIFY(!w.listener()->isOpen());
@@ -260,7 +248,7 @@ void TestSetupAudio::listenerOpenOnlyWhileShown() {
 
 void TestSetupAudio::portHeldByAnotherProgram() {
     FakeLink link;
-    link.records[0] = sampleRecord();
+    link.records[0] = records::audio();
     link.records[0].dap.playLoop = 1;
     TfSetupAudio w(&link);
     auto holder = std::make_unique<QUdpSocket>(); // released even when a check fails
@@ -305,7 +293,7 @@ void TestSetupAudio::reset() {
     QFETCH(int, stored);
     QFETCH(QVector<QByteArray>, sent);
     FakeLink link;
-    link.records[0] = sampleRecord();
+    link.records[0] = records::audio();
     link.records[0].MasterVolume = stored;
     MessageCatcher messages;
     TfSetupAudio w(&link);
@@ -320,7 +308,7 @@ void TestSetupAudio::reset() {
 void TestSetupAudio::sliderIsLive() {
     FakeLink link(2);
     link.selectedIndex = 1;
-    link.records[1] = sampleRecord();
+    link.records[1] = records::audio();
     MessageCatcher messages;
     TfSetupAudio w(&link);
     w.show();
@@ -334,7 +322,7 @@ void TestSetupAudio::sliderIsLive() {
         QCOMPARE(d.device, 1);
     w.close();
     QCOMPARE(w.result(), int(ResultCancel));
-    QCOMPARE(link.records[1], sampleRecord());
+    QCOMPARE(link.records[1], records::audio());
 }
 
 void TestSetupAudio::versionRestrictions_data() {
@@ -352,7 +340,7 @@ void TestSetupAudio::versionRestrictions() {
     FakeLink link(int(versions.size()));
     MessageCatcher messages;
     TfSetupAudio w(&link);
-    showForEachVersion(w, link, versions, sampleRecord());
+    showForEachVersion(w, link, versions, records::audio());
     for (const char *c : {"Label17", "Label18"})
         QCOMPARE(child<QLabel>(w, QLatin1String(c))->isEnabled(), artNet);
     for (const char *c : {"cbxNET", "cbxUniverse"})

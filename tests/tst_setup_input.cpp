@@ -2,6 +2,7 @@
 // restrictions and the live test and volume commands.
 #include "device/protocol.h"
 #include "fakelink.h"
+#include "records.h"
 #include "setup/setup_input.h"
 #include "testkit.h"
 
@@ -23,24 +24,6 @@ namespace {
 QString fileListName(int row) {
     return name(row == 1 ? "cbxFile" : "cbxfile", row);
 }
-
-// A record whose eight inputs all differ, so that a row written into the wrong place shows.
-recUrzadzenia sampleRecord() {
-    recUrzadzenia rec;
-    rec.IP = QStringLiteral("127.0.0.9");
-    rec.ZentriVersion = kModulePremium;
-    for (int i = 0; i < 8; ++i)
-        rec.Trigger[i] = {10 + i, 20 + i, 100 + i, i % 4, 30 + i, 200 + i, 50 + 10 * i};
-    rec.DestinationIP = {192, 168, 1, 20, 0};
-    rec.TriggerButtonPlayMode = true;
-    rec.playAfterPowerOn = 3;
-    rec.InputSelect = 1;
-    rec.Output[0].Channel = 77;
-    rec.MasterVolume = 99;
-    return rec;
-}
-
-// Answers every message box with OK while it lives and keeps the texts.
 
 } // namespace
 
@@ -99,7 +82,7 @@ void TestSetupInput::loadAndSave() {
     QFETCH(QList<int>, saved);
     FakeLink link(2);
     link.selectedIndex = 1;
-    link.records[1] = sampleRecord();
+    link.records[1] = records::triggers();
     link.records[1].Trigger[row] = {fields[0], fields[1], fields[2], fields[3],
                                     fields[4], fields[5], fields[6]};
 
@@ -118,7 +101,7 @@ void TestSetupInput::loadAndSave() {
     save(w);
     QCOMPARE(messages.texts, QStringList{});
     QCOMPARE(w.result(), int(ResultOk));
-    recUrzadzenia expected = sampleRecord();
+    recUrzadzenia expected = records::triggers();
     expected.Trigger[row] = {saved[0], saved[1], saved[2], saved[3], saved[4], saved[5], saved[6]};
     QCOMPARE(link.records[1], expected);
     QVERIFY(link.sentWith("!SETI").isEmpty());
@@ -163,7 +146,7 @@ void TestSetupInput::deviceWideFields() {
     QFETCH(int, savedPlay);
     FakeLink link;
     recUrzadzenia &rec = link.records[0];
-    rec = sampleRecord();
+    rec = records::triggers();
     rec.DestinationIP = {ip[0], ip[1], ip[2], ip[3], 77};
     rec.TriggerButtonPlayMode = option;
     rec.playAfterPowerOn = playAfterPowerOn;
@@ -179,7 +162,7 @@ void TestSetupInput::deviceWideFields() {
 
     save(w);
     QCOMPARE(w.result(), int(ResultOk));
-    recUrzadzenia expected = sampleRecord();
+    recUrzadzenia expected = records::triggers();
     expected.DestinationIP = {savedIp[0], savedIp[1], savedIp[2], savedIp[3], 77};
     expected.TriggerButtonPlayMode = option;
     expected.playAfterPowerOn = savedPlay;
@@ -205,7 +188,7 @@ void TestSetupInput::deviceWideFields() {
     // Shown next for a device whose value no button stands for: the last showing's button goes off,
     // and saving keeps the device's own value.
     FakeLink two(2);
-    two.records[0] = two.records[1] = sampleRecord();
+    two.records[0] = two.records[1] = records::triggers();
     two.records[0].playAfterPowerOn = 5;
     two.records[1].playAfterPowerOn = 12;
     TfSetupInput again(&two);
@@ -237,7 +220,7 @@ void TestSetupInput::showRule() {
     QFETCH(QList<int>, functions);
     QFETCH(bool, refused);
     FakeLink link;
-    link.records[0] = sampleRecord();
+    link.records[0] = records::triggers();
     const recUrzadzenia before = link.records[0];
     TfSetupInput w(&link);
     w.show();
@@ -299,7 +282,7 @@ void TestSetupInput::enableRule() {
         QVERIFY(child<QCheckBox>(w, name("cbTest", r - 1))->isEnabled());
     };
     FakeLink link;
-    link.records[0] = sampleRecord();
+    link.records[0] = records::triggers();
     for (int i = 0; i < 8; ++i)
         link.records[0].Trigger[i].Function = (i + 2) % 4; // never the function under test in row 4
     link.records[0].Trigger[3].Function = function;
@@ -331,7 +314,7 @@ void TestSetupInput::versionRestrictions() {
     QFETCH(bool, artNet);
     FakeLink link(int(versions.size()));
     TfSetupInput w(&link);
-    showForEachVersion(w, link, versions, sampleRecord());
+    showForEachVersion(w, link, versions, records::triggers());
     for (const char *label : {"Label1", "Label2", "Label4"})
         QCOMPARE(child<QLabel>(w, QLatin1String(label))->isEnabled(), artNet);
     for (int r = 1; r <= 8; ++r) {
@@ -350,7 +333,7 @@ void TestSetupInput::versionRestrictions() {
 
 void TestSetupInput::rowsAfterShowing() {
     FakeLink link;
-    link.records[0] = sampleRecord();
+    link.records[0] = records::triggers();
     TfSetupInput w(&link);
     QCOMPARE(w.windowTitle(), QStringLiteral("Zentri input setup"));
     QCOMPARE(child<QLabel>(w, QStringLiteral("Label4"))->text(), QStringLiteral("Trigger 1:"));
@@ -385,7 +368,7 @@ void TestSetupInput::liveCommands() {
     QFETCH(int, row);
     FakeLink link(3);
     link.selectedIndex = 2;
-    link.records[2] = sampleRecord();
+    link.records[2] = records::triggers();
     TfSetupInput w(&link);
     w.show();
     link.sent.clear();
@@ -409,13 +392,13 @@ void TestSetupInput::liveCommands() {
     // The live volume is not saved by "Close".
     child<QPushButton>(w, QStringLiteral("Button10"))->click();
     QCOMPARE(w.result(), int(ResultCancel));
-    QCOMPARE(link.records[2], sampleRecord());
+    QCOMPARE(link.records[2], records::triggers());
 }
 
 void TestSetupInput::showingSendsChangedVolumesAndTestsOff() {
     FakeLink link(2);
-    link.records[0] = sampleRecord();
-    link.records[1] = sampleRecord();
+    link.records[0] = records::triggers();
+    link.records[1] = records::triggers();
     link.records[1].Trigger[2].Volume = 7;
     link.records[1].Trigger[6].Volume = 250;
     TfSetupInput w(&link);
@@ -460,7 +443,7 @@ void TestSetupInput::closeSendsTestEnd() {
     QFETCH(QString, way);
     QFETCH(int, result);
     FakeLink link;
-    link.records[0] = sampleRecord();
+    link.records[0] = records::triggers();
     TfSetupInput w(&link);
     w.show();
     child<QComboBox>(w, name("cbxFile", 1))->setCurrentIndex(9);
@@ -476,7 +459,7 @@ void TestSetupInput::closeSendsTestEnd() {
     QVERIFY(!w.isVisible());
     QCOMPARE(w.result(), result);
     QCOMPARE(link.sentWith(), QVector<QByteArray>{bytes("!TEST", {0, 0, 0})});
-    QCOMPARE(link.records[0].Trigger[0].File, result == ResultOk ? 10 : sampleRecord().Trigger[0].File);
+    QCOMPARE(link.records[0].Trigger[0].File, result == ResultOk ? 10 : records::triggers().Trigger[0].File);
 }
 
 QTEST_MAIN(TestSetupInput)

@@ -1,6 +1,7 @@
 // Output setup window: loading and saving the outputs, the live test switch and the closing sequence.
 #include "device/protocol.h"
 #include "fakelink.h"
+#include "records.h"
 #include "setup/setup_output.h"
 #include "testkit.h"
 
@@ -13,24 +14,7 @@
 
 using namespace zentri;
 
-namespace {
-
-// A record whose eight outputs all differ, so that a row written into the wrong place shows.
-recUrzadzenia sampleRecord() {
-    recUrzadzenia rec;
-    rec.IP = QStringLiteral("127.0.0.9");
-    rec.ZentriVersion = kModulePremium;
-    for (int i = 0; i < 8; ++i) {
-        rec.Output[i].NET = 10 + i;
-        rec.Output[i].Universe = 20 + i;
-        rec.Output[i].Channel = 30 + i;
-        rec.Output[i].Reserved = 40 + i;
-        rec.Output[i].PWM = i % 2 == 1;
-    }
-    return rec;
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestSetupOutput : public QObject {
     Q_OBJECT
@@ -79,7 +63,7 @@ void TestSetupOutput::loadAndSave() {
     QFETCH(bool, pwm);
     FakeLink link(2);
     link.selectedIndex = 1;
-    link.records[1] = sampleRecord();
+    link.records[1] = records::outputs();
     routput &o = link.records[1].Output[row];
     o.NET = net;
     o.Universe = universe;
@@ -104,7 +88,7 @@ void TestSetupOutput::loadAndSave() {
     QFETCH(int, savedNet);
     QFETCH(int, savedUniverse);
     QFETCH(int, savedChannel);
-    recUrzadzenia expected = sampleRecord();
+    recUrzadzenia expected = records::outputs();
     expected.Output[row] = {savedNet, savedUniverse, savedChannel, 40 + row, pwm};
     QCOMPARE(link.records[1], expected);
     QCOMPARE(link.records[0], other);
@@ -120,7 +104,7 @@ void TestSetupOutput::loadAndSave() {
 
 void TestSetupOutput::rowsAfterShowing() {
     FakeLink link;
-    link.records[0] = sampleRecord();
+    link.records[0] = records::outputs();
     TfSetupOutput w(&link);
     QCOMPARE(w.windowTitle(), QStringLiteral("Zentri output setup"));
     for (int round = 0; round < 2; ++round) {
@@ -184,7 +168,7 @@ void TestSetupOutput::closing() {
     QFETCH(int, result);
     FakeLink link(2);
     link.selectedIndex = 1;
-    link.records[1] = sampleRecord();
+    link.records[1] = records::outputs();
     const recUrzadzenia before = link.records[1];
     TfSetupOutput w(&link);
     w.show();
@@ -245,7 +229,7 @@ void TestSetupOutput::versionRestrictions() {
     QFETCH(bool, artNet);
     FakeLink link(int(versions.size()));
     TfSetupOutput w(&link);
-    showForEachVersion(w, link, versions, sampleRecord());
+    showForEachVersion(w, link, versions, records::outputs());
     for (const char *label : {"Label20", "Label17", "Label18"})
         QCOMPARE(child<QLabel>(w, QLatin1String(label))->isEnabled(), artNet);
     for (const char *label : {"Label19", "Label5", "Label1"})

@@ -63,6 +63,21 @@ bool find(Session &session, const Arguments &a, const QVector<QHostAddress> &ext
     return found->anySent;
 }
 
+// Listens for replies, then one discovery that also asks `addresses`; the status to exit with when
+// that cannot be done.
+std::optional<int> discoverWith(Session &session, const Arguments &a, const QStringList &addresses, int ms,
+                                Session::Found *found) {
+    QString error;
+    const auto extra = extraAddresses(addresses, &error);
+    if (!extra)
+        return fail(kUsage, QStringLiteral("address %1").arg(error));
+    if (!session.listen(&error))
+        return fail(kPortBusy, error);
+    if (!find(session, a, *extra, ms, found))
+        return kNoAnswer;
+    return std::nullopt;
+}
+
 QString line(const QString &word, const QString &mac, const QString &name, const QString &ip,
              const QString &detail = {}) {
     QStringList parts{word, mac, name, ip};
@@ -172,15 +187,10 @@ int rigCapture(const Arguments &a) {
     const bool force = a.flags.contains(QStringLiteral("--force"));
     if (!files::mayWrite(path, force, &error))
         return fail(kUsage, error);
-    const auto extra = extraAddresses(a.list(QStringLiteral("--address")), &error);
-    if (!extra)
-        return fail(kUsage, QStringLiteral("--address: %1").arg(error));
     Session session;
-    if (!session.listen(&error))
-        return fail(kPortBusy, error);
     Session::Found found;
-    if (!find(session, a, *extra, *ms, &found))
-        return kNoAnswer;
+    if (const auto status = discoverWith(session, a, a.list(QStringLiteral("--address")), *ms, &found))
+        return *status;
     if (found.answers.isEmpty())
         return fail(kNoAnswer, QStringLiteral("no device answered within %1 ms; no rig written").arg(*ms));
     const QString name = a.values.count(QStringLiteral("--name")) ? a.value(QStringLiteral("--name"))
@@ -204,15 +214,10 @@ int rigCheck(const Arguments &a) {
     const auto r = loadRig(a.positional[0], &error);
     if (!r)
         return fail(kUsage, error);
-    const auto extra = extraAddresses(r->addresses, &error);
-    if (!extra)
-        return fail(kUsage, error);
     Session session;
-    if (!session.listen(&error))
-        return fail(kPortBusy, error);
     Session::Found found;
-    if (!find(session, a, *extra, *ms, &found))
-        return kNoAnswer;
+    if (const auto status = discoverWith(session, a, r->addresses, *ms, &found))
+        return *status;
     const QVector<rig::Row> rows = rig::compare(*r, found.answers);
     bool allInSync = true;
     QJsonArray list;
@@ -249,15 +254,10 @@ int rigApply(const Arguments &a) {
     for (const QString &mac : chosen)
         if (r->indexOf(mac) < 0)
             return fail(kUsage, QStringLiteral("--mac: %1 is not in the rig").arg(mac));
-    const auto extra = extraAddresses(r->addresses, &error);
-    if (!extra)
-        return fail(kUsage, error);
     Session session;
-    if (!session.listen(&error))
-        return fail(kPortBusy, error);
     Session::Found found;
-    if (!find(session, a, *extra, *ms, &found))
-        return kNoAnswer;
+    if (const auto status = discoverWith(session, a, r->addresses, *ms, &found))
+        return *status;
 
     int status = kOk;
     QVector<Send> sends;
@@ -324,15 +324,10 @@ int rigReplace(const Arguments &a) {
         return fail(kUsage, QStringLiteral("%1 is in the rig already").arg(*newMac));
     if (!files::mayWrite(path, a.flags.contains(QStringLiteral("--force")), &error))
         return fail(kUsage, error);
-    const auto extra = extraAddresses(r->addresses, &error);
-    if (!extra)
-        return fail(kUsage, error);
     Session session;
-    if (!session.listen(&error))
-        return fail(kPortBusy, error);
     Session::Found found;
-    if (!find(session, a, *extra, *ms, &found))
-        return kNoAnswer;
+    if (const auto status = discoverWith(session, a, r->addresses, *ms, &found))
+        return *status;
     const QVector<rig::Row> rows = rig::compare(*r, found.answers);
     const QString name = r->devices[entry].Nazwa;
     for (const rig::Row &row : rows) {

@@ -46,5 +46,6 @@ int rigCheck(const Arguments &a);
 int rigApply(const Arguments &a);
 int rigReplace(const Arguments &a);
 int watch(const Arguments &a);
+int patch(const Arguments &a);
 
 } // namespace zentri::ctl

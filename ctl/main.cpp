@@ -48,6 +48,8 @@ Commands:
                           give a missing device's entry, and its configuration, to a new device
   watch [--rig FILE] [--interval S] [--count N] [--json]
                           ask again every S seconds and print what changes
+  patch [--rig FILE] [--json | --csv]
+                          every channel in use and what uses it, and the conflicts
 
 "zentrictl COMMAND --help" tells more about each command; --version tells the version.
 An IP is four decimal numbers from 0 to 255 without leading zeros, and names one device: 0.0.0.0,
@@ -105,6 +107,17 @@ in the rig. Sends OLD_MAC's entry to the new device, asks it again, and once it 
 configuration writes FILE with the entry's MAC changed to NEW_MAC (its name stays).
 Nothing is sent without --yes or a yes typed on the terminal.
 Exits 0 when the new device confirmed; 1 otherwise.)")},
+    {QStringLiteral("patch"),
+     QStringLiteral(R"help(Usage: zentrictl patch [--rig FILE] [--json | --csv] [--wait MS]
+
+The patch of the devices found (or of the rig's entries, with --rig, without any network): one line per
+channel in use, tab-separated: NET, universe, channel (0 for the DMX output, which takes the whole
+universe), what uses it ("Output 3 (PWM)", "Audio player volume", "DMX output", "Trigger 2 to
+ADDRESS"), the device's name, MAC and IP and the input source it follows; then one line per conflict,
+starting with "error" or "warning", with its reason and devices. --json prints an object with uses
+(net, universe, channel, element, device) and conflicts (level, reason, devices, elements); --csv the
+uses as CSV.
+Exits 1 when there is an error-level conflict.)help")},
     {QStringLiteral("watch"),
      QStringLiteral(
          R"(Usage: zentrictl watch [--rig FILE] [--address IP|CIDR]... [--interval S] [--count N] [--json]
@@ -165,6 +178,8 @@ const std::map<QString, QVector<OptionSpec>> kOptions = {
     {QStringLiteral("rig check"), {{"json", Flag}, {"wait", Value}, {"interface", Value}}},
     {QStringLiteral("rig apply"), {{"yes", Flag}, {"mac", Values}, {"wait", Value}, {"interface", Value}}},
     {QStringLiteral("rig replace"), {{"yes", Flag}, {"wait", Value}, {"interface", Value}, {"force", Flag}}},
+    {QStringLiteral("patch"),
+     {{"rig", Value}, {"json", Flag}, {"csv", Flag}, {"wait", Value}, {"interface", Value}}},
     {QStringLiteral("watch"),
      {{"rig", Value},
       {"interval", Value},
@@ -595,6 +610,8 @@ int main(int argc, char **argv) {
         return rigReplace(*a);
     if (word == QLatin1String("watch"))
         return watch(*a);
+    if (word == QLatin1String("patch"))
+        return patch(*a);
     if (word == QLatin1String("backup"))
         return backup(*a);
     if (word == QLatin1String("restore"))

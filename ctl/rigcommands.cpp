@@ -5,6 +5,7 @@
 #include "device/configfile.h"
 #include "device/files.h"
 #include "device/protocol.h"
+#include "rig/patch.h"
 #include "rig/rigfile.h"
 #include "rig/rigstates.h"
 #include "rig/watch.h"
@@ -445,6 +446,80 @@ int watch(const Arguments &a) {
                      QStringLiteral("last seen %1").arg(seen)));
     }
     return allOnline ? kOk : kNoAnswer;
+}
+
+int patch(const Arguments &a) {
+    QString error;
+    const auto ms = waitOption(a, &error);
+    if (!ms)
+        return fail(kUsage, error);
+    const bool json = a.flags.contains(QStringLiteral("--json")),
+               csv = a.flags.contains(QStringLiteral("--csv"));
+    if (json && csv)
+        return fail(kUsage, QStringLiteral("--json and --csv cannot go together"));
+    if (!a.positional.isEmpty())
+        return fail(kUsage, QStringLiteral("patch takes no plain argument; see zentrictl patch --help"));
+    QVector<recUrzadzenia> devices;
+    if (a.values.count(QStringLiteral("--rig"))) {
+        const auto r = loadRig(a.value(QStringLiteral("--rig")), &error);
+        if (!r)
+            return fail(kUsage, error);
+        devices = r->devices;
+    } else {
+        Session session;
+        Session::Found found;
+        if (const auto status = discoverWith(session, a, {}, *ms, &found))
+            return *status;
+        devices = found.answers;
+    }
+    const rig::Patch p = rig::patchOf(devices, systemInterfaces());
+    auto deviceJson = [&](int d) {
+        return QJsonObject{{"name", devices[d].Nazwa},
+                           {"mac", devices[d].MAC},
+                           {"ip", devices[d].IP},
+                           {"input", rig::inputText(devices[d])}};
+    };
+    if (json) {
+        QJsonArray uses, conflicts;
+        for (const rig::Use &u : p.uses)
+            uses.append(QJsonObject{{"net", u.net},
+                                    {"universe", u.universe},
+                                    {"channel", u.channel},
+                                    {"element", u.elementText()},
+                                    {"device", deviceJson(u.device)}});
+        for (const rig::Conflict &c : p.conflicts) {
+            QJsonArray ds;
+            for (int d : c.devices)
+                ds.append(deviceJson(d));
+            conflicts.append(QJsonObject{{"level", c.levelText()},
+                                         {"reason", c.reason},
+                                         {"devices", ds},
+                                         {"elements", QJsonArray::fromStringList(c.elements)}});
+        }
+        out(QString::fromUtf8(QJsonDocument(QJsonObject{{"uses", uses}, {"conflicts", conflicts}}).toJson())
+                .trimmed());
+    } else if (csv) {
+        auto quoted = [](QString text) { return '"' + text.replace('"', QStringLiteral("\"\"")) + '"'; };
+        out(QStringLiteral("net,universe,channel,element,device,mac,ip,input"));
+        for (const rig::Use &u : p.uses)
+            out(QStringList{QString::number(u.net), QString::number(u.universe), QString::number(u.channel),
+                            quoted(u.elementText()), quoted(devices[u.device].Nazwa), devices[u.device].MAC,
+                            devices[u.device].IP, rig::inputText(devices[u.device])}
+                    .join(','));
+    } else {
+        for (const rig::Use &u : p.uses)
+            out(QStringList{QString::number(u.net), QString::number(u.universe), QString::number(u.channel),
+                            u.elementText(), devices[u.device].Nazwa, devices[u.device].MAC,
+                            devices[u.device].IP, rig::inputText(devices[u.device])}
+                    .join('\t'));
+        for (const rig::Conflict &c : p.conflicts) {
+            QStringList ds;
+            for (int d : c.devices)
+                ds << QStringLiteral("%1 (%2)").arg(devices[d].Nazwa, devices[d].MAC);
+            out(QStringList{c.levelText(), c.reason, ds.join(QStringLiteral(", "))}.join('\t'));
+        }
+    }
+    return p.hasError() ? kNoAnswer : kOk;
 }
 
 } // namespace zentri::ctl

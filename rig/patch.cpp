@@ -1,0 +1,232 @@
+#include "patch.h"
+
+#include "device/address.h"
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+namespace zentri::rig {
+
+namespace {
+
+constexpr int kTriggerFunction = 1; // "Trigger" in the trigger window's function list
+
+const char *const kAudioFunctions[] = {"catalog", "file", "volume", "state", "bass", "treble"};
+
+QString destinationOf(const recUrzadzenia &r) {
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(r.DestinationIP[0] & 0xFF)
+        .arg(r.DestinationIP[1] & 0xFF)
+        .arg(r.DestinationIP[2] & 0xFF)
+        .arg(r.DestinationIP[3] & 0xFF);
+}
+
+bool onLocalSubnet(const QHostAddress &a, const QVector<InterfaceInfo> &interfaces) {
+    for (const InterfaceInfo &i : interfaces)
+        for (const InterfaceAddress &local : i.addresses) {
+            const quint32 mask = subnetMask(local.prefixLength);
+            if (!i.loopback && (a.toIPv4Address() & mask) == (local.address.toIPv4Address() & mask))
+                return true;
+        }
+    return false;
+}
+
+Use use(int device, int net, int universe, int channel, Use::Kind kind, int element, bool pwm = false,
+        const QString &destination = {}) {
+    Use u;
+    u.device = device, u.net = net, u.universe = universe, u.channel = channel;
+    u.kind = kind, u.element = element, u.pwm = pwm, u.destination = destination;
+    return u;
+}
+
+} // namespace
+
+QString Use::elementText() const {
+    switch (kind) {
+    case Output:
+        return pwm ? QObject::tr("Output %1 (PWM)").arg(element) : QObject::tr("Output %1").arg(element);
+    case Audio:
+        return QObject::tr("Audio player %1").arg(QLatin1String(kAudioFunctions[element]));
+    case DmxOutput:
+        return QObject::tr("DMX output (whole universe)");
+    case Trigger:
+        return QObject::tr("Trigger %1 to %2").arg(element).arg(destination);
+    }
+    return {};
+}
+
+QString Conflict::levelText() const {
+    return level == Error ? QObject::tr("error") : QObject::tr("warning");
+}
+
+bool Patch::hasError() const {
+    return std::any_of(conflicts.begin(), conflicts.end(),
+                       [](const Conflict &c) { return c.level == Conflict::Error; });
+}
+
+QString inputText(const recUrzadzenia &rec) {
+    return rec.InputSelect == 0 ? QObject::tr("Art-Net") : QObject::tr("DMX");
+}
+
+Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo> &interfaces) {
+    Patch p;
+    for (int d = 0; d < devices.size(); ++d) {
+        const recUrzadzenia &r = devices[d];
+        for (int i = 0; i < 8; ++i) {
+            p.uses << use(d, r.Output[i].NET, r.Output[i].Universe, r.Output[i].Channel, Use::Output, i + 1,
+                          r.Output[i].PWM);
+        }
+        const int32_t audio[] = {r.dap.CatalogID_DMXch, r.dap.FileID_DMXch, r.dap.Volume_DMXch,
+                                 r.dap.State_DMXch,     r.dap.Bass_DMXch,   r.dap.Treble_DMXch};
+        for (int f = 0; f < 6; ++f)
+            p.uses << use(d, r.dap.NET, r.dap.Universe, audio[f], Use::Audio, f);
+        p.uses << use(d, r.dmx.Output_NET, r.dmx.Output_Universe, 0, Use::DmxOutput, 0);
+        for (int i = 0; i < 8; ++i) {
+            if (r.Trigger[i].Function != kTriggerFunction)
+                continue;
+            p.uses << use(d, r.Trigger[0].NET, r.Trigger[0].Universe, r.Trigger[i].Channel, Use::Trigger,
+                          i + 1, false, destinationOf(r));
+        }
+    }
+    std::stable_sort(p.uses.begin(), p.uses.end(), [](const Use &a, const Use &b) {
+        return std::tie(a.net, a.universe, a.channel, a.device) <
+               std::tie(b.net, b.universe, b.channel, b.device);
+    });
+
+    auto add = [&p](Conflict::Level level, const QString &reason, QVector<int> devs, QStringList elements) {
+        std::sort(devs.begin(), devs.end());
+        devs.erase(std::unique(devs.begin(), devs.end()), devs.end());
+        p.conflicts << Conflict{level, reason, devs, elements};
+    };
+    const auto E = Conflict::Error, W = Conflict::Warning;
+
+    // Who answered from where: an address with two MACs, a MAC on two devices, a name twice.
+    std::map<QString, QVector<int>> byIp, byMac, byName;
+    QStringList firmwares;
+    for (int d = 0; d < devices.size(); ++d) {
+        if (!devices[d].IP.isEmpty())
+            byIp[devices[d].IP] << d;
+        byMac[devices[d].MAC] << d;
+        byName[devices[d].Nazwa] << d;
+        if (!firmwares.contains(devices[d].FWVer))
+            firmwares << devices[d].FWVer;
+    }
+    for (const auto &[ip, ds] : byIp) {
+        QStringList macs;
+        for (int d : ds)
+            if (!macs.contains(devices[d].MAC))
+                macs << devices[d].MAC;
+        if (macs.size() > 1)
+            add(E,
+                QObject::tr("The address %1 answers with %2 MACs (%3): commands sent to it reach a device "
+                            "nobody can tell apart.")
+                    .arg(ip)
+                    .arg(macs.size())
+                    .arg(macs.join(QStringLiteral(", "))),
+                ds, {});
+    }
+    for (const auto &[mac, ds] : byMac)
+        if (ds.size() > 1)
+            add(E,
+                QObject::tr("The MAC %1 stands on %2 devices: they cannot be told apart in a rig.")
+                    .arg(mac)
+                    .arg(ds.size()),
+                ds, {});
+
+    // Uses on one channel, and channels outside 1..512.
+    std::map<std::tuple<QString, int, int, int>, QVector<const Use *>> triggers;
+    std::map<std::tuple<int, int, int, int>, QVector<const Use *>>
+        perDevice; // device, net, universe, channel
+    for (const Use &u : p.uses) {
+        if (u.kind != Use::DmxOutput && (u.channel < 1 || u.channel > 512))
+            add(E,
+                QObject::tr("%1 is patched to channel %2, outside 1..512: it follows nothing a desk sends.")
+                    .arg(u.elementText())
+                    .arg(u.channel),
+                {u.device}, {u.elementText()});
+        if (u.kind == Use::Trigger)
+            triggers[{u.destination, u.net, u.universe, u.channel}] << &u;
+        else if (u.kind != Use::DmxOutput)
+            perDevice[{u.device, u.net, u.universe, u.channel}] << &u;
+    }
+    for (const auto &[key, us] : triggers) {
+        if (us.size() < 2)
+            continue;
+        QVector<int> ds;
+        QStringList elements;
+        for (const Use *u : us)
+            ds << u->device, elements << u->elementText();
+        add(E,
+            QObject::tr("%1 triggers send to %2 on NET %3, universe %4, channel %5: each overwrites the "
+                        "other's value.")
+                .arg(us.size())
+                .arg(std::get<0>(key))
+                .arg(std::get<1>(key))
+                .arg(std::get<2>(key))
+                .arg(std::get<3>(key)),
+            ds, elements);
+    }
+    for (const auto &[key, us] : perDevice) {
+        int audio = 0, outputs = 0;
+        QStringList elements;
+        for (const Use *u : us) {
+            elements << u->elementText();
+            audio += u->kind == Use::Audio;
+            outputs += u->kind == Use::Output;
+        }
+        if (audio > 1)
+            add(E,
+                QObject::tr("%1 audio player functions of one device follow channel %2: one value drives "
+                            "them all.")
+                    .arg(audio)
+                    .arg(std::get<3>(key)),
+                {std::get<0>(key)}, elements);
+        else if (audio == 1 && outputs > 0)
+            add(W,
+                QObject::tr("An output and an audio player function of one device follow channel %1: the "
+                            "audio player changes whenever the output does.")
+                    .arg(std::get<3>(key)),
+                {std::get<0>(key)}, elements);
+    }
+
+    // Triggers sending nowhere useful.
+    for (const Use &u : p.uses) {
+        if (u.kind != Use::Trigger)
+            continue;
+        const QHostAddress to(u.destination);
+        if (to.toIPv4Address() == 0)
+            add(W, QObject::tr("%1 sends to 0.0.0.0: its trigger reaches nobody.").arg(u.elementText()),
+                {u.device}, {u.elementText()});
+        else if (!onLocalSubnet(to, interfaces))
+            add(W,
+                QObject::tr("%1 sends to %2, outside every subnet of this PC: check that it is reachable.")
+                    .arg(u.elementText(), u.destination),
+                {u.device}, {u.elementText()});
+    }
+    for (const auto &[name, ds] : byName) {
+        QSet<QString> macs;
+        for (int d : ds)
+            macs << devices[d].MAC;
+        if (macs.size() > 1)
+            add(W,
+                QObject::tr("%1 devices are named \"%2\": people will mistake one for another.")
+                    .arg(macs.size())
+                    .arg(name),
+                ds, {});
+    }
+    if (firmwares.size() > 1)
+        add(W,
+            QObject::tr("The rig runs %1 firmware versions (%2): devices may behave differently.")
+                .arg(firmwares.size())
+                .arg(firmwares.join(QStringLiteral(", "))),
+            {}, {});
+    std::stable_sort(p.conflicts.begin(), p.conflicts.end(),
+                     [](const Conflict &a, const Conflict &b) { return a.level < b.level; });
+    return p;
+}
+
+} // namespace zentri::rig

@@ -1,0 +1,48 @@
+// The patch of many devices at once: every Art-Net channel in use and what uses it, and the conflicts
+// between the uses, each with its reason. Works on records alone: the devices found, or a rig file
+// without any network.
+#pragma once
+
+#include "device/discovery.h"
+#include "device/records.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace zentri::rig {
+
+struct Use {
+    int device = 0; // index into the records given
+    int net = 0;
+    int universe = 0;
+    int channel = 0; // 1..512 as patched; 0 for the DMX output, which takes the whole universe
+    enum Kind { Output, Audio, DmxOutput, Trigger } kind = Output;
+    int element = 0;     // output or trigger 1..8; audio function 0..5
+    bool pwm = false;    // Output
+    QString destination; // Trigger: the address it sends to
+    QString
+    elementText() const; // "Output 3 (PWM)", "Audio player volume", "DMX output", "Trigger 2 to 10.0.0.9"
+};
+
+struct Conflict {
+    enum Level { Error, Warning } level = Error;
+    QString reason;       // one sentence: what and why it matters
+    QVector<int> devices; // indexes into the records
+    QStringList elements;
+    QString levelText() const; // "error", "warning"
+};
+
+struct Patch {
+    QVector<Use> uses;           // by NET, universe, channel, then device and element
+    QVector<Conflict> conflicts; // errors first
+    bool hasError() const;
+};
+
+// The input source a device follows: "Art-Net" or "DMX".
+QString inputText(const recUrzadzenia &rec);
+
+// The patch of `devices`. `interfaces` tells which trigger destinations lie on a subnet of this PC.
+Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo> &interfaces);
+
+} // namespace zentri::rig

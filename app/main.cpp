@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
+#include <cstdio>
 
 int main(int argc, char *argv[]) {
     zentri::StartUpAhead ahead;
@@ -16,12 +17,22 @@ int main(int argc, char *argv[]) {
     QCommandLineParser options;
     options.setApplicationDescription(
         QApplication::translate("main", "Finds Zentri show controllers on the network and configures them."));
-    options.addHelpOption();
+    const QCommandLineOption help = options.addHelpOption();
     const QCommandLineOption rigOption(
         QStringLiteral("rig"), QApplication::translate("main", "Opens the rig FILE and shows it at start."),
         QStringLiteral("FILE"));
     options.addOption(rigOption);
-    options.process(app); // --help, or an unknown option, ends here
+    // Not process(): it ends the program at once, with the start-up thread still running.
+    const bool parsed = options.parse(QApplication::arguments());
+    if (!parsed || options.isSet(help) || options.isSet(QStringLiteral("help-all"))) {
+        ahead.finish();
+        if (!parsed) {
+            std::fprintf(stderr, "%s\n", qPrintable(options.errorText()));
+            return 1;
+        }
+        std::fputs(qPrintable(options.helpText()), stdout);
+        return 0;
+    }
     const QString rigPath = options.value(rigOption);
 
     zentri::Windows windows(zentri::Windows::Build::MainWindowFirst);

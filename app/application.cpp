@@ -1,6 +1,7 @@
 #include "application.h"
 #include "about.h"
 #include "mainwindow.h"
+#include "rigwindow.h"
 #include "setup/f_dmxsetup.h"
 #include "setup/setup_audio.h"
 #include "setup/setup_input.h"
@@ -217,6 +218,7 @@ void Windows::buildTheOthers() {
     fLiveButtonRecord = std::make_unique<TfLiveButtonRecord>(MainForm.get(), MainForm.get());
     fAbout = std::make_unique<TfAbout>();
     fCue = std::make_unique<TfCue>(MainForm.get());
+    fRig = std::make_unique<RigWindow>(MainForm.get());
     MainWindowPeers peers;
     peers.outputSetup = fSetupOutput.get();
     peers.triggerSetup = fSetupInput.get();
@@ -226,6 +228,7 @@ void Windows::buildTheOthers() {
     peers.liveRecord = fLiveButtonRecord.get();
     peers.about = fAbout.get();
     peers.cue = fCue.get();
+    peers.rig = fRig.get();
     MainForm->setPeers(peers);
     if (pending_)
         static_cast<FirstPaint *>(pending_.get())->finish();

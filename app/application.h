@@ -18,10 +18,11 @@ class TfDMXSetup;
 class TfLiveButtonRecord;
 class TfAbout;
 class TfCue;
+class RigWindow;
 
 struct Windows {
-    // All nine windows at once (tests and tools), or the program's own start-up: the main window
-    // first, and the other eight, in the same order, as soon as the main window's first paint is
+    // All ten windows at once (tests and tools), or the program's own start-up: the main window
+    // first, and the other nine, in the same order, as soon as the main window's first paint is
     // over, so the user sees it sooner. Until then nothing else runs: an input event that comes
     // first has them built before it is delivered.
     enum class Build { AllNow, MainWindowFirst };
@@ -40,13 +41,14 @@ struct Windows {
     std::unique_ptr<TfLiveButtonRecord> fLiveButtonRecord;
     std::unique_ptr<TfAbout> fAbout;
     std::unique_ptr<TfCue> fCue;
+    std::unique_ptr<RigWindow> fRig;
 
     // Shows the main window, centred on the screen.
     void showMainWindow();
     // Builds, in start-up order, the windows that do not exist yet, and introduces them to the main
     // window; nothing once all exist.
     void buildTheOthers();
-    bool complete() const { return fCue != nullptr; }
+    bool complete() const { return fRig != nullptr; }
 
 private:
     std::unique_ptr<QObject> pending_; // watches for the first paint (Build::MainWindowFirst)

@@ -2,6 +2,7 @@
 #include "device/discovery.h"
 #include "device/protocol.h"
 #include "devicetable.h"
+#include "rigwindow.h"
 #include "ui/devicedialog.h"
 #include "ui/messages.h"
 #include "ui/picture.h"
@@ -197,6 +198,7 @@ void TMainForm::buildMenus() {
     QAction *exit = file->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("File2"));
     connect(exit, &QAction::triggered, this, &QWidget::close); // File2Click
+    buildRigMenu();
     QAction *about = menuBar()->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("Help1"));
     connect(about, &QAction::triggered, this, [this] { // Help1Click
@@ -204,6 +206,41 @@ void TMainForm::buildMenus() {
             peers_.about->exec();
     });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TMainForm::buildRigMenu() {
+    QMenu *rigMenu = menuBar()->addMenu(QStringLiteral("Rig"));
+    rigMenu->setObjectName(QStringLiteral("Rig1"));
+    auto add = [&](QAction *&action, const char *name, const QString &caption, void (RigWindow::*act)()) {
+        action = rigMenu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, act] {
+            if (peers_.rig)
+                (peers_.rig->*act)();
+        });
+    };
+    add(NewRig1, "NewRig1", QStringLiteral("New rig from devices found"), &RigWindow::newFromDevicesFound);
+    add(OpenRig1, "OpenRig1", QStringLiteral("Open rig..."), &RigWindow::openWithDialog);
+    rigMenu->addSeparator();
+    SaveRig1 = rigMenu->addAction(QStringLiteral("Save rig"));
+    SaveRig1->setObjectName(QStringLiteral("SaveRig1"));
+    connect(SaveRig1, &QAction::triggered, this, [this] {
+        if (peers_.rig)
+            peers_.rig->save();
+    });
+    SaveRigAs1 = rigMenu->addAction(QStringLiteral("Save rig as..."));
+    SaveRigAs1->setObjectName(QStringLiteral("SaveRigAs1"));
+    connect(SaveRigAs1, &QAction::triggered, this, [this] {
+        if (peers_.rig)
+            peers_.rig->saveAs();
+    });
+    rigMenu->addSeparator();
+    ShowRig1 = rigMenu->addAction(QStringLiteral("Show rig..."));
+    ShowRig1->setObjectName(QStringLiteral("ShowRig1"));
+    connect(ShowRig1, &QAction::triggered, this, [this] {
+        if (peers_.rig)
+            peers_.rig->exec();
+    });
 }
 
 void TMainForm::connectDeviceGrid() {
@@ -258,6 +295,10 @@ bool TMainForm::sendToDevice(DeviceRef device, const QByteArray &datagram) {
         return true;
     reportSocketError(error); // a message box: nothing of the array is held across it
     return false;
+}
+
+bool TMainForm::sendToAddress(const QHostAddress &to, const QByteArray &datagram, QString *error) {
+    return UDPcl->send(datagram, to, wire::kDevicePort, error);
 }
 
 void TMainForm::reportSocketError(const QString &text) {
@@ -318,8 +359,10 @@ void TMainForm::UDPsvrUDPRead(const QByteArray &data, const QHostAddress &sender
         }
     }
     if (wire::isSdCardReply(data)) {
-        if (auto present = wire::parseSdCardReply(data))
+        if (auto present = wire::parseSdCardReply(data)) {
             showSdCard(*present);
+            emit sdCardReported(sender, *present);
+        }
     }
 }
 
@@ -342,6 +385,7 @@ void TMainForm::listNewRows() {
     DBGrid1->show();
     Label1->hide();
     setStatus(QStringLiteral("Select device"));
+    emit devicesListed();
 }
 
 // ---- Selection and device controls ------------------------------------------------------------

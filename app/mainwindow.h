@@ -25,6 +25,8 @@ namespace ui {
 class Picture;
 }
 
+class RigWindow;
+
 // The windows the main window opens; all are created at start-up and live until the end.
 struct MainWindowPeers {
     QDialog *outputSetup = nullptr;
@@ -35,6 +37,7 @@ struct MainWindowPeers {
     QDialog *liveRecord = nullptr;
     QDialog *about = nullptr;
     QDialog *cue = nullptr;
+    RigWindow *rig = nullptr;
 };
 
 class TMainForm : public QMainWindow, public DeviceLink {
@@ -66,6 +69,11 @@ public:
 
     // Where the discovery request goes: the limited broadcast; tests aim it at the loopback network.
     void setDiscoveryAddress(const QHostAddress &address) { discoveryAddress_ = address; }
+    const QHostAddress &discoveryAddress() const { return discoveryAddress_; }
+    // One datagram through the client socket to port 6454 of `to`, for windows that work on devices by
+    // their address (the rig window); a refusal by the socket layer gives false with its text in
+    // `error` and is not shown.
+    bool sendToAddress(const QHostAddress &to, const QByteArray &datagram, QString *error);
 
     const DeviceArray &devices() const { return aUrzadzenia; }
     DeviceTable *table() const { return CDS1; }
@@ -75,6 +83,12 @@ public:
     void UDPsvrUDPRead(const QByteArray &data, const QHostAddress &sender);
     // Activation: each time the main window gets the focus back from another window of the program.
     void FormActivate();
+
+signals:
+    // The rows of one or more info replies were added to the device table.
+    void devicesListed();
+    // An SD card reply came from `sender`.
+    void sdCardReported(const QHostAddress &sender, bool present);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -90,6 +104,8 @@ private:
     // File menu: the selected device's configuration to and from a file (mainwindow_files.cpp).
     void SaveConfiguration1Click();
     void LoadConfiguration1Click();
+    // The Rig menu: the rig window keeps the rig.
+    void buildRigMenu();
     void reportSocketError(const QString &text);
     void setStatus(const QString &text);
     void hideSdIndicator();
@@ -117,6 +133,8 @@ private:
     QLabel *statusPanel0, *statusPanel1;
     QAction *PopupMenu11;
     QAction *SaveConfiguration1 = nullptr, *LoadConfiguration1 = nullptr;
+    QAction *NewRig1 = nullptr, *OpenRig1 = nullptr, *SaveRig1 = nullptr, *SaveRigAs1 = nullptr,
+            *ShowRig1 = nullptr;
 
     // Rows of the info replies handled in the listener's present batch, oldest first: they are listed
     // together when the batch ends (one change of the table instead of one per reply).

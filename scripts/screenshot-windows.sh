@@ -9,13 +9,15 @@ Xvfb :92 -screen 0 1400x900x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 sleep 1
-for w in setup_output setup_input setup_audio f_dmxsetup f_livebuttonrecord f_cue f_liverecord load_configuration; do
+for w in setup_output setup_input setup_audio f_dmxsetup f_livebuttonrecord f_cue f_liverecord load_configuration rig_window; do
   DISPLAY=:92 build/tests/window_shots "$w" "/tmp/zentri-shot-$w.png" 2>/dev/null
+  out="docs/$w.png"
+  [ "$w" = rig_window ] && out=docs/rig-window.png
   if [ "$w" = f_liverecord ]; then
-    convert "/tmp/zentri-shot-$w.png" -crop 1280x800+0+0 +repage "docs/$w.png"
+    convert "/tmp/zentri-shot-$w.png" -crop 1280x800+0+0 +repage "$out"
   else
-    convert "/tmp/zentri-shot-$w.png" -trim +repage "docs/$w.png"
+    convert "/tmp/zentri-shot-$w.png" -trim +repage "$out"
   fi
   rm -f "/tmp/zentri-shot-$w.png"
-  echo "saved docs/$w.png"
+  echo "saved $out"
 done

@@ -2,8 +2,10 @@
 // under Xvfb by scripts/screenshot-windows.sh). Datagrams go only to the loopback device 127.0.0.2.
 #include "app/application.h"
 #include "app/mainwindow.h"
+#include "app/rigwindow.h"
 #include "device/configfile.h"
 #include "device/protocol.h"
+#include "rig/rigfile.h"
 #include "setup/f_dmxsetup.h"
 #include "setup/setup_audio.h"
 #include "setup/setup_input.h"
@@ -18,6 +20,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -62,7 +65,7 @@ int main(int argc, char **argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: window_shots WINDOW FILE.png\n"
                              "WINDOW: setup_output setup_input setup_audio f_dmxsetup f_livebuttonrecord "
-                             "f_cue f_liverecord load_configuration\n");
+                             "f_cue f_liverecord load_configuration rig_window\n");
         return 2;
     }
     const QString which = QString::fromLatin1(argv[1]);
@@ -178,6 +181,53 @@ int main(int argc, char **argv) {
         QTimer::singleShot(300, &app, [&w] {
             w.MainForm->findChild<QAction *>(QStringLiteral("LoadConfiguration1"))->trigger();
         });
+        return app.exec();
+    }
+    if (which == QLatin1String("rig_window")) {
+        // A rig of four boxes against five answers: one box in sync, one changed on the device, one
+        // silent, one MAC answering from two addresses, and a box that is not in the rig.
+        auto box = [](int k, const char *name) {
+            recUrzadzenia r = stageDevice();
+            r.Nazwa = QString::fromLatin1(name);
+            r.MAC = QStringLiteral("02:5A:45:00:00:0%1").arg(k);
+            r.FWVer = QStringLiteral("1.12");
+            for (int i = 0; i < 8; ++i)
+                r.Output[i].Channel = 40 * k + 4 * i + 1;
+            return r;
+        };
+        rig::Rig r;
+        r.name = QStringLiteral("Escape room 2");
+        r.devices = {box(1, "Entrance"), box(2, "Stage left"), box(3, "Vault"), box(4, "Corridor")};
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("escape-room-2.json"));
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(rig::write(r)) < 0)
+            return 1;
+        f.close();
+        QString error;
+        if (!w.fRig->open(path, &error))
+            return 1;
+        w.MainForm->setDiscoveryAddress(QHostAddress(QStringLiteral("127.0.0.1")));
+        w.fRig->findChild<QSpinBox *>(QStringLiteral("seInterval"))->setValue(1);
+        w.fRig->show();
+        w.fRig->resize(1240, 560);
+        w.fRig->move(10, 10);
+        auto reply = [&w](const recUrzadzenia &rec, const char *ip) {
+            QByteArray mac = QByteArray::fromHex(rec.MAC.toLatin1().replace(':', ""));
+            w.MainForm->UDPsvrUDPRead(wire::infoReply(rec, 1, 1, 12, mac), QHostAddress(QLatin1String(ip)));
+            w.MainForm->UDPsvrUDPRead(wire::sdCardReply(ip[8] != '4'), QHostAddress(QLatin1String(ip)));
+        };
+        recUrzadzenia changed = box(2, "Stage left");
+        changed.Output[3].Channel = 301;
+        changed.MasterVolume = 90;
+        QTimer::singleShot(200, &app, [=] {
+            reply(box(1, "Entrance"), "127.0.0.2");
+            reply(changed, "127.0.0.3");
+            reply(box(4, "Corridor"), "127.0.0.4");
+            reply(box(4, "Corridor"), "127.0.0.5");
+            reply(box(7, "Spare box"), "127.0.0.6");
+        });
+        shootLater(app, file, 1800);
         return app.exec();
     }
     std::fprintf(stderr, "unknown window %s\n", argv[1]);

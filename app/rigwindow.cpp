@@ -1,0 +1,908 @@
+#include "rigwindow.h"
+#include "device/configfile.h"
+#include "device/discovery.h"
+#include "device/files.h"
+#include "device/protocol.h"
+#include "mainwindow.h"
+#include "ui/messages.h"
+#include "ui/placement.h"
+
+#include <QAbstractTableModel>
+#include <QBrush>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSortFilterProxyModel>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace zentri {
+
+namespace {
+// A device that was just sent its configuration gets a moment to store it before it is asked again.
+constexpr int kSettleMs = 300;
+// Replies are shown together once they stop coming for this long.
+constexpr int kRefreshMs = 50;
+
+const QString kRigFilter = QStringLiteral("Zentri rig (*.json);;All files (*)");
+
+QColor stateColour(rig::State state) {
+    switch (state) {
+    case rig::State::InSync:
+        return QColor(198, 239, 206);
+    case rig::State::Differs:
+        return QColor(255, 229, 153);
+    case rig::State::Missing:
+        return QColor(255, 199, 206);
+    case rig::State::NotInRig:
+        return QColor(197, 217, 241);
+    case rig::State::Duplicate:
+        return QColor(228, 208, 245);
+    }
+    return {};
+}
+
+QString firstUpper(QString text) {
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+} // namespace
+
+// The table's rows: the rig's devices in the rig's order, then the devices not in the rig. Each
+// cell's sort key is kept apart from its text (the state's order, the time last seen).
+class RigTable : public QAbstractTableModel {
+public:
+    enum Column { State, Device, Mac, Ip, Firmware, Module, SdCard, LastSeen, Differences, ColumnCount };
+    static constexpr int kSortRole = Qt::UserRole;
+
+    struct Line {
+        rig::State state = rig::State::Missing;
+        QString texts[ColumnCount];
+        QDateTime seen;
+    };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setLines(QVector<Line> lines) {
+        beginResetModel();
+        lines_ = std::move(lines);
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override {
+        return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+    }
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override {
+        return parent.isValid() ? 0 : ColumnCount;
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override {
+        if (!index.isValid() || index.row() >= lines_.size())
+            return {};
+        const Line &l = lines_[index.row()];
+        const int c = index.column();
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::ToolTipRole:
+            return l.texts[c];
+        case Qt::AccessibleTextRole:
+            // The state is read with every row, whatever column the reader is on.
+            return c == State ? l.texts[c] : l.texts[c] + QStringLiteral(", ") + l.texts[State];
+        case Qt::AccessibleDescriptionRole:
+            return l.texts[Differences];
+        case Qt::BackgroundRole:
+            return c == State ? QVariant(QBrush(stateColour(l.state))) : QVariant();
+        case Qt::ForegroundRole:
+            return c == State ? QVariant(QBrush(Qt::black)) : QVariant();
+        case kSortRole:
+            if (c == State)
+                return static_cast<int>(l.state);
+            if (c == LastSeen)
+                return l.seen.isValid() ? l.seen.toMSecsSinceEpoch() : qint64(0);
+            return l.texts[c];
+        default:
+            return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return {};
+        static const char *const titles[ColumnCount] = {"State",   "Device",    "MAC",
+                                                        "IP",      "Firmware",  "Module version",
+                                                        "SD card", "Last seen", "Differences"};
+        return QString::fromLatin1(titles[section]);
+    }
+
+private:
+    QVector<Line> lines_;
+};
+
+RigWindow::RigWindow(TMainForm *main, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+      main_(main), paced_(new PacedDiscovery(*main->listener(), this)), round_(new QTimer(this)),
+      model_(new RigTable(this)), sorted_(new QSortFilterProxyModel(this)) {
+    setObjectName(QStringLiteral("RigWindow"));
+    setWindowTitle(QStringLiteral("Zentri rig"));
+    setModal(true);
+    setSizeGripEnabled(true);
+    round_->setSingleShot(true);
+    connect(round_, &QTimer::timeout, this, [this] {
+        closeRound();
+        if (cbWatch->isChecked() && isVisible())
+            startRound();
+    });
+    buildControls();
+    connect(main_, &TMainForm::devicesListed, this, &RigWindow::devicesListed);
+    connect(main_, &TMainForm::sdCardReported, this, &RigWindow::sdCardReported);
+    updateTitle();
+    refresh();
+}
+
+RigWindow::~RigWindow() = default;
+
+void RigWindow::buildControls() {
+    auto *layout = new QVBoxLayout(this);
+    lbRig = new QLabel(this);
+    lbRig->setObjectName(QStringLiteral("lbRig"));
+    lbRig->setAccessibleDescription(tr("The rig and its file"));
+    layout->addWidget(lbRig);
+
+    sorted_->setSourceModel(model_);
+    sorted_->setSortRole(RigTable::kSortRole);
+    grid_ = new QTableView(this);
+    grid_->setObjectName(QStringLiteral("grid"));
+    grid_->setAccessibleName(tr("Devices of the rig and devices found"));
+    grid_->setModel(sorted_);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSortingEnabled(true);
+    grid_->sortByColumn(-1, Qt::AscendingOrder); // the rig's order until the user sorts
+    grid_->verticalHeader()->hide();
+    grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->setWordWrap(false);
+    const int widths[] = {90, 150, 130, 110, 70, 110, 70, 150};
+    for (int c = 0; c < RigTable::Differences; ++c)
+        grid_->setColumnWidth(c, widths[c]);
+    connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &RigWindow::updateButtons);
+    layout->addWidget(grid_, 3);
+
+    auto *find = new QHBoxLayout;
+    btFindDevices = new QPushButton(QStringLiteral("Find devices"), this);
+    btFindDevices->setObjectName(QStringLiteral("btFindDevices"));
+    cbWatch = new QCheckBox(QStringLiteral("Watch every"), this);
+    cbWatch->setObjectName(QStringLiteral("cbWatch"));
+    seInterval = new QSpinBox(this);
+    seInterval->setObjectName(QStringLiteral("seInterval"));
+    seInterval->setRange(rig::kMinInterval, rig::kMaxInterval);
+    seInterval->setValue(rig::kDefaultInterval);
+    seInterval->setSuffix(tr(" s"));
+    seInterval->setAccessibleName(tr("Seconds between two discoveries while watching"));
+    find->addWidget(btFindDevices);
+    find->addSpacing(12);
+    find->addWidget(cbWatch);
+    find->addWidget(seInterval);
+    find->addStretch(1);
+    btSend = new QPushButton(QStringLiteral("Send rig configuration..."), this);
+    btSend->setObjectName(QStringLiteral("btSend"));
+    btTake = new QPushButton(QStringLiteral("Take device configuration"), this);
+    btTake->setObjectName(QStringLiteral("btTake"));
+    btReplace = new QPushButton(QStringLiteral("Replace with..."), this);
+    btReplace->setObjectName(QStringLiteral("btReplace"));
+    btCapture = new QPushButton(QStringLiteral("Capture"), this);
+    btCapture->setObjectName(QStringLiteral("btCapture"));
+    for (QPushButton *b : {btSend, btTake, btReplace, btCapture})
+        find->addWidget(b);
+    layout->addLayout(find);
+
+    auto *eventsTitle = new QLabel(tr("Events"), this);
+    layout->addWidget(eventsTitle);
+    lbEvents = new QListWidget(this);
+    lbEvents->setObjectName(QStringLiteral("lbEvents"));
+    lbEvents->setAccessibleName(tr("Events"));
+    eventsTitle->setBuddy(lbEvents);
+    layout->addWidget(lbEvents, 1);
+
+    auto *bottom = new QHBoxLayout;
+    lbStatus = new QLabel(this);
+    lbStatus->setObjectName(QStringLiteral("lbStatus"));
+    lbStatus->setAccessibleDescription(tr("What the last discovery found"));
+    lbStatus->setWordWrap(true);
+    btSaveEvents = new QPushButton(tr("Save events..."), this);
+    btSaveEvents->setObjectName(QStringLiteral("btSaveEvents"));
+    btClose = new QPushButton(tr("Close"), this);
+    btClose->setObjectName(QStringLiteral("btClose"));
+    bottom->addWidget(lbStatus, 1);
+    bottom->addWidget(btSaveEvents);
+    bottom->addWidget(btClose);
+    layout->addLayout(bottom);
+
+    connect(btFindDevices, &QPushButton::clicked, this, &RigWindow::findDevices);
+    connect(cbWatch, &QCheckBox::toggled, this, [this](bool on) {
+        if (on && !roundOpen_ && isVisible())
+            startRound();
+    });
+    connect(btSend, &QPushButton::clicked, this, &RigWindow::sendRigConfiguration);
+    connect(btTake, &QPushButton::clicked, this, &RigWindow::takeDeviceConfiguration);
+    connect(btReplace, &QPushButton::clicked, this, &RigWindow::replaceWith);
+    connect(btCapture, &QPushButton::clicked, this, &RigWindow::capture);
+    connect(btSaveEvents, &QPushButton::clicked, this, &RigWindow::saveEvents);
+    connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
+    resize(1100, 620);
+}
+
+// ---- Showing and closing ----------------------------------------------------------------------
+
+void RigWindow::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    ui::centerOnScreen(this);
+    updateTitle();
+    refresh();
+    // What the devices hold now: a discovery at each showing.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && !roundOpen_)
+            startRound();
+    });
+}
+
+void RigWindow::done(int result) {
+    // Replies still coming are listed by the main window, as after its own "Find devices".
+    round_->stop();
+    roundOpen_ = false;
+    paced_->start({});
+    if (confirming_ || !pending_.isEmpty())
+        reportPending();
+    QDialog::done(result);
+}
+
+// ---- Discoveries ------------------------------------------------------------------------------
+
+QVector<QHostAddress> RigWindow::extraAddresses(QString *error) const {
+    QVector<QHostAddress> out;
+    for (const AddressRange &r : rig::addressRanges(rig_, error))
+        out << r.addresses;
+    return out;
+}
+
+void RigWindow::findDevices() {
+    startRound();
+}
+
+void RigWindow::startRound() {
+    if (roundOpen_)
+        closeRound();
+    roundOpen_ = true;
+    sdAsked_.clear();
+    sdAskedUpTo_ = 0;
+    roundSdCards_.clear();
+    round_->start(seInterval->value() * 1000);
+    lbStatus->setText(tr("Searching..."));
+    // The main window's own discovery: its table is refilled as by its "Find devices".
+    main_->findDevices();
+    QString error;
+    const QVector<QHostAddress> extra = extraAddresses(&error);
+    QVector<BroadcastInterface> ways;
+    if (main_->discoveryAddress() == QHostAddress(QHostAddress::Broadcast))
+        ways = broadcastInterfaces(systemInterfaces());
+    paced_->start(beyondBroadcast(extra, ways));
+    refresh();
+}
+
+void RigWindow::closeRound() {
+    if (!roundOpen_)
+        return;
+    roundOpen_ = false;
+    round_->stop();
+    lastRound_ = main_->devices();
+    const QDateTime now = QDateTime::currentDateTime();
+    addEvents(watch_.poll(now, lastRound_));
+    for (auto it = roundSdCards_.cbegin(); it != roundSdCards_.cend(); ++it)
+        addEvents(watch_.sdCard(now, it.key(), it.value()));
+    if (confirming_)
+        reportPending();
+    refresh();
+}
+
+void RigWindow::devicesListed() {
+    if (!isVisible() || !roundOpen_)
+        return;
+    // Each device that answered is asked for its SD card, once a round.
+    const DeviceArray devices = main_->devices();
+    for (; sdAskedUpTo_ < devices.size(); ++sdAskedUpTo_) {
+        const QString &ip = devices[sdAskedUpTo_].IP;
+        if (sdAsked_.contains(ip))
+            continue;
+        sdAsked_ << ip;
+        QString ignored; // the SD card column stays empty: the reply never comes
+        main_->sendToAddress(QHostAddress(ip), wire::sdCardQuery(), &ignored);
+    }
+    if (confirming_)
+        checkPending();
+    if (!lbStatus->property("refreshing").toBool()) {
+        lbStatus->setProperty("refreshing", true);
+        QTimer::singleShot(kRefreshMs, this, [this] {
+            lbStatus->setProperty("refreshing", false);
+            refresh();
+        });
+    }
+}
+
+void RigWindow::sdCardReported(const QHostAddress &sender, bool present) {
+    if (!isVisible() || !roundOpen_)
+        return;
+    roundSdCards_.insert(QHostAddress(sender.toIPv4Address()).toString(), present);
+    devicesListed();
+}
+
+QVector<recUrzadzenia> RigWindow::answersShown() const {
+    QVector<recUrzadzenia> answers = main_->devices();
+    if (!roundOpen_)
+        return answers;
+    // While a round is under way, a device that answered the last one stands as it did then until it
+    // answers again or the round ends without it.
+    QSet<QString> macs;
+    for (const recUrzadzenia &a : answers)
+        macs.insert(a.MAC);
+    for (const recUrzadzenia &a : lastRound_)
+        if (!macs.contains(a.MAC))
+            answers.append(a);
+    return answers;
+}
+
+// ---- The table --------------------------------------------------------------------------------
+
+void RigWindow::refresh() {
+    rows_ = rig::compare(rig_, answersShown());
+    QHash<QString, int> watched;
+    for (int i = 0; i < watch_.devices().size(); ++i)
+        watched.insert(watch_.devices()[i].mac, i);
+    QVector<RigTable::Line> lines;
+    lines.reserve(rows_.size());
+    int counts[5] = {};
+    for (const rig::Row &row : rows_) {
+        RigTable::Line l;
+        l.state = row.state;
+        ++counts[static_cast<int>(row.state)];
+        const recUrzadzenia *shown = row.device ? &*row.device : &rig_.devices[row.entry];
+        l.texts[RigTable::State] = rig::stateText(row.state);
+        l.texts[RigTable::Device] = row.name(rig_);
+        l.texts[RigTable::Mac] = row.mac;
+        l.texts[RigTable::Ip] = row.ips.join(QStringLiteral(", "));
+        l.texts[RigTable::Firmware] = shown->FWVer;
+        l.texts[RigTable::Module] = wire::moduleVersionName(shown->ZentriVersion);
+        std::optional<bool> card;
+        if (row.device && roundSdCards_.contains(row.device->IP))
+            card = roundSdCards_.value(row.device->IP);
+        const int w = watched.value(row.mac, -1);
+        if (w >= 0) {
+            const rig::Watch::Device &d = watch_.devices()[w];
+            if (!card && row.device)
+                card = d.sdCard;
+            l.seen = d.lastSeen;
+            l.texts[RigTable::LastSeen] =
+                d.lastSeen.isValid()
+                    ? QStringLiteral("%1, %2").arg(rig::presenceText(d.presence),
+                                                   d.lastSeen.toString(QStringLiteral("HH:mm:ss")))
+                    : rig::presenceText(d.presence);
+        } else if (row.device) {
+            l.texts[RigTable::LastSeen] = tr("answering");
+        } else {
+            l.texts[RigTable::LastSeen] = tr("never");
+        }
+        if (card)
+            l.texts[RigTable::SdCard] = *card ? tr("present") : tr("none");
+        l.texts[RigTable::Differences] = row.detail();
+        lines.append(l);
+    }
+    const QStringList selected = selectedMacs();
+    model_->setLines(lines);
+    selectMacs(selected);
+
+    QStringList parts;
+    for (rig::State s : {rig::State::InSync, rig::State::Differs, rig::State::Missing, rig::State::NotInRig,
+                         rig::State::Duplicate})
+        if (counts[static_cast<int>(s)] > 0)
+            parts << QStringLiteral("%1 %2").arg(counts[static_cast<int>(s)]).arg(rig::stateText(s));
+    QString status =
+        parts.isEmpty() ? tr("No device in the rig, none found") : parts.join(QStringLiteral(", "));
+    if (roundOpen_)
+        status = tr("Searching... %1").arg(status);
+    if (confirming_)
+        status = tr("Confirming what was sent... %1").arg(status);
+    lbStatus->setText(status);
+    updateButtons();
+}
+
+QStringList RigWindow::selectedMacs() const {
+    QStringList macs;
+    for (const QModelIndex &i : grid_->selectionModel()->selectedRows(RigTable::Mac))
+        macs << i.data().toString();
+    return macs;
+}
+
+void RigWindow::selectMacs(const QStringList &macs) {
+    QItemSelection selection;
+    for (int r = 0; r < sorted_->rowCount(); ++r)
+        if (macs.contains(sorted_->index(r, RigTable::Mac).data().toString()))
+            selection.select(sorted_->index(r, 0), sorted_->index(r, RigTable::ColumnCount - 1));
+    grid_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+const rig::Row *RigWindow::rowOf(const QString &mac) const {
+    for (const rig::Row &r : rows_)
+        if (r.mac == mac)
+            return &r;
+    return nullptr;
+}
+
+void RigWindow::updateButtons() {
+    const bool idle = !confirming_ && pending_.isEmpty();
+    const bool any = !selectedMacs().isEmpty();
+    btSend->setEnabled(idle);
+    btTake->setEnabled(idle && any);
+    btReplace->setEnabled(idle && selectedMacs().size() == 1);
+    btCapture->setEnabled(idle);
+}
+
+void RigWindow::updateTitle() {
+    QString text = tr("Rig \"%1\"").arg(rig_.name);
+    text += path_.isEmpty() ? tr(", in no file") : QStringLiteral(": %1").arg(path_);
+    if (modified_)
+        text += tr(" (changed, not saved)");
+    text += tr("; %n device(s)", nullptr, static_cast<int>(rig_.devices.size()));
+    if (!rig_.addresses.isEmpty())
+        text += tr("; also asks %1").arg(rig_.addresses.join(QStringLiteral(", ")));
+    lbRig->setText(text);
+}
+
+// ---- Events -----------------------------------------------------------------------------------
+
+void RigWindow::addEvents(const QVector<rig::Event> &events) {
+    for (const rig::Event &e : events)
+        addEvent(e.event, e.mac, e.name, e.ip, e.detail);
+}
+
+void RigWindow::addEvent(const QString &word, const QString &mac, const QString &name, const QString &ip,
+                         const QString &detail) {
+    const rig::Event e{QDateTime::currentDateTime(), word, mac, name, ip, detail};
+    events_ << e.line();
+    auto *item = new QListWidgetItem(
+        QStringList{e.time.toString(QStringLiteral("HH:mm:ss")), word, mac, name, ip, detail}.join(
+            QStringLiteral("  ")),
+        lbEvents);
+    item->setToolTip(e.line());
+    lbEvents->scrollToBottom();
+}
+
+void RigWindow::saveEvents() {
+    QFileDialog dialog(this, tr("Save events"));
+    dialog.setObjectName(QStringLiteral("eventsFileDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(tr("Text (*.txt);;All files (*)"));
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.selectFile(QStringLiteral("rig-events.txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    QString error;
+    const QByteArray text = events_.isEmpty() ? QByteArray() : (events_.join('\n') + '\n').toUtf8();
+    if (!files::writeAtomically(dialog.selectedFiles().first(), text, false, &error))
+        ui::showMessage(this, firstUpper(error));
+}
+
+// ---- The rig and its file ---------------------------------------------------------------------
+
+void RigWindow::setRig(const rig::Rig &rig, const QString &path, bool modified) {
+    rig_ = rig;
+    path_ = path;
+    modified_ = modified;
+    watch_ = rig::Watch();
+    watch_.expect(rig_.devices);
+    updateTitle();
+    refresh();
+    emit rigChanged();
+}
+
+void RigWindow::setModified() {
+    modified_ = true;
+    watch_.expect(rig_.devices);
+    updateTitle();
+    refresh();
+    emit rigChanged();
+}
+
+bool RigWindow::dropChanges() {
+    if (!modified_)
+        return true;
+    QMessageBox ask(QMessageBox::Question, QStringLiteral("Zentri rig"),
+                    tr("The rig \"%1\" has changes that are not saved. Drop them?").arg(rig_.name),
+                    QMessageBox::Yes | QMessageBox::No, isVisible() ? this : parentWidget());
+    ask.setObjectName(QStringLiteral("dropChangesBox"));
+    ask.setDefaultButton(QMessageBox::No);
+    return ask.exec() == QMessageBox::Yes;
+}
+
+void RigWindow::newFromDevicesFound() {
+    const DeviceArray found = main_->devices();
+    if (found.isEmpty()) {
+        ui::showMessage(main_, tr("No device is listed: press \"Find devices\" first."));
+        return;
+    }
+    if (!dropChanges())
+        return;
+    setRig(rig::capture(tr("New rig"), main_->devices()), QString(), true);
+}
+
+bool RigWindow::open(const QString &path, QString *error) {
+    const auto text = files::readWhole(path, rig::kMaxFileSize, error);
+    if (!text) {
+        *error = firstUpper(*error);
+        return false;
+    }
+    rig::Parsed parsed = rig::parse(*text);
+    if (!parsed.rig) {
+        *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), parsed.error);
+        return false;
+    }
+    setRig(*parsed.rig, path, false);
+    return true;
+}
+
+void RigWindow::openWithDialog() {
+    if (!dropChanges())
+        return;
+    QFileDialog dialog(main_, tr("Open rig"));
+    dialog.setObjectName(QStringLiteral("rigFileDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(kRigFilter);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    QString error;
+    if (!open(dialog.selectedFiles().first(), &error))
+        ui::showMessage(main_, error);
+}
+
+bool RigWindow::writeTo(const QString &path) {
+    QString error;
+    if (!files::writeAtomically(path, rig::write(rig_), false, &error)) {
+        ui::showMessage(isVisible() ? static_cast<QWidget *>(this) : main_, firstUpper(error));
+        return false;
+    }
+    path_ = path;
+    modified_ = false;
+    updateTitle();
+    emit rigChanged();
+    return true;
+}
+
+bool RigWindow::save() {
+    return path_.isEmpty() ? saveAs() : writeTo(path_);
+}
+
+bool RigWindow::saveAs() {
+    QFileDialog dialog(isVisible() ? static_cast<QWidget *>(this) : main_, tr("Save rig"));
+    dialog.setObjectName(QStringLiteral("rigFileDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(kRigFilter);
+    dialog.setDefaultSuffix(QStringLiteral("json"));
+    dialog.selectFile(path_.isEmpty() ? QStringLiteral("rig.json") : path_);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    return writeTo(dialog.selectedFiles().first());
+}
+
+// ---- Acting on the rig ------------------------------------------------------------------------
+
+namespace {
+QString changesText(const recUrzadzenia &device, const recUrzadzenia &entry) {
+    QStringList changes;
+    for (const configfile::Difference &d : configfile::differences(device, entry))
+        changes << QStringLiteral("%1 %2 -> %3").arg(d.field, d.device, d.file);
+    QString text = QObject::tr("%n setting(s) change", nullptr, static_cast<int>(changes.size()));
+    if (!changes.isEmpty())
+        text += QStringLiteral(": ") + changes.join(QStringLiteral(", "));
+    const int notOffered = static_cast<int>(configfile::changesNotOffered(device, entry).size());
+    if (notOffered > 0)
+        text +=
+            QObject::tr(" (%1 of them not offered by the windows for its Standard module)").arg(notOffered);
+    return text;
+}
+
+bool ask(QWidget *parent, const char *name, const QString &text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Zentri rig"), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QString::fromLatin1(name));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+} // namespace
+
+void RigWindow::sendRigConfiguration() {
+    const QStringList chosen = selectedMacs();
+    QVector<Pending> sends;
+    QStringList lines, skipped;
+    for (const rig::Row &row : rows_) {
+        if (chosen.isEmpty() ? row.state != rig::State::Differs : !chosen.contains(row.mac))
+            continue;
+        const QString name = row.name(rig_);
+        if (row.entry < 0) {
+            skipped << tr("%1 (%2): not in the rig").arg(name, row.mac);
+            continue;
+        }
+        if (row.state == rig::State::Missing) {
+            skipped << tr("%1 (%2): missing").arg(name, row.mac);
+            continue;
+        }
+        if (row.state == rig::State::Duplicate) {
+            skipped << tr("%1 (%2): %3").arg(name, row.mac, row.detail());
+            continue;
+        }
+        if (!wire::firmwareSupported(row.device->FWVer)) {
+            skipped << tr("%1 (%2): firmware %3: %4")
+                           .arg(name, row.mac, row.device->FWVer, QLatin1String(wire::kFirmwareTooOld));
+            continue;
+        }
+        Pending p;
+        p.mac = row.mac;
+        p.name = name;
+        p.ip = row.device->IP;
+        p.expected = *row.device; // the device's own module version stays
+        configfile::applyConfiguration(rig_.devices[row.entry], p.expected);
+        lines << QStringLiteral("%1 (%2, %3): %4")
+                     .arg(name, row.mac, p.ip, changesText(*row.device, p.expected));
+        sends << p;
+    }
+    QString notSent;
+    if (!skipped.isEmpty())
+        notSent = tr("\n\nNothing is sent to:\n") + skipped.join('\n');
+    if (sends.isEmpty()) {
+        ui::showMessage(this, (chosen.isEmpty() ? tr("No device differs from the rig: nothing to send.")
+                                                : tr("Nothing to send to the devices chosen.")) +
+                                  notSent);
+        return;
+    }
+    const QString question =
+        tr("Send the rig's configuration to %n device(s)?", nullptr, static_cast<int>(sends.size())) +
+        QStringLiteral("\n\n") + lines.join('\n') + notSent;
+    if (!ask(this, "sendRigBox", question))
+        return;
+    sendAndConfirm(sends);
+}
+
+void RigWindow::takeDeviceConfiguration() {
+    const QStringList chosen = selectedMacs();
+    QStringList skipped;
+    bool changed = false;
+    for (const QString &mac : chosen) {
+        const rig::Row *row = rowOf(mac);
+        if (!row)
+            continue;
+        const QString name = row->name(rig_);
+        if (row->state == rig::State::Missing || row->state == rig::State::Duplicate || !row->device) {
+            skipped << tr("%1 (%2): %3").arg(name, mac, rig::stateText(row->state));
+            continue;
+        }
+        const recUrzadzenia device = *row->device;
+        if (row->entry < 0) {
+            rig_.devices.append(device);
+            addEvent(tr("taken"), mac, name, device.IP, tr("added to the rig"));
+        } else {
+            recUrzadzenia &entry = rig_.devices[row->entry];
+            const QString detail = changesText(entry, device);
+            configfile::applyConfiguration(device, entry);
+            entry.IP = device.IP;
+            entry.FWVer = device.FWVer;
+            addEvent(tr("taken"), mac, name, device.IP, detail);
+        }
+        changed = true;
+    }
+    if (changed)
+        setModified();
+    if (!skipped.isEmpty())
+        ui::showMessage(this, tr("Nothing taken from:\n") + skipped.join('\n'));
+}
+
+void RigWindow::replaceWith() {
+    const QStringList chosen = selectedMacs();
+    const rig::Row *picked = chosen.size() == 1 ? rowOf(chosen.first()) : nullptr;
+    if (!picked || (picked->state != rig::State::Missing && picked->state != rig::State::NotInRig)) {
+        ui::showMessage(this, tr("Select one device that is \"missing\", or one that is \"not in rig\"."));
+        return;
+    }
+    const bool fromMissing = picked->state == rig::State::Missing;
+    const rig::State other = fromMissing ? rig::State::NotInRig : rig::State::Missing;
+    QStringList items, macs;
+    for (const rig::Row &r : rows_)
+        if (r.state == other) {
+            items << QStringLiteral("%1 (%2%3)")
+                         .arg(r.name(rig_), r.mac,
+                              r.device ? QStringLiteral(", ") + r.device->IP : QString());
+            macs << r.mac;
+        }
+    if (items.isEmpty()) {
+        ui::showMessage(this, fromMissing ? tr("No device that is \"not in rig\" answered.")
+                                          : tr("No device of the rig is \"missing\"."));
+        return;
+    }
+    const QString pickedMac = picked->mac; // rows_ may change while the list is open
+    QInputDialog choose(this);
+    choose.setObjectName(QStringLiteral("replaceWithDialog"));
+    choose.setWindowTitle(QStringLiteral("Replace with..."));
+    choose.setLabelText(fromMissing ? tr("The device that takes the place of %1:").arg(pickedMac)
+                                    : tr("The rig entry that %1 takes over:").arg(pickedMac));
+    choose.setComboBoxItems(items);
+    choose.setComboBoxEditable(false);
+    if (choose.exec() != QDialog::Accepted)
+        return;
+    const QString otherMac = macs.value(items.indexOf(choose.textValue()));
+    const QString oldMac = fromMissing ? pickedMac : otherMac;
+    const QString newMac = fromMissing ? otherMac : pickedMac;
+    const rig::Row *oldRow = rowOf(oldMac);
+    const rig::Row *newRow = rowOf(newMac);
+    if (!oldRow || !newRow || oldRow->state != rig::State::Missing || newRow->state != rig::State::NotInRig) {
+        ui::showMessage(this, tr("The devices changed while the list was open; nothing was sent."));
+        return;
+    }
+    const recUrzadzenia device = *newRow->device;
+    if (!wire::firmwareSupported(device.FWVer)) {
+        ui::showMessage(this, QString::fromLatin1(wire::kFirmwareTooOld));
+        return;
+    }
+    const recUrzadzenia entry = rig_.devices[oldRow->entry];
+    Pending p;
+    p.mac = newMac;
+    p.name = entry.Nazwa;
+    p.ip = device.IP;
+    p.expected = device;
+    configfile::applyConfiguration(entry, p.expected);
+    p.entry = oldRow->entry;
+    p.replacedMac = oldMac;
+    const QString question =
+        tr("Give the rig entry \"%1\" (%2) to the device %3 at %4?\n\n"
+           "It is sent the entry's configuration: %5.\n\n"
+           "Once it reports that configuration, the entry's MAC becomes %3 "
+           "and its name stays.")
+            .arg(entry.Nazwa, oldMac, newMac, device.IP, changesText(device, p.expected));
+    if (!ask(this, "replaceBox", question))
+        return;
+    sendAndConfirm({p});
+}
+
+void RigWindow::capture() {
+    const QVector<recUrzadzenia> answers = answersShown();
+    if (answers.isEmpty()) {
+        ui::showMessage(this, tr("No device answered: press \"Find devices\" first."));
+        return;
+    }
+    if (!dropChanges())
+        return;
+    rig::Rig captured = rig::capture(rig_.name.isEmpty() ? tr("New rig") : rig_.name, answersShown());
+    captured.addresses = rig_.addresses; // the devices behind a router answered through them
+    setRig(captured, QString(), true);
+}
+
+// ---- Sending and confirming -------------------------------------------------------------------
+
+void RigWindow::sendAndConfirm(const QVector<Pending> &sends) {
+    // The round under way holds answers from before the send: it ends here, and a new one confirms.
+    closeRound();
+    pending_.clear();
+    QStringList failed;
+    for (const Pending &p : sends) {
+        QString error;
+        if (main_->sendToAddress(QHostAddress(p.ip), wire::configurationPacket(p.expected), &error)) {
+            pending_ << p;
+            addEvent(tr("sent"), p.mac, p.name, p.ip, QString());
+        } else {
+            failed << QStringLiteral("%1 (%2): %3").arg(p.name, p.mac, error);
+            addEvent(tr("not sent"), p.mac, p.name, p.ip, error);
+        }
+    }
+    updateButtons();
+    if (!failed.isEmpty())
+        ui::showMessage(this, tr("Not sent:\n") + failed.join('\n'));
+    if (pending_.isEmpty())
+        return;
+    QTimer::singleShot(kSettleMs, this, [this] {
+        if (!isVisible() || pending_.isEmpty())
+            return;
+        startRound();
+        confirming_ = true;
+        refresh();
+    });
+}
+
+void RigWindow::checkPending() {
+    const DeviceArray answers = main_->devices();
+    for (Pending &p : pending_) {
+        if (p.answered && p.reported.isEmpty())
+            continue; // confirmed
+        for (const recUrzadzenia &a : answers) {
+            if (a.MAC != p.mac)
+                continue;
+            p.answered = true;
+            QStringList fields;
+            for (const configfile::Difference &d : configfile::differences(p.expected, a))
+                fields << tr("%1 sent %2, reported %3").arg(d.field, d.device, d.file);
+            p.reported = fields.join(QStringLiteral(", "));
+            if (p.reported.isEmpty())
+                break;
+        }
+    }
+    const bool all = std::all_of(pending_.cbegin(), pending_.cend(),
+                                 [](const Pending &p) { return p.answered && p.reported.isEmpty(); });
+    if (all)
+        reportPending();
+}
+
+void RigWindow::reportPending() {
+    confirming_ = false;
+    const QVector<Pending> done = pending_;
+    pending_.clear();
+    QStringList confirmed, unconfirmed, replaced;
+    bool rigChanged = false;
+    for (const Pending &p : done) {
+        const QString who = QStringLiteral("%1 (%2, %3)").arg(p.name, p.mac, p.ip);
+        if (p.answered && p.reported.isEmpty()) {
+            confirmed << who;
+            addEvent(tr("confirmed"), p.mac, p.name, p.ip, QString());
+            if (!p.replacedMac.isEmpty()) {
+                const int entry = rig_.indexOf(p.replacedMac);
+                if (entry >= 0 && rig_.indexOf(p.mac) < 0) {
+                    rig_.devices[entry].MAC = p.mac;
+                    rig_.devices[entry].IP = p.ip;
+                    rigChanged = true;
+                    replaced
+                        << tr("The rig entry \"%1\" is now the device %2 (was %3); save the rig to keep it.")
+                               .arg(p.name, p.mac, p.replacedMac);
+                    addEvent(tr("replaced"), p.mac, p.name, p.ip, tr("for %1").arg(p.replacedMac));
+                }
+            }
+        } else {
+            const QString why =
+                p.answered ? tr("it reports other settings: %1").arg(p.reported) : tr("it did not answer");
+            unconfirmed << QStringLiteral("%1: %2").arg(who, why);
+            addEvent(tr("not confirmed"), p.mac, p.name, p.ip, why);
+            if (!p.replacedMac.isEmpty())
+                replaced << tr("The rig was not changed.");
+        }
+    }
+    if (rigChanged)
+        setModified();
+    else
+        refresh();
+    QString text;
+    if (!confirmed.isEmpty())
+        text += tr("Confirmed by the device:\n") + confirmed.join('\n');
+    if (!unconfirmed.isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n\n")) + tr("Not confirmed:\n") +
+                unconfirmed.join('\n');
+    if (!replaced.isEmpty())
+        text += QStringLiteral("\n\n") + replaced.join('\n');
+    // Shown once the handler or timer that ended the confirmation is over.
+    QTimer::singleShot(0, main_, [parent = isVisible() ? static_cast<QWidget *>(this) : main_, text] {
+        ui::showMessage(parent, text);
+    });
+}
+
+} // namespace zentri

@@ -9,6 +9,7 @@
 #include "ui/artwork.h"
 #include "ui/picture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -81,6 +82,8 @@ private slots:
     void sdCardIndicator_data();
     void sdCardIndicator();
     void closingAnyWindowDisablesDeviceControls();
+    void screenReaderSelectsARow_data();
+    void screenReaderSelectsARow();
     void configurationSentOnOkOnly();
     void restartAndRestoreDefaults();
     void heldPortIsReported();
@@ -134,6 +137,42 @@ void TestMainWindow::discover(int devices, const std::function<void(recUrzadzeni
 void TestMainWindow::clickRow(int row) {
     const QRect cell = grid->visualRect(grid->model()->index(row, 0));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void TestMainWindow::screenReaderSelectsARow_data() {
+    QTest::addColumn<QList<int>>("rows"); // rows acted on in turn, through a cell's first action
+    QTest::newRow("second row") << QList<int>{1};
+    QTest::newRow("third row") << QList<int>{2};
+    QTest::newRow("first row, the current one") << QList<int>{0};
+    QTest::newRow("second row twice") << QList<int>{1, 1};
+    QTest::newRow("first, then third row") << QList<int>{0, 2};
+}
+
+// A screen reader's default action on a row selects that device as a click on it does: the row
+// becomes current, the device controls come alive, and that device alone is asked for its SD card,
+// once for each action.
+void TestMainWindow::screenReaderSelectsARow() {
+    QFETCH(QList<int>, rows);
+    discover(3);
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(grid);
+    QVERIFY(table && table->tableInterface());
+    for (int row : rows) {
+        for (auto &fake : fakes)
+            fake->take();
+        QAccessibleInterface *cell = table->tableInterface()->cellAt(row, row % 2 ? 1 : 0);
+        QVERIFY(cell && cell->actionInterface());
+        const QStringList actions = cell->actionInterface()->actionNames();
+        QVERIFY(!actions.isEmpty());
+        cell->actionInterface()->doAction(actions.front());
+        QTRY_COMPARE(grid->currentIndex().row(), row);
+        QTRY_VERIFY(control("btOutputsSetup")->isEnabled());
+        const int recID = windows->MainForm->table()->row(row).fldrecID;
+        QCOMPARE(windows->MainForm->getRecID(), recID);
+        QCOMPARE(fakes[recID]->waitFor("qchkSD"), wire::sdCardQuery());
+        QTest::qWait(50);
+        for (auto &fake : fakes)
+            QVERIFY(fake->take().isEmpty());
+    }
 }
 
 void TestMainWindow::startState() {

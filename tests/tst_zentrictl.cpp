@@ -220,6 +220,25 @@ void TestZentrictl::restoreAppliesTheWindowsRules_data() {
         << "1.12" << kModuleStandard << volume << false << 0 << "restored from" << true;
     QTest::newRow("Premium module, every setting")
         << "1.12" << kModulePremium << artNet << false << 0 << "restored from" << true;
+    // The settings named as the windows name them; restore lists what it changed.
+    QTest::newRow("Standard module, settings it lacks, in the windows' words")
+        << "1.12" << kModuleStandard << artNet << false << 2
+        << "sample.json changes: Output 3 Art-Net NET 0 -> 5, DMX output Art-Net universe 0 -> 7; "
+           "nothing sent to it"
+        << false;
+    QTest::newRow("Premium module, the changes listed")
+        << "1.12" << kModulePremium << artNet << false << 0
+        << "(3 settings changed); the device reports the configuration sent\n"
+           "  Output 3 Art-Net NET: 0 -> 5\n  DMX output Art-Net universe: 0 -> 7\n  Master volume: 0 -> 99\n"
+        << true;
+    QTest::newRow("the trigger destination address, as one setting")
+        << "1.12" << kModulePremium << Setter([](recUrzadzenia &r) {
+               r.DestinationIP = {192, 168, 4, 200, 0};
+           })
+        << false << 0
+        << "(1 setting changed); the device reports the configuration sent\n"
+           "  Trigger destination IP: 0.0.0.0 -> 192.168.4.200\n"
+        << true;
 }
 
 void TestZentrictl::restoreAppliesTheWindowsRules() {

@@ -413,8 +413,12 @@ void TMainForm::updateDeviceControls(const recUrzadzenia &rec) {
         rbArtnet->setChecked(true);
     else if (rec.InputSelect == 1)
         rbDMX->setChecked(true);
-    if (rec.ZentriVersion == kModuleStandard)
+    const bool standard = rec.ZentriVersion == kModuleStandard;
+    if (standard)
         btDMXSetup->setEnabled(false);
+    // A disabled button says why.
+    btDMXSetup->setToolTip(
+        standard ? tr("A Standard module has no DMX output: DMX setup needs a Premium module.") : QString());
 }
 
 void TMainForm::FormActivate() {

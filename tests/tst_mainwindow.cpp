@@ -79,6 +79,8 @@ private slots:
     void firmwareCheck();
     void moduleVersionRestrictsDmxSetup_data();
     void moduleVersionRestrictsDmxSetup();
+    void dmxSetupSaysWhyItIsDisabled_data();
+    void dmxSetupSaysWhyItIsDisabled();
     void sdCardIndicator_data();
     void sdCardIndicator();
     void closingAnyWindowDisablesDeviceControls();
@@ -137,6 +139,27 @@ void TestMainWindow::discover(int devices, const std::function<void(recUrzadzeni
 void TestMainWindow::clickRow(int row) {
     const QRect cell = grid->visualRect(grid->model()->index(row, 0));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+void TestMainWindow::dmxSetupSaysWhyItIsDisabled_data() {
+    QTest::addColumn<QList<int>>("modules"); // of the devices clicked in turn; the last one counts
+    QTest::addColumn<bool>("says");
+    QTest::newRow("Standard") << QList<int>{kModuleStandard} << true;
+    QTest::newRow("Premium") << QList<int>{kModulePremium} << false;
+    QTest::newRow("not recognized") << QList<int>{7} << false;
+    QTest::newRow("Standard, then Premium") << QList<int>{kModuleStandard, kModulePremium} << false;
+    QTest::newRow("Premium, then Standard") << QList<int>{kModulePremium, kModuleStandard} << true;
+}
+
+// For a Standard module the disabled "DMX setup" button's tool-tip says why; for any other it has none.
+void TestMainWindow::dmxSetupSaysWhyItIsDisabled() {
+    QFETCH(QList<int>, modules);
+    QFETCH(bool, says);
+    discover(modules.size(), [&](recUrzadzenia &rec, int i) { rec.ZentriVersion = modules[i]; });
+    for (int i = 0; i < modules.size(); ++i)
+        clickRow(modules.size() - 1 - i); // newest first: device i is on this row
+    QCOMPARE(control("btDMXSetup")->isEnabled(), !says);
+    QCOMPARE(control("btDMXSetup")->toolTip().contains(QLatin1String("Standard module")), says);
 }
 
 void TestMainWindow::screenReaderSelectsARow_data() {

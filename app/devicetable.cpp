@@ -1,5 +1,6 @@
 #include "devicetable.h"
 
+#include <QEvent>
 #include <algorithm>
 
 namespace zentri {
@@ -71,6 +72,23 @@ void DeviceTable::insertBefore(int before, const std::vector<DeviceRow> &rows) {
 
 const DeviceRow &DeviceTable::row(int position) const {
     return at(position);
+}
+
+DeviceGrid::DeviceGrid(QWidget *parent) : QTableView(parent) {
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+QItemSelectionModel::SelectionFlags DeviceGrid::selectionCommand(const QModelIndex &index,
+                                                                 const QEvent *event) const {
+    if (!index.isValid() || (event && event->type() == QEvent::MouseButtonRelease))
+        return QItemSelectionModel::NoUpdate;
+    return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+}
+
+void DeviceGrid::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) {
+    // A drag selects the row under the pointer, not the rows from where it began.
+    QTableView::setSelection(QRect(rect.bottomRight(), rect.bottomRight()), command);
 }
 
 } // namespace zentri

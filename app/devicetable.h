@@ -3,6 +3,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <QTableView>
 #include <vector>
 
 namespace zentri {
@@ -41,6 +42,22 @@ private:
     const DeviceRow &at(int position) const {
         return rows_[rows_.size() - 1 - static_cast<size_t>(position)];
     }
+};
+
+// The grid `DBGrid1` that shows the table: one current row, selected as a whole. The mouse and the keys
+// select just the row they make current. The selection may hold more than one row only so that the
+// accessibility actions can select a row and clear the current one, which the main window takes as a
+// screen reader's click on that row.
+class DeviceGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit DeviceGrid(QWidget *parent = nullptr);
+    void selectAll() override {}
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event = nullptr) const override;
+    void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
 };
 
 } // namespace zentri

@@ -12,12 +12,14 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTableView>
 #include <algorithm>
@@ -110,12 +112,10 @@ void TMainForm::buildControls() {
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(2, 20, 697, 308);
 
-    DBGrid1 = new QTableView(GroupBox1);
+    DBGrid1 = new DeviceGrid(GroupBox1);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setAccessibleName(tr("Devices found"));
     DBGrid1->setGeometry(6, 20, 689, 304);
-    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->verticalHeader()->hide();
     DBGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -125,6 +125,9 @@ void TMainForm::buildControls() {
     DBGrid1->setWordWrap(false);
     DBGrid1->setAlternatingRowColors(true);
     DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Tab enters and leaves the table in one step; the arrow keys move the current row within it.
+    DBGrid1->setTabKeyNavigation(false);
+    DBGrid1->installEventFilter(this);
     DBGrid1->hide();
     connect(DBGrid1, &QTableView::clicked, this, &TMainForm::DBGrid1CellClick);
     connect(DBGrid1, &QTableView::customContextMenuRequested, this, &TMainForm::showDeviceMenu);
@@ -186,7 +189,8 @@ void TMainForm::buildControls() {
 }
 
 void TMainForm::buildMenus() {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    // Alt and the underlined letter open a menu; F10 opens the first one.
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File1"));
     SaveConfiguration1 = file->addAction(QStringLiteral("Save configuration..."));
     SaveConfiguration1->setObjectName(QStringLiteral("SaveConfiguration1"));
@@ -199,17 +203,23 @@ void TMainForm::buildMenus() {
     exit->setObjectName(QStringLiteral("File2"));
     connect(exit, &QAction::triggered, this, &QWidget::close); // File2Click
     buildRigMenu();
-    QAction *about = menuBar()->addAction(QStringLiteral("About"));
+    QAction *about = menuBar()->addAction(tr("&About"));
     about->setObjectName(QStringLiteral("Help1"));
     connect(about, &QAction::triggered, this, [this] { // Help1Click
         if (peers_.about)
             peers_.about->exec();
     });
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    f10->setObjectName(QStringLiteral("menuShortcut"));
+    connect(f10, &QShortcut::activated, this, [this, file] {
+        menuBar()->setFocus(Qt::MenuBarFocusReason);
+        menuBar()->setActiveAction(file->menuAction());
+    });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TMainForm::buildRigMenu() {
-    QMenu *rigMenu = menuBar()->addMenu(QStringLiteral("Rig"));
+    QMenu *rigMenu = menuBar()->addMenu(tr("&Rig"));
     rigMenu->setObjectName(QStringLiteral("Rig1"));
     auto add = [&](QAction *&action, const char *name, const QString &caption, void (RigWindow::*act)()) {
         action = rigMenu->addAction(caption);
@@ -247,6 +257,9 @@ void TMainForm::connectDeviceGrid() {
     if (DBGrid1->model() == CDS1)
         return;
     DBGrid1->setModel(CDS1);
+    // A screen reader selects a row without making it current: that is its click on the row.
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TMainForm::gridSelectionChanged, Qt::QueuedConnection);
     // Column widths as the table defines them, widened where this font needs more for the longest text.
     const int widths[] = {200, 88, 100, 60, 100};
     const char *longest[] = {"", "255.255.255.255", "DD:DD:DD:DD:DD:DD", "255.255", "not recognized"};
@@ -408,6 +421,26 @@ void TMainForm::DBGrid1CellClick(const QModelIndex &index) {
     updateDeviceControls(rec);
 }
 
+void TMainForm::gridSelectionChanged() {
+    // Queued: a click or a key has made its row current by now, and selected that row alone. Any
+    // other selection comes from the accessibility actions on a row, a screen reader's click: one
+    // that selects another row as well chooses that row, one that clears the current row's selection
+    // chooses the current row.
+    if (!DBGrid1->isVisible() || CDS1->rowCount() == 0)
+        return;
+    const QModelIndexList rows = DBGrid1->selectionModel()->selectedRows();
+    const QModelIndex current = DBGrid1->currentIndex();
+    int chosen = rows.isEmpty() ? std::max(current.row(), 0) : -1;
+    for (const QModelIndex &r : rows)
+        if (r.row() != current.row())
+            chosen = r.row();
+    if (chosen < 0)
+        return;
+    const QModelIndex index = CDS1->index(chosen, 0);
+    DBGrid1->setCurrentIndex(index); // selects that row alone, which brings no further change here
+    DBGrid1CellClick(index);
+}
+
 void TMainForm::setDeviceButtonsEnabled(bool enabled) {
     for (QWidget *w : {static_cast<QWidget *>(btOutputsSetup), static_cast<QWidget *>(btAudioSetup),
                        static_cast<QWidget *>(btTriggersSetup), static_cast<QWidget *>(btRestart),
@@ -424,8 +457,12 @@ void TMainForm::updateDeviceControls(const recUrzadzenia &rec) {
         rbArtnet->setChecked(true);
     else if (rec.InputSelect == 1)
         rbDMX->setChecked(true);
-    if (rec.ZentriVersion == kModuleStandard)
+    const bool standard = rec.ZentriVersion == kModuleStandard;
+    if (standard)
         btDMXSetup->setEnabled(false);
+    // A disabled button says why.
+    btDMXSetup->setToolTip(
+        standard ? tr("A Standard module has no DMX output: DMX setup needs a Premium module.") : QString());
 }
 
 void TMainForm::FormActivate() {
@@ -435,6 +472,21 @@ void TMainForm::FormActivate() {
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event) {
+    // Return or Space on the current row selects it as a click on it does.
+    if (watched == DBGrid1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool activate =
+            key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+        if (activate && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            const QModelIndex current = DBGrid1->currentIndex();
+            if (current.isValid()) {
+                DBGrid1->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect |
+                                                               QItemSelectionModel::Rows);
+                DBGrid1CellClick(current);
+            }
+            return true;
+        }
+    }
     // Another window, dialog or message box of the program closed: the main window is active again.
     if (event->type() == QEvent::Hide && !event->spontaneous() && watched != this &&
         watched->isWidgetType()) {

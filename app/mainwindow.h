@@ -97,6 +97,7 @@ private:
     void buildControls();
     void buildMenus();
     void DBGrid1CellClick(const QModelIndex &index);
+    void gridSelectionChanged();
     void showDeviceMenu(const QPoint &pos);
     void PopupMenu11Click();
     void openConfiguration(QDialog *window);
@@ -129,7 +130,7 @@ private:
     ui::Picture *noSDCard, *imNoSdCard, *imSDCardOK;
     QLabel *lbNoSdCard, *Label1;
     QGroupBox *GroupBox1;
-    QTableView *DBGrid1;
+    DeviceGrid *DBGrid1;
     QLabel *statusPanel0, *statusPanel1;
     QAction *PopupMenu11;
     QAction *SaveConfiguration1 = nullptr, *LoadConfiguration1 = nullptr;

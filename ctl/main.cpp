@@ -437,14 +437,11 @@ int restore(const Arguments &a) {
         }
         const QVector<configfile::Difference> notOffered = configfile::changesNotOffered(*rec, job.file);
         if (!notOffered.isEmpty()) {
-            QStringList fields;
-            for (const configfile::Difference &d : notOffered)
-                fields << QStringLiteral("%1 %2 -> %3").arg(d.field, d.device, d.file);
             const QString what =
                 QStringLiteral(
                     "%1: its module is Standard, for which the windows do not offer these settings "
                     "that %2 changes: %3")
-                    .arg(ip, job.path, fields.join(QStringLiteral(", ")));
+                    .arg(ip, job.path, configfile::labelledList(notOffered, QStringLiteral("%1 %2 -> %3")));
             if (!a.flags.contains(QStringLiteral("--yes"))) {
                 status = fail(kUsage, what + QStringLiteral("; nothing sent to it (--yes sends them)"));
                 continue;
@@ -454,7 +451,7 @@ int restore(const Arguments &a) {
         if (job.file.MAC != rec->MAC)
             out(QStringLiteral("%1: the file %2 was saved from \"%3\" (%4); it goes to \"%5\" (%6)")
                     .arg(ip, job.path, job.file.Nazwa, job.file.MAC, rec->Nazwa, rec->MAC));
-        const int differing = static_cast<int>(configfile::differences(*rec, job.file).size());
+        const QVector<configfile::Difference> changes = configfile::differencesForPeople(*rec, job.file);
         configfile::applyConfiguration(job.file, *rec);
         if (!session.send(wire::configurationPacket(*rec), job.ip, &error)) {
             status = fail(kNoAnswer, QStringLiteral("%1: not sent: %2").arg(ip, error));
@@ -469,18 +466,20 @@ int restore(const Arguments &a) {
             continue;
         }
         if (!check.confirmed) {
-            QStringList fields;
-            for (const configfile::Difference &d : configfile::differences(*rec, *now))
-                fields << QStringLiteral("%1 sent %2, reported %3").arg(d.field, d.device, d.file);
             status = fail(kNoAnswer,
                           QStringLiteral("%1: check failed: the device does not report what was sent: %2")
-                              .arg(ip, fields.join(QStringLiteral(", "))));
+                              .arg(ip, configfile::labelledList(configfile::differencesForPeople(*rec, *now),
+                                                                QStringLiteral("%1 sent %2, reported %3"))));
             continue;
         }
+        const int differing = static_cast<int>(changes.size());
         out(QStringLiteral("%1: restored from %2 (%3 changed); the device reports the configuration sent")
                 .arg(ip, job.path)
                 .arg(differing == 1 ? QStringLiteral("1 setting")
                                     : QStringLiteral("%1 settings").arg(differing)));
+        // What changed, as the load preview lists it.
+        for (const configfile::Difference &d : changes)
+            out(QStringLiteral("  %1: %2 -> %3").arg(d.label, d.device, d.file));
     }
     return status;
 }

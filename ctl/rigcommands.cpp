@@ -106,11 +106,10 @@ QJsonObject rowJson(const rig::Rig &r, const rig::Row &row) {
 // What sending a rig entry to a device changes, as one text; the settings a Standard module's windows
 // do not offer are named apart.
 QString changesText(const recUrzadzenia &device, const recUrzadzenia &entry) {
-    QStringList changes;
-    for (const configfile::Difference &d : configfile::differences(device, entry))
-        changes << QStringLiteral("%1 %2 -> %3").arg(d.field, d.device, d.file);
-    QString text =
-        QStringLiteral("%1 setting(s): %2").arg(changes.size()).arg(changes.join(QStringLiteral(", ")));
+    const QVector<configfile::Difference> changes = configfile::differencesForPeople(device, entry);
+    QString text = QStringLiteral("%1 setting(s): %2")
+                       .arg(changes.size())
+                       .arg(configfile::labelledList(changes, QStringLiteral("%1 %2 -> %3")));
     const auto notOffered = configfile::changesNotOffered(device, entry);
     if (!notOffered.isEmpty())
         text += QStringLiteral(" (%1 of them not offered by the windows for its Standard module)")
@@ -151,11 +150,9 @@ bool sendAndConfirm(Session &session, const QVector<Send> &sends, int ms) {
         all = false;
         QString why = QStringLiteral("the device did not answer the check");
         if (check.now) {
-            QStringList fields;
-            for (const configfile::Difference &d : configfile::differences(s.record, *check.now))
-                fields << QStringLiteral("%1 sent %2, reported %3").arg(d.field, d.device, d.file);
             why = QStringLiteral("the device does not report what was sent: ") +
-                  fields.join(QStringLiteral(", "));
+                  configfile::labelledList(configfile::differencesForPeople(s.record, *check.now),
+                                           QStringLiteral("%1 sent %2, reported %3"));
         }
         out(line(QStringLiteral("not confirmed"), s.mac, s.name, s.ip.toString(), why));
     }

@@ -326,6 +326,12 @@ Parsed parseRoot(const QJsonObject &root, const QByteArray *text) {
     badFields = missing;
     for (const QString &b : bad)
         badFields << b.left(b.indexOf(QLatin1String(" (")));
+    QStringList labels;
+    for (const QString &f : badFields)
+        if (const QString label = labelOf(f); !label.isEmpty())
+            labels << label;
+    if (!labels.isEmpty()) // the settings as the windows name them
+        parts << QStringLiteral("In the windows: %1.").arg(labels.join(QStringLiteral(", ")));
     return refuse(refused + parts.join(' '), badFields);
 }
 
@@ -363,6 +369,55 @@ QVector<Difference> changesNotOffered(const recUrzadzenia &device, const recUrza
     return differencesIn(device, file, true);
 }
 
+const char kDestinationIpLabel[] = "Trigger destination IP";
+
+namespace {
+bool isAddressByte(const Difference &d) {
+    return d.field.startsWith(QLatin1String("DestinationIP["));
+}
+QString addressText(const recUrzadzenia &rec) {
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(rec.DestinationIP[0])
+        .arg(rec.DestinationIP[1])
+        .arg(rec.DestinationIP[2])
+        .arg(rec.DestinationIP[3]);
+}
+} // namespace
+
+QVector<Difference> forPeople(const QVector<Difference> &diff, const recUrzadzenia &device,
+                              const recUrzadzenia &file) {
+    QVector<Difference> out;
+    bool addressShown = false;
+    for (const Difference &d : diff) {
+        if (!isAddressByte(d)) {
+            out.append(d);
+        } else if (!addressShown) {
+            addressShown = true;
+            out.append({QStringLiteral("DestinationIP"), QLatin1String(kDestinationIpLabel),
+                        addressText(device), addressText(file)});
+        }
+    }
+    return out;
+}
+
+QVector<Difference> differencesForPeople(const recUrzadzenia &device, const recUrzadzenia &file) {
+    return forPeople(differences(device, file), device, file);
+}
+
+QString labelledList(const QVector<Difference> &diff, const QString &pattern) {
+    QStringList items;
+    for (const Difference &d : diff)
+        items << pattern.arg(d.label, d.device, d.file);
+    return items.join(QStringLiteral(", "));
+}
+
+QString labelOf(const QString &path) {
+    for (const Field &f : fields::settings())
+        if (f.path == path)
+            return f.label;
+    return {};
+}
+
 void applyConfiguration(const recUrzadzenia &file, recUrzadzenia &rec) {
     for (const Field &f : fields::settings())
         f.setValue(rec, f.value(file));
@@ -377,7 +432,7 @@ QString summary(const recUrzadzenia &device, const recUrzadzenia &file, int maxL
     if (file.MAC != device.MAC || file.Nazwa != device.Nazwa)
         lines << QStringLiteral("The file was saved from \"%1\" (%2); this device is \"%3\" (%4).")
                      .arg(file.Nazwa, file.MAC, device.Nazwa, device.MAC);
-    const QVector<Difference> diff = differences(device, file);
+    const QVector<Difference> diff = differencesForPeople(device, file);
     if (diff.isEmpty()) {
         lines << QStringLiteral("The device already has this configuration.");
         return lines.join('\n');
@@ -386,7 +441,7 @@ QString summary(const recUrzadzenia &device, const recUrzadzenia &file, int maxL
                                : QStringLiteral("%1 settings differ:").arg(diff.size()));
     const int shownCount = std::min<int>(static_cast<int>(diff.size()), std::max(1, maxLines));
     for (int i = 0; i < shownCount; ++i)
-        lines << QStringLiteral("  %1: %2 \u2192 %3").arg(diff[i].field, diff[i].device, diff[i].file);
+        lines << QStringLiteral("  %1: %2 \u2192 %3").arg(diff[i].label, diff[i].device, diff[i].file);
     if (diff.size() > shownCount)
         lines << QStringLiteral("  ... and %1 more").arg(diff.size() - shownCount);
     return lines.join('\n');

@@ -62,6 +62,23 @@ QVector<Difference> differences(const recUrzadzenia &device, const recUrzadzenia
 // Standard module (Art-Net NET and Universe, PWM, the DMX output); none for any other module.
 QVector<Difference> changesNotOffered(const recUrzadzenia &device, const recUrzadzenia &file);
 
+// The label of the trigger destination address as a whole, where people read it as one setting.
+extern const char kDestinationIpLabel[];
+
+// Differences as people read them: the four bytes of the trigger destination address that differ
+// become one difference, labelled "Trigger destination IP", whose values are the whole addresses of
+// `device` and `file` ("192.168.4.200"); the others stay as they are.
+QVector<Difference> forPeople(const QVector<Difference> &diff, const recUrzadzenia &device,
+                              const recUrzadzenia &file);
+// The same as forPeople(differences(device, file), device, file).
+QVector<Difference> differencesForPeople(const recUrzadzenia &device, const recUrzadzenia &file);
+// The differences by their labels, each as `pattern` with %1 the label, %2 the device's value and %3
+// the file's, joined by ", ".
+QString labelledList(const QVector<Difference> &diff, const QString &pattern);
+// The window's name of the setting a file names `path` ("Output 3 channel" for "Output[2].Channel");
+// empty when it names no setting.
+QString labelOf(const QString &path);
+
 // Copies every configuration field of `file` into `rec`; the identity fields and the module version
 // stay the device's own.
 void applyConfiguration(const recUrzadzenia &file, recUrzadzenia &rec);

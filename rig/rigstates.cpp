@@ -31,8 +31,8 @@ QString Row::detail() const {
     switch (state) {
     case State::Differs: {
         QStringList parts;
-        for (const configfile::Difference &d : differences)
-            parts << QObject::tr("%1: rig %2, device %3").arg(d.field, d.file, d.device);
+        for (const configfile::Difference &d : shown)
+            parts << QObject::tr("%1: rig %2, device %3").arg(d.label, d.file, d.device);
         return parts.join(QStringLiteral("; "));
     }
     case State::Duplicate:
@@ -82,6 +82,7 @@ QVector<Row> compare(const Rig &rig, const QVector<recUrzadzenia> &answers) {
             r.state = State::Missing;
         else {
             r.differences = configfile::differences(*r.device, rig.devices[r.entry]);
+            r.shown = configfile::forPeople(r.differences, *r.device, rig.devices[r.entry]);
             r.state = r.differences.isEmpty() ? State::InSync : State::Differs;
         }
     }

@@ -31,13 +31,14 @@ struct Row {
     QStringList ips;                             // every address an answer came from, in order, once each
     int answers = 0;                             // how many answers carried the MAC
     QVector<configfile::Difference> differences; // Differs: `file` is the rig's value
+    QVector<configfile::Difference> shown;       // the same as people read them (configfile::forPeople)
 
     // The device's name: the rig's for a device of the rig, else the answer's.
     QString name(const Rig &rig) const;
     // For a duplicate: whether all answers came from one address (one device reached twice) or from
     // several (two devices with one MAC).
     bool oneAddress() const { return ips.size() <= 1; }
-    // One line saying what the state means here ("Output[3].Channel: rig 300, device 301; ...").
+    // One line saying what the state means here ("Output 4 channel: rig 300, device 301; ...").
     QString detail() const;
 };
 

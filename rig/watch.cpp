@@ -65,12 +65,11 @@ QVector<Event> Watch::poll(const QDateTime &time, const QVector<recUrzadzenia> &
         } else {
             Device &d = devices_[i];
             if (d.last) {
-                QStringList changed;
-                for (const configfile::Difference &c : configfile::differences(*d.last, a))
-                    changed << QStringLiteral("%1 %2 -> %3").arg(c.field, c.device, c.file);
+                const QString changed = configfile::labelledList(configfile::differencesForPeople(*d.last, a),
+                                                                 QStringLiteral("%1 %2 -> %3"));
                 d.last = a;
                 if (!changed.isEmpty())
-                    out << event(time, QObject::tr("changed"), d, changed.join(QStringLiteral(", ")));
+                    out << event(time, QObject::tr("changed"), d, changed);
             } else {
                 d.last = a;
             }

@@ -1,5 +1,6 @@
 #include "showwidgets.h"
 
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,9 +11,63 @@ namespace zentri::ui {
 
 // ---- PressButton ------------------------------------------------------------------------------
 
+namespace {
+
+// What a screen reader sees of a PressButton: a push button whose one action, "press", acts as the
+// mouse does. (The plain button's press action would click it, which a PressButton ignores.)
+class AccessiblePressButton : public QAccessibleWidget {
+public:
+    explicit AccessiblePressButton(PressButton *button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            const QString name = widget()->accessibleName();
+            return name.isEmpty() ? button()->text().remove(QLatin1Char('&')) : name;
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.pressed = button()->isDown();
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override {
+        if (action == pressAction())
+            button()->pressAndRelease();
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    PressButton *button() const { return static_cast<PressButton *>(widget()); }
+};
+
+QAccessibleInterface *pressButtonAccessible(const QString &className, QObject *object) {
+    if (className == QLatin1String(PressButton::staticMetaObject.className()) && object &&
+        object->isWidgetType())
+        return new AccessiblePressButton(static_cast<PressButton *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 PressButton::PressButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(pressButtonAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setFocusPolicy(Qt::NoFocus);
     setAutoDefault(false);
+}
+
+void PressButton::pressAndRelease() {
+    if (!isEnabled())
+        return;
+    setDown(true);
+    emit mouseDown(Qt::LeftButton);
+    setDown(false);
+    emit mouseUp(Qt::LeftButton);
 }
 
 void PressButton::setWordWrap(bool on) {

@@ -9,12 +9,15 @@
 namespace zentri::ui {
 
 // A button that reports the press and the release of any mouse button; it takes no keyboard focus,
-// so neither the keyboard nor a default-button press can trigger it. Its caption may wrap over
-// several lines.
+// so neither the keyboard nor a default-button press can trigger it. A screen reader's press action
+// on it is a press and release of the left mouse button. Its caption may wrap over several lines.
 class PressButton : public QPushButton {
     Q_OBJECT
 public:
     explicit PressButton(const QString &caption, QWidget *parent = nullptr);
+
+    // The press action of the accessibility interface: a mouse press and release, if enabled.
+    void pressAndRelease();
 
     void setWordWrap(bool on);
     bool wordWrap() const { return wordWrap_; }

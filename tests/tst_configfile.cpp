@@ -101,6 +101,10 @@ private slots:
     void differences();
     void loadingKeepsIdentityAndModule();
     void summaryIsShort();
+    void settingsInTheWindowsWords_data();
+    void settingsInTheWindowsWords();
+    void refusalsNameTheWindowsSettings_data();
+    void refusalsNameTheWindowsSettings();
 };
 
 void TestConfigFile::roundTrip_data() {
@@ -341,10 +345,81 @@ void TestConfigFile::summaryIsShort() {
     QCOMPARE(lines.size(), 1 + 1 + 5 + 1);
     QVERIFY(lines[0].contains("saved from \"Stage left\" (00:00:00:00:00:01)"));
     QCOMPARE(lines[1], QStringLiteral("8 settings differ:"));
-    QCOMPARE(lines[2], QStringLiteral("  Trigger[0].Volume: 200 \u2192 0"));
+    QCOMPARE(lines[2], QStringLiteral("  Trigger 1 volume: 200 \u2192 0"));
     QCOMPARE(lines.last(), QStringLiteral("  ... and 3 more"));
     QCOMPARE(configfile::summary(reported(), reported()),
              QStringLiteral("The device already has this configuration."));
+}
+
+void TestConfigFile::settingsInTheWindowsWords_data() {
+    QTest::addColumn<Setter>("edit");
+    QTest::addColumn<QStringList>("lines"); // of the summary, after the count
+    QTest::newRow("output 1 channel") << Setter([](recUrzadzenia &r) { r.Output[0].Channel = 100; })
+                                      << QStringList{"  Output 1 channel: 500 \u2192 100"};
+    QTest::newRow("trigger 3 volume") << Setter([](recUrzadzenia &r) { r.Trigger[2].Volume = 9; })
+                                      << QStringList{"  Trigger 3 volume: 202 \u2192 9"};
+    QTest::newRow("output 8 PWM") << Setter([](recUrzadzenia &r) { r.Output[7].PWM = false; })
+                                  << QStringList{"  Output 8 PWM: true \u2192 false"};
+    QTest::newRow("audio player") << Setter([](recUrzadzenia &r) { r.dap.Volume_DMXch = 12; })
+                                  << QStringList{"  Audio player volume channel: 5 \u2192 12"};
+    QTest::newRow("one address byte")
+        << Setter([](recUrzadzenia &r) { r.DestinationIP[3] = 200; })
+        << QStringList{"  Trigger destination IP: 192.168.1.77 \u2192 192.168.1.200"};
+    QTest::newRow("the whole address") << Setter([](recUrzadzenia &r) {
+        r.DestinationIP = {10, 0, 4, 200, 0};
+    }) << QStringList{"  Trigger destination IP: 192.168.1.77 \u2192 10.0.4.200"};
+    QTest::newRow("address among others, in the record's order")
+        << Setter([](recUrzadzenia &r) {
+               r.MasterVolume = 1;
+               r.DestinationIP[0] = 172;
+               r.DestinationIP[2] = 4;
+               r.InputSelect = 0;
+           })
+        << QStringList{"  Input source: 1 \u2192 0",
+                       "  Trigger destination IP: 192.168.1.77 \u2192 172.168.4.77",
+                       "  Master volume: 180 \u2192 1"};
+}
+
+// The load preview names each setting as the windows do and shows the trigger destination address as
+// one setting; the differences themselves keep the file's names, one per byte.
+void TestConfigFile::settingsInTheWindowsWords() {
+    QFETCH(Setter, edit);
+    QFETCH(QStringList, lines);
+    recUrzadzenia file = reported();
+    edit(file);
+    QStringList summary = configfile::summary(reported(), file).split('\n');
+    QCOMPARE(summary.takeFirst(), lines.size() == 1
+                                      ? QStringLiteral("1 setting differs:")
+                                      : QStringLiteral("%1 settings differ:").arg(lines.size()));
+    QCOMPARE(summary, lines);
+    for (const configfile::Difference &d : configfile::differences(reported(), file)) {
+        QVERIFY2(d.field.contains(QLatin1Char('[')) || !d.field.contains(QLatin1Char(' ')),
+                 qPrintable(d.field));
+        QCOMPARE(configfile::labelOf(d.field), d.label);
+    }
+    QCOMPARE(configfile::differencesForPeople(reported(), file).size(), lines.size());
+}
+
+void TestConfigFile::refusalsNameTheWindowsSettings_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("one field missing")
+        << fileWith("configuration.Output[3].Channel", removed) << "In the windows: Output 4 channel.";
+    QTest::newRow("a group missing")
+        << fileWith("configuration.dmx", removed)
+        << "In the windows: DMX output Art-Net NET, DMX output Art-Net universe.";
+    QTest::newRow("a bad value") << fileWith("configuration.Trigger[7].Volume", 256)
+                                 << "In the windows: Trigger 8 volume.";
+    QTest::newRow("an address byte") << fileWith("configuration.DestinationIP[0]", "192")
+                                     << "In the windows: Trigger destination IP byte 1.";
+}
+
+void TestConfigFile::refusalsNameTheWindowsSettings() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, says);
+    const configfile::Parsed p = configfile::parse(file);
+    QVERIFY(!p.file);
+    QVERIFY2(p.error.endsWith(says), qPrintable(p.error));
 }
 
 QTEST_GUILESS_MAIN(TestConfigFile)

@@ -130,8 +130,8 @@ void TestConfigMenu::load_data() {
     };
     QTest::newRow("two changes, yes")
         << two << true
-        << QStringList{"2 settings differ:", "  Output[2].Channel: 11 \u2192 300",
-                       "  MasterVolume: 101 \u2192 7"};
+        << QStringList{"2 settings differ:", "  Output 3 channel: 11 \u2192 300",
+                       "  Master volume: 101 \u2192 7"};
     QTest::newRow("two changes, no") << two << false << QStringList{"2 settings differ:"};
     QTest::newRow("from another device")
         << Edit([](recUrzadzenia &r) {
@@ -143,7 +143,7 @@ void TestConfigMenu::load_data() {
         << true
         << QStringList{"The file was saved from \"Elsewhere\" (02:00:00:00:00:09); this device is \"Device "
                        "2\" (00:1A:2B:3C:4D:5E).",
-                       "1 setting differs:", "  blackoutAtEndOfTheShow: false \u2192 true"};
+                       "1 setting differs:", "  Blackout at the end of the show: false \u2192 true"};
     QTest::newRow("nothing differs") << Edit([](recUrzadzenia &) {}) << true
                                      << QStringList{"The device already has this configuration."};
 }

@@ -8,6 +8,7 @@
 #include "shows/showwidgets.h"
 #include "testkit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -87,6 +88,8 @@ private slots:
     void confirmations_data();
     void confirmations();
     void buttonsActOnPress();
+    void pressActionActsAsTheMouse_data();
+    void pressActionActsAsTheMouse();
     void disabledActionsSendNothing();
     void replies_data();
     void replies();
@@ -411,6 +414,56 @@ void TestLiveButtonRecord::buttonsActOnPress() {
     }
     QTest::keyClick(&w, Qt::Key_Return);
     QVERIFY(f.link.sent.isEmpty());
+}
+
+void TestLiveButtonRecord::pressActionActsAsTheMouse_data() {
+    // Presses through the screen reader's press action: E R S P T as above, 1..8 the show buttons.
+    QTest::addColumn<QString>("presses");
+    QTest::addColumn<QStringList>("sent");
+    QTest::addColumn<QStringList>("captions"); // ERASE, RECORD
+    const QString E = TfLiveButtonRecord::kEraseCaption, EC = TfLiveButtonRecord::kEraseConfirm;
+    const QString R = TfLiveButtonRecord::kRecordCaption, RC = TfLiveButtonRecord::kRecordConfirm;
+    QTest::newRow("no show selected: record") << "R" << QStringList{} << QStringList{E, R};
+    QTest::newRow("show 2") << "2" << QStringList{"SSHOW2"} << QStringList{E, R};
+    QTest::newRow("show 2, record once") << "2R" << QStringList{"SSHOW2"} << QStringList{E, RC};
+    QTest::newRow("show 2, record twice") << "2RR" << QStringList{"SSHOW2", "RECENA"} << QStringList{E, RC};
+    QTest::newRow("show 3, synchro twice") << "3SS" << QStringList{"SSHOW3", "RECENS"} << QStringList{E, R};
+    QTest::newRow("show 4, erase once") << "4E" << QStringList{"SSHOW4"} << QStringList{EC, R};
+    QTest::newRow("show 4, erase twice")
+        << "4EE" << QStringList{"SSHOW4", "ERASESHOW4"} + kAllQueries + QStringList{"SSHOW0"}
+        << QStringList{E, R};
+    QTest::newRow("show 1, play") << "1P" << QStringList{"SSHOW1", "PLAYSH"} << QStringList{E, R};
+    QTest::newRow("stop") << "T" << QStringList{"RECDIS"} + kAllQueries << QStringList{E, R};
+}
+
+// A screen reader's press action on a button acts as a mouse press and release on it: the same
+// confirmations, nothing for a disabled button, and STOP green again afterwards.
+void TestLiveButtonRecord::pressActionActsAsTheMouse() {
+    QFETCH(QString, presses);
+    QFETCH(QStringList, sent);
+    QFETCH(QStringList, captions);
+    Window f;
+    f.open();
+    TfLiveButtonRecord &w = f.w;
+    f.link.sent.clear();
+    for (QChar c : presses) {
+        QPushButton *b = c == 'E'   ? w.Button13
+                         : c == 'R' ? w.Button12
+                         : c == 'S' ? w.Button10
+                         : c == 'P' ? w.Button11
+                         : c == 'T' ? w.Button8
+                                    : w.showButton(c.digitValue());
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(b);
+        QVERIFY(button && button->actionInterface());
+        QCOMPARE(button->actionInterface()->actionNames(),
+                 QStringList{QAccessibleActionInterface::pressAction()});
+        QCOMPARE(button->text(QAccessible::Name), b->text());
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    QCOMPARE(words(f.link.sentWith()), sent);
+    QCOMPARE((QStringList{w.Button13->text(), w.Button12->text()}), captions);
+    QCOMPARE(f.panel(9)->color(), kGreen);
+    QVERIFY(!w.Button8->isDown());
 }
 
 void TestLiveButtonRecord::disabledActionsSendNothing() {

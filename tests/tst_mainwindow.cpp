@@ -9,6 +9,7 @@
 #include "ui/artwork.h"
 #include "ui/picture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -40,9 +41,13 @@ private slots:
     void firmwareCheck();
     void moduleVersionRestrictsDmxSetup_data();
     void moduleVersionRestrictsDmxSetup();
+    void dmxSetupSaysWhyItIsDisabled_data();
+    void dmxSetupSaysWhyItIsDisabled();
     void sdCardIndicator_data();
     void sdCardIndicator();
     void closingAnyWindowDisablesDeviceControls();
+    void screenReaderSelectsARow_data();
+    void screenReaderSelectsARow();
     void configurationSentOnOkOnly();
     void restartAndRestoreDefaults();
     void heldPortIsReported();
@@ -52,6 +57,63 @@ private slots:
     void frontPanelIsDrawnAhead_data();
     void frontPanelIsDrawnAhead();
 };
+
+void TestMainWindow::dmxSetupSaysWhyItIsDisabled_data() {
+    QTest::addColumn<QList<int>>("modules"); // of the devices clicked in turn; the last one counts
+    QTest::addColumn<bool>("says");
+    QTest::newRow("Standard") << QList<int>{kModuleStandard} << true;
+    QTest::newRow("Premium") << QList<int>{kModulePremium} << false;
+    QTest::newRow("not recognized") << QList<int>{7} << false;
+    QTest::newRow("Standard, then Premium") << QList<int>{kModuleStandard, kModulePremium} << false;
+    QTest::newRow("Premium, then Standard") << QList<int>{kModulePremium, kModuleStandard} << true;
+}
+
+// For a Standard module the disabled "DMX setup" button's tool-tip says why; for any other it has none.
+void TestMainWindow::dmxSetupSaysWhyItIsDisabled() {
+    QFETCH(QList<int>, modules);
+    QFETCH(bool, says);
+    discover(modules.size(), [&](recUrzadzenia &rec, int i) { rec.ZentriVersion = modules[i]; });
+    for (int i = 0; i < modules.size(); ++i)
+        clickRow(modules.size() - 1 - i); // newest first: device i is on this row
+    QCOMPARE(control("btDMXSetup")->isEnabled(), !says);
+    QCOMPARE(control("btDMXSetup")->toolTip().contains(QLatin1String("Standard module")), says);
+}
+
+void TestMainWindow::screenReaderSelectsARow_data() {
+    QTest::addColumn<QList<int>>("rows"); // rows acted on in turn, through a cell's first action
+    QTest::newRow("second row") << QList<int>{1};
+    QTest::newRow("third row") << QList<int>{2};
+    QTest::newRow("first row, the current one") << QList<int>{0};
+    QTest::newRow("second row twice") << QList<int>{1, 1};
+    QTest::newRow("first, then third row") << QList<int>{0, 2};
+}
+
+// A screen reader's default action on a row selects that device as a click on it does: the row
+// becomes current, the device controls come alive, and that device alone is asked for its SD card,
+// once for each action.
+void TestMainWindow::screenReaderSelectsARow() {
+    QFETCH(QList<int>, rows);
+    discover(3);
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(grid);
+    QVERIFY(table && table->tableInterface());
+    for (int row : rows) {
+        for (auto &fake : fakes)
+            fake->take();
+        QAccessibleInterface *cell = table->tableInterface()->cellAt(row, row % 2 ? 1 : 0);
+        QVERIFY(cell && cell->actionInterface());
+        const QStringList actions = cell->actionInterface()->actionNames();
+        QVERIFY(!actions.isEmpty());
+        cell->actionInterface()->doAction(actions.front());
+        QTRY_COMPARE(grid->currentIndex().row(), row);
+        QTRY_VERIFY(control("btOutputsSetup")->isEnabled());
+        const int recID = windows->MainForm->table()->row(row).fldrecID;
+        QCOMPARE(windows->MainForm->getRecID(), recID);
+        QCOMPARE(fakes[recID]->waitFor("qchkSD"), wire::sdCardQuery());
+        QTest::qWait(50);
+        for (auto &fake : fakes)
+            QVERIFY(fake->take().isEmpty());
+    }
+}
 
 void TestMainWindow::startState() {
     for (const char *name : {"btOutputsSetup", "btAudioSetup", "btTriggersSetup", "btRestart", "rbDMX",

@@ -2,6 +2,9 @@
 // produces (press, release, double click, release), made by the X server itself through xdotool,
 // not built by the test; and what the X server then shows. Run by tests/xvfb/run.sh, which starts
 // the display.
+#include "app/application.h"
+#include "app/mainwindow.h"
+#include "fakedevice.h"
 #include "fakelink.h"
 #include "shows/channeleditor.h"
 #include "shows/f_cue.h"
@@ -9,7 +12,10 @@
 #include "shows/showwidgets.h"
 #include "testkit.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
 #include <QSpinBox>
@@ -91,6 +97,10 @@ private slots:
     void quickSecondPressActs();
     void clickOnTheRowTheKeyboardChose();
     void typingIntoAChannelEditor();
+    void keyboardSelectsADevice_data();
+    void keyboardSelectsADevice();
+    void menusFromTheKeyboard_data();
+    void menusFromTheKeyboard();
 };
 
 void TestRealInput::initTestCase() {
@@ -98,7 +108,7 @@ void TestRealInput::initTestCase() {
         QSKIP("needs an X display (tests/xvfb/run.sh)");
     if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
         QSKIP("needs xdotool");
-    REQUIRE_FREE_PORTS({wire::kLiveRecordPort, wire::kCuePort});
+    REQUIRE_FREE_PORTS({wire::kMainPort, wire::kLiveRecordPort, wire::kCuePort});
 }
 
 void TestRealInput::quickSecondPressActs_data() {
@@ -174,6 +184,107 @@ void TestRealInput::typingIntoAChannelEditor() {
     QCOMPARE(cue.aCue()[0].DMX[4], 42);
     QTRY_COMPARE(shown(e), painted(e));
     cue.close();
+}
+
+void TestRealInput::keyboardSelectsADevice_data() {
+    QTest::addColumn<QStringList>("keys"); // typed once the table has the focus
+    QTest::addColumn<int>("row");          // the row then selected, -1 for none
+    QTest::newRow("arrow keys only move") << QStringList{"Down", "Down", "Up"} << -1;
+    QTest::newRow("Return on the first row") << QStringList{"Return"} << 0;
+    QTest::newRow("Return on the second row") << QStringList{"Down", "Return"} << 1;
+    QTest::newRow("Space on the third row") << QStringList{"Down", "Down", "space"} << 2;
+    QTest::newRow("keypad Enter on the second row") << QStringList{"Down", "KP_Enter"} << 1;
+}
+
+// Tab reaches the device table in one step from "Find devices"; the arrow keys move the current row
+// without selecting, and Return or Space select the current row as a click does; Tab leaves again
+// in one step.
+void TestRealInput::keyboardSelectsADevice() {
+    QFETCH(QStringList, keys);
+    QFETCH(int, row);
+    Windows windows;
+    TMainForm &main = *windows.MainForm;
+    main.setDiscoveryAddress(QHostAddress(QStringLiteral("127.0.0.1")));
+    std::vector<std::unique_ptr<FakeDevice>> fakes;
+    for (int i = 1; i <= 3; ++i)
+        fakes.push_back(std::make_unique<FakeDevice>(QStringLiteral("127.0.0.%1").arg(i)));
+    QVERIFY(showActive(&main));
+    auto *find = main.findChild<QPushButton *>(QStringLiteral("Button1"));
+    auto *grid = main.findChild<QTableView *>(QStringLiteral("DBGrid1"));
+    auto *outputs = main.findChild<QPushButton *>(QStringLiteral("btOutputsSetup"));
+    find->setFocus();
+    QTRY_VERIFY(find->hasFocus());
+    QVERIFY(xdotool({"key", "space"})); // "Find devices"
+    QVERIFY(!fakes[0]->waitFor("QGETI").isEmpty());
+    for (auto &fake : fakes) {
+        recUrzadzenia rec;
+        rec.Nazwa = QStringLiteral("Stage ") + fake->ip();
+        fake->replyInfo(rec);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(main.table()->rowCount(), 3, 10000);
+
+    QVERIFY(xdotool({"key", "Tab"}));
+    QTRY_VERIFY(grid->hasFocus());
+    for (auto &fake : fakes)
+        fake->take();
+    QVERIFY(xdotool(QStringList{"key", "--delay", "50"} + keys));
+    QTest::qWait(100);
+    QTRY_COMPARE(outputs->isEnabled(), row >= 0);
+    if (row >= 0) {
+        QCOMPARE(grid->currentIndex().row(), row);
+        const QString ip = main.table()->row(row).fldIP;
+        FakeDevice *chosen = nullptr;
+        for (auto &fake : fakes)
+            if (fake->ip() == ip)
+                chosen = fake.get();
+        QVERIFY(chosen);
+        QVERIFY(!chosen->waitFor("qchkSD").isEmpty());
+        for (auto &fake : fakes)
+            QVERIFY(fake->take().isEmpty()); // no other device was asked
+        QCOMPARE(main.getRecID(), main.table()->row(row).fldrecID);
+    } else {
+        QCOMPARE(grid->currentIndex().row(), 1);
+    }
+    QVERIFY(xdotool({"key", "Tab"}));
+    QTRY_VERIFY(!grid->hasFocus());
+    QVERIFY(xdotool({"key", "shift+Tab"}));
+    QTRY_VERIFY(grid->hasFocus());
+    main.close();
+}
+
+void TestRealInput::menusFromTheKeyboard_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("opened"); // object name of the menu or window that opens
+    QTest::newRow("Alt+F") << "alt+f"
+                           << "File1";
+    QTest::newRow("F10") << "F10"
+                         << "File1";
+    QTest::newRow("Alt+A") << "alt+a"
+                           << "fAbout";
+}
+
+void TestRealInput::menusFromTheKeyboard() {
+    QFETCH(QString, keys);
+    QFETCH(QString, opened);
+    Windows windows;
+    TMainForm &main = *windows.MainForm;
+    QVERIFY(showActive(&main));
+    main.findChild<QPushButton *>(QStringLiteral("Button1"))->setFocus();
+    QString seen;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+        QWidget *w = QApplication::activePopupWidget();
+        if (!w)
+            w = QApplication::activeModalWidget();
+        if (!w || !seen.isEmpty())
+            return;
+        seen = w->objectName();
+        w->close();
+    });
+    poll.start(10);
+    QVERIFY(xdotool({"key", keys}));
+    QTRY_COMPARE_WITH_TIMEOUT(seen, opened, 10000);
+    main.close();
 }
 
 QTEST_MAIN(TestRealInput)

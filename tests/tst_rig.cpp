@@ -78,10 +78,11 @@ void TestRig::states_data() {
     QTest::newRow("a setting differs")
         << Records{with(box(1), [](auto &r) { r.Output[3].Channel = 300; })}
         << Records{with(box(1), [](auto &r) { r.Output[3].Channel = 301; })}
-        << QStringList{"differs " + m1 + " Output[3].Channel: rig 300, device 301"};
+        << QStringList{"differs " + m1 + " Output 4 channel: rig 300, device 301"};
     QTest::newRow("two settings, in the record's order")
         << Records{box(1)} << Records{with(box(1), [](auto &r) { r.MasterVolume = 5, r.Trigger[0].NET = 7; })}
-        << QStringList{"differs " + m1 + " Trigger[0].NET: rig 0, device 7; MasterVolume: rig 0, device 5"};
+        << QStringList{"differs " + m1 +
+                       " Trigger 1 Art-Net NET: rig 0, device 7; Master volume: rig 0, device 5"};
     QTest::newRow("module version, name, address and firmware are the device's own")
         << Records{box(1)}
         << Records{with(box(1),
@@ -215,7 +216,7 @@ void TestRig::watching() {
         {{box(1)}, {"offline " + box(2).MAC}, "offline"},
         {{box(1), box(2), box(3)}, {"back online " + box(2).MAC, "new " + box(3).MAC}, "online"},
         {{changed, box(2), box(3), box(3)},
-         {"changed " + box(1).MAC + " Output[0].Channel 0 -> 300"},
+         {"changed " + box(1).MAC + " Output 1 channel 0 -> 300"},
          "online"},
     };
     for (int i = 0; i < polls.size(); ++i) {

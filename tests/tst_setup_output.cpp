@@ -5,6 +5,7 @@
 #include "setup/setup_output.h"
 #include "testkit.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -30,6 +31,8 @@ private slots:
     void versionRestrictions_data();
     void versionRestrictions();
     void refusedTestOffStopsSequence();
+    void listPopupIsAboutTwentyRows_data();
+    void listPopupIsAboutTwentyRows();
 };
 
 void TestSetupOutput::loadAndSave_data() {
@@ -257,6 +260,45 @@ void TestSetupOutput::refusedTestOffStopsSequence() {
     child<QPushButton>(w, QStringLiteral("Button2"))->click();
     QVERIFY(!w.isVisible());
     QCOMPARE(link.sentWith(), QVector<QByteArray>{bytes("!TEST", {0x20, 0, 0})});
+}
+
+void TestSetupOutput::listPopupIsAboutTwentyRows_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("position"); // selected after typing and Return
+    QTest::newRow("channel 300") << "cbxChannel01"
+                                 << "300" << 299;
+    QTest::newRow("channel 45") << "cbxChannel01"
+                                << "45" << 44;
+    QTest::newRow("NET 12") << "cbxNET01"
+                            << "12" << 12;
+    QTest::newRow("universe 200") << "cbxUniverse01"
+                                  << "200" << 200;
+}
+
+// A long list opens a pop-up of about twenty rows that shows the selected item, and typing a number
+// still selects it.
+void TestSetupOutput::listPopupIsAboutTwentyRows() {
+    QFETCH(QString, list);
+    QFETCH(QString, typed);
+    QFETCH(int, position);
+    FakeLink link;
+    link.records[0] = records::outputs();
+    TfSetupOutput w(&link);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *box = child<QComboBox>(w, list);
+    box->showPopup();
+    QAbstractItemView *view = box->view();
+    QTRY_VERIFY(view->isVisible());
+    const int rows = view->viewport()->height() / view->sizeHintForRow(0);
+    QVERIFY2(rows >= 15 && rows <= 21, qPrintable(QString::number(rows)));
+    QVERIFY(view->viewport()->rect().intersects(view->visualRect(view->currentIndex())));
+    QTest::keyClicks(view, typed);
+    QTest::keyClick(view, Qt::Key_Return);
+    QTRY_VERIFY(!view->isVisible());
+    QCOMPARE(box->currentIndex(), position);
+    w.reject();
 }
 
 QTEST_MAIN(TestSetupOutput)

@@ -188,7 +188,7 @@ void TestZentrictl::restoreCheckFailsWhenTheDeviceKeepsItsValues() {
     });
     QCOMPARE(r.status, 1);
     QVERIFY2(r.err.contains(QLatin1String("check failed")), qPrintable(r.err));
-    QVERIFY2(r.err.contains(QLatin1String("MasterVolume sent 200, reported 10")), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QLatin1String("Master volume sent 200, reported 10")), qPrintable(r.err));
     QCOMPARE(seti, wire::configurationPacket(wanted));
 }
 
@@ -211,15 +211,34 @@ void TestZentrictl::restoreAppliesTheWindowsRules_data() {
         << "firmware 0.1: Please update the firmware Zentri; nothing sent" << false;
     QTest::newRow("Standard module, settings it lacks")
         << "1.12" << kModuleStandard << artNet << false << 2
-        << "sample.json changes: Output[2].NET 0 -> 5, "
-           "dmx.Output_Universe 0 -> 7; nothing sent to it (--yes sends them)"
+        << "sample.json changes: Output 3 Art-Net NET 0 -> 5, "
+           "DMX output Art-Net universe 0 -> 7; nothing sent to it (--yes sends them)"
         << false;
     QTest::newRow("Standard module, settings it lacks, --yes")
-        << "1.12" << kModuleStandard << artNet << true << 0 << "Output[2].NET 0 -> 5" << true;
+        << "1.12" << kModuleStandard << artNet << true << 0 << "Output 3 Art-Net NET 0 -> 5" << true;
     QTest::newRow("Standard module, settings it has")
         << "1.12" << kModuleStandard << volume << false << 0 << "restored from" << true;
     QTest::newRow("Premium module, every setting")
         << "1.12" << kModulePremium << artNet << false << 0 << "restored from" << true;
+    // The settings named as the windows name them; restore lists what it changed.
+    QTest::newRow("Standard module, settings it lacks, in the windows' words")
+        << "1.12" << kModuleStandard << artNet << false << 2
+        << "sample.json changes: Output 3 Art-Net NET 0 -> 5, DMX output Art-Net universe 0 -> 7; "
+           "nothing sent to it"
+        << false;
+    QTest::newRow("Premium module, the changes listed")
+        << "1.12" << kModulePremium << artNet << false << 0
+        << "(3 settings changed); the device reports the configuration sent\n"
+           "  Output 3 Art-Net NET: 0 -> 5\n  DMX output Art-Net universe: 0 -> 7\n  Master volume: 0 -> 99\n"
+        << true;
+    QTest::newRow("the trigger destination address, as one setting")
+        << "1.12" << kModulePremium << Setter([](recUrzadzenia &r) {
+               r.DestinationIP = {192, 168, 4, 200, 0};
+           })
+        << false << 0
+        << "(1 setting changed); the device reports the configuration sent\n"
+           "  Trigger destination IP: 0.0.0.0 -> 192.168.4.200\n"
+        << true;
 }
 
 void TestZentrictl::restoreAppliesTheWindowsRules() {

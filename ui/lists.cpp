@@ -1,10 +1,13 @@
 #include "lists.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QHash>
 #include <QMap>
+#include <QScreen>
 #include <QStringListModel>
+#include <algorithm>
 
 namespace zentri::ui {
 
@@ -85,7 +88,8 @@ public:
 };
 
 QAccessibleInterface *listAccessible(const QString &className, QObject *object) {
-    if (className != QLatin1String("QComboBox") && className != QLatin1String("zentri::ui::SizedList"))
+    if (className != QLatin1String("QComboBox") && className != QLatin1String("zentri::ui::SizedList") &&
+        className != QLatin1String("zentri::ui::ListBox"))
         return nullptr;
     auto *list = qobject_cast<QComboBox *>(object);
     return list && !list->isEditable() ? new ListAccessible(list) : nullptr;
@@ -99,19 +103,44 @@ QComboBox *makeList(QWidget *parent, const QString &objectName, QAbstractItemMod
         return true;
     }();
     Q_UNUSED(factory);
-    QComboBox *box = chars > 0 ? new SizedList(chars, parent) : new QComboBox(parent);
+    QComboBox *box = chars > 0 ? new SizedList(chars, parent) : new ListBox(parent);
     box->setObjectName(objectName);
     box->setEditable(false);
     box->setModel(items);
-    box->setMaxVisibleItems(16);
     if (!accessibleName.isEmpty())
         box->setAccessibleName(accessibleName);
     return box;
 }
 
+// ---- ListBox ----------------------------------------------------------------------------------
+
+ListBox::ListBox(QWidget *parent) : QComboBox(parent) {
+    setMaxVisibleItems(kPopupRows);
+}
+
+void ListBox::showPopup() {
+    QComboBox::showPopup();
+    QAbstractItemView *list = view();
+    QWidget *popup = list->parentWidget();
+    if (!popup || !popup->isVisible() || count() == 0)
+        return;
+    const int rows = std::min(count(), maxVisibleItems());
+    const int frame = popup->height() - list->viewport()->height();
+    const int wanted = rows * std::max(1, list->sizeHintForRow(0)) + frame;
+    if (popup->height() <= wanted)
+        return;
+    // Below the list where it fits on the screen, else above it.
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
+    QPoint at = mapToGlobal(QPoint(0, height()));
+    if (screen.isValid() && at.y() + wanted > screen.bottom())
+        at.setY(mapToGlobal(QPoint(0, 0)).y() - wanted);
+    popup->setGeometry(QRect(QPoint(popup->x(), at.y()), QSize(popup->width(), wanted)));
+    list->scrollTo(list->currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
 // ---- SizedList --------------------------------------------------------------------------------
 
-SizedList::SizedList(int chars, QWidget *parent) : QComboBox(parent), chars_(chars) {
+SizedList::SizedList(int chars, QWidget *parent) : ListBox(parent), chars_(chars) {
     setMinimumContentsLength(chars);
 }
 

@@ -26,10 +26,21 @@ QComboBox *makeList(QWidget *parent, const QString &objectName, QAbstractItemMod
 // Selects `position`, or nothing when the list has no such position.
 void selectPosition(QComboBox *list, int position);
 
+// A select-only drop-down list whose pop-up shows at most maxVisibleItems() rows (20), below or above
+// the list, scrolled to the selected item, in every style: some styles would otherwise open a list of
+// 512 channels as high as the screen.
+class ListBox : public QComboBox {
+    Q_OBJECT
+public:
+    static constexpr int kPopupRows = 20;
+    explicit ListBox(QWidget *parent = nullptr);
+    void showPopup() override;
+};
+
 // A drop-down list as wide as `chars` characters and an icon, as the size policy
 // AdjustToMinimumContentsLengthWithIcon makes it. That policy builds the list's pop-up at once; this
 // list works its size out once for each length and font, and its pop-up waits until it is opened.
-class SizedList : public QComboBox {
+class SizedList : public ListBox {
     Q_OBJECT
 public:
     SizedList(int chars, QWidget *parent = nullptr);

@@ -70,8 +70,8 @@ json.dump(rig, open(sys.argv[1], "w"), indent=4)
 PY
 ctl rig check "$work/rig.json" --wait 1500 >"$work/check.txt"
 check "check: status 1 when devices differ" test $? = 1
-check "device 2 differs in MasterVolume" grep -q $'^differs\t'"$M2"$'\tFar 2\t10.82.2.3\tMasterVolume: rig 128, device 77$' "$work/check.txt"
-check "device 3 differs in Output[3].Channel" grep -q $'^differs\t'"$M3"$'.*Output\\[3\\].Channel: rig 300, device 4$' "$work/check.txt"
+check "device 2 differs in its master volume" grep -q $'^differs\t'"$M2"$'\tFar 2\t10.82.2.3\tMaster volume: rig 128, device 77$' "$work/check.txt"
+check "device 3 differs in output 4 channel" grep -q $'^differs\t'"$M3"$'.*Output 4 channel: rig 300, device 4$' "$work/check.txt"
 ctl rig check "$work/rig.json" --json --wait 1500 >"$work/check.json"
 check "--json names the field with both values" \
   grep -q '"field": "Output\[3\].Channel"' "$work/check.json"
@@ -110,7 +110,7 @@ cat "$work/watch.txt"
 check "watch: device 2 went offline" grep -q $'^offline\t'"$M2" "$work/watch.txt"
 check "watch: device 2 came back" grep -q $'^back online\t'"$M2" "$work/watch.txt"
 check "watch: device 3 changed elsewhere (its defaults again)" \
-  grep -q $'^changed\t'"$M3"$'\tFar 3\t10.82.2.4\tOutput\\[3\\].Channel 300 -> 4' "$work/watch.txt"
+  grep -q $'^changed\t'"$M3"$'\tFar 3\t10.82.2.4\tOutput 4 channel 300 -> 4' "$work/watch.txt"
 check "watch: its SD card was removed" grep -q $'^SD card removed\t'"$M2" "$work/watch.txt"
 
 if [ "$failed" != 0 ]; then

@@ -1,5 +1,6 @@
 // The rig model: rig files read and refused, the states of a discovery against a rig, watching.
 #include "device/configfile.h"
+#include "rig/patch.h"
 #include "rig/rigfile.h"
 #include "rig/rigstates.h"
 #include "rig/watch.h"
@@ -66,6 +67,8 @@ private slots:
     void fileRefused_data();
     void fileRefused();
     void watching();
+    void patchConflicts_data();
+    void patchConflicts();
 };
 
 void TestRig::states_data() {
@@ -233,6 +236,91 @@ void TestRig::watching() {
     QCOMPARE(w.sdCard(t0, box(2).IP, true).value(0).event, QStringLiteral("SD card inserted"));
     QCOMPARE(w.history().size(), 6);
     QVERIFY(w.historyText().contains("\tnew\t" + box(3).MAC + "\tBox 3\t10.1.0.3\t"));
+}
+
+// Devices whose every use is sound: outputs on channels 1..8 of their own universe, the audio player on
+// 101..106, no trigger in use.
+recUrzadzenia patched(int k, const QString &ip = {}) {
+    recUrzadzenia r = box(k, ip);
+    for (int i = 0; i < 8; ++i)
+        r.Output[i] = {0, k, i + 1, 0, false};
+    r.dap = {0, k, 101, 102, 103, 104, 105, 106, 0};
+    r.dmx = {0, 99};
+    return r;
+}
+
+void TestRig::patchConflicts_data() {
+    QTest::addColumn<Records>("devices");
+    QTest::addColumn<QStringList>("conflicts"); // "level: the reason's first words"
+    QTest::newRow("sound") << Records{patched(1), patched(2)} << QStringList{};
+    QTest::newRow("two devices following one channel, two DMX outputs on one universe")
+        << Records{patched(1), with(patched(2), [](auto &r) { r.Output[0].Universe = 1; })} << QStringList{};
+    QTest::newRow("an output at channel 0")
+        << Records{with(patched(1), [](auto &r) { r.Output[2].Channel = 0; })}
+        << QStringList{"error: Output 3 is patched to channel 0, outside 1..512"};
+    QTest::newRow("an audio function at channel 513")
+        << Records{with(patched(1), [](auto &r) { r.dap.Bass_DMXch = 513; })}
+        << QStringList{"error: Audio player bass is patched to channel 513"};
+    QTest::newRow("two audio functions on one channel")
+        << Records{with(patched(1), [](auto &r) { r.dap.Bass_DMXch = 101; })}
+        << QStringList{"error: 2 audio player functions of one device follow channel 101"};
+    QTest::newRow("an output and an audio function on one channel")
+        << Records{with(patched(1), [](auto &r) { r.dap.Volume_DMXch = 3; })}
+        << QStringList{"warning: An output and an audio player function of one device follow channel 3"};
+    QTest::newRow("an output of another device on the audio channel is sound")
+        << Records{patched(1), with(patched(2),
+                                    [](auto &r) {
+                                        r.Output[0] = {0, 1, 103, 0, false};
+                                    })}
+        << QStringList{};
+    const auto trigger = [](int k, int row, int channel, std::array<int, 4> to) {
+        return [=](recUrzadzenia &r) {
+            r.Trigger[row].Function = 1;
+            r.Trigger[row].Channel = channel;
+            r.DestinationIP = {to[0], to[1], to[2], to[3], 0};
+            (void)k;
+        };
+    };
+    QTest::newRow("two triggers to one destination and channel")
+        << Records{with(patched(1), trigger(1, 0, 7, {10, 1, 0, 50})),
+                   with(patched(2), trigger(2, 3, 7, {10, 1, 0, 50}))}
+        << QStringList{"error: 2 triggers send to 10.1.0.50 on NET 0, universe 0, channel 7"};
+    QTest::newRow("two triggers to other destinations are sound")
+        << Records{with(patched(1), trigger(1, 0, 7, {10, 1, 0, 50})),
+                   with(patched(2), trigger(2, 0, 7, {10, 1, 0, 51}))}
+        << QStringList{};
+    QTest::newRow("a trigger to 0.0.0.0") << Records{with(patched(1), trigger(1, 4, 9, {0, 0, 0, 0}))}
+                                          << QStringList{"warning: Trigger 5 to 0.0.0.0 sends to 0.0.0.0"};
+    QTest::newRow("a trigger off every subnet of this PC")
+        << Records{with(patched(1), trigger(1, 0, 9, {192, 168, 9, 9}))}
+        << QStringList{"warning: Trigger 1 to 192.168.9.9 sends to 192.168.9.9, outside every subnet"};
+    QTest::newRow("one address, two MACs") << Records{patched(1), patched(2, "10.1.0.1")}
+                                           << QStringList{"error: The address 10.1.0.1 answers with 2 MACs"};
+    QTest::newRow("one MAC on two devices")
+        << Records{patched(1), with(patched(2), [](auto &r) { r.MAC = box(1).MAC; })}
+        << QStringList{"error: The MAC 02:5A:45:00:00:01 stands on 2 devices"};
+    QTest::newRow("one name twice") << Records{patched(1),
+                                               with(patched(2), [](auto &r) { r.Nazwa = "Box 1"; })}
+                                    << QStringList{"warning: 2 devices are named \"Box 1\""};
+    QTest::newRow("two firmware versions")
+        << Records{patched(1), with(patched(2), [](auto &r) { r.FWVer = "1.13"; })}
+        << QStringList{"warning: The rig runs 2 firmware versions (1.12, 1.13)"};
+}
+
+void TestRig::patchConflicts() {
+    QFETCH(Records, devices);
+    QFETCH(QStringList, conflicts);
+    InterfaceInfo eth{QStringLiteral("eth0"), 2, true, true, false, {{QHostAddress("10.1.0.254"), 24}}};
+    const rig::Patch p = rig::patchOf(devices, {eth});
+    QStringList got;
+    for (const rig::Conflict &c : p.conflicts)
+        got << c.levelText() + ": " + c.reason;
+    QCOMPARE(got.size(), conflicts.size());
+    for (int i = 0; i < got.size(); ++i)
+        QVERIFY2(got[i].startsWith(conflicts[i]), qPrintable(got[i]));
+    QCOMPARE(p.hasError(), !conflicts.filter(QStringLiteral("error:")).isEmpty());
+    // Every device's eight outputs, six audio functions and DMX output are uses.
+    QVERIFY(p.uses.size() >= devices.size() * 15);
 }
 
 QTEST_GUILESS_MAIN(TestRig)

@@ -47,11 +47,14 @@ QColor legibleBackground(const QColor &text) {
 }
 
 void setLegibleColors(QWidget *label, const QColor &text) {
+    const QWidget *under = label->parentWidget() ? label->parentWidget() : label;
+    const QColor ground = under->palette().color(QPalette::Window);
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, text);
-    pal.setColor(QPalette::Window, legibleBackground(text));
+    const bool ownGround = contrastRatio(text, ground) < kLegibleContrast;
+    pal.setColor(QPalette::Window, ownGround ? legibleBackground(text) : ground);
     label->setPalette(pal);
-    label->setAutoFillBackground(true);
+    label->setAutoFillBackground(ownGround);
 }
 
 double fontScale(const QWidget *widget) {

@@ -7,6 +7,9 @@ class QWidget;
 
 namespace zentri::ui {
 
+// The contrast every text keeps against its background.
+constexpr double kLegibleContrast = 4.5;
+
 // The contrast ratio of two colours (1 to 21) by the WCAG 2 formula of relative luminance.
 double contrastRatio(const QColor &a, const QColor &b);
 
@@ -14,7 +17,8 @@ double contrastRatio(const QColor &a, const QColor &b);
 // whatever the palette: white behind dark text, black behind light text.
 QColor legibleBackground(const QColor &text);
 
-// Gives `label` a text colour of its own and the background that colour needs.
+// Gives `label` the text colour `text`, on the window's own background where that gives enough
+// contrast, and on a background of its own (legibleBackground()) where it does not.
 void setLegibleColors(QWidget *label, const QColor &text);
 
 // How much larger the windows' text is than at the default font (96 dpi): 1 at the default and below.

@@ -1,4 +1,5 @@
 #include "about.h"
+#include "ui/legibility.h"
 #include "ui/picture.h"
 #include "ui/placement.h"
 
@@ -37,6 +38,11 @@ TfAbout::TfAbout(QWidget *parent)
     close->setGeometry(163, 90, 80, 28);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept); // btCloseClick
+
+    // At a larger font everything grows with it, so that no caption or text is cut.
+    const double scale = ui::fontScale(this);
+    ui::scaleGeometry(this, scale);
+    setFixedSize(int(253 * scale), int(127 * scale));
 }
 
 void TfAbout::showEvent(QShowEvent *event) {

@@ -4,6 +4,7 @@
 #include "devicetable.h"
 #include "rigwindow.h"
 #include "ui/devicedialog.h"
+#include "ui/legibility.h"
 #include "ui/messages.h"
 #include "ui/picture.h"
 
@@ -72,7 +73,6 @@ void TMainForm::buildControls() {
     noSDCard->setObjectName(QStringLiteral("noSDCard"));
     noSDCard->setGeometry(10, 10, 560, 196);
     noSDCard->setAccessibleName(tr("Front panel of the device"));
-    noSDCard->renderAhead(); // drawn on another thread while the other windows are built
 
     btLiveRecord =
         makeButton(client, "btLiveRecord", QStringLiteral("Live record"), QRect(580, 10, 131, 196));
@@ -98,6 +98,7 @@ void TMainForm::buildControls() {
     QFont bold = lbNoSdCard->font();
     bold.setBold(true);
     lbNoSdCard->setFont(bold);
+    lbNoSdCard->setAlignment(Qt::AlignCenter);
 
     btRestart = makeButton(client, "btRestart", QStringLiteral("R"), QRect(681, 214, 30, 32));
     btRestart->setToolTip(QStringLiteral("System restart. Just like when you turn on the power."));
@@ -185,7 +186,13 @@ void TMainForm::buildControls() {
     sb1->addWidget(statusPanel1);
     setStatusBar(sb1);
 
-    client->setFixedSize(kClientWidth, kClientHeight - sb1->sizeHint().height());
+    // At a larger font everything grows with it, so that no caption or text is cut.
+    const double scale = ui::fontScale(this);
+    ui::scaleGeometry(client, scale);
+    statusPanel0->setFixedWidth(int(400 * scale));
+    statusPanel1->setFixedWidth(int(50 * scale));
+    client->setFixedSize(int(kClientWidth * scale), int(kClientHeight * scale) - sb1->sizeHint().height());
+    noSDCard->renderAhead(); // drawn on another thread while the other windows are built
 }
 
 void TMainForm::buildMenus() {
@@ -262,10 +269,12 @@ void TMainForm::connectDeviceGrid() {
             &TMainForm::gridSelectionChanged, Qt::QueuedConnection);
     // Column widths as the table defines them, widened where this font needs more for the longest text.
     const int widths[] = {200, 88, 100, 60, 100};
+    const QFontMetrics header = DBGrid1->horizontalHeader()->fontMetrics();
     const char *longest[] = {"", "255.255.255.255", "DD:DD:DD:DD:DD:DD", "255.255", "not recognized"};
     for (int c = 0; c < DeviceTable::ColumnCount; ++c)
         DBGrid1->setColumnWidth(
-            c, std::max(widths[c], DBGrid1->fontMetrics().horizontalAdvance(QLatin1String(longest[c])) + 14));
+            c, std::max({widths[c], DBGrid1->fontMetrics().horizontalAdvance(QLatin1String(longest[c])) + 14,
+                         header.horizontalAdvance(CDS1->headerData(c, Qt::Horizontal).toString()) + 20}));
 }
 
 // ---- Device link ------------------------------------------------------------------------------
@@ -508,9 +517,8 @@ void TMainForm::showSdCard(bool present) {
     lbNoSdCard->show();
     imNoSdCard->setVisible(!present);
     imSDCardOK->setVisible(present);
-    QPalette pal = lbNoSdCard->palette();
-    pal.setColor(QPalette::WindowText, present ? kGreen : kRed);
-    lbNoSdCard->setPalette(pal);
+    // The fixed colour on a background of its own, legible on a light and on a dark palette.
+    ui::setLegibleColors(lbNoSdCard, present ? kGreen : kRed);
     lbNoSdCard->setText(present ? QStringLiteral("SD CARD OK") : QStringLiteral("NO SD CARD"));
     btCue->setEnabled(present);
 }

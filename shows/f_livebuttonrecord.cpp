@@ -1,9 +1,10 @@
 #include "f_livebuttonrecord.h"
 
+#include "device/duration.h"
 #include "device/protocol.h"
 #include "device/udp.h"
-#include "device/duration.h"
 #include "showwidgets.h"
+#include "ui/legibility.h"
 #include "ui/messages.h"
 
 #include <QFrame>
@@ -118,9 +119,7 @@ TfLiveButtonRecord::TfLiveButtonRecord(DeviceLink *link, QWidget *mainWindow)
     timeFont.setPointSize(30);
     timeFont.setBold(true);
     lbTime->setFont(timeFont);
-    QPalette timePalette = lbTime->palette();
-    timePalette.setColor(QPalette::WindowText, kGreen);
-    lbTime->setPalette(timePalette);
+    ui::setLegibleColors(lbTime, kGreen); // on a background of its own where the palette is dark
     lbTime->setGeometry((kClientW - 320) / 2, kTimeTop, 320, 56);
     lbTime->setAccessibleDescription(QStringLiteral("Playback time"));
 

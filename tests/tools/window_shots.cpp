@@ -1,5 +1,6 @@
 // Shows one window of the manager with a realistic device loaded and takes a screenshot of it (run
 // under Xvfb by scripts/screenshot-windows.sh). Datagrams go only to the loopback device 127.0.0.2.
+#include "app/about.h"
 #include "app/application.h"
 #include "app/mainwindow.h"
 #include "app/rigwindow.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPointer>
 #include <QProcess>
 #include <QSpinBox>
@@ -57,15 +59,43 @@ void shootLater(QApplication &app, const QString &file, int ms = 700) {
     });
 }
 
+// A dark palette such as a desktop's dark theme gives the program.
+QPalette darkPalette() {
+    QPalette p;
+    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230), disabled(127, 127, 127);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::red);
+    p.setColor(QPalette::Link, QColor(42, 130, 218));
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    p.setColor(QPalette::PlaceholderText, disabled);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, disabled);
+    return p;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     setUpApplication();
+    if (argc > 1 && QLatin1String(argv[1]) == QLatin1String("--dark")) {
+        QApplication::setPalette(darkPalette());
+        --argc;
+        ++argv;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: window_shots WINDOW FILE.png\n"
-                             "WINDOW: setup_output setup_input setup_audio f_dmxsetup f_livebuttonrecord "
-                             "f_cue f_liverecord load_configuration rig_window\n");
+        std::fprintf(stderr, "usage: window_shots [--dark] WINDOW FILE.png\n"
+                             "WINDOW: main_window about setup_output setup_input setup_audio f_dmxsetup "
+                             "f_livebuttonrecord f_cue f_liverecord load_configuration rig_window\n");
         return 2;
     }
     const QString which = QString::fromLatin1(argv[1]);
@@ -77,7 +107,19 @@ int main(int argc, char **argv) {
     const QHostAddress device(QStringLiteral("127.0.0.2"));
 
     QWidget *window = nullptr;
-    if (which == QLatin1String("setup_output"))
+    if (which == QLatin1String("main_window")) {
+        for (int k = 2; k <= 3; ++k) {
+            recUrzadzenia r = stageDevice();
+            r.Nazwa = QStringLiteral("Box %1").arg(k);
+            const QHostAddress other(QStringLiteral("127.0.0.%1").arg(k + 1));
+            w.MainForm->UDPsvrUDPRead(
+                wire::infoReply(r, 1, 1, 12, QByteArray::fromHex("025A450000") + char(k)), other);
+        }
+        w.MainForm->UDPsvrUDPRead(wire::sdCardReply(true), device);
+        window = w.MainForm.get();
+    } else if (which == QLatin1String("about"))
+        window = w.fAbout.get();
+    else if (which == QLatin1String("setup_output"))
         window = w.fSetupOutput.get();
     else if (which == QLatin1String("setup_input"))
         window = w.fSetupInput.get();

@@ -3,7 +3,8 @@
 #
 #   bench/run.sh [--quick] [--build-dir DIR]
 #
-#   --quick       5 launches, fewer showings, a reply storm of 100 devices only (ctest's bench_quick)
+#   --quick       5 launches, fewer showings, a reply storm of 100 devices only, the rig window watching
+#                 for 3 s (ctest's bench_quick)
 #   --build-dir   where the project was built (default: build/ beside this folder)
 #   --only PART   run one part only: startup, windows, rig or storm
 #
@@ -14,7 +15,9 @@
 # private network of two namespaces made for the run (root only; without root it is skipped with a
 # message). The window benchmark binds the fixed UDP ports 7800..7803 on this machine and sends only to
 # the loopback network. Storms of up to 1000 devices run a second time under Xvfb with the accessibility
-# bridge on and a screen reader listening on the accessibility bus (bench/a11y_session.sh).
+# bridge on and a screen reader listening on the accessibility bus (bench/a11y_session.sh). The storm of
+# 1000 devices (100 with --quick) runs once more with the rig window: a rig of the devices found, shown,
+# then watching every 3 s for a minute (every second for 3 s with --quick).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
@@ -40,9 +43,9 @@ done
 export QT_QPA_PLATFORM=offscreen
 
 if [ "$quick" = 1 ]; then
-  launches=5 rounds=3 sizes=(100) repeats=1
+  launches=5 rounds=3 sizes=(100) repeats=1 rigsize=100 watch=(--watch-s 3 --interval 1)
 else
-  launches=20 rounds=10 sizes=(100 1000 10000) repeats=3
+  launches=20 rounds=10 sizes=(100 1000 10000) repeats=3 rigsize=1000 watch=(--watch-s 60 --interval 3)
 fi
 
 rows=$(mktemp -t zentri-bench-rows.XXXXXX)
@@ -80,6 +83,36 @@ wanted rig && step "rig" "$bin/zentri-bench-rig" $([ "$quick" = 1 ] && echo --qu
 # The STORM line's field $2 (key=value).
 field() { sed -n "s/.* $2=\([^ ]*\).*/\1/p" <<<"$1"; }
 median() { sort -g | awk '{v[NR]=$1} END {if (NR%2) print v[(NR+1)/2]; else printf "%.2f\n", (v[NR/2]+v[NR/2+1])/2}'; }
+
+# The rows of the rig window's run ($1: its output; $2: the devices).
+rig_row() {
+  local r w n=$2 target="-" met="-"
+  r=$(grep '^RIG' <<<"$1")
+  w=$(grep '^WATCH' <<<"$1")
+  if [ -n "$r" ]; then
+    local after
+    after=$(field "$r" after_last_reply_ms)
+    if [ "$n" = 1000 ]; then
+      target="<= 100 ms after the last reply"
+      met=$(awk -v v="$after" 'BEGIN {print (v <= 100) ? "yes" : "NO"}')
+    fi
+    add_row "Rig window, $n devices against a rig of $n: every state listed" "$target" \
+      "$after ms after the last reply; $(field "$r" states_ms) ms after the discovery, $(field "$r" ratio) x the main window's $(field "$r" main_ms) ms" "$met"
+  fi
+  if [ -n "$w" ]; then
+    local wrong late cpu
+    wrong=$(field "$w" wrong)
+    late=$(field "$w" late_ms)
+    cpu=$(field "$w" cpu_pct)
+    add_row "Rig window watching $n devices every $(field "$w" interval_s) s for $(field "$w" seconds) s: wrongly missed" \
+      "0" "$wrong ($(field "$w" online) of $n online, $(field "$w" rounds) rounds)" \
+      "$([ "$wrong" = 0 ] && [ "$(field "$w" online)" = "$n" ] && echo yes || echo NO)"
+    add_row "Rig window watching $n devices: GUI timer lateness (worst)" "<= 50 ms" "$late ms" \
+      "$(awk -v v="$late" 'BEGIN {print (v <= 50) ? "yes" : "NO"}')"
+    add_row "Rig window watching $n devices: share of one core (CPU time / wall time)" "<= 5 %" "$cpu %" \
+      "$(awk -v v="$cpu" 'BEGIN {print (v <= 5) ? "yes" : "NO"}')"
+  fi
+}
 
 storm() {
   local largest=${sizes[-1]} n k rep out status epid
@@ -155,6 +188,17 @@ storm() {
         l=$(field "$s" listed)
         [ "$l" -lt "$rworst" ] && rworst=$l
       done
+    fi
+    # The rig window: the same storm, then a rig of its devices shown and watched.
+    if [ "$n" = "$rigsize" ]; then
+      out=$(privnet_pc "$tag" "$bin/zentri-bench-storm" --devices "$n" --first 10.79.0.2 --rig "${watch[@]}")
+      status=$?
+      echo "  $n devices, rig window: $out" | head -5 >&2
+      if [ "$status" != 0 ] || ! grep -q '^WATCH' <<<"$out"; then
+        failed+=("rig window $n")
+        cat "$elog" >&2
+      fi
+      rig_row "$out" "$n"
     fi
     kill "$epid" 2>/dev/null
     wait "$epid" 2>/dev/null

@@ -142,8 +142,13 @@ RigWindow::RigWindow(TMainForm *main, QWidget *parent)
     round_->setSingleShot(true);
     connect(round_, &QTimer::timeout, this, [this] {
         closeRound();
+        // The next round starts in an event-loop pass of its own, so that other events (the GUI's
+        // timers, painting) get a turn between closing one round and starting the next.
         if (cbWatch->isChecked() && isVisible())
-            startRound();
+            QTimer::singleShot(0, this, [this] {
+                if (cbWatch->isChecked() && isVisible() && !roundOpen_)
+                    startRound();
+            });
     });
     buildControls();
     connect(main_, &TMainForm::devicesListed, this, &RigWindow::devicesListed);
@@ -322,16 +327,7 @@ void RigWindow::closeRound() {
 void RigWindow::devicesListed() {
     if (!isVisible() || !roundOpen_)
         return;
-    // Each device that answered is asked for its SD card, once a round.
-    const DeviceArray devices = main_->devices();
-    for (; sdAskedUpTo_ < devices.size(); ++sdAskedUpTo_) {
-        const QString &ip = devices[sdAskedUpTo_].IP;
-        if (sdAsked_.contains(ip))
-            continue;
-        sdAsked_ << ip;
-        QString ignored; // the SD card column stays empty: the reply never comes
-        main_->sendToAddress(QHostAddress(ip), wire::sdCardQuery(), &ignored);
-    }
+    askSdCards();
     if (confirming_)
         checkPending();
     if (!lbStatus->property("refreshing").toBool()) {
@@ -341,6 +337,28 @@ void RigWindow::devicesListed() {
             refresh();
         });
     }
+}
+
+void RigWindow::askSdCards() {
+    // Each device that answered is asked for its SD card, once a round, at most kSdPerPass in one
+    // event-loop pass: a thousand answers at once do not hold the GUI thread for all their queries.
+    constexpr int kSdPerPass = 100;
+    const DeviceArray devices = main_->devices();
+    int sent = 0;
+    for (; sdAskedUpTo_ < devices.size() && sent < kSdPerPass; ++sdAskedUpTo_) {
+        const QString &ip = devices[sdAskedUpTo_].IP;
+        if (sdAsked_.contains(ip))
+            continue;
+        sdAsked_ << ip;
+        ++sent;
+        QString ignored; // the SD card column stays empty: the reply never comes
+        main_->sendToAddress(QHostAddress(ip), wire::sdCardQuery(), &ignored);
+    }
+    if (sdAskedUpTo_ < devices.size())
+        QTimer::singleShot(0, this, [this] {
+            if (roundOpen_ && isVisible())
+                askSdCards();
+        });
 }
 
 void RigWindow::sdCardReported(const QHostAddress &sender, bool present) {

@@ -92,6 +92,7 @@ private:
     void startRound();
     void closeRound();
     void devicesListed();
+    void askSdCards();
     void sdCardReported(const QHostAddress &sender, bool present);
     void refresh();
     void updateTitle();

@@ -1,8 +1,8 @@
 // The five show recorder replies on port 7801, as the live show recording window reads them, and the
 // running time it shows for a length or position.
+#include "device/duration.h"
 #include "device/protocol.h"
 #include "fuzzcheck.h"
-#include "device/duration.h"
 
 #include <QRegularExpression>
 

@@ -152,6 +152,8 @@ QStringList unexpectedKeys(const QJsonObject &root, QStringList *shortLists) {
                                .arg(list.size())
                                .arg(length->second);
     }
+    // A key unknown both at the top and in the configuration is named once: either refuses the file.
+    out.removeDuplicates();
     return out;
 }
 

@@ -264,6 +264,12 @@ void TestConfigFile::refused_data() {
                                                   << QStringList{"Output[2].Chanel"} << "Output[2].Chanel";
     QTest::newRow("an unknown key at the top")
         << fileWith("comment", "x") << QStringList{"comment"} << "does not have: comment";
+    QTest::newRow("one unknown key at the top and in the configuration")
+        << QJsonDocument(
+               edited(QJsonDocument::fromJson(fileWith("Extra", 1)).object(), {"configuration", "Extra"}, 2)
+                   .toObject())
+               .toJson()
+        << QStringList{"Extra"} << "does not have: Extra.";
     QTest::newRow("a ninth output") << fileWithOneMore("Output", QJsonObject{}) << QStringList{"Output[8]"}
                                     << "does not have: Output[8]";
     QTest::newRow("a ninth trigger") << fileWithOneMore("Trigger", QJsonObject{}) << QStringList{"Trigger[8]"}

@@ -64,6 +64,17 @@ bool find(Session &session, const Arguments &a, const QVector<QHostAddress> &ext
     return found->anySent;
 }
 
+// --wait and the number of plain arguments, as the rig commands read them; the status on bad usage.
+std::optional<int> readUsage(const Arguments &a, int words, const QString &usage, std::optional<int> *ms) {
+    QString error;
+    *ms = waitOption(a, &error);
+    if (!*ms)
+        return fail(kUsage, error);
+    if (a.positional.size() != words)
+        return fail(kUsage, usage);
+    return std::nullopt;
+}
+
 // Listens for replies, then one discovery that also asks `addresses`; the status to exit with when
 // that cannot be done.
 std::optional<int> discoverWith(Session &session, const Arguments &a, const QStringList &addresses, int ms,
@@ -176,11 +187,10 @@ bool writeRig(const rig::Rig &r, const QString &path, bool force, QString *error
 
 int rigCapture(const Arguments &a) {
     QString error;
-    const auto ms = waitOption(a, &error);
-    if (!ms)
-        return fail(kUsage, error);
-    if (a.positional.size() != 1)
-        return fail(kUsage, QStringLiteral("rig capture needs FILE; see zentrictl rig capture --help"));
+    std::optional<int> ms;
+    if (const auto status =
+            readUsage(a, 1, QStringLiteral("rig capture needs FILE; see zentrictl rig capture --help"), &ms))
+        return *status;
     const QString path = a.positional[0];
     const bool force = a.flags.contains(QStringLiteral("--force"));
     if (!files::mayWrite(path, force, &error))
@@ -204,11 +214,10 @@ int rigCapture(const Arguments &a) {
 
 int rigCheck(const Arguments &a) {
     QString error;
-    const auto ms = waitOption(a, &error);
-    if (!ms)
-        return fail(kUsage, error);
-    if (a.positional.size() != 1)
-        return fail(kUsage, QStringLiteral("rig check needs FILE; see zentrictl rig check --help"));
+    std::optional<int> ms;
+    if (const auto status =
+            readUsage(a, 1, QStringLiteral("rig check needs FILE; see zentrictl rig check --help"), &ms))
+        return *status;
     const auto r = loadRig(a.positional[0], &error);
     if (!r)
         return fail(kUsage, error);
@@ -234,11 +243,10 @@ int rigCheck(const Arguments &a) {
 
 int rigApply(const Arguments &a) {
     QString error;
-    const auto ms = waitOption(a, &error);
-    if (!ms)
-        return fail(kUsage, error);
-    if (a.positional.size() != 1)
-        return fail(kUsage, QStringLiteral("rig apply needs FILE; see zentrictl rig apply --help"));
+    std::optional<int> ms;
+    if (const auto status =
+            readUsage(a, 1, QStringLiteral("rig apply needs FILE; see zentrictl rig apply --help"), &ms))
+        return *status;
     QStringList chosen;
     for (const QString &text : a.list(QStringLiteral("--mac"))) {
         const auto mac = macArgument(text, &error);

@@ -307,12 +307,11 @@ int rigApply(const Arguments &a) {
 
 int rigReplace(const Arguments &a) {
     QString error;
-    const auto ms = waitOption(a, &error);
-    if (!ms)
-        return fail(kUsage, error);
-    if (a.positional.size() != 3)
-        return fail(kUsage, QStringLiteral(
-                                "rig replace needs FILE OLD_MAC NEW_MAC; see zentrictl rig replace --help"));
+    std::optional<int> ms;
+    if (const auto status = readUsage(
+            a, 3, QStringLiteral("rig replace needs FILE OLD_MAC NEW_MAC; see zentrictl rig replace --help"),
+            &ms))
+        return *status;
     const QString path = a.positional[0];
     const auto oldMac = macArgument(a.positional[1], &error);
     if (!oldMac)

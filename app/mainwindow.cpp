@@ -258,6 +258,8 @@ void TMainForm::buildRigMenu() {
         if (peers_.rig)
             peers_.rig->exec();
     });
+    QAction *showPatch = nullptr;
+    add(showPatch, "ShowPatch1", tr("Show patch..."), &RigWindow::showPatch);
 }
 
 void TMainForm::connectDeviceGrid() {

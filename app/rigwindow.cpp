@@ -4,6 +4,8 @@
 #include "device/files.h"
 #include "device/protocol.h"
 #include "mainwindow.h"
+#include "readdressdialog.h"
+#include "rig/patch.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
 
@@ -80,6 +82,8 @@ public:
         lines_ = std::move(lines);
         endResetModel();
     }
+
+    const Line &line(int row) const { return lines_[row]; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override {
         return parent.isValid() ? 0 : static_cast<int>(lines_.size());
@@ -214,6 +218,19 @@ void RigWindow::buildControls() {
         find->addWidget(b);
     layout->addLayout(find);
 
+    auto *patch = new QHBoxLayout;
+    btShowPatch = new QPushButton(tr("Show patch..."), this);
+    btShowPatch->setObjectName(QStringLiteral("btShowPatch"));
+    btReaddress = new QPushButton(tr("Readdress..."), this);
+    btReaddress->setObjectName(QStringLiteral("btReaddress"));
+    btReaddress->setToolTip(tr("Give the selected devices' outputs or audio player consecutive channels"));
+    btExportReport = new QPushButton(tr("Export report..."), this);
+    btExportReport->setObjectName(QStringLiteral("btExportReport"));
+    for (QPushButton *b : {btShowPatch, btReaddress, btExportReport})
+        patch->addWidget(b);
+    patch->addStretch(1);
+    layout->addLayout(patch);
+
     auto *eventsTitle = new QLabel(tr("Events"), this);
     layout->addWidget(eventsTitle);
     lbEvents = new QListWidget(this);
@@ -246,6 +263,9 @@ void RigWindow::buildControls() {
     connect(btReplace, &QPushButton::clicked, this, &RigWindow::replaceWith);
     connect(btCapture, &QPushButton::clicked, this, &RigWindow::capture);
     connect(btSaveEvents, &QPushButton::clicked, this, &RigWindow::saveEvents);
+    connect(btShowPatch, &QPushButton::clicked, this, &RigWindow::showPatch);
+    connect(btReaddress, &QPushButton::clicked, this, &RigWindow::readdress);
+    connect(btExportReport, &QPushButton::clicked, this, &RigWindow::exportReport);
     connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
     resize(1100, 620);
 }
@@ -448,9 +468,11 @@ void RigWindow::refresh() {
 }
 
 QStringList RigWindow::selectedMacs() const {
-    QStringList macs;
-    for (const QModelIndex &i : grid_->selectionModel()->selectedRows(RigTable::Mac))
-        macs << i.data().toString();
+    QStringList macs; // in the table's order, as the user sees them
+    const QItemSelectionModel *selection = grid_->selectionModel();
+    for (int r = 0; r < sorted_->rowCount(); ++r)
+        if (selection->isRowSelected(r, QModelIndex()))
+            macs << sorted_->index(r, RigTable::Mac).data().toString();
     return macs;
 }
 
@@ -476,6 +498,7 @@ void RigWindow::updateButtons() {
     btTake->setEnabled(idle && any);
     btReplace->setEnabled(idle && selectedMacs().size() == 1);
     btCapture->setEnabled(idle);
+    btReaddress->setEnabled(idle && any);
 }
 
 void RigWindow::updateTitle() {
@@ -634,8 +657,8 @@ bool RigWindow::saveAs() {
 namespace {
 QString changesText(const recUrzadzenia &device, const recUrzadzenia &entry) {
     QStringList changes;
-    for (const configfile::Difference &d : configfile::differences(device, entry))
-        changes << QStringLiteral("%1 %2 -> %3").arg(d.field, d.device, d.file);
+    for (const configfile::Difference &d : configfile::differencesForPeople(device, entry))
+        changes << QStringLiteral("%1 %2 -> %3").arg(d.label, d.device, d.file);
     QString text = QObject::tr("%n setting(s) change", nullptr, static_cast<int>(changes.size()));
     if (!changes.isEmpty())
         text += QStringLiteral(": ") + changes.join(QStringLiteral(", "));
@@ -860,8 +883,8 @@ void RigWindow::checkPending() {
                 continue;
             p.answered = true;
             QStringList fields;
-            for (const configfile::Difference &d : configfile::differences(p.expected, a))
-                fields << tr("%1 sent %2, reported %3").arg(d.field, d.device, d.file);
+            for (const configfile::Difference &d : configfile::differencesForPeople(p.expected, a))
+                fields << tr("%1 sent %2, reported %3").arg(d.label, d.device, d.file);
             p.reported = fields.join(QStringLiteral(", "));
             if (p.reported.isEmpty())
                 break;
@@ -877,13 +900,19 @@ void RigWindow::reportPending() {
     confirming_ = false;
     const QVector<Pending> done = pending_;
     pending_.clear();
-    QStringList confirmed, unconfirmed, replaced;
+    QStringList confirmed, unconfirmed, replaced, readdressed;
     bool rigChanged = false;
     for (const Pending &p : done) {
         const QString who = QStringLiteral("%1 (%2, %3)").arg(p.name, p.mac, p.ip);
         if (p.answered && p.reported.isEmpty()) {
             confirmed << who;
             addEvent(tr("confirmed"), p.mac, p.name, p.ip, QString());
+            const int entry = rig_.indexOf(p.mac);
+            if (p.newEntry && entry >= 0) {
+                rig_.devices[entry] = *p.newEntry;
+                rigChanged = true;
+                readdressed << p.name;
+            }
             if (!p.replacedMac.isEmpty()) {
                 const int entry = rig_.indexOf(p.replacedMac);
                 if (entry >= 0 && rig_.indexOf(p.mac) < 0) {
@@ -917,10 +946,138 @@ void RigWindow::reportPending() {
                 unconfirmed.join('\n');
     if (!replaced.isEmpty())
         text += QStringLiteral("\n\n") + replaced.join('\n');
+    if (!readdressed.isEmpty())
+        text += QStringLiteral("\n\n") +
+                tr("The rig's entries took the new addresses (%1); save the rig to keep them.")
+                    .arg(readdressed.join(QStringLiteral(", ")));
     // Shown once the handler or timer that ended the confirmation is over.
     QTimer::singleShot(0, main_, [parent = isVisible() ? static_cast<QWidget *>(this) : main_, text] {
         ui::showMessage(parent, text);
     });
+}
+
+// ---- The patch, readdressing and the report ---------------------------------------------------
+
+QVector<PatchSource> RigWindow::patchSources() const {
+    PatchSource inRig{tr("Rig \"%1\"").arg(rig_.name), {}, {}, {}};
+    PatchSource found{tr("Devices found"), {}, {}, {}};
+    for (int i = 0; i < rows_.size() && i < model_->rowCount(); ++i) {
+        const rig::Row &row = rows_[i];
+        QString card = model_->line(i).texts[RigTable::SdCard];
+        if (card.isEmpty())
+            card = tr("not asked");
+        if (row.entry >= 0) {
+            inRig.devices << rig_.devices[row.entry];
+            inRig.states << rig::stateText(row.state);
+            inRig.sdCards << (row.device ? card : tr("not asked"));
+        }
+        if (row.device) {
+            found.devices << *row.device;
+            found.states << rig::stateText(row.state);
+            found.sdCards << card;
+        }
+    }
+    QVector<PatchSource> sources;
+    if (!rig_.devices.isEmpty())
+        sources << inRig;
+    if (!found.devices.isEmpty() || sources.isEmpty())
+        sources << found;
+    return sources;
+}
+
+void RigWindow::showPatch() {
+    PatchWindow window(this);
+    window.setSources(patchSources(), systemInterfaces());
+    window.exec();
+}
+
+void RigWindow::exportReport() {
+    PatchWindow window(this);
+    window.setSources(patchSources(), systemInterfaces());
+    window.exportReport();
+}
+
+void RigWindow::readdress() {
+    const QStringList chosen = selectedMacs();
+    QVector<recUrzadzenia> devices, entries;
+    QStringList lines, skipped;
+    for (const QString &mac : chosen) {
+        const rig::Row *row = rowOf(mac);
+        if (!row)
+            continue;
+        const QString name = row->name(rig_);
+        if (!row->device || row->state == rig::State::Duplicate) {
+            skipped << tr("%1 (%2): %3").arg(name, mac, rig::stateText(row->state));
+            continue;
+        }
+        if (!wire::firmwareSupported(row->device->FWVer)) {
+            skipped << tr("%1 (%2): firmware %3: %4")
+                           .arg(name, mac, row->device->FWVer, QLatin1String(wire::kFirmwareTooOld));
+            continue;
+        }
+        devices << *row->device;
+        // The rig's entry takes only the new addresses; a device not in the rig stands for itself.
+        entries << (row->entry >= 0 ? rig_.devices[row->entry] : *row->device);
+        lines << QStringLiteral("%1 (%2, %3)").arg(name, mac, row->device->IP);
+    }
+    const QString notReaddressed =
+        skipped.isEmpty() ? QString() : tr("Not readdressed:\n") + skipped.join('\n');
+    if (devices.isEmpty()) {
+        ui::showMessage(this, tr("Select devices that answered the last discovery.") +
+                                  (skipped.isEmpty() ? QString() : QStringLiteral("\n\n") + notReaddressed));
+        return;
+    }
+    ReaddressDialog dialog(lines, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const rig::Readdressing how = dialog.readdressing();
+    QString error;
+    const auto moved = rig::readdress(devices, how, &error);
+    if (!moved) {
+        ui::showMessage(this, error);
+        return;
+    }
+    const auto movedEntries = rig::readdress(entries, how, nullptr);
+
+    // The patch as it will be: the rig's entries and the devices found, with the new addresses.
+    QVector<PatchSource> sources = patchSources();
+    QStringList changes;
+    for (int k = 0; k < devices.size(); ++k) {
+        changes << QStringLiteral("%1: %2").arg(
+            lines[k], configfile::labelledList(configfile::differencesForPeople(devices[k], (*moved)[k]),
+                                               QStringLiteral("%1 %2 -> %3")));
+        for (PatchSource &s : sources)
+            for (recUrzadzenia &d : s.devices)
+                if (d.MAC == devices[k].MAC)
+                    configfile::applyConfiguration((*moved)[k], d);
+    }
+    if (!skipped.isEmpty())
+        changes << QString() << notReaddressed;
+    PatchWindow preview(this);
+    preview.setSources(sources, systemInterfaces());
+    preview.setPreview(changes);
+    if (preview.exec() != QDialog::Accepted)
+        return;
+
+    // Replies handled while the patch was shown may have changed the devices: send only to what was shown.
+    QVector<Pending> sends;
+    for (int k = 0; k < devices.size(); ++k) {
+        const rig::Row *row = rowOf(devices[k].MAC);
+        if (!row || !row->device || *row->device != devices[k]) {
+            ui::showMessage(this,
+                            tr("%1 changed while the new patch was shown; nothing was sent.").arg(lines[k]));
+            return;
+        }
+        Pending p;
+        p.mac = devices[k].MAC;
+        p.name = row->name(rig_);
+        p.ip = devices[k].IP;
+        p.expected = (*moved)[k];
+        if (row->entry >= 0 && movedEntries)
+            p.newEntry = (*movedEntries)[k];
+        sends << p;
+    }
+    sendAndConfirm(sends);
 }
 
 } // namespace zentri

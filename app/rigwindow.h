@@ -5,6 +5,7 @@
 #pragma once
 
 #include "device/records.h"
+#include "patchwindow.h"
 #include "rig/rigfile.h"
 #include "rig/rigstates.h"
 #include "rig/watch.h"
@@ -15,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -63,6 +65,10 @@ public:
     void replaceWith();
     void capture();
     void saveEvents();
+    // The patch of the rig (and of the devices found), its readdressing and its report.
+    void showPatch();
+    void readdress();
+    void exportReport();
 
     // Selects the rows of these MACs in the table (the others are deselected).
     void selectMacs(const QStringList &macs);
@@ -82,9 +88,10 @@ private:
         QString name;
         QString ip;
         recUrzadzenia expected;
-        int entry = -1;      // a replacement: the rig entry that becomes this device's
-        QString replacedMac; // the entry's MAC before
-        QString reported;    // the last answer's differences from what was sent
+        int entry = -1;                        // a replacement: the rig entry that becomes this device's
+        QString replacedMac;                   // the entry's MAC before
+        std::optional<recUrzadzenia> newEntry; // a readdressing: the rig's entry once confirmed
+        QString reported;                      // the last answer's differences from what was sent
         bool answered = false;
     };
 
@@ -111,6 +118,9 @@ private:
     void reportPending();
     QVector<recUrzadzenia> answersShown() const;
     QVector<QHostAddress> extraAddresses(QString *error) const;
+    // The rig's entries (as the devices should be) and the devices found, for the patch window.
+    QVector<PatchSource> patchSources() const;
+    QString sdCardText(const rig::Row &row) const;
 
     TMainForm *main_;
     rig::Rig rig_;
@@ -136,6 +146,7 @@ private:
     QLabel *lbRig, *lbStatus;
     QTableView *grid_;
     QPushButton *btFindDevices, *btSend, *btTake, *btReplace, *btCapture, *btSaveEvents, *btClose;
+    QPushButton *btShowPatch, *btReaddress, *btExportReport;
     QCheckBox *cbWatch;
     QSpinBox *seInterval;
     QListWidget *lbEvents;

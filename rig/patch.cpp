@@ -1,6 +1,7 @@
 #include "patch.h"
 
 #include "device/address.h"
+#include "device/configfile.h"
 
 #include <QHash>
 #include <QObject>
@@ -59,7 +60,7 @@ QString Use::elementText() const {
     return {};
 }
 
-QString Conflict::levelText() const {
+QString Conflict::levelText(Level level) {
     return level == Error ? QObject::tr("error") : QObject::tr("warning");
 }
 
@@ -97,10 +98,14 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
                std::tie(b.net, b.universe, b.channel, b.device);
     });
 
-    auto add = [&p](Conflict::Level level, const QString &reason, QVector<int> devs, QStringList elements) {
+    auto add = [&p](Conflict::Level level, const QString &reason, QVector<int> devs, QStringList elements,
+                    QVector<const Use *> about = {}) {
         std::sort(devs.begin(), devs.end());
         devs.erase(std::unique(devs.begin(), devs.end()), devs.end());
-        p.conflicts << Conflict{level, reason, devs, elements};
+        QVector<int> uses;
+        for (const Use *u : about)
+            uses << static_cast<int>(u - p.uses.constData());
+        p.conflicts << Conflict{level, reason, devs, elements, uses};
     };
     const auto E = Conflict::Error, W = Conflict::Warning;
 
@@ -147,7 +152,7 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
                 QObject::tr("%1 is patched to channel %2, outside 1..512: it follows nothing a desk sends.")
                     .arg(u.elementText())
                     .arg(u.channel),
-                {u.device}, {u.elementText()});
+                {u.device}, {u.elementText()}, {&u});
         if (u.kind == Use::Trigger)
             triggers[{u.destination, u.net, u.universe, u.channel}] << &u;
         else if (u.kind != Use::DmxOutput)
@@ -168,7 +173,7 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
                 .arg(std::get<1>(key))
                 .arg(std::get<2>(key))
                 .arg(std::get<3>(key)),
-            ds, elements);
+            ds, elements, us);
     }
     for (const auto &[key, us] : perDevice) {
         int audio = 0, outputs = 0;
@@ -184,13 +189,13 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
                             "them all.")
                     .arg(audio)
                     .arg(std::get<3>(key)),
-                {std::get<0>(key)}, elements);
+                {std::get<0>(key)}, elements, us);
         else if (audio == 1 && outputs > 0)
             add(W,
                 QObject::tr("An output and an audio player function of one device follow channel %1: the "
                             "audio player changes whenever the output does.")
                     .arg(std::get<3>(key)),
-                {std::get<0>(key)}, elements);
+                {std::get<0>(key)}, elements, us);
     }
 
     // Triggers sending nowhere useful.
@@ -200,12 +205,12 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
         const QHostAddress to(u.destination);
         if (to.toIPv4Address() == 0)
             add(W, QObject::tr("%1 sends to 0.0.0.0: its trigger reaches nobody.").arg(u.elementText()),
-                {u.device}, {u.elementText()});
+                {u.device}, {u.elementText()}, {&u});
         else if (!onLocalSubnet(to, interfaces))
             add(W,
                 QObject::tr("%1 sends to %2, outside every subnet of this PC: check that it is reachable.")
                     .arg(u.elementText(), u.destination),
-                {u.device}, {u.elementText()});
+                {u.device}, {u.elementText()}, {&u});
     }
     for (const auto &[name, ds] : byName) {
         QSet<QString> macs;
@@ -227,6 +232,55 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
     std::stable_sort(p.conflicts.begin(), p.conflicts.end(),
                      [](const Conflict &a, const Conflict &b) { return a.level < b.level; });
     return p;
+}
+
+QString Readdressing::whatText() const {
+    return what == Outputs ? QObject::tr("outputs") : QObject::tr("audio player channels");
+}
+
+std::optional<QVector<recUrzadzenia>> readdress(const QVector<recUrzadzenia> &devices,
+                                                const Readdressing &how, QString *error) {
+    QVector<recUrzadzenia> moved = devices;
+    const auto refuse = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
+    if (how.channel < 1 || how.channel > 512 || how.perDevice < 1)
+        return refuse(QObject::tr("Start at a channel of 1..512, with at least one channel per device."));
+    for (int d = 0; d < moved.size(); ++d) {
+        recUrzadzenia &r = moved[d];
+        const qint64 first = how.channel + qint64(d) * how.perDevice, last = first + how.elements() - 1;
+        if (last > 512)
+            return refuse(QObject::tr("%1 (%2) would take channels %3 to %4, past channel 512: nothing is "
+                                      "readdressed. Start lower, or give fewer channels per device.")
+                              .arg(r.Nazwa, r.MAC)
+                              .arg(first)
+                              .arg(last));
+        if (how.what == Readdressing::Outputs) {
+            for (int i = 0; i < 8; ++i) {
+                r.Output[i].NET = how.net;
+                r.Output[i].Universe = how.universe;
+                r.Output[i].Channel = static_cast<int32_t>(first + i);
+            }
+        } else {
+            r.dap.NET = how.net;
+            r.dap.Universe = how.universe;
+            int32_t *channels[] = {&r.dap.CatalogID_DMXch, &r.dap.FileID_DMXch, &r.dap.Volume_DMXch,
+                                   &r.dap.State_DMXch,     &r.dap.Bass_DMXch,   &r.dap.Treble_DMXch};
+            for (int f = 0; f < 6; ++f)
+                *channels[f] = static_cast<int32_t>(first + f);
+        }
+        const QVector<configfile::Difference> notOffered = configfile::changesNotOffered(devices[d], r);
+        if (!notOffered.isEmpty())
+            return refuse(
+                QObject::tr("%1 (%2) has a Standard module, whose Art-Net NET and universe cannot be "
+                            "changed (%3): nothing is readdressed. Start in its own NET and universe.")
+                    .arg(r.Nazwa, r.MAC,
+                         configfile::labelledList(configfile::forPeople(notOffered, devices[d], r),
+                                                  QStringLiteral("%1 %2 -> %3"))));
+    }
+    return moved;
 }
 
 } // namespace zentri::rig

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
 
 namespace zentri::rig {
 
@@ -30,7 +31,9 @@ struct Conflict {
     QString reason;       // one sentence: what and why it matters
     QVector<int> devices; // indexes into the records
     QStringList elements;
-    QString levelText() const; // "error", "warning"
+    QVector<int> uses; // the uses it is about (indexes into Patch::uses); none for identity and firmware
+    QString levelText() const { return levelText(level); } // "error", "warning"
+    static QString levelText(Level level);
 };
 
 struct Patch {
@@ -44,5 +47,24 @@ QString inputText(const recUrzadzenia &rec);
 
 // The patch of `devices`. `interfaces` tells which trigger destinations lie on a subnet of this PC.
 Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo> &interfaces);
+
+// Readdressing many devices at once: each device's outputs, or its audio player's six channels, move
+// to the next block of channels from a start, in the order the devices are given.
+struct Readdressing {
+    enum What { Outputs, AudioPlayer } what = Outputs;
+    int net = 0;
+    int universe = 0;
+    int channel = 1;   // where the first device's block starts, 1..512
+    int perDevice = 8; // channels from one device's block to the next
+    int elements() const { return what == Outputs ? 8 : 6; }
+    QString whatText() const; // "outputs", "audio player channels"
+};
+
+// The records with their new addresses, every other field as it was; or nothing, with `error` naming
+// the first device whose block would go past channel 512, or whose Standard module has no Art-Net NET
+// and universe to change. The outputs all take the start's NET and universe (the output window's "All"
+// row); the audio player its NET and universe and its six channels in the window's order.
+std::optional<QVector<recUrzadzenia>> readdress(const QVector<recUrzadzenia> &devices,
+                                                const Readdressing &how, QString *error);
 
 } // namespace zentri::rig

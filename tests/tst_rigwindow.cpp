@@ -362,7 +362,7 @@ void TestRigWindow::sendUnconfirmedIsReported() {
     const QString report = answers.texts[1];
     QVERIFY2(report.startsWith(QStringLiteral("Not confirmed:")), qPrintable(report));
     QVERIFY(report.contains(mac(2) + QStringLiteral(", 127.0.0.2): it reports other settings: "
-                                                    "Output[5].Channel sent 26, reported 400")));
+                                                    "Output 6 channel sent 26, reported 400")));
     QVERIFY(report.contains(mac(3) + QStringLiteral(", 127.0.0.3): it did not answer")));
     QVERIFY(rigWindow()->eventLines().filter(QStringLiteral("\tnot confirmed\t")).size() == 2);
 }

@@ -3,6 +3,7 @@
 #include "app/about.h"
 #include "app/application.h"
 #include "app/mainwindow.h"
+#include "app/patchwindow.h"
 #include "app/rigwindow.h"
 #include "device/configfile.h"
 #include "device/protocol.h"
@@ -93,9 +94,10 @@ int main(int argc, char **argv) {
         ++argv;
     }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: window_shots [--dark] WINDOW FILE.png\n"
-                             "WINDOW: main_window about setup_output setup_input setup_audio f_dmxsetup "
-                             "f_livebuttonrecord f_cue f_liverecord load_configuration rig_window\n");
+        std::fprintf(stderr,
+                     "usage: window_shots [--dark] WINDOW FILE.png\n"
+                     "WINDOW: main_window about setup_output setup_input setup_audio f_dmxsetup "
+                     "f_livebuttonrecord f_cue f_liverecord load_configuration rig_window patch_window\n");
         return 2;
     }
     const QString which = QString::fromLatin1(argv[1]);
@@ -270,6 +272,41 @@ int main(int argc, char **argv) {
             reply(box(7, "Spare box"), "127.0.0.6");
         });
         shootLater(app, file, 1800);
+        return app.exec();
+    }
+    if (which == QLatin1String("patch_window")) {
+        // Six boxes of a venue, patched one after another on NET 0, universe 1, with the mistakes a
+        // patch shows: two boxes whose triggers send to one channel, and a box whose audio player's
+        // volume follows the same channel as one of its outputs.
+        PatchSource rig{QStringLiteral("Rig \"Escape room 2\""), {}, {}, {}};
+        const char *names[] = {"Entrance", "Stage left", "Vault", "Corridor", "Library", "Exit"};
+        for (int k = 0; k < 6; ++k) {
+            recUrzadzenia r = stageDevice();
+            r.Nazwa = QString::fromLatin1(names[k]);
+            r.MAC = QStringLiteral("02:5A:45:00:00:0%1").arg(k + 1);
+            r.IP = QStringLiteral("10.77.0.%1").arg(k + 2);
+            r.FWVer = QStringLiteral("1.12");
+            for (int i = 0; i < 8; ++i) {
+                r.Output[i].Channel = 16 * k + i + 1;
+                r.Trigger[i].Function = i == 0 ? 1 : 0;
+                r.Trigger[i].Channel = k == 1 || k == 4 ? 300 : 300 + k;
+            }
+            r.DestinationIP = {10, 77, 0, 99, 0};
+            r.dap = {
+                0,           1, 200 + 8 * k, 201 + 8 * k, k == 2 ? 35 : 202 + 8 * k, 203 + 8 * k, 204 + 8 * k,
+                205 + 8 * k, 1};
+            rig.devices << r;
+            rig.states << QStringLiteral("in sync");
+            rig.sdCards << QStringLiteral("present");
+        }
+        InterfaceInfo lan;
+        lan.addresses << InterfaceAddress{QHostAddress(QStringLiteral("10.77.0.1")), 24};
+        PatchWindow patch;
+        patch.setSources({rig}, {lan});
+        patch.show();
+        patch.move(10, 10);
+        patch.resize(1240, 860);
+        shootLater(app, file);
         return app.exec();
     }
     std::fprintf(stderr, "unknown window %s\n", argv[1]);

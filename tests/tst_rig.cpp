@@ -69,6 +69,8 @@ private slots:
     void watching();
     void patchConflicts_data();
     void patchConflicts();
+    void readdress_data();
+    void readdress();
 };
 
 void TestRig::states_data() {
@@ -321,6 +323,86 @@ void TestRig::patchConflicts() {
     QCOMPARE(p.hasError(), !conflicts.filter(QStringLiteral("error:")).isEmpty());
     // Every device's eight outputs, six audio functions and DMX output are uses.
     QVERIFY(p.uses.size() >= devices.size() * 15);
+    // A conflict about uses points at exactly the uses it names.
+    for (const rig::Conflict &c : p.conflicts) {
+        QStringList pointed;
+        for (int u : c.uses)
+            pointed << p.uses[u].elementText();
+        QCOMPARE(pointed, c.elements);
+    }
+}
+
+void TestRig::readdress_data() {
+    QTest::addColumn<Records>("devices");
+    QTest::addColumn<int>("what"); // rig::Readdressing::What
+    QTest::addColumn<QList<int>>("start");
+    QTest::addColumn<QStringList>("result"); // per device "NET/universe: channels", or the refusal
+    const Records two{box(1), box(2)};
+    const auto standard = [](auto &r) { r.ZentriVersion = kModuleStandard; };
+    QTest::newRow("outputs, 8 apart")
+        << two << 0 << QList<int>{2, 3, 101, 8}
+        << QStringList{"2/3: 101 102 103 104 105 106 107 108", "2/3: 109 110 111 112 113 114 115 116"};
+    QTest::newRow("outputs, 10 apart, up to 512")
+        << two << 0 << QList<int>{0, 0, 495, 10}
+        << QStringList{"0/0: 495 496 497 498 499 500 501 502", "0/0: 505 506 507 508 509 510 511 512"};
+    QTest::newRow("audio player, 6 apart")
+        << two << 1 << QList<int>{0, 7, 200, 6}
+        << QStringList{"0/7: 200 201 202 203 204 205", "0/7: 206 207 208 209 210 211"};
+    QTest::newRow("the second device would pass 512")
+        << Records{box(1), box(2), box(3)} << 0 << QList<int>{0, 0, 500, 8}
+        << QStringList{"Box 2 (02:5A:45:00:00:02) would take channels 508 to 515, past channel 512"};
+    QTest::newRow("a Standard module kept in its universe")
+        << Records{with(box(1), standard)} << 0 << QList<int>{0, 0, 20, 8}
+        << QStringList{"0/0: 20 21 22 23 24 25 26 27"};
+    QTest::newRow("a Standard module moved to another universe")
+        << Records{box(1), with(box(2), standard)} << 1 << QList<int>{0, 4, 1, 6}
+        << QStringList{"Box 2 (02:5A:45:00:00:02) has a Standard module"};
+    QTest::newRow("channel 0") << two << 0 << QList<int>{0, 0, 0, 8} << QStringList{"Start at a channel"};
+}
+
+void TestRig::readdress() {
+    QFETCH(Records, devices);
+    QFETCH(int, what);
+    QFETCH(QList<int>, start);
+    QFETCH(QStringList, result);
+    rig::Readdressing how;
+    how.what = static_cast<rig::Readdressing::What>(what);
+    how.net = start[0], how.universe = start[1], how.channel = start[2], how.perDevice = start[3];
+    QString error;
+    const auto moved = rig::readdress(devices, how, &error);
+    if (!moved) {
+        QCOMPARE(result.size(), 1);
+        QVERIFY2(error.startsWith(result[0]), qPrintable(error));
+        return;
+    }
+    QStringList got;
+    for (int d = 0; d < moved->size(); ++d) {
+        const recUrzadzenia &r = (*moved)[d];
+        QStringList channels;
+        if (how.what == rig::Readdressing::Outputs) {
+            for (const routput &o : r.Output) {
+                QCOMPARE(QList<int>({o.NET, o.Universe}), QList<int>({how.net, how.universe}));
+                channels << QString::number(o.Channel);
+            }
+        } else {
+            for (int c : {r.dap.CatalogID_DMXch, r.dap.FileID_DMXch, r.dap.Volume_DMXch, r.dap.State_DMXch,
+                          r.dap.Bass_DMXch, r.dap.Treble_DMXch})
+                channels << QString::number(c);
+        }
+        const int net = how.what == rig::Readdressing::Outputs ? r.Output[0].NET : r.dap.NET;
+        const int universe = how.what == rig::Readdressing::Outputs ? r.Output[0].Universe : r.dap.Universe;
+        got << QStringLiteral("%1/%2: %3").arg(net).arg(universe).arg(channels.join(' '));
+        // Nothing else changes.
+        recUrzadzenia rest = r;
+        rest.Output = devices[d].Output;
+        rest.dap = devices[d].dap;
+        QVERIFY(rest == devices[d]);
+        if (how.what == rig::Readdressing::Outputs)
+            QVERIFY(r.dap == devices[d].dap);
+        else
+            QVERIFY(r.Output == devices[d].Output);
+    }
+    QCOMPARE(got, result);
 }
 
 QTEST_GUILESS_MAIN(TestRig)

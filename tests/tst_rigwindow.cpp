@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/devicetable.h"
 #include "app/mainwindow.h"
+#include "app/patchwindow.h"
 #include "app/rigwindow.h"
 #include "device/configfile.h"
 #include "fakedevice.h"
@@ -18,7 +19,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -88,6 +91,8 @@ private slots:
     void send_data();
     void send();
     void sendUnconfirmedIsReported();
+    void readdress_data();
+    void readdress();
     void replaceGivesTheEntryToTheNewDevice();
     void takeChangesTheRigNotTheFile();
     void captureMakesARigOfEveryDeviceThatAnswered();
@@ -214,7 +219,7 @@ void TestRigWindow::rigMenuAndWindow() {
         if (!a->isSeparator())
             captions << a->text();
     QCOMPARE(captions, (QStringList{"New rig from devices found", "Open rig...", "Save rig", "Save rig as...",
-                                    "Show rig..."}));
+                                    "Show rig...", "Show patch..."}));
     QCOMPARE(rigWindow()->windowTitle(), QStringLiteral("Zentri rig"));
     QVERIFY(rigWindow()->isModal());
     QVERIFY(rigWindow()->isSizeGripEnabled());
@@ -225,7 +230,8 @@ void TestRigWindow::rigMenuAndWindow() {
     QCOMPARE(titles, (QStringList{"State", "Device", "MAC", "IP", "Firmware", "Module version", "SD card",
                                   "Last seen", "Differences"}));
     QVERIFY(grid->isSortingEnabled());
-    for (const char *b : {"btFindDevices", "btSend", "btTake", "btReplace", "btCapture"})
+    for (const char *b : {"btFindDevices", "btSend", "btTake", "btReplace", "btCapture", "btShowPatch",
+                          "btReaddress", "btExportReport"})
         QVERIFY2(child<QPushButton>(*rigWindow(), b), b);
     QCOMPARE(child<QCheckBox>(*rigWindow(), "cbWatch")->text(), QStringLiteral("Watch every"));
     auto *spin = child<QSpinBox>(*rigWindow(), "seInterval");
@@ -340,6 +346,98 @@ void TestRigWindow::send() {
     QVERIFY2(!report.contains(QStringLiteral("Not confirmed")), qPrintable(report));
     for (int k : sentTo)
         QVERIFY(report.contains(mac(k + 1)));
+}
+
+void TestRigWindow::readdress_data() {
+    QTest::addColumn<bool>("audio");
+    QTest::addColumn<int>("channel");
+    // What Box 1 and Box 3 are sent (in the table's order, whatever the order they were selected in):
+    // the outputs' NET (bytes 37..44), universes (45..52) and channels (53..68), or the audio player's
+    // NET, universe and six channels (82..97); or the refusal.
+    QTest::addColumn<QStringList>("sent");
+    QTest::newRow("outputs from NET 2, universe 3, channel 101, 10 apart")
+        << false << 101
+        << QStringList{"0202020202020202"
+                       "0303030303030303"
+                       "00650066006700680069006a006b006c",
+                       "0202020202020202"
+                       "0303030303030303"
+                       "006f0070007100720073007400750076"};
+    QTest::newRow("audio player from NET 2, universe 3, channel 200, 10 apart")
+        << true << 200 << QStringList{"0002000300c800c900ca00cb00cc00cd", "0002000300d200d300d400d500d600d7"};
+    QTest::newRow("Box 3 would pass channel 512") << false << 500 << QStringList{"Box 3 (" + mac(3) + ")"};
+}
+
+void TestRigWindow::readdress() {
+    QFETCH(bool, audio);
+    QFETCH(int, channel);
+    QFETCH(QStringList, sent);
+    openRig({device(1), device(2), device(3)});
+    showAndAnswer({{0, device(1)}, {1, device(2)}, {2, device(3)}});
+    forget();
+    rigWindow()->selectMacs({mac(3), mac(1)});
+    QString changes;
+    std::deque<ModalScript::Step> steps{
+        {"ReaddressDialog", [&](QWidget *w) {
+             child<QRadioButton>(*w, audio ? "rbAudio" : "rbOutputs")->click();
+             child<QSpinBox>(*w, "seNet")->setValue(2);
+             child<QSpinBox>(*w, "seUniverse")->setValue(3);
+             child<QSpinBox>(*w, "seChannel")->setValue(channel);
+             child<QSpinBox>(*w, "sePerDevice")->setValue(10);
+             child<QPushButton>(*w, "btShowNewPatch")->click();
+         }}};
+    if (sent.size() == 2)
+        steps.push_back({"PatchWindow", [&](QWidget *w) {
+                             changes = child<QPlainTextEdit>(*w, "meChanges")->toPlainText();
+                             child<QPushButton>(*w, "btSend")->click();
+                         }});
+    ModalScript script(steps);
+    Answers answers;
+    button("btReaddress")->click();
+    QVERIFY(script.finished());
+    if (sent.size() == 1) {
+        QTRY_COMPARE(answers.names, QStringList{"messageBox"});
+        QVERIFY2(answers.texts[0].contains(sent[0] + " would take channels 510 to 517"),
+                 qPrintable(answers.texts[0]));
+        QTest::qWait(300);
+        for (int k = 0; k < 3; ++k)
+            QVERIFY(waitFor(k, "!SETI", 0).isEmpty());
+        return;
+    }
+    // The user saw each device's changes before anything was sent.
+    QVERIFY2(changes.contains(QStringLiteral("Box 1 (%1, 127.0.0.1): ").arg(mac(1))), qPrintable(changes));
+    QVERIFY2(changes.contains(audio ? "Audio player volume channel 0 -> 202" : "Output 1 channel 11 -> 101"),
+             qPrintable(changes));
+    const int at = audio ? 82 : 37;
+    const int fakeOf[] = {0, 2};
+    QByteArray received[3];
+    for (int i = 0; i < 2; ++i) {
+        const QByteArray got = received[fakeOf[i]] = waitFor(fakeOf[i], "!SETI");
+        QCOMPARE(got.size(), 138);
+        QCOMPARE(got.mid(at, sent[i].size() / 2).toHex(), sent[i].toLatin1());
+        // Every other byte is what "Save & Close" sends for the device's record.
+        QByteArray rest = got, before = wire::configurationPacket(device(fakeOf[i] + 1));
+        rest.remove(at, sent[i].size() / 2);
+        before.remove(at, sent[i].size() / 2);
+        QCOMPARE(rest.toHex(), before.toHex());
+    }
+    QVERIFY(waitFor(1, "!SETI", 300).isEmpty());
+    // The devices store what they got; the next discovery confirms it, and the rig takes it.
+    QVERIFY(!waitFor(0, "QGETI").isEmpty());
+    for (int k = 0; k < 3; ++k) {
+        recUrzadzenia now = device(k + 1);
+        if (!received[k].isEmpty())
+            QVERIFY(wire::applyConfigurationPacket(received[k], now));
+        answer(k, now);
+    }
+    QTRY_COMPARE(answers.names, QStringList{"messageBox"});
+    QVERIFY2(answers.texts[0].startsWith(QStringLiteral("Confirmed by the device:")),
+             qPrintable(answers.texts[0]));
+    QVERIFY(answers.texts[0].contains(QStringLiteral("The rig's entries took the new addresses")));
+    QVERIFY(rigWindow()->isModified());
+    const recUrzadzenia &box3 = rigWindow()->rig().devices[2];
+    QCOMPARE(audio ? box3.dap.CatalogID_DMXch : box3.Output[0].Channel, audio ? 210 : 111);
+    QCOMPARE(rigWindow()->rig().devices[1], device(2));
 }
 
 void TestRigWindow::sendUnconfirmedIsReported() {

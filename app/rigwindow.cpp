@@ -986,12 +986,14 @@ QVector<PatchSource> RigWindow::patchSources() const {
 }
 
 void RigWindow::showPatch() {
+    refresh(); // the devices found may have changed since the window was last shown
     PatchWindow window(this);
     window.setSources(patchSources(), systemInterfaces());
     window.exec();
 }
 
 void RigWindow::exportReport() {
+    refresh();
     PatchWindow window(this);
     window.setSources(patchSources(), systemInterfaces());
     window.exportReport();

@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -74,6 +75,11 @@ private:
     QBasicTimer timer_;
 };
 
+// The columns of the patch window's list of uses.
+namespace UsesModelColumns {
+enum { Net, Universe, Channel, Device, Mac, Ip, Element, Input, Conflict };
+}
+
 } // namespace
 
 class TestRigWindow : public QObject {
@@ -93,6 +99,7 @@ private slots:
     void sendUnconfirmedIsReported();
     void readdress_data();
     void readdress();
+    void patchWindowListsWhatThePictureShows();
     void replaceGivesTheEntryToTheNewDevice();
     void takeChangesTheRigNotTheFile();
     void captureMakesARigOfEveryDeviceThatAnswered();
@@ -109,6 +116,7 @@ private:
     QStringList stateColumn();
     QString stateOf(const QString &mac);
     QPushButton *button(const char *name) { return child<QPushButton>(*rigWindow(), name); }
+    void checkPatchWindow(PatchWindow &w);
     // What fake k received, kept until a test takes it: waiting for one kind of datagram leaves the
     // others for a later wait.
     QByteArray waitFor(int k, const char *word, int ms = 5000);
@@ -438,6 +446,73 @@ void TestRigWindow::readdress() {
     const recUrzadzenia &box3 = rigWindow()->rig().devices[2];
     QCOMPARE(audio ? box3.dap.CatalogID_DMXch : box3.Output[0].Channel, audio ? 210 : 111);
     QCOMPARE(rigWindow()->rig().devices[1], device(2));
+}
+
+void TestRigWindow::patchWindowListsWhatThePictureShows() {
+    // Box 1 and Box 2 on NET 0, universe 1; Box 2's audio player volume on its own output 2's channel,
+    // Box 2's DMX output fed from universe 1 and Box 1's from universe 0.
+    recUrzadzenia b1 = device(1), b2 = device(2);
+    b1.dap = {0, 1, 200, 201, 202, 203, 204, 205, 0};
+    b2.dap = {0, 1, 100, 101, 22, 103, 104, 105, 0};
+    b2.dmx = {0, 1};
+    windows->MainForm->UDPsvrUDPRead(wire::infoReply(b1, 1, 1, 12, QByteArray::fromHex("025A45000001")),
+                                     QHostAddress(QStringLiteral("127.0.0.2")));
+    windows->MainForm->UDPsvrUDPRead(wire::infoReply(b2, 1, 1, 12, QByteArray::fromHex("025A45000002")),
+                                     QHostAddress(QStringLiteral("127.0.0.3")));
+    // Without a rig, the Rig menu shows the patch of the devices found.
+    QAction *menu = windows->MainForm->findChild<QAction *>(QStringLiteral("ShowPatch1"));
+    QVERIFY(menu);
+    ModalScript script({{"PatchWindow", [this](QWidget *w) {
+                             checkPatchWindow(*qobject_cast<PatchWindow *>(w));
+                             w->close();
+                         }}});
+    menu->trigger();
+    QVERIFY(script.finished());
+}
+
+void TestRigWindow::checkPatchWindow(PatchWindow &w) {
+    QCOMPARE(w.windowTitle(), QStringLiteral("Zentri patch"));
+    QCOMPARE(w.source().title, QStringLiteral("Devices found"));
+    auto *universes = child<QComboBox>(w, "cbUniverse");
+    QStringList items;
+    for (int i = 0; i < universes->count(); ++i)
+        items << universes->itemText(i);
+    QCOMPARE(items, (QStringList{"NET 0, universe 0: 0 channel(s) in use",
+                                 "NET 0, universe 1: 27 channel(s) in use, conflicts"}));
+    QCOMPARE(w.universe(), qMakePair(0, 0));
+    w.showUniverse(0, 1);
+    QVERIFY(child<QLabel>(w, "lbDmx")->text().contains(QStringLiteral("DMX output of Box 2")));
+
+    // The conflict is listed with its level in words, and choosing it selects both uses.
+    auto *conflicts = child<QListWidget>(w, "lvConflicts");
+    QCOMPARE(conflicts->count(), 1);
+    QVERIFY(conflicts->item(0)->text().startsWith(QStringLiteral("warning: An output and an audio player")));
+    conflicts->setCurrentRow(0);
+    auto *uses = child<QTableView>(w, "grUses");
+    QStringList selected;
+    for (const QModelIndex &i : uses->selectionModel()->selectedRows(UsesModelColumns::Element))
+        selected << i.data().toString() + " " +
+                        i.siblingAtColumn(UsesModelColumns::Conflict).data().toString();
+    QCOMPARE(selected, (QStringList{"Output 2 warning", "Audio player volume warning"}));
+
+    // A click on a cell of the picture selects the uses of its channel: channel 22 is column 22, row 1.
+    QWidget *picture = child<QWidget>(w, "universe");
+    QVERIFY(picture->accessibleName().contains(QStringLiteral("NET 0, universe 1")));
+    const QSize cell(picture->sizeHint().width() / 32, picture->sizeHint().height() / 16);
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(cell.width() * 21 + 3, 3));
+    QCOMPARE(uses->selectionModel()->selectedRows().size(), 2);
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(cell.width() * 31 + 3, cell.height() * 15 + 3));
+    QCOMPARE(uses->selectionModel()->selectedRows().size(), 0); // channel 512 is free
+
+    // The list sorts by channel (NET, universe, channel), by device and by element.
+    QCOMPARE(w.useLines().mid(0, 3),
+             (QStringList{"all\tBox 1\tDMX output (whole universe)",
+                          "all\tBox 2\tDMX output (whole universe)", "11\tBox 1\tOutput 1"}));
+    uses->sortByColumn(UsesModelColumns::Device, Qt::DescendingOrder);
+    QVERIFY(w.useLines().first().contains(QStringLiteral("Box 2")));
+    uses->sortByColumn(UsesModelColumns::Element, Qt::AscendingOrder);
+    QVERIFY(w.useLines().first().endsWith(QStringLiteral("Output 1")));
+    QVERIFY(w.useLines().last().endsWith(QStringLiteral("DMX output (whole universe)")));
 }
 
 void TestRigWindow::sendUnconfirmedIsReported() {

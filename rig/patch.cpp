@@ -43,6 +43,14 @@ Use use(int device, int net, int universe, int channel, Use::Kind kind, int elem
     return u;
 }
 
+// A quoted CSV text that no spreadsheet reads as a formula.
+QString csvText(QString text) {
+    static const QString formulaStart = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && formulaStart.contains(text.front()))
+        text.prepend(QLatin1Char('\''));
+    return QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
 } // namespace
 
 QString Use::elementText() const {
@@ -227,6 +235,17 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
     std::stable_sort(p.conflicts.begin(), p.conflicts.end(),
                      [](const Conflict &a, const Conflict &b) { return a.level < b.level; });
     return p;
+}
+
+QByteArray patchCsv(const QVector<recUrzadzenia> &devices, const Patch &patch) {
+    QStringList lines{QStringLiteral("net,universe,channel,element,device,mac,ip,input")};
+    for (const Use &u : patch.uses) {
+        const recUrzadzenia &d = devices[u.device];
+        lines << QStringList{QString::number(u.net), QString::number(u.universe), QString::number(u.channel),
+                             csvText(u.elementText()), csvText(d.Nazwa), d.MAC, d.IP, inputText(d)}
+                     .join(QLatin1Char(','));
+    }
+    return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
 
 } // namespace zentri::rig

@@ -241,9 +241,15 @@ QByteArray patchCsv(const QVector<recUrzadzenia> &devices, const Patch &patch) {
     QStringList lines{QStringLiteral("net,universe,channel,element,device,mac,ip,input")};
     for (const Use &u : patch.uses) {
         const recUrzadzenia &d = devices[u.device];
-        lines << QStringList{QString::number(u.net), QString::number(u.universe), QString::number(u.channel),
-                             csvText(u.elementText()), csvText(d.Nazwa), d.MAC, d.IP, inputText(d)}
-                     .join(QLatin1Char(','));
+        const QStringList cells{QString::number(u.net),
+                                QString::number(u.universe),
+                                QString::number(u.channel),
+                                csvText(u.elementText()),
+                                csvText(d.Nazwa),
+                                d.MAC,
+                                d.IP,
+                                inputText(d)};
+        lines << cells.join(QLatin1Char(','));
     }
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }

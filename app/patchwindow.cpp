@@ -1,10 +1,12 @@
 #include "patchwindow.h"
+#include "rig/report.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
 
 #include <QAbstractTableModel>
 #include <QComboBox>
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -624,10 +626,15 @@ void PatchWindow::exportReport() {
 }
 
 bool PatchWindow::exportReportTo(const QString &base, QStringList *written, QString *error) {
-    Q_UNUSED(base);
-    Q_UNUSED(written);
-    *error = QStringLiteral("not yet");
-    return false;
+    const PatchSource &s = source();
+    rig::ReportInput in;
+    in.title = s.title;
+    in.when = QDateTime::currentDateTime();
+    in.interfaces = interfaces_;
+    for (int d = 0; d < s.devices.size(); ++d)
+        in.devices << rig::ReportDevice{s.devices[d], s.sdCards.value(d, tr("not asked")),
+                                        s.states.value(d, tr("found"))};
+    return rig::writeReport(in, base, written, error);
 }
 
 } // namespace zentri

@@ -503,13 +503,7 @@ int patch(const Arguments &a) {
         out(QString::fromUtf8(QJsonDocument(QJsonObject{{"uses", uses}, {"conflicts", conflicts}}).toJson())
                 .trimmed());
     } else if (csv) {
-        auto quoted = [](QString text) { return '"' + text.replace('"', QStringLiteral("\"\"")) + '"'; };
-        out(QStringLiteral("net,universe,channel,element,device,mac,ip,input"));
-        for (const rig::Use &u : p.uses)
-            out(QStringList{QString::number(u.net), QString::number(u.universe), QString::number(u.channel),
-                            quoted(u.elementText()), quoted(devices[u.device].Nazwa), devices[u.device].MAC,
-                            devices[u.device].IP, rig::inputText(devices[u.device])}
-                    .join(','));
+        out(QString::fromUtf8(rig::patchCsv(devices, p)).chopped(1)); // out() ends the last line
     } else {
         for (const rig::Use &u : p.uses)
             out(QStringList{QString::number(u.net), QString::number(u.universe), QString::number(u.channel),

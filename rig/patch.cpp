@@ -44,6 +44,14 @@ Use use(int device, int net, int universe, int channel, Use::Kind kind, int elem
     return u;
 }
 
+// A quoted CSV text that no spreadsheet reads as a formula.
+QString csvText(QString text) {
+    static const QString formulaStart = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && formulaStart.contains(text.front()))
+        text.prepend(QLatin1Char('\''));
+    return QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
 } // namespace
 
 QString Use::elementText() const {
@@ -281,6 +289,23 @@ std::optional<QVector<recUrzadzenia>> readdress(const QVector<recUrzadzenia> &de
                                                   QStringLiteral("%1 %2 -> %3"))));
     }
     return moved;
+}
+
+QByteArray patchCsv(const QVector<recUrzadzenia> &devices, const Patch &patch) {
+    QStringList lines{QStringLiteral("net,universe,channel,element,device,mac,ip,input")};
+    for (const Use &u : patch.uses) {
+        const recUrzadzenia &d = devices[u.device];
+        const QStringList cells{QString::number(u.net),
+                                QString::number(u.universe),
+                                QString::number(u.channel),
+                                csvText(u.elementText()),
+                                csvText(d.Nazwa),
+                                d.MAC,
+                                d.IP,
+                                inputText(d)};
+        lines << cells.join(QLatin1Char(','));
+    }
+    return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
 
 } // namespace zentri::rig

@@ -6,6 +6,7 @@
 #include "device/discovery.h"
 #include "device/records.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -66,5 +67,10 @@ struct Readdressing {
 // row); the audio player its NET and universe and its six channels in the window's order.
 std::optional<QVector<recUrzadzenia>> readdress(const QVector<recUrzadzenia> &devices,
                                                 const Readdressing &how, QString *error);
+// The uses as CSV (UTF-8) for spreadsheets: the header "net,universe,channel,element,device,mac,ip,input",
+// then one line per use. The element and the device's name are quoted; a text beginning with = + - @, a
+// tab or a carriage return gets a leading ' so that no spreadsheet takes it for a formula (device names
+// come from the network).
+QByteArray patchCsv(const QVector<recUrzadzenia> &devices, const Patch &patch);
 
 } // namespace zentri::rig

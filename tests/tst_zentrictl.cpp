@@ -3,6 +3,8 @@
 #include "device/configfile.h"
 #include "device/protocol.h"
 #include "fakedevice.h"
+#include "rig/patch.h"
+#include "rig/rigfile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -69,6 +71,7 @@ private slots:
     void refusalsSendNothing();
     void backupWritesOnlyWhereAFileBelongs_data();
     void backupWritesOnlyWhereAFileBelongs();
+    void patchCsvOfARigFile();
     void cleanupTestCase();
 
 private:
@@ -527,6 +530,26 @@ void TestZentrictl::cleanupTestCase() {
         if (!emulator.waitForFinished(3000))
             emulator.kill();
     }
+}
+
+// The patch of a rig file as CSV, without any network: the rig model's own text, a name that a
+// spreadsheet would take for a formula made safe.
+void TestZentrictl::patchCsvOfARigFile() {
+    rig::Rig r;
+    r.name = QStringLiteral("Hall");
+    recUrzadzenia d;
+    d.Nazwa = QStringLiteral("=HYPERLINK(\"http://x.test\")");
+    d.MAC = QStringLiteral("02:5A:45:00:00:01");
+    d.IP = QStringLiteral("127.0.0.2");
+    r.devices << d;
+    QFile file(path("patch-rig.json"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(rig::write(r));
+    file.close();
+    const Run run = zentrictl({"patch", "--rig", file.fileName(), "--csv"});
+    QCOMPARE(run.status, 1); // a new device's channels are 0: errors
+    QCOMPARE(run.out, QString::fromUtf8(rig::patchCsv(r.devices, rig::patchOf(r.devices, {}))));
+    QVERIFY(run.out.contains(",\"'=HYPERLINK(\"\"http://x.test\"\")\",02:5A:45:00:00:01,"));
 }
 
 QTEST_GUILESS_MAIN(TestZentrictl)

@@ -1,0 +1,118 @@
+// The patch of a large venue: the uses and conflicts of 1000 devices, against the reference of reading
+// their 1000 info replies (what any listing of them must do), and one universe drawn in the patch
+// window, against the reference of painting the same 512 numbers in a plain Qt table of 32 by 16
+// cells; both in the same run.
+#include "app/patchwindow.h"
+#include "benchkit.h"
+#include "device/protocol.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QImage>
+#include <QTableWidget>
+
+using namespace zentri;
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    const bool quick = argc > 1 && QByteArray(argv[1]) == "--quick";
+    const int devices = 1000, rounds = quick ? 5 : 30;
+    QVector<InterfaceInfo> interfaces{
+        {QStringLiteral("eth0"), 2, true, true, false, {{QHostAddress(QStringLiteral("10.1.0.254")), 16}}}};
+    QVector<QByteArray> replies;
+    QVector<recUrzadzenia> records;
+    for (int k = 0; k < devices; ++k) {
+        recUrzadzenia r;
+        r.Nazwa = QStringLiteral("Box %1").arg(k);
+        r.FWVer = QStringLiteral("1.12");
+        r.ZentriVersion = kModulePremium;
+        // Four devices share a universe; every output, audio function and trigger is in use.
+        const int universe = k / 4, first = k % 4 * 64 + 1;
+        for (int i = 0; i < 8; ++i)
+            r.Output[i] = {0, universe, first + i, 0, i % 2 == 1};
+        r.dap = {0, universe, first + 8, first + 9, first + 10, first + 11, first + 12, first + 13, 0};
+        r.dmx = {1, k % 256};
+        for (int i = 0; i < 8; ++i)
+            r.Trigger[i] = {0, universe, first + 20 + i, 1, 0, 0, 0};
+        r.DestinationIP = {10, 1, 0, 1, 0};
+        if (k % 10 == 0)
+            r.dap.Bass_DMXch = r.dap.Volume_DMXch; // an error on every tenth device
+        if (k % 10 == 5)
+            r.Output[2].Channel = first + 10; // and a warning
+        QByteArray mac = QByteArray::fromHex("025A45000000");
+        mac[4] = char(k >> 8);
+        mac[5] = char(k & 0xFF);
+        replies << wire::infoReply(r, 1, 1, 12, mac);
+        records << *wire::parseInfoReply(replies.last(),
+                                         QStringLiteral("10.1.%1.%2").arg(k / 250).arg(k % 250 + 2));
+    }
+
+    std::vector<double> parse, patch;
+    int uses = 0, conflicts = 0;
+    for (int round = 0; round < rounds; ++round) {
+        const qint64 t0 = bench::nowNs();
+        QVector<recUrzadzenia> read;
+        read.reserve(devices);
+        for (int k = 0; k < devices; ++k)
+            read << *wire::parseInfoReply(replies[k], records[k].IP);
+        const qint64 t1 = bench::nowNs();
+        const rig::Patch p = rig::patchOf(read, interfaces);
+        const qint64 t2 = bench::nowNs();
+        parse.push_back(bench::ms(t1 - t0));
+        patch.push_back(bench::ms(t2 - t1));
+        uses = int(p.uses.size()), conflicts = int(p.conflicts.size());
+    }
+
+    // One universe drawn: its cells gathered from the uses and painted, switching between two universes.
+    PatchWindow window;
+    window.setSources({{QStringLiteral("Bench"), records, {}, {}}}, interfaces);
+    window.show();
+    QWidget *picture = window.findChild<QWidget *>(QStringLiteral("universe"));
+    QTableWidget bare(16, 32);
+    for (int c = 0; c < 512; ++c)
+        bare.setItem(c / 32, c % 32, new QTableWidgetItem(QString::number(c + 1)));
+    bare.horizontalHeader()->hide();
+    bare.verticalHeader()->hide();
+    bare.horizontalHeader()->setMinimumSectionSize(1);
+    bare.horizontalHeader()->setDefaultSectionSize(picture->width() / 32);
+    bare.verticalHeader()->setMinimumSectionSize(1);
+    bare.verticalHeader()->setDefaultSectionSize(picture->height() / 16);
+    bare.resize(picture->size() + QSize(4, 4));
+    bare.show();
+    QImage image(picture->size(), QImage::Format_ARGB32_Premultiplied);
+    std::vector<double> reference, draw;
+    for (int round = 0; round < rounds * 4; ++round) {
+        const qint64 t0 = bench::nowNs();
+        bare.render(&image);
+        const qint64 t1 = bench::nowNs();
+        window.showUniverse(0, round % 2 == 0 ? 17 : 18);
+        picture->render(&image);
+        const qint64 t2 = bench::nowNs();
+        reference.push_back(bench::ms(t1 - t0));
+        draw.push_back(bench::ms(t2 - t1));
+    }
+    if (window.universe() != qMakePair(0, 18)) {
+        std::fprintf(stderr, "the universe chosen was not shown\n");
+        return 1;
+    }
+
+    const double parseMs = bench::median(parse), patchMs = bench::median(patch);
+    const double refMs = bench::median(reference), drawMs = bench::median(draw);
+    bench::note(QStringLiteral("%1 devices, %2 uses, %3 conflicts").arg(devices).arg(uses).arg(conflicts));
+    bench::row(QStringLiteral("Patch: 1000 info replies read (reference, median)"), "-",
+               QStringLiteral("%1 ms").arg(bench::fmt(parseMs)), "-");
+    bench::row(
+        QStringLiteral("Patch and conflicts of 1000 devices (median of %1)").arg(rounds), "<= 50 ms",
+        QStringLiteral("%1 ms (%2 x the reference)").arg(bench::fmt(patchMs), bench::fmt(patchMs / parseMs)),
+        bench::metText(patchMs <= 50));
+    bench::row(QStringLiteral(
+                   "Patch window: 512 numbers in a plain table of the same size painted (reference, median)"),
+               "-", QStringLiteral("%1 ms").arg(bench::fmt(refMs)), "-");
+    bench::row(
+        QStringLiteral("Patch window: one universe gathered and drawn (median of %1)").arg(rounds * 4),
+        "<= 16 ms",
+        QStringLiteral("%1 ms (%2 x the reference)").arg(bench::fmt(drawMs), bench::fmt(drawMs / refMs)),
+        bench::metText(drawMs <= 16));
+    return 0;
+}

@@ -3,16 +3,17 @@
 # The windows talk only to the loopback address 127.0.0.2. The main window: scripts/screenshot-main.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh xvfb imagemagick
+scripts/install-deps.sh xvfb imagemagick poppler-utils
 scripts/build.sh >/dev/null
 Xvfb :92 -screen 0 1400x900x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 sleep 1
-for w in setup_output setup_input setup_audio f_dmxsetup f_livebuttonrecord f_cue f_liverecord load_configuration rig_window; do
+for w in setup_output setup_input setup_audio f_dmxsetup f_livebuttonrecord f_cue f_liverecord load_configuration rig_window patch_window; do
   DISPLAY=:92 build/tests/window_shots "$w" "/tmp/zentri-shot-$w.png" 2>/dev/null
   out="docs/$w.png"
   [ "$w" = rig_window ] && out=docs/rig-window.png
+  [ "$w" = patch_window ] && out=docs/patch-window.png
   if [ "$w" = f_liverecord ]; then
     convert "/tmp/zentri-shot-$w.png" -crop 1280x800+0+0 +repage "$out"
   else
@@ -21,3 +22,8 @@ for w in setup_output setup_input setup_audio f_dmxsetup f_livebuttonrecord f_cu
   rm -f "/tmp/zentri-shot-$w.png"
   echo "saved $out"
 done
+# The first page of the commissioning report of the rig the patch window shows.
+DISPLAY=:92 build/tests/window_shots report /tmp/zentri-report 2>/dev/null
+pdftoppm -png -r 70 -f 1 -l 1 -singlefile /tmp/zentri-report.pdf docs/report-page
+rm -f /tmp/zentri-report.pdf /tmp/zentri-report.html /tmp/zentri-report.csv
+echo "saved docs/report-page.png"

@@ -513,6 +513,16 @@ void TestRigWindow::checkPatchWindow(PatchWindow &w) {
     uses->sortByColumn(UsesModelColumns::Element, Qt::AscendingOrder);
     QVERIFY(w.useLines().first().endsWith(QStringLiteral("Output 1")));
     QVERIFY(w.useLines().last().endsWith(QStringLiteral("DMX output (whole universe)")));
+
+    // The report of what the window shows: PDF, HTML page and CSV.
+    QTemporaryDir out;
+    QStringList written;
+    QString error;
+    QVERIFY2(w.exportReportTo(out.filePath(QStringLiteral("report")), &written, &error), qPrintable(error));
+    QCOMPARE(written.size(), 3);
+    QFile csv(out.filePath(QStringLiteral("report.csv")));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QCOMPARE(csv.readAll().count('\n'), 1 + w.patch().uses.size());
 }
 
 void TestRigWindow::sendUnconfirmedIsReported() {

@@ -94,10 +94,11 @@ int main(int argc, char **argv) {
         ++argv;
     }
     if (argc != 3) {
-        std::fprintf(stderr,
-                     "usage: window_shots [--dark] WINDOW FILE.png\n"
-                     "WINDOW: main_window about setup_output setup_input setup_audio f_dmxsetup "
-                     "f_livebuttonrecord f_cue f_liverecord load_configuration rig_window patch_window\n");
+        std::fprintf(
+            stderr,
+            "usage: window_shots [--dark] WINDOW FILE.png\n"
+            "WINDOW: main_window about setup_output setup_input setup_audio f_dmxsetup "
+            "f_livebuttonrecord f_cue f_liverecord load_configuration rig_window patch_window report\n");
         return 2;
     }
     const QString which = QString::fromLatin1(argv[1]);
@@ -274,7 +275,7 @@ int main(int argc, char **argv) {
         shootLater(app, file, 1800);
         return app.exec();
     }
-    if (which == QLatin1String("patch_window")) {
+    if (which == QLatin1String("patch_window") || which == QLatin1String("report")) {
         // Six boxes of a venue, patched one after another on NET 0, universe 1, with the mistakes a
         // patch shows: two boxes whose triggers send to one channel, and a box whose audio player's
         // volume follows the same channel as one of its outputs.
@@ -303,6 +304,15 @@ int main(int argc, char **argv) {
         lan.addresses << InterfaceAddress{QHostAddress(QStringLiteral("10.77.0.1")), 24};
         PatchWindow patch;
         patch.setSources({rig}, {lan});
+        if (which == QLatin1String("report")) { // the report of the same rig: `file` is its base name
+            QStringList written;
+            QString error;
+            if (!patch.exportReportTo(file, &written, &error)) {
+                std::fprintf(stderr, "%s\n", qPrintable(error));
+                return 1;
+            }
+            return 0;
+        }
         patch.show();
         patch.move(10, 10);
         patch.resize(1240, 860);

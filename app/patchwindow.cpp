@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -308,13 +309,27 @@ void PatchWindow::buildControls() {
         tr("32 by 16 cells, one per channel, coloured by device, red where there is a conflict; the list "
            "of uses below reads the same"));
     picture_->clicked = [this](int channel) { channelClicked(channel); };
-    layout->addWidget(picture_, 0, Qt::AlignHCenter);
-    lbDmx = new QLabel(this);
+    // At large fonts the picture may not fit the screen: it scrolls, and the user shares the height
+    // between it and the lists.
+    auto *pictureArea = new QScrollArea(this);
+    pictureArea->setObjectName(QStringLiteral("saUniverse"));
+    pictureArea->setFrameShape(QFrame::NoFrame);
+    pictureArea->setAlignment(Qt::AlignHCenter);
+    pictureArea->setWidget(picture_);
+    pictureArea->setFocusPolicy(Qt::NoFocus);
+    pictureArea->setMinimumHeight(picture_->sizeHint().height() / 3);
+    auto *vertical = new QSplitter(Qt::Vertical, this);
+    auto *picturePane = new QWidget(vertical);
+    auto *pictureLayout = new QVBoxLayout(picturePane);
+    pictureLayout->setContentsMargins(0, 0, 0, 0);
+    pictureLayout->addWidget(pictureArea, 1);
+    lbDmx = new QLabel(picturePane);
     lbDmx->setObjectName(QStringLiteral("lbDmx"));
     lbDmx->setWordWrap(true);
-    layout->addWidget(lbDmx);
+    pictureLayout->addWidget(lbDmx);
+    vertical->addWidget(picturePane);
 
-    auto *split = new QSplitter(Qt::Horizontal, this);
+    auto *split = new QSplitter(Qt::Horizontal, vertical);
     auto *usesPane = new QWidget(split);
     auto *usesLayout = new QVBoxLayout(usesPane);
     usesLayout->setContentsMargins(0, 0, 0, 0);
@@ -368,7 +383,11 @@ void PatchWindow::buildControls() {
     split->addWidget(conflictsPane);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
-    layout->addWidget(split, 1);
+    vertical->addWidget(split);
+    vertical->setStretchFactor(0, 3);
+    vertical->setStretchFactor(1, 2);
+    vertical->setChildrenCollapsible(false);
+    layout->addWidget(vertical, 1);
 
     auto *bottom = new QHBoxLayout;
     btExportReport = new QPushButton(tr("Export report..."), this);
@@ -391,7 +410,9 @@ void PatchWindow::buildControls() {
     connect(btExportReport, &QPushButton::clicked, this, &PatchWindow::exportReport);
     connect(btSend, &QPushButton::clicked, this, &QDialog::accept);
     connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
-    resize(std::max(1000, picture_->sizeHint().width() + 40), 820);
+    // The whole picture in view where the screen allows.
+    resize(std::max(1000, picture_->sizeHint().width() + 40),
+           std::max(820, picture_->sizeHint().height() + 460));
 }
 
 void PatchWindow::showEvent(QShowEvent *event) {

@@ -94,11 +94,10 @@ int main(int argc, char **argv) {
         ++argv;
     }
     if (argc != 3) {
-        std::fprintf(
-            stderr,
-            "usage: window_shots [--dark] WINDOW FILE.png\n"
-            "WINDOW: main_window about setup_output setup_input setup_audio f_dmxsetup "
-            "f_livebuttonrecord f_cue f_liverecord load_configuration rig_window patch_window report\n");
+        std::fprintf(stderr, "usage: window_shots [--dark] WINDOW FILE.png\n"
+                             "WINDOW: main_window about setup_output setup_input setup_audio f_dmxsetup "
+                             "f_livebuttonrecord f_cue f_liverecord load_configuration rig_window "
+                             "patch_window readdress_preview report\n");
         return 2;
     }
     const QString which = QString::fromLatin1(argv[1]);
@@ -275,7 +274,8 @@ int main(int argc, char **argv) {
         shootLater(app, file, 1800);
         return app.exec();
     }
-    if (which == QLatin1String("patch_window") || which == QLatin1String("report")) {
+    if (which == QLatin1String("patch_window") || which == QLatin1String("report") ||
+        which == QLatin1String("readdress_preview")) {
         // Six boxes of a venue, patched one after another on NET 0, universe 1, with the mistakes a
         // patch shows: two boxes whose triggers send to one channel, and a box whose audio player's
         // volume follows the same channel as one of its outputs.
@@ -313,6 +313,12 @@ int main(int argc, char **argv) {
             }
             return 0;
         }
+        if (which == QLatin1String("readdress_preview"))
+            patch.setPreview(
+                {QStringLiteral("Entrance (02:5A:45:00:00:01, 10.77.0.2): Output 1 channel 1 -> 101, "
+                                "Output 2 channel 2 -> 102"),
+                 QStringLiteral("Stage left (02:5A:45:00:00:02, 10.77.0.3): Output 1 channel 17 -> "
+                                "109, Output 2 channel 18 -> 110")});
         patch.show();
         patch.move(10, 10);
         patch.resize(1240, 860);

@@ -52,7 +52,9 @@ recUrzadzenia stageDevice() {
     return r;
 }
 
+// ZENTRI_SHOT_DELAY_MS keeps the window up longer, for an accessibility client to read it first.
 void shootLater(QApplication &app, const QString &file, int ms = 700) {
+    ms = std::max(ms, qEnvironmentVariableIntValue("ZENTRI_SHOT_DELAY_MS"));
     QTimer::singleShot(ms, &app, [&app, file] {
         QProcess::execute(QStringLiteral("import"),
                           {QStringLiteral("-window"), QStringLiteral("root"), file});

@@ -5,6 +5,7 @@
 #include "app/patchwindow.h"
 #include "benchkit.h"
 #include "device/protocol.h"
+#include "venue.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,34 +19,16 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     const bool quick = argc > 1 && QByteArray(argv[1]) == "--quick";
     const int devices = 1000, rounds = quick ? 5 : 30;
-    QVector<InterfaceInfo> interfaces{
-        {QStringLiteral("eth0"), 2, true, true, false, {{QHostAddress(QStringLiteral("10.1.0.254")), 16}}}};
+    const QVector<InterfaceInfo> interfaces = bench::venueInterfaces();
     QVector<QByteArray> replies;
     QVector<recUrzadzenia> records;
     for (int k = 0; k < devices; ++k) {
-        recUrzadzenia r;
-        r.Nazwa = QStringLiteral("Box %1").arg(k);
-        r.FWVer = QStringLiteral("1.12");
-        r.ZentriVersion = kModulePremium;
-        // Four devices share a universe; every output, audio function and trigger is in use.
-        const int universe = k / 4, first = k % 4 * 64 + 1;
-        for (int i = 0; i < 8; ++i)
-            r.Output[i] = {0, universe, first + i, 0, i % 2 == 1};
-        r.dap = {0, universe, first + 8, first + 9, first + 10, first + 11, first + 12, first + 13, 0};
-        r.dmx = {1, k % 256};
-        for (int i = 0; i < 8; ++i)
-            r.Trigger[i] = {0, universe, first + 20 + i, 1, 0, 0, 0};
-        r.DestinationIP = {10, 1, 0, 1, 0};
-        if (k % 10 == 0)
-            r.dap.Bass_DMXch = r.dap.Volume_DMXch; // an error on every tenth device
-        if (k % 10 == 5)
-            r.Output[2].Channel = first + 10; // and a warning
+        const recUrzadzenia r = bench::venueDevice(k);
         QByteArray mac = QByteArray::fromHex("025A45000000");
         mac[4] = char(k >> 8);
         mac[5] = char(k & 0xFF);
         replies << wire::infoReply(r, 1, 1, 12, mac);
-        records << *wire::parseInfoReply(replies.last(),
-                                         QStringLiteral("10.1.%1.%2").arg(k / 250).arg(k % 250 + 2));
+        records << *wire::parseInfoReply(replies.last(), r.IP);
     }
 
     std::vector<double> parse, patch;

@@ -3,6 +3,7 @@
 // into a text document alone (what any showing or printing of the page must do) in the same run.
 #include "benchkit.h"
 #include "rig/report.h"
+#include "venue.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -17,27 +18,12 @@ int main(int argc, char **argv) {
     rig::ReportInput in;
     in.title = QStringLiteral("Rig \"Bench\"");
     in.when = QDateTime::currentDateTime();
-    in.interfaces << InterfaceInfo{
-        QStringLiteral("eth0"), 2, true, true, false, {{QHostAddress(QStringLiteral("10.1.0.254")), 16}}};
+    in.interfaces = bench::venueInterfaces();
     for (int k = 0; k < devices; ++k) {
-        recUrzadzenia r;
-        r.Nazwa = QStringLiteral("Box %1").arg(k);
-        r.MAC = QStringLiteral("02:5A:45:00:00:%1").arg(k, 2, 16, QLatin1Char('0')).toUpper();
-        r.IP = QStringLiteral("10.1.%1.%2").arg(k / 250).arg(k % 250 + 2);
-        r.FWVer = k % 25 == 0 ? QStringLiteral("1.11") : QStringLiteral("1.12");
-        r.ZentriVersion = kModulePremium;
-        const int universe = k / 4, first = k % 4 * 64 + 1;
-        for (int i = 0; i < 8; ++i)
-            r.Output[i] = {0, universe, first + i, 0, i % 2 == 1};
-        r.dap = {0, universe, first + 8, first + 9, first + 10, first + 11, first + 12, first + 13, 0};
+        recUrzadzenia r = bench::venueDevice(k);
         r.dmx = {1, k};
-        for (int i = 0; i < 8; ++i)
-            r.Trigger[i] = {0, universe, first + 20 + i, 1, 0, 0, 0};
-        r.DestinationIP = {10, 1, 0, 1, 0};
-        if (k % 10 == 0)
-            r.dap.Bass_DMXch = r.dap.Volume_DMXch; // an error on every tenth device
-        if (k % 10 == 5)
-            r.Output[2].Channel = first + 10; // and a warning
+        if (k % 25 == 0)
+            r.FWVer = QStringLiteral("1.11"); // two firmware versions
         in.devices << rig::ReportDevice{r, QStringLiteral("present"), QStringLiteral("in sync")};
     }
     const rig::Patch patch = rig::patchOf(rig::recordsOf(in), in.interfaces);

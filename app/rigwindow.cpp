@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "readdressdialog.h"
 #include "rig/patch.h"
+#include "ui/legibility.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
 
@@ -28,6 +29,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace zentri {
 
@@ -184,9 +186,11 @@ void RigWindow::buildControls() {
     grid_->verticalHeader()->hide();
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->setWordWrap(false);
+    // Column widths as the table defines them at the default font, grown with a larger one.
     const int widths[] = {90, 150, 130, 110, 70, 110, 70, 150};
+    const double scale = ui::fontScale(this);
     for (int c = 0; c < RigTable::Differences; ++c)
-        grid_->setColumnWidth(c, widths[c]);
+        grid_->setColumnWidth(c, int(std::lround(widths[c] * scale)));
     connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &RigWindow::updateButtons);
     layout->addWidget(grid_, 3);
 
@@ -267,7 +271,7 @@ void RigWindow::buildControls() {
     connect(btReaddress, &QPushButton::clicked, this, &RigWindow::readdress);
     connect(btExportReport, &QPushButton::clicked, this, &RigWindow::exportReport);
     connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
-    resize(1100, 620);
+    resize(int(1100 * scale), int(620 * scale));
 }
 
 // ---- Showing and closing ----------------------------------------------------------------------

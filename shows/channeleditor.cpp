@@ -127,6 +127,25 @@ ChannelEditor::ChannelEditor(ChannelEditorLook *look, QWidget *parent) : QSpinBo
     connect(line, &QLineEdit::selectionChanged, this, &ChannelEditor::followLineEdit);
 }
 
+QSize ChannelEditor::sizeShowingEveryValue(const QSize &least) const {
+    // What the frame and the arrows take at the least size, and the line edit's own margins: two
+    // pixels before the text and one after it, one above and below.
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    option.rect = QRect(QPoint(), least);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, this);
+    const QMargins margins = lineEdit()->textMargins();
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (int v = minimum(); v <= maximum(); ++v)
+        widest = qMax(widest, metrics.horizontalAdvance(textFromValue(v)));
+    const int width = least.width() - field.width() + widest + 2 + 1 + margins.left() + margins.right();
+    const int height =
+        least.height() - field.height() + metrics.height() + 2 + margins.top() + margins.bottom();
+    return least.expandedTo(QSize(width, height));
+}
+
 void ChannelEditor::followLineEdit() {
     QLineEdit *line = lineEdit();
     const bool picture = !hasFocus() && !line->hasSelectedText();

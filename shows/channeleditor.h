@@ -72,6 +72,8 @@ public:
     // True while the editor draws itself from a picture rather than with its line edit.
     bool showsPicture() const { return picture_; }
     QLineEdit *line() const { return lineEdit(); }
+    // The size at which the editor shows every value whole in its font, and never below `least`.
+    QSize sizeShowingEveryValue(const QSize &least) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -17,33 +17,42 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QStyleOptionGroupBox>
 #include <QTableWidget>
 
 namespace zentri {
 
 namespace {
-// Channel editor table within the "DMX channels" group.
-constexpr int kEditorLeft = 10, kEditorTop = 20, kEditorPitchX = 41, kEditorPitchY = 25;
-constexpr int kEditorW = 41, kEditorH = 24;
-constexpr int kGroupW = kEditorLeft + TfCue::kColumns * kEditorPitchX + 10;
-constexpr int kChannelsH = kEditorTop + TfCue::kLines * kEditorPitchY + 10;
+// The channel editor table within the "DMX channels" group, at the default font: each editor 41 x 24
+// pixels, one pixel between lines, the first at (10, 20). A larger font makes the editors as large as
+// three digits need and the table as deep as the group's title needs.
+constexpr int kEditorLeft = 10, kEditorTop = 20;
+constexpr QSize kEditorSize(41, 24);
 constexpr int kMargin = 8, kCueGroupH = 252, kStatusH = 22;
-constexpr int kClientW = kGroupW + 2 * kMargin;
-constexpr int kChannelsTop = kMargin + kCueGroupH + 6;
-constexpr int kClientH = kChannelsTop + kChannelsH + 6 + kStatusH;
 constexpr int kIdColumn = 0, kNameColumn = 1;
 constexpr int kNameLength = 64;
+
+// Where the group's style puts the first pixel below its title.
+int belowTitle(const QGroupBox *group) {
+    QStyleOptionGroupBox option;
+    option.initFrom(group);
+    option.text = group->title();
+    option.textAlignment = group->alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    option.lineWidth = 1;
+    return group->style()
+        ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, group)
+        .top();
+}
 } // namespace
 
 TfCue::TfCue(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("CUE")) {
     setObjectName(QStringLiteral("fCue"));
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);
-    setFixedSize(kClientW, kClientH);
 
     // ---- "Cue" group: the cue list, its name editor, saving and the log ----
     GroupBox2 = new QGroupBox(QStringLiteral("Cue"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(kMargin, kMargin, kGroupW, kCueGroupH);
 
     StringGrid1 = new QTableWidget(wire::kCueCount, 2, GroupBox2);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
@@ -112,14 +121,33 @@ TfCue::TfCue(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("CUE")) {
     // ---- "DMX channels" group: 16 lines of 32 channel editors ----
     GroupBox1 = new QGroupBox(QStringLiteral("DMX channels"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(kMargin, kChannelsTop, kGroupW, kChannelsH);
     editors_.reserve(kLines * kColumns);
     editorLook_ = new ui::ChannelEditorLook(this); // made after the group: it outlives the editors
+
+    // The editors' font, one point smaller than the group's, and the size that shows every value in it.
+    editorFont_ = GroupBox1->font();
+    editorFont_.setPointSizeF(qMax(7.0, editorFont_.pointSizeF() - 1));
+    {
+        ui::ChannelEditor measure(editorLook_, nullptr);
+        measure.setRange(0, 255);
+        measure.setFont(editorFont_);
+        editorSize_ = measure.sizeShowingEveryValue(kEditorSize);
+    }
+    const int groupW = kEditorLeft + kColumns * editorSize_.width() + 10;
+    GroupBox2->setGeometry(kMargin, kMargin, groupW, kCueGroupH);
+    const int channelsTop = kMargin + kCueGroupH + 6;
+    GroupBox1->setGeometry(kMargin, channelsTop, groupW, 1);
+    editorTop_ = qMax(kEditorTop, belowTitle(GroupBox1));
+    const int channelsH = editorTop_ + kLines * (editorSize_.height() + 1) + 10;
+    GroupBox1->resize(groupW, channelsH);
+    const int clientW = groupW + 2 * kMargin;
+    const int clientH = channelsTop + channelsH + 6 + kStatusH;
+    setFixedSize(clientW, clientH);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setGeometry(0, kClientH - kStatusH, kClientW, kStatusH);
+    StatusBar1->setGeometry(0, clientH - kStatusH, clientW, kStatusH);
     auto *panel = new QLabel(StatusBar1);
     panel->setObjectName(QStringLiteral("StatusBar1Panel0"));
     panel->setFixedWidth(300);
@@ -135,17 +163,17 @@ TfCue::~TfCue() = default;
 
 void TfCue::createChannelEditorLine() {
     const int r = int(editors_.size()) / kColumns;
-    QFont small = GroupBox1->font();
-    small.setPointSizeF(qMax(7.0, small.pointSizeF() - 1));
     for (int c = 0; c < kColumns; ++c) {
         const int n = r * kColumns + c + 1;
         auto *e = new ui::ChannelEditor(editorLook_, GroupBox1);
         const QString number = QString::number(n);
         e->setObjectName(QStringLiteral("spEdit_") + number);
         e->setRange(0, 255);
-        e->setFont(small);
+        e->setFont(editorFont_);
         e->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue); // out of range: nearest limit
-        e->setGeometry(kEditorLeft + kEditorPitchX * c, kEditorTop + kEditorPitchY * r, kEditorW, kEditorH);
+        e->setGeometry(
+            QRect(QPoint(kEditorLeft + editorSize_.width() * c, editorTop_ + (editorSize_.height() + 1) * r),
+                  editorSize_));
         e->setToolTip(number);
         e->setAccessibleName(QStringLiteral("Channel ") + number);
         e->setProperty("tag", n);

@@ -6,6 +6,7 @@
 #include "ui/devicedialog.h"
 
 #include <QByteArray>
+#include <QFont>
 #include <QHostAddress>
 #include <array>
 #include <vector>
@@ -101,6 +102,9 @@ private:
     std::array<recCue, wire::kCueCount> aCue_{};
     std::vector<QSpinBox *> editors_; // kLines x kColumns, line by line, as far as built
     ui::ChannelEditorLook *editorLook_ = nullptr;
+    QFont editorFont_;
+    QSize editorSize_;  // of each channel editor: 41 x 24 at the default font, larger at a larger one
+    int editorTop_ = 0; // the first line's top within its group
     QWidget *idleAfter_ = nullptr; // the window whose first paint starts building the editors
     bool loading_ = false;
     int editRow_ = -1;          // grid row whose name the name editor edits

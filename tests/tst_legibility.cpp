@@ -1,11 +1,15 @@
 // Text stays legible: fixed colours keep 4.5:1 on a light and on a dark palette, and captions keep
 // their whole text at a large font (144 dpi, set before the application starts).
 #include "app/about.h"
+#include "fakelink.h"
+#include "shows/f_cue.h"
 #include "ui/legibility.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
+#include <QSpinBox>
 #include <QtTest>
 
 using namespace zentri;
@@ -19,6 +23,8 @@ private slots:
     void fixedColoursStayLegible();
     void captionsFitAtALargeFont_data();
     void captionsFitAtALargeFont();
+    void channelValuesFitAtALargeFont_data();
+    void channelValuesFitAtALargeFont();
 };
 
 void TestLegibility::contrastFormula_data() {
@@ -92,6 +98,37 @@ void TestLegibility::captionsFitAtALargeFont() {
                             .arg(w->width())
                             .arg(w->height())));
     QVERIFY(w->geometry().right() < about.width() && w->geometry().bottom() < about.height());
+}
+
+void TestLegibility::channelValuesFitAtALargeFont_data() {
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<int>("value");
+    QTest::newRow("first channel, widest value") << 1 << 255;
+    QTest::newRow("last channel, widest value") << 512 << 255;
+    QTest::newRow("last of the first line") << 32 << 188;
+    QTest::newRow("first of the last line") << 481 << 200;
+}
+
+// Every channel editor of the cue editor shows its value whole, inside its group and window.
+void TestLegibility::channelValuesFitAtALargeFont() {
+    QFETCH(int, channel);
+    QFETCH(int, value);
+    FakeLink link;
+    zentri::TfCue cue(&link);
+    QSpinBox *editor = cue.channelEditor(channel);
+    editor->setValue(value);
+    const QLineEdit *line = editor->findChild<QLineEdit *>();
+    QVERIFY(line);
+    const int needed = line->fontMetrics().horizontalAdvance(QString::number(value)) + 3;
+    QVERIFY2(line->width() >= needed && line->height() >= line->fontMetrics().height() + 2,
+             qPrintable(QStringLiteral("%1 needs %2 pixels, has %3x%4")
+                            .arg(value)
+                            .arg(needed)
+                            .arg(line->width())
+                            .arg(line->height())));
+    const QRect inGroup = editor->geometry();
+    QVERIFY(editor->parentWidget()->rect().contains(inGroup));
+    QVERIFY(cue.rect().contains(editor->parentWidget()->geometry()));
 }
 
 int main(int argc, char **argv) {

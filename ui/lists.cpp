@@ -57,7 +57,9 @@ namespace {
 // selected item, and Qt's own interface falls back to the list's accessible name when nothing is
 // selected, so that a list without a selection would read as if it held the words that say what it
 // is. This one reads an empty name then; what the list is goes with its description.
-class ListAccessible : public QAccessibleWidget {
+// Its value is the selected item: the number the item shows in a list of numbers, otherwise its
+// position. A screen reader that sets the value chooses that item as a click on it in the pop-up does.
+class ListAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit ListAccessible(QComboBox *list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
@@ -79,12 +81,51 @@ public:
         return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
     }
 
+    void *interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QVariant currentValue() const override {
+        const int position = list()->currentIndex();
+        return position < 0 ? QVariant() : QVariant(valueAt(position));
+    }
+    void setCurrentValue(const QVariant &value) override {
+        bool ok = false;
+        const int wanted = value.toInt(&ok);
+        if (!ok)
+            return;
+        for (int position = 0; position < list()->count(); ++position) {
+            if (valueAt(position) != wanted)
+                continue;
+            QComboBox *box = list();
+            box->setCurrentIndex(position);
+            emit box->activated(position);
+            emit box->textActivated(box->itemText(position));
+            return;
+        }
+    }
+    QVariant minimumValue() const override { return list()->count() ? valueAt(0) : 0; }
+    QVariant maximumValue() const override { return list()->count() ? valueAt(list()->count() - 1) : 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
     void doAction(const QString &action) override {
         if (action == showMenuAction() || action == pressAction())
             static_cast<QComboBox *>(widget())->showPopup();
         else
             QAccessibleWidget::doAction(action);
     }
+
+private:
+    QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
+    bool numbers() const {
+        bool first = false, last = false;
+        list()->itemText(0).toInt(&first);
+        list()->itemText(list()->count() - 1).toInt(&last);
+        return first && last;
+    }
+    int valueAt(int position) const { return numbers() ? list()->itemText(position).toInt() : position; }
 };
 
 QAccessibleInterface *listAccessible(const QString &className, QObject *object) {

@@ -3,6 +3,7 @@
 # own (Xvfb), a session bus of its own, the AT-SPI bus it starts, and tests/a11y/read_windows.py.
 #
 #   run.sh PROGRAM [check | dump WINDOW...]      (PROGRAM: the a11y_windows test program)
+#   run.sh PROGRAM actions EMULATOR              (PROGRAM: a11y_manager; tests/a11y/by_actions.py)
 #
 # Exits 77 (skipped, loudly) when xvfb, dbus, at-spi2-core or python3-pyatspi is missing
 # (scripts/install-deps.sh installs them). Every wait has a deadline: nothing hangs.
@@ -38,7 +39,12 @@ start_display "$tmp" "a11y run.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 export XDG_RUNTIME_DIR="$tmp"
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
-timeout -k 10 240 dbus-run-session -- /usr/bin/python3 "$here/read_windows.py" "$program" "$@" \
+script=read_windows.py
+if [ "$1" = actions ]; then
+  script=by_actions.py
+  shift
+fi
+timeout -k 10 240 dbus-run-session -- /usr/bin/python3 "$here/$script" "$program" "$@" \
   2> >(grep -v -e 'Failed to set fd limit' -e 'Activating service' -e 'Successfully activated' \
                -e 'SpiRegistry daemon' -e 'X connection to' -e 'XIO: ' -e 'requests (.* known processed)' >&2) |
   grep -v 'SpiRegistry daemon'

@@ -15,6 +15,7 @@
 #include "shows/f_cue.h"
 #include "shows/f_livebuttonrecord.h"
 #include "shows/f_liverecord.h"
+#include "ui/legibility.h"
 
 #include <QAction>
 #include <QApplication>
@@ -256,7 +257,8 @@ int main(int argc, char **argv) {
         w.MainForm->setDiscoveryAddress(QHostAddress(QStringLiteral("127.0.0.1")));
         w.fRig->findChild<QSpinBox *>(QStringLiteral("seInterval"))->setValue(1);
         w.fRig->show();
-        w.fRig->resize(1240, 560);
+        w.fRig->resize(QSize(1240, 560) *
+                       ui::fontScale(w.fRig.get())); // grown with the font as the window grows
         w.fRig->move(10, 10);
         auto reply = [&w](const recUrzadzenia &rec, const char *ip) {
             QByteArray mac = QByteArray::fromHex(rec.MAC.toLatin1().replace(':', ""));

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh xvfb imagemagick poppler-utils
 scripts/build.sh >/dev/null
-Xvfb :92 -screen 0 1400x900x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb :92 -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 sleep 1
@@ -19,6 +19,15 @@ for w in setup_output setup_input setup_audio f_dmxsetup f_livebuttonrecord f_cu
   else
     convert "/tmp/zentri-shot-$w.png" -trim +repage "$out"
   fi
+  rm -f "/tmp/zentri-shot-$w.png"
+  echo "saved $out"
+done
+# Every window at a 144 dpi font in a dark palette, the worst case for legibility: docs/<window>-144dpi-dark.png.
+for w in setup_output setup_input setup_audio f_dmxsetup f_livebuttonrecord f_cue f_liverecord about rig_window patch_window; do
+  out="docs/$w-144dpi-dark.png"
+  case $w in rig_window) out=docs/rig-window-144dpi-dark.png ;; patch_window) out=docs/patch-window-144dpi-dark.png ;; esac
+  DISPLAY=:92 QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=144 build/tests/window_shots --dark "$w" "/tmp/zentri-shot-$w.png" 2>/dev/null
+  convert "/tmp/zentri-shot-$w.png" -trim +repage "$out"
   rm -f "/tmp/zentri-shot-$w.png"
   echo "saved $out"
 done

@@ -1,4 +1,5 @@
 #include "f_liverecord.h"
+#include "ui/legibility.h"
 
 #include "ui/picture.h"
 
@@ -62,7 +63,9 @@ void Panel::paintEvent(QPaintEvent *) {
         QFont f = font();
         f.setBold(bold_);
         p.setFont(f);
-        p.setPen(palette().color(QPalette::WindowText));
+        // A row highlighted in its fixed colour keeps its caption legible on a dark palette too.
+        const QColor ink = palette().color(QPalette::WindowText);
+        p.setPen(color_.isValid() && color_.alpha() == 255 ? ui::legibleInk(ink, color_) : ink);
         p.drawText(rect(), Qt::AlignCenter, caption_);
     }
 }

@@ -21,6 +21,8 @@ private slots:
     void contrastFormula();
     void fixedColoursStayLegible_data();
     void fixedColoursStayLegible();
+    void inkOnFixedColours_data();
+    void inkOnFixedColours();
     void captionsFitAtALargeFont_data();
     void captionsFitAtALargeFont();
     void channelValuesFitAtALargeFont_data();
@@ -76,6 +78,24 @@ void TestLegibility::fixedColoursStayLegible() {
              qPrintable(QStringLiteral("%1 on %2: %3")
                             .arg(text.name(), ground.name())
                             .arg(ui::contrastRatio(shownText, ground))));
+}
+
+void TestLegibility::inkOnFixedColours_data() {
+    QTest::addColumn<QColor>("ink");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("shown");
+    const QColor black(0, 0, 0), white(255, 255, 255), lightInk(240, 240, 240), highlight(255, 255, 213);
+    QTest::newRow("highlighted row, light palette: its own ink") << black << highlight << black;
+    QTest::newRow("highlighted row, dark palette: black") << lightInk << highlight << black;
+    QTest::newRow("blue object, dark palette: its own ink") << lightInk << QColor(0, 0, 255) << lightInk;
+    QTest::newRow("blue object, light palette: white") << black << QColor(0, 0, 255) << white;
+}
+
+void TestLegibility::inkOnFixedColours() {
+    QFETCH(QColor, ink);
+    QFETCH(QColor, background);
+    QFETCH(QColor, shown);
+    QCOMPARE(ui::legibleInk(ink, background), shown);
 }
 
 void TestLegibility::captionsFitAtALargeFont_data() {

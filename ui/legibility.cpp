@@ -46,6 +46,12 @@ QColor legibleBackground(const QColor &text) {
     return contrastRatio(text, white) >= contrastRatio(text, black) ? white : black;
 }
 
+QColor legibleInk(const QColor &ink, const QColor &background) {
+    if (contrastRatio(ink, background) >= kLegibleContrast)
+        return ink;
+    return legibleBackground(background); // the same choice: the one of black and white further away
+}
+
 void setLegibleColors(QWidget *label, const QColor &text) {
     const QWidget *under = label->parentWidget() ? label->parentWidget() : label;
     const QColor ground = under->palette().color(QPalette::Window);

@@ -17,6 +17,9 @@ double contrastRatio(const QColor &a, const QColor &b);
 // whatever the palette: white behind dark text, black behind light text.
 QColor legibleBackground(const QColor &text);
 
+// Text on a fixed background colour: the palette's `ink` where it holds a contrast of 4.5:1 there,
+// else black or white, whichever holds more.
+QColor legibleInk(const QColor &ink, const QColor &background);
 // Gives `label` the text colour `text`, on the window's own background where that gives enough
 // contrast, and on a background of its own (legibleBackground()) where it does not.
 void setLegibleColors(QWidget *label, const QColor &text);

@@ -236,23 +236,23 @@ void TMainForm::buildRigMenu() {
                 (peers_.rig->*act)();
         });
     };
-    add(NewRig1, "NewRig1", QStringLiteral("New rig from devices found"), &RigWindow::newFromDevicesFound);
-    add(OpenRig1, "OpenRig1", QStringLiteral("Open rig..."), &RigWindow::openWithDialog);
+    add(NewRig1, "NewRig1", tr("New rig from devices found"), &RigWindow::newFromDevicesFound);
+    add(OpenRig1, "OpenRig1", tr("Open rig..."), &RigWindow::openWithDialog);
     rigMenu->addSeparator();
-    SaveRig1 = rigMenu->addAction(QStringLiteral("Save rig"));
+    SaveRig1 = rigMenu->addAction(tr("Save rig"));
     SaveRig1->setObjectName(QStringLiteral("SaveRig1"));
     connect(SaveRig1, &QAction::triggered, this, [this] {
         if (peers_.rig)
             peers_.rig->save();
     });
-    SaveRigAs1 = rigMenu->addAction(QStringLiteral("Save rig as..."));
+    SaveRigAs1 = rigMenu->addAction(tr("Save rig as..."));
     SaveRigAs1->setObjectName(QStringLiteral("SaveRigAs1"));
     connect(SaveRigAs1, &QAction::triggered, this, [this] {
         if (peers_.rig)
             peers_.rig->saveAs();
     });
     rigMenu->addSeparator();
-    ShowRig1 = rigMenu->addAction(QStringLiteral("Show rig..."));
+    ShowRig1 = rigMenu->addAction(tr("Show rig..."));
     ShowRig1->setObjectName(QStringLiteral("ShowRig1"));
     connect(ShowRig1, &QAction::triggered, this, [this] {
         if (peers_.rig)

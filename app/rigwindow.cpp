@@ -195,9 +195,9 @@ void RigWindow::buildControls() {
     layout->addWidget(grid_, 3);
 
     auto *find = new QHBoxLayout;
-    btFindDevices = new QPushButton(QStringLiteral("Find devices"), this);
+    btFindDevices = new QPushButton(tr("Find devices"), this);
     btFindDevices->setObjectName(QStringLiteral("btFindDevices"));
-    cbWatch = new QCheckBox(QStringLiteral("Watch every"), this);
+    cbWatch = new QCheckBox(tr("Watch every"), this);
     cbWatch->setObjectName(QStringLiteral("cbWatch"));
     seInterval = new QSpinBox(this);
     seInterval->setObjectName(QStringLiteral("seInterval"));
@@ -210,13 +210,13 @@ void RigWindow::buildControls() {
     find->addWidget(cbWatch);
     find->addWidget(seInterval);
     find->addStretch(1);
-    btSend = new QPushButton(QStringLiteral("Send rig configuration..."), this);
+    btSend = new QPushButton(tr("Send rig configuration..."), this);
     btSend->setObjectName(QStringLiteral("btSend"));
-    btTake = new QPushButton(QStringLiteral("Take device configuration"), this);
+    btTake = new QPushButton(tr("Take device configuration"), this);
     btTake->setObjectName(QStringLiteral("btTake"));
-    btReplace = new QPushButton(QStringLiteral("Replace with..."), this);
+    btReplace = new QPushButton(tr("Replace with..."), this);
     btReplace->setObjectName(QStringLiteral("btReplace"));
-    btCapture = new QPushButton(QStringLiteral("Capture"), this);
+    btCapture = new QPushButton(tr("Capture"), this);
     btCapture->setObjectName(QStringLiteral("btCapture"));
     for (QPushButton *b : {btSend, btTake, btReplace, btCapture})
         find->addWidget(b);
@@ -792,7 +792,7 @@ void RigWindow::replaceWith() {
     const QString pickedMac = picked->mac; // rows_ may change while the list is open
     QInputDialog choose(this);
     choose.setObjectName(QStringLiteral("replaceWithDialog"));
-    choose.setWindowTitle(QStringLiteral("Replace with..."));
+    choose.setWindowTitle(tr("Replace with..."));
     choose.setLabelText(fromMissing ? tr("The device that takes the place of %1:").arg(pickedMac)
                                     : tr("The rig entry that %1 takes over:").arg(pickedMac));
     choose.setComboBoxItems(items);

@@ -318,6 +318,9 @@ void PatchWindow::buildControls() {
     pictureArea->setWidget(picture_);
     pictureArea->setFocusPolicy(Qt::NoFocus);
     pictureArea->setMinimumHeight(picture_->sizeHint().height() / 3);
+    // Never taller than the picture with its scroll bar: the lists take the rest.
+    pictureArea->setMaximumHeight(picture_->sizeHint().height() +
+                                  style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
     auto *vertical = new QSplitter(Qt::Vertical, this);
     auto *picturePane = new QWidget(vertical);
     auto *pictureLayout = new QVBoxLayout(picturePane);
@@ -384,8 +387,8 @@ void PatchWindow::buildControls() {
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     vertical->addWidget(split);
-    vertical->setStretchFactor(0, 3);
-    vertical->setStretchFactor(1, 2);
+    vertical->setStretchFactor(0, 0);
+    vertical->setStretchFactor(1, 1);
     vertical->setChildrenCollapsible(false);
     layout->addWidget(vertical, 1);
 

@@ -9,11 +9,13 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -41,13 +43,7 @@ QColor deviceColour(int device) {
     return QColor::fromHsl(45 + (device * 97) % 250, 170, 205);
 }
 
-QString deviceText(const recUrzadzenia &r) {
-    return QStringLiteral("%1 (%2)").arg(r.Nazwa, r.MAC);
-}
-
-QString channelText(const rig::Use &u) {
-    return u.kind == rig::Use::DmxOutput ? QObject::tr("all") : QString::number(u.channel);
-}
+using rig::deviceText;
 } // namespace
 
 // One universe's 512 channels, 32 by 16 cells, each coloured by the devices that use it; a conflict
@@ -163,7 +159,18 @@ private:
 // universe and channel).
 class UsesModel : public QAbstractTableModel {
 public:
-    enum Column { Net, Universe, Channel, Device, Mac, Ip, Element, Input, Conflict, ColumnCount };
+    enum Column {
+        Net = PatchWindow::UsesNet,
+        Universe = PatchWindow::UsesUniverse,
+        Channel = PatchWindow::UsesChannel,
+        Device = PatchWindow::UsesDevice,
+        Mac = PatchWindow::UsesMac,
+        Ip = PatchWindow::UsesIp,
+        Element = PatchWindow::UsesElement,
+        Input = PatchWindow::UsesInput,
+        Conflict = PatchWindow::UsesConflict,
+        ColumnCount = PatchWindow::UsesColumnCount
+    };
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -215,7 +222,7 @@ public:
         case Universe:
             return QString::number(u.universe);
         case Channel:
-            return channelText(u);
+            return u.channelText();
         case Device:
             return d.Nazwa;
         case Mac:
@@ -237,9 +244,17 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return {};
-        const char *const titles[ColumnCount] = {"NET", "Universe", "Channel",        "Device",  "MAC",
-                                                 "IP",  "Element",  "Input followed", "Conflict"};
-        return QObject::tr(titles[section]);
+        static const char *const titles[ColumnCount] = {
+            QT_TRANSLATE_NOOP("zentri::PatchWindow", "NET"),
+            QT_TRANSLATE_NOOP("zentri::PatchWindow", "Universe"),
+            QT_TRANSLATE_NOOP("zentri::PatchWindow", "Channel"),
+            QT_TRANSLATE_NOOP("zentri::PatchWindow", "Device"),
+            QT_TRANSLATE_NOOP("zentri::PatchWindow", "MAC"),
+            QT_TRANSLATE_NOOP("zentri::PatchWindow", "IP"),
+            QT_TRANSLATE_NOOP("zentri::PatchWindow", "Element"),
+            QT_TRANSLATE_NOOP("zentri::PatchWindow", "Input followed"),
+            QT_TRANSLATE_NOOP("zentri::PatchWindow", "Conflict")};
+        return PatchWindow::tr(titles[section]);
     }
 
 private:
@@ -265,7 +280,7 @@ void PatchWindow::buildControls() {
     auto *layout = new QVBoxLayout(this);
 
     lbChanges = new QLabel(
-        tr("Nothing is sent until you press \"Send\". The patch below is the rig's with these changes:"),
+        tr("Nothing is sent until you press \"Send\". The patch below is as it will be with these changes:"),
         this);
     lbChanges->setWordWrap(true);
     meChanges = new QPlainTextEdit(this);
@@ -446,7 +461,7 @@ void PatchWindow::setPreview(const QStringList &changes) {
     btSend->show();
     btClose->setText(tr("Cancel"));
     btSend->setDefault(true);
-    setWindowTitle(QStringLiteral("Zentri patch"));
+    btExportReport->hide(); // a report tells what the devices hold, not what they might
 }
 
 const PatchSource &PatchWindow::source() const {
@@ -492,7 +507,7 @@ void PatchWindow::showSource(int index) {
 void PatchWindow::fillUniverses() {
     const QPair<int, int> before = universe();
     universes_.clear();
-    QVector<int> counts, conflicts;
+    QVector<int> counts, conflicts, dmxOutputs;
     QVector<bool> channelSeen;
     for (int row = 0; row < patch_.uses.size(); ++row) {
         const rig::Use &u = patch_.uses[row];
@@ -501,6 +516,7 @@ void PatchWindow::fillUniverses() {
             universes_ << key;
             counts << 0;
             conflicts << 0;
+            dmxOutputs << 0;
             channelSeen.fill(false, kChannels + 1);
         }
         if (u.channel >= 1 && u.channel <= kChannels && !channelSeen[u.channel]) {
@@ -508,14 +524,18 @@ void PatchWindow::fillUniverses() {
             ++counts.last();
         }
         conflicts.last() += uses_->conflictLevel(row) >= 0;
+        dmxOutputs.last() += u.kind == rig::Use::DmxOutput;
     }
     const QSignalBlocker quiet(cbUniverse);
     cbUniverse->clear();
     int keep = 0;
     for (int k = 0; k < universes_.size(); ++k) {
-        QString text = tr("NET %1, universe %2: %n channel(s) in use", nullptr, counts[k])
-                           .arg(universes_[k].first)
-                           .arg(universes_[k].second);
+        QString text = tr("NET %1, universe %2: ").arg(universes_[k].first).arg(universes_[k].second);
+        if (counts[k] > 0 || dmxOutputs[k] == 0)
+            text += tr("%n channel(s) in use", nullptr, counts[k]);
+        if (dmxOutputs[k] > 0)
+            text +=
+                (counts[k] > 0 ? tr(", ") : QString()) + tr("%n DMX output(s) fed", nullptr, dmxOutputs[k]);
         if (conflicts[k] > 0)
             text += tr(", conflicts");
         cbUniverse->addItem(text);
@@ -641,6 +661,20 @@ void PatchWindow::exportReport() {
         return;
     if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         path.chop(4);
+    // The file dialog asked about the PDF only; the page and the CSV beside it are asked about here.
+    QStringList existing;
+    for (const char *suffix : {".html", ".csv"})
+        if (QFileInfo::exists(path + QLatin1String(suffix)))
+            existing << QFileInfo(path + QLatin1String(suffix)).fileName();
+    if (!existing.isEmpty()) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Zentri patch"),
+                        tr("%1 already exist(s) beside the report. Replace?").arg(existing.join(tr(" and "))),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setObjectName(QStringLiteral("replaceReportBox"));
+        box.setDefaultButton(QMessageBox::No);
+        if (box.exec() != QMessageBox::Yes)
+            return;
+    }
     QStringList written;
     QString error;
     if (exportReportTo(path, &written, &error))

@@ -36,6 +36,20 @@ struct PatchSource {
 class PatchWindow : public QDialog {
     Q_OBJECT
 public:
+    // The columns of the list of uses.
+    enum UsesColumn {
+        UsesNet,
+        UsesUniverse,
+        UsesChannel,
+        UsesDevice,
+        UsesMac,
+        UsesIp,
+        UsesElement,
+        UsesInput,
+        UsesConflict,
+        UsesColumnCount
+    };
+
     explicit PatchWindow(QWidget *parent = nullptr);
     ~PatchWindow() override;
 

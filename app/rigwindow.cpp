@@ -126,10 +126,17 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return {};
-        static const char *const titles[ColumnCount] = {"State",   "Device",    "MAC",
-                                                        "IP",      "Firmware",  "Module version",
-                                                        "SD card", "Last seen", "Differences"};
-        return QString::fromLatin1(titles[section]);
+        static const char *const titles[ColumnCount] = {
+            QT_TRANSLATE_NOOP("zentri::RigWindow", "State"),
+            QT_TRANSLATE_NOOP("zentri::RigWindow", "Device"),
+            QT_TRANSLATE_NOOP("zentri::RigWindow", "MAC"),
+            QT_TRANSLATE_NOOP("zentri::RigWindow", "IP"),
+            QT_TRANSLATE_NOOP("zentri::RigWindow", "Firmware"),
+            QT_TRANSLATE_NOOP("zentri::RigWindow", "Module version"),
+            QT_TRANSLATE_NOOP("zentri::RigWindow", "SD card"),
+            QT_TRANSLATE_NOOP("zentri::RigWindow", "Last seen"),
+            QT_TRANSLATE_NOOP("zentri::RigWindow", "Differences")};
+        return RigWindow::tr(titles[section]);
     }
 
 private:
@@ -911,9 +918,9 @@ void RigWindow::reportPending() {
         if (p.answered && p.reported.isEmpty()) {
             confirmed << who;
             addEvent(tr("confirmed"), p.mac, p.name, p.ip, QString());
-            const int entry = rig_.indexOf(p.mac);
-            if (p.newEntry && entry >= 0) {
-                rig_.devices[entry] = *p.newEntry;
+            const int own = rig_.indexOf(p.mac);
+            if (p.newEntry && own >= 0) {
+                rig_.devices[own] = *p.newEntry;
                 rigChanged = true;
                 readdressed << p.name;
             }
@@ -934,8 +941,8 @@ void RigWindow::reportPending() {
                 p.answered ? tr("it reports other settings: %1").arg(p.reported) : tr("it did not answer");
             unconfirmed << QStringLiteral("%1: %2").arg(who, why);
             addEvent(tr("not confirmed"), p.mac, p.name, p.ip, why);
-            if (!p.replacedMac.isEmpty())
-                replaced << tr("The rig was not changed.");
+            if (!p.replacedMac.isEmpty() || p.newEntry)
+                replaced << tr("The rig entry of %1 was not changed.").arg(p.name);
         }
     }
     if (rigChanged)
@@ -1043,20 +1050,38 @@ void RigWindow::readdress() {
         ui::showMessage(this, error);
         return;
     }
-    const auto movedEntries = rig::readdress(entries, how, nullptr);
+    // The rig's entries take the same new addresses, and only those, once the devices confirm them.
+    const auto movedEntries = rig::readdress(entries, how, &error);
+    if (!movedEntries) {
+        ui::showMessage(this, tr("The rig's entries cannot take these addresses: %1").arg(error));
+        return;
+    }
 
     // The patch as it will be: the rig's entries and the devices found, with the new addresses.
     QVector<PatchSource> sources = patchSources();
-    QStringList changes;
+    QStringList changes, unchanged;
+    int sending = 0;
     for (int k = 0; k < devices.size(); ++k) {
-        changes << QStringLiteral("%1: %2").arg(
-            lines[k], configfile::labelledList(configfile::differencesForPeople(devices[k], (*moved)[k]),
-                                               QStringLiteral("%1 %2 -> %3")));
-        for (PatchSource &s : sources)
-            for (recUrzadzenia &d : s.devices)
+        const QVector<configfile::Difference> diff =
+            configfile::differencesForPeople(devices[k], (*moved)[k]);
+        if (diff.isEmpty())
+            unchanged << lines[k];
+        else
+            changes << QStringLiteral("%1: %2").arg(
+                lines[k], configfile::labelledList(diff, QStringLiteral("%1 %2 -> %3")));
+        sending += !diff.isEmpty();
+        for (int s = 0; s < sources.size(); ++s)
+            for (recUrzadzenia &d : sources[s].devices)
                 if (d.MAC == devices[k].MAC)
-                    configfile::applyConfiguration((*moved)[k], d);
+                    configfile::applyConfiguration(
+                        s == 0 && !rig_.devices.isEmpty() ? (*movedEntries)[k] : (*moved)[k], d);
     }
+    if (sending == 0) {
+        ui::showMessage(this, tr("The devices chosen already have these addresses: nothing to send."));
+        return;
+    }
+    if (!unchanged.isEmpty())
+        changes << QString() << tr("Already at these addresses, nothing sent:\n") + unchanged.join('\n');
     if (!skipped.isEmpty())
         changes << QString() << notReaddressed;
     PatchWindow preview(this);
@@ -1074,12 +1099,14 @@ void RigWindow::readdress() {
                             tr("%1 changed while the new patch was shown; nothing was sent.").arg(lines[k]));
             return;
         }
+        if ((*moved)[k] == devices[k])
+            continue;
         Pending p;
         p.mac = devices[k].MAC;
         p.name = row->name(rig_);
         p.ip = devices[k].IP;
         p.expected = (*moved)[k];
-        if (row->entry >= 0 && movedEntries)
+        if (row->entry >= 0)
             p.newEntry = (*movedEntries)[k];
         sends << p;
     }

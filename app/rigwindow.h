@@ -120,7 +120,6 @@ private:
     QVector<QHostAddress> extraAddresses(QString *error) const;
     // The rig's entries (as the devices should be) and the devices found, for the patch window.
     QVector<PatchSource> patchSources() const;
-    QString sdCardText(const rig::Row &row) const;
 
     TMainForm *main_;
     rig::Rig rig_;

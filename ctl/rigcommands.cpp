@@ -513,7 +513,7 @@ int patch(const Arguments &a) {
         for (const rig::Conflict &c : p.conflicts) {
             QStringList ds;
             for (int d : c.devices)
-                ds << QStringLiteral("%1 (%2)").arg(devices[d].Nazwa, devices[d].MAC);
+                ds << rig::deviceText(devices[d]);
             out(QStringList{c.levelText(), c.reason, ds.join(QStringLiteral(", "))}.join('\t'));
         }
     }

@@ -68,6 +68,14 @@ QString Use::elementText() const {
     return {};
 }
 
+QString Use::channelText() const {
+    return kind == DmxOutput ? QObject::tr("all") : QString::number(channel);
+}
+
+QString deviceText(const recUrzadzenia &rec) {
+    return QStringLiteral("%1 (%2)").arg(rec.Nazwa, rec.MAC);
+}
+
 QString Conflict::levelText(Level level) {
     return level == Error ? QObject::tr("error") : QObject::tr("warning");
 }
@@ -242,10 +250,6 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
     return p;
 }
 
-QString Readdressing::whatText() const {
-    return what == Outputs ? QObject::tr("outputs") : QObject::tr("audio player channels");
-}
-
 std::optional<QVector<recUrzadzenia>> readdress(const QVector<recUrzadzenia> &devices,
                                                 const Readdressing &how, QString *error) {
     QVector<recUrzadzenia> moved = devices;
@@ -297,7 +301,7 @@ QByteArray patchCsv(const QVector<recUrzadzenia> &devices, const Patch &patch) {
         const recUrzadzenia &d = devices[u.device];
         const QStringList cells{QString::number(u.net),
                                 QString::number(u.universe),
-                                QString::number(u.channel),
+                                u.channelText(),
                                 csvText(u.elementText()),
                                 csvText(d.Nazwa),
                                 d.MAC,

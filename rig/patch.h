@@ -25,6 +25,7 @@ struct Use {
     QString destination; // Trigger: the address it sends to
     QString
     elementText() const; // "Output 3 (PWM)", "Audio player volume", "DMX output", "Trigger 2 to 10.0.0.9"
+    QString channelText() const; // "17"; "all" for the DMX output
 };
 
 struct Conflict {
@@ -43,6 +44,9 @@ struct Patch {
     bool hasError() const;
 };
 
+// A device as people tell it apart: "Stage left (02:5A:45:00:00:01)".
+QString deviceText(const recUrzadzenia &rec);
+
 // The input source a device follows: "Art-Net" or "DMX".
 QString inputText(const recUrzadzenia &rec);
 
@@ -58,7 +62,6 @@ struct Readdressing {
     int channel = 1;   // where the first device's block starts, 1..512
     int perDevice = 8; // channels from one device's block to the next
     int elements() const { return what == Outputs ? 8 : 6; }
-    QString whatText() const; // "outputs", "audio player channels"
 };
 
 // The records with their new addresses, every other field as it was; or nothing, with `error` naming

@@ -6,6 +6,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QObject>
 #include <QPageLayout>
@@ -30,14 +31,6 @@ QString rowHtml(const QStringList &cells, bool header = false) {
         html += QStringLiteral("<%1>%2</%1>").arg(tag, c.toHtmlEscaped());
     html += QStringLiteral("</tr>");
     return header ? QStringLiteral("<thead>%1</thead>").arg(html) : html;
-}
-
-QString deviceLabel(const recUrzadzenia &d) {
-    return QStringLiteral("%1 (%2)").arg(d.Nazwa, d.MAC);
-}
-
-QString channelText(const Use &u) {
-    return u.kind == Use::DmxOutput ? QObject::tr("all") : QString::number(u.channel);
 }
 
 // The PDF of `html`: A4 with margins of 2 cm, the page number at the foot of each page.
@@ -95,7 +88,7 @@ QString reportHtml(const ReportInput &in, const Patch &patch) {
                        "</head><body>\n<h1>%1</h1>\n<p>%2</p>\n<p>%3</p>\n")
             .arg(in.title.toHtmlEscaped(),
                  QObject::tr("Written %1").arg(in.when.toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
-                 QObject::tr("Devices: %1. Channels in use: %2. Errors: %3. Warnings: %4.")
+                 QObject::tr("Devices: %1. Uses: %2. Errors: %3. Warnings: %4.")
                      .arg(in.devices.size())
                      .arg(patch.uses.size())
                      .arg(errors)
@@ -123,7 +116,7 @@ QString reportHtml(const ReportInput &in, const Patch &patch) {
     for (const Conflict &c : patch.conflicts) {
         QStringList devices;
         for (int d : c.devices)
-            devices << deviceLabel(in.devices[d].record);
+            devices << deviceText(in.devices[d].record);
         html += QStringLiteral("<li><b%1>%2</b>: %3")
                     .arg(c.level == Conflict::Error ? QStringLiteral(" style=\"color:#b00020\"") : QString(),
                          c.levelText().toHtmlEscaped(), c.reason.toHtmlEscaped());
@@ -144,13 +137,13 @@ QString reportHtml(const ReportInput &in, const Patch &patch) {
         byDevice[u.device] << &u;
     html += QStringLiteral("<h2>%1</h2>\n").arg(QObject::tr("Patch"));
     for (int d = 0; d < in.devices.size(); ++d) {
-        html += QStringLiteral("<h3>%1</h3>\n").arg(deviceLabel(in.devices[d].record).toHtmlEscaped());
+        html += QStringLiteral("<h3>%1</h3>\n").arg(deviceText(in.devices[d].record).toHtmlEscaped());
         html += QLatin1String(kTable) + rowHtml({QObject::tr("NET"), QObject::tr("Universe"),
                                                  QObject::tr("Channel"), QObject::tr("Element")},
                                                 true);
         for (const Use *u : byDevice[d])
             html += rowHtml(
-                {QString::number(u->net), QString::number(u->universe), channelText(*u), u->elementText()});
+                {QString::number(u->net), QString::number(u->universe), u->channelText(), u->elementText()});
         html += QStringLiteral("</table>\n");
     }
     html += QStringLiteral("</body></html>\n");
@@ -169,14 +162,19 @@ bool writeReport(const ReportInput &in, const QString &base, QStringList *writte
     const Patch patch = patchOf(records, in.interfaces);
     const QString html = reportHtml(in, patch);
     const QByteArray data[] = {pdfOf(html, in.title), html.toUtf8(), patchCsv(records, patch)};
-    QStringList done;
+    QStringList done, created;
     for (int i = 0; i < paths.size(); ++i) {
+        const bool existed = QFileInfo::exists(paths[i]);
         if (!files::writeAtomically(paths[i], data[i], false, error)) {
-            for (const QString &path : done)
+            // A report that was there before stays replaced (its file was written whole); a new file of
+            // this half-written report goes again.
+            for (const QString &path : created)
                 QFile::remove(path);
             return false;
         }
         done << paths[i];
+        if (!existed)
+            created << paths[i];
     }
     if (written)
         *written = done;

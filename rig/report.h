@@ -37,7 +37,8 @@ QString reportHtml(const ReportInput &in, const Patch &patch);
 
 // Writes <base>.pdf (A4, page numbers), <base>.html and <base>.csv, each atomically; `written` gets the
 // paths. False with `error` naming the file that failed and why: every path is checked before any is
-// written, and the files this call wrote before a failure are removed again, so no partial report stays.
+// written, and the files this call made new before a failure are removed again; a file it replaced
+// stays replaced, written whole.
 bool writeReport(const ReportInput &in, const QString &base, QStringList *written, QString *error);
 
 } // namespace zentri::rig

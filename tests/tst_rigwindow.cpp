@@ -75,11 +75,6 @@ private:
     QBasicTimer timer_;
 };
 
-// The columns of the patch window's list of uses.
-namespace UsesModelColumns {
-enum { Net, Universe, Channel, Device, Mac, Ip, Element, Input, Conflict };
-}
-
 } // namespace
 
 class TestRigWindow : public QObject {
@@ -363,6 +358,7 @@ void TestRigWindow::readdress_data() {
     // the outputs' NET (bytes 37..44), universes (45..52) and channels (53..68), or the audio player's
     // NET, universe and six channels (82..97); or the refusal.
     QTest::addColumn<QStringList>("sent");
+    QTest::addColumn<bool>("box3Confirms"); // else Box 3 reports its old settings again
     QTest::newRow("outputs from NET 2, universe 3, channel 101, 10 apart")
         << false << 101
         << QStringList{"0202020202020202"
@@ -370,17 +366,24 @@ void TestRigWindow::readdress_data() {
                        "00650066006700680069006a006b006c",
                        "0202020202020202"
                        "0303030303030303"
-                       "006f0070007100720073007400750076"};
-    QTest::newRow("audio player from NET 2, universe 3, channel 200, 10 apart")
-        << true << 200 << QStringList{"0002000300c800c900ca00cb00cc00cd", "0002000300d200d300d400d500d600d7"};
-    QTest::newRow("Box 3 would pass channel 512") << false << 500 << QStringList{"Box 3 (" + mac(3) + ")"};
+                       "006f0070007100720073007400750076"}
+        << true;
+    QTest::newRow("audio player from NET 2, universe 3, channel 200, 10 apart; Box 3 does not confirm")
+        << true << 200 << QStringList{"0002000300c800c900ca00cb00cc00cd", "0002000300d200d300d400d500d600d7"}
+        << false;
+    QTest::newRow("Box 3 would pass channel 512")
+        << false << 500 << QStringList{"Box 3 (" + mac(3) + ")"} << false;
 }
 
 void TestRigWindow::readdress() {
     QFETCH(bool, audio);
     QFETCH(int, channel);
     QFETCH(QStringList, sent);
-    openRig({device(1), device(2), device(3)});
+    QFETCH(bool, box3Confirms);
+    // Box 3's rig entry differs from the device: the entry takes the new addresses and nothing else.
+    recUrzadzenia entry3 = device(3);
+    entry3.MasterVolume = 7;
+    openRig({device(1), device(2), entry3});
     showAndAnswer({{0, device(1)}, {1, device(2)}, {2, device(3)}});
     forget();
     rigWindow()->selectMacs({mac(3), mac(1)});
@@ -434,17 +437,25 @@ void TestRigWindow::readdress() {
     QVERIFY(!waitFor(0, "QGETI").isEmpty());
     for (int k = 0; k < 3; ++k) {
         recUrzadzenia now = device(k + 1);
-        if (!received[k].isEmpty())
+        if (!received[k].isEmpty() && (k != 2 || box3Confirms))
             QVERIFY(wire::applyConfigurationPacket(received[k], now));
         answer(k, now);
     }
-    QTRY_COMPARE(answers.names, QStringList{"messageBox"});
-    QVERIFY2(answers.texts[0].startsWith(QStringLiteral("Confirmed by the device:")),
-             qPrintable(answers.texts[0]));
-    QVERIFY(answers.texts[0].contains(QStringLiteral("The rig's entries took the new addresses")));
+    QTRY_COMPARE_WITH_TIMEOUT(answers.names, QStringList{"messageBox"}, 10000);
+    const QString report = answers.texts[0];
+    QVERIFY2(report.startsWith(QStringLiteral("Confirmed by the device:")), qPrintable(report));
+    QVERIFY(report.contains(QStringLiteral("The rig's entries took the new addresses (Box 1")));
+    QCOMPARE(report.contains(QStringLiteral("Not confirmed")), !box3Confirms);
+    QCOMPARE(report.contains(QStringLiteral("The rig entry of Box 3 was not changed.")), !box3Confirms);
     QVERIFY(rigWindow()->isModified());
-    const recUrzadzenia &box3 = rigWindow()->rig().devices[2];
-    QCOMPARE(audio ? box3.dap.CatalogID_DMXch : box3.Output[0].Channel, audio ? 210 : 111);
+    const recUrzadzenia &box1 = rigWindow()->rig().devices[0], &box3 = rigWindow()->rig().devices[2];
+    QCOMPARE(audio ? box1.dap.CatalogID_DMXch : box1.Output[0].Channel, audio ? 200 : 101);
+    if (box3Confirms) {
+        QCOMPARE(audio ? box3.dap.CatalogID_DMXch : box3.Output[0].Channel, audio ? 210 : 111);
+        QCOMPARE(box3.MasterVolume, 7);
+    } else {
+        QCOMPARE(box3, entry3);
+    }
     QCOMPARE(rigWindow()->rig().devices[1], device(2));
 }
 
@@ -477,8 +488,8 @@ void TestRigWindow::checkPatchWindow(PatchWindow &w) {
     QStringList items;
     for (int i = 0; i < universes->count(); ++i)
         items << universes->itemText(i);
-    QCOMPARE(items, (QStringList{"NET 0, universe 0: 0 channel(s) in use",
-                                 "NET 0, universe 1: 27 channel(s) in use, conflicts"}));
+    QCOMPARE(items, (QStringList{"NET 0, universe 0: 1 DMX output(s) fed",
+                                 "NET 0, universe 1: 27 channel(s) in use, 1 DMX output(s) fed, conflicts"}));
     QCOMPARE(w.universe(), qMakePair(0, 0));
     w.showUniverse(0, 1);
     QVERIFY(child<QLabel>(w, "lbDmx")->text().contains(QStringLiteral("DMX output of Box 2")));
@@ -490,9 +501,9 @@ void TestRigWindow::checkPatchWindow(PatchWindow &w) {
     conflicts->setCurrentRow(0);
     auto *uses = child<QTableView>(w, "grUses");
     QStringList selected;
-    for (const QModelIndex &i : uses->selectionModel()->selectedRows(UsesModelColumns::Element))
+    for (const QModelIndex &i : uses->selectionModel()->selectedRows(PatchWindow::UsesElement))
         selected << i.data().toString() + " " +
-                        i.siblingAtColumn(UsesModelColumns::Conflict).data().toString();
+                        i.siblingAtColumn(PatchWindow::UsesConflict).data().toString();
     QCOMPARE(selected, (QStringList{"Output 2 warning", "Audio player volume warning"}));
 
     // A click on a cell of the picture selects the uses of its channel: channel 22 is column 22, row 1.
@@ -508,9 +519,9 @@ void TestRigWindow::checkPatchWindow(PatchWindow &w) {
     QCOMPARE(w.useLines().mid(0, 3),
              (QStringList{"all\tBox 1\tDMX output (whole universe)",
                           "all\tBox 2\tDMX output (whole universe)", "11\tBox 1\tOutput 1"}));
-    uses->sortByColumn(UsesModelColumns::Device, Qt::DescendingOrder);
+    uses->sortByColumn(PatchWindow::UsesDevice, Qt::DescendingOrder);
     QVERIFY(w.useLines().first().contains(QStringLiteral("Box 2")));
-    uses->sortByColumn(UsesModelColumns::Element, Qt::AscendingOrder);
+    uses->sortByColumn(PatchWindow::UsesElement, Qt::AscendingOrder);
     QVERIFY(w.useLines().first().endsWith(QStringLiteral("Output 1")));
     QVERIFY(w.useLines().last().endsWith(QStringLiteral("DMX output (whole universe)")));
 

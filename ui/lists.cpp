@@ -92,12 +92,15 @@ public:
         return position < 0 ? QVariant() : QVariant(valueAt(position));
     }
     void setCurrentValue(const QVariant &value) override {
+        if (!list()->isEnabled())
+            return; // what the window does not offer, a screen reader cannot choose either
         bool ok = false;
         const int wanted = value.toInt(&ok);
         if (!ok)
             return;
+        const bool byNumber = numbers();
         for (int position = 0; position < list()->count(); ++position) {
-            if (valueAt(position) != wanted)
+            if (valueAt(position, byNumber) != wanted)
                 continue;
             QComboBox *box = list();
             box->setCurrentIndex(position);
@@ -120,12 +123,18 @@ public:
 private:
     QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
     bool numbers() const {
-        bool first = false, last = false;
-        list()->itemText(0).toInt(&first);
-        list()->itemText(list()->count() - 1).toInt(&last);
-        return first && last;
+        for (int position = 0; position < list()->count(); ++position) {
+            bool number = false;
+            list()->itemText(position).toInt(&number);
+            if (!number)
+                return false;
+        }
+        return list()->count() > 0;
     }
-    int valueAt(int position) const { return numbers() ? list()->itemText(position).toInt() : position; }
+    int valueAt(int position, bool byNumber) const {
+        return byNumber ? list()->itemText(position).toInt() : position;
+    }
+    int valueAt(int position) const { return valueAt(position, numbers()); }
 };
 
 QAccessibleInterface *listAccessible(const QString &className, QObject *object) {

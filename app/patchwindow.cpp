@@ -454,7 +454,6 @@ void PatchWindow::setSources(const QVector<PatchSource> &sources, const QVector<
 }
 
 void PatchWindow::setPreview(const QStringList &changes) {
-    preview_ = true;
     meChanges->setPlainText(changes.join('\n'));
     lbChanges->show();
     meChanges->show();

@@ -89,7 +89,6 @@ private:
     int current_ = 0;
     rig::Patch patch_;
     QVector<QPair<int, int>> universes_; // the chooser's items
-    bool preview_ = false;
 
     UsesModel *uses_;
     QSortFilterProxyModel *sortedUses_;

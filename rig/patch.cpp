@@ -266,9 +266,7 @@ std::optional<QVector<recUrzadzenia>> readdress(const QVector<recUrzadzenia> &de
         if (last > 512)
             return refuse(QObject::tr("%1 (%2) would take channels %3 to %4, past channel 512: nothing is "
                                       "readdressed. Start lower, or give fewer channels per device.")
-                              .arg(r.Nazwa, r.MAC)
-                              .arg(first)
-                              .arg(last));
+                              .arg(r.Nazwa, r.MAC, QString::number(first), QString::number(last)));
         if (how.what == Readdressing::Outputs) {
             for (int i = 0; i < 8; ++i) {
                 r.Output[i].NET = how.net;

@@ -351,6 +351,9 @@ void TestRig::readdress_data() {
     QTest::newRow("the second device would pass 512")
         << Records{box(1), box(2), box(3)} << 0 << QList<int>{0, 0, 500, 8}
         << QStringList{"Box 2 (02:5A:45:00:00:02) would take channels 508 to 515, past channel 512"};
+    QTest::newRow("a name that looks like a placeholder is named as it is")
+        << Records{with(box(1), [](auto &r) { r.Nazwa = "%1 box"; })} << 0 << QList<int>{0, 0, 510, 8}
+        << QStringList{"%1 box (02:5A:45:00:00:01) would take channels 510 to 517"};
     QTest::newRow("a Standard module kept in its universe")
         << Records{with(box(1), standard)} << 0 << QList<int>{0, 0, 20, 8}
         << QStringList{"0/0: 20 21 22 23 24 25 26 27"};

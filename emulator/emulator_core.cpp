@@ -5,7 +5,10 @@
 #include "device/fields.h"
 #include "device/protocol.h"
 
+#include <QAbstractSocket>
+#include <QStringBuilder>
 #include <algorithm>
+#include <cstdio>
 #include <limits>
 #include <utility>
 
@@ -17,6 +20,18 @@ int u8(const QByteArray &b, int offset) {
     return static_cast<uint8_t>(b[offset]);
 }
 
+// An address as QHostAddress::toString() writes it, without its work for the IPv4 case that every
+// datagram needs once or more.
+QString addressText(const QHostAddress &address) {
+    if (address.protocol() != QAbstractSocket::IPv4Protocol)
+        return address.toString();
+    const quint32 v = address.toIPv4Address();
+    char text[16];
+    const int n =
+        std::snprintf(text, sizeof text, "%u.%u.%u.%u", v >> 24, (v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+    return QString::fromLatin1(text, n);
+}
+
 QString onOff(bool on) {
     return on ? QStringLiteral("on") : QStringLiteral("off");
 }
@@ -24,6 +39,7 @@ QString onOff(bool on) {
 // Printable text of device bytes (names, unknown datagrams).
 QString printable(const QByteArray &bytes) {
     QString s;
+    s.reserve(bytes.size());
     for (char c : bytes) {
         const int b = static_cast<uint8_t>(c);
         s += (b >= 32 && b < 127) ? QChar(b) : QChar('.');
@@ -31,12 +47,28 @@ QString printable(const QByteArray &bytes) {
     return s;
 }
 
+// The first 16 bytes in hex and as text: 51 47 45 ... "QGE...".
 QString describeBytes(const QByteArray &data) {
-    const QByteArray head = data.left(16);
-    QString text = QString::fromLatin1(head.toHex(' '));
-    if (data.size() > head.size())
-        text += QStringLiteral(" ...");
-    return text + QStringLiteral(" \"") + printable(head) + '"';
+    static const char digits[] = "0123456789abcdef";
+    const qsizetype shown = std::min<qsizetype>(data.size(), 16);
+    QString text;
+    text.reserve(shown * 4 + 8);
+    for (qsizetype i = 0; i < shown; ++i) {
+        const auto b = static_cast<uint8_t>(data[i]);
+        if (i > 0)
+            text += QLatin1Char(' ');
+        text += QLatin1Char(digits[b >> 4]);
+        text += QLatin1Char(digits[b & 15]);
+    }
+    if (data.size() > shown)
+        text += QLatin1String(" ...");
+    text += QLatin1String(" \"");
+    for (qsizetype i = 0; i < shown; ++i) {
+        const auto b = static_cast<uint8_t>(data[i]);
+        text += (b >= 32 && b < 127) ? QLatin1Char(static_cast<char>(b)) : QLatin1Char('.');
+    }
+    text += QLatin1Char('"');
+    return text;
 }
 
 // Testing outputs as the operator knows them: output 1 is test index 7.
@@ -57,17 +89,29 @@ QString activeTriggers(const Device &d) {
 }
 
 QString changeList(const recUrzadzenia &before, const recUrzadzenia &after) {
-    QStringList changes;
-    for (const fields::Field &f : fields::all())
-        if (f.value(before) != f.value(after))
-            changes << QStringLiteral("%1 %2->%3").arg(f.brief).arg(f.value(before)).arg(f.value(after));
-    if (changes.isEmpty())
-        return QStringLiteral("configuration stored, nothing changed");
     constexpr int kShown = 16;
-    QString text = QStringLiteral("configuration stored, %1 changed: ").arg(changes.size());
-    text += QStringList(changes.mid(0, kShown)).join(QStringLiteral(", "));
-    if (changes.size() > kShown)
-        text += QStringLiteral(", ... and %1 more").arg(changes.size() - kShown);
+    QString shown; // the first kShown changes, "out1.ch 1->300, ..."; the others are only counted
+    int changed = 0;
+    for (const fields::Field &f : fields::all()) {
+        const int32_t was = f.value(before), is = f.value(after);
+        if (was == is || ++changed > kShown)
+            continue;
+        if (changed == 1)
+            shown.reserve(kShown * 24);
+        else
+            shown += QLatin1String(", ");
+        char numbers[32];
+        const int n =
+            std::snprintf(numbers, sizeof numbers, " %d->%d", static_cast<int>(was), static_cast<int>(is));
+        shown += f.brief;
+        shown += QLatin1String(numbers, n);
+    }
+    if (changed == 0)
+        return QStringLiteral("configuration stored, nothing changed");
+    QString text = QStringLiteral("configuration stored, %1 changed: ").arg(changed);
+    text += shown;
+    if (changed > kShown)
+        text += QStringLiteral(", ... and %1 more").arg(changed - kShown);
     return text;
 }
 
@@ -88,7 +132,8 @@ int32_t unitsFromMs(qint64 ms) {
 }
 
 Cue Device::cue(int number) const {
-    return cues.value(number, Emulator::defaultCue(number));
+    const auto written = cues.constFind(number);
+    return written != cues.cend() ? *written : Emulator::defaultCue(number);
 }
 
 // ---- Construction -------------------------------------------------------------------------------
@@ -107,6 +152,7 @@ Emulator::Emulator(const QVector<DeviceIdentity> &devices, const QVector<ShowPre
             s.length = unitsFromMs(qint64(p.seconds) * 1000);
         }
         byAddress_.insert(id.address.toIPv4Address(), static_cast<int>(devices_.size()));
+        addressTexts_.push_back(addressText(id.address));
         devices_.push_back(std::move(d));
     }
 }
@@ -139,7 +185,7 @@ recUrzadzenia Emulator::defaultConfiguration(const DeviceIdentity &id) {
 }
 
 Cue Emulator::defaultCue(int number) {
-    return Cue{QStringLiteral("Cue %1").arg(number).toLatin1(), QByteArray(wire::kCueChannels, '\0')};
+    return Cue{"Cue " + QByteArray::number(number), QByteArray(wire::kCueChannels, '\0')};
 }
 
 int Emulator::indexOf(const QHostAddress &address) const {
@@ -195,12 +241,12 @@ QVector<int> Emulator::route(const QHostAddress &destination) const {
 }
 
 QString Emulator::targetText(const QHostAddress &destination, const QVector<int> &targets) const {
-    const QString dest = destination.isNull() ? QStringLiteral("?") : destination.toString();
+    const QString dest = destination.isNull() ? QStringLiteral("?") : addressText(destination);
     if (targets.size() == 1 && indexOf(destination) >= 0)
         return dest;
     if (targets.size() == 1)
-        return QStringLiteral("%1 [device %2]").arg(dest, devices_[targets[0]].id.address.toString());
-    return QStringLiteral("%1 [%2 devices]").arg(dest).arg(targets.size());
+        return QStringLiteral("%1 [device %2]").arg(dest, addressTexts_[targets[0]]);
+    return dest % QLatin1String(" [") % QString::number(targets.size()) % QLatin1String(" devices]");
 }
 
 QString Emulator::summarise(const QStringList &details, const QVector<int> &targets) const {
@@ -213,7 +259,7 @@ QString Emulator::summarise(const QStringList &details, const QVector<int> &targ
     constexpr int kShown = 3;
     QStringList parts;
     for (int i = 0; i < details.size() && i < kShown; ++i)
-        parts << devices_[targets[i]].id.address.toString() + QStringLiteral(": ") + details[i];
+        parts << addressTexts_[targets[i]] + QStringLiteral(": ") + details[i];
     QString text = parts.join(QStringLiteral(" | "));
     if (details.size() > kShown)
         text += QStringLiteral(" | ... %1 more devices").arg(details.size() - kShown);
@@ -223,34 +269,39 @@ QString Emulator::summarise(const QStringList &details, const QVector<int> &targ
 Output Emulator::handle(const QByteArray &data, const QHostAddress &destination, const QHostAddress &sender,
                         quint16 senderPort, qint64 nowMs) {
     const QVector<int> targets = route(destination);
-    const QString head = QStringLiteral("%1 <- %2:%3 ")
-                             .arg(targetText(destination, targets), sender.toString())
-                             .arg(senderPort);
+    // The start of a line that is not one device's own; written only for a line that is printed.
+    const auto head = [&]() -> QString {
+        return targetText(destination, targets) % QLatin1String(" <- ") % addressText(sender) %
+               QLatin1Char(':') % QString::number(senderPort) % QLatin1Char(' ');
+    };
     if (artnet::isArtNet(data))
         return handleArtNet(data, targets, head, nowMs);
 
     Output out;
     const Command *command = findCommand(data);
     if (!command) {
-        out.lines << head + QStringLiteral("unknown datagram, %1 bytes: %2, ignored")
-                                .arg(data.size())
-                                .arg(describeBytes(data));
+        out.lines << head() % QLatin1String("unknown datagram, ") % QString::number(data.size()) %
+                         QLatin1String(" bytes: ") % describeBytes(data) % QLatin1String(", ignored");
         return out;
     }
     const QString what = QStringLiteral("%1 %2 bytes: ").arg(QLatin1String(command->word)).arg(data.size());
     if (data.size() != command->size) {
-        out.lines << head + what + QStringLiteral("wrong length, %1 expected, ignored").arg(command->size);
+        out.lines << head() + what + QStringLiteral("wrong length, %1 expected, ignored").arg(command->size);
         return out;
     }
     Context context{data, sender, nowMs, out.datagrams};
     if (targets.size() <= kLinePerDeviceUpTo) {
         // Each device that hears the datagram says so on a line of its own.
-        const QString from = QStringLiteral(" <- %1:%2 ").arg(sender.toString()).arg(senderPort);
-        const QString dest = destination.isNull() ? QStringLiteral("?") : destination.toString();
-        const QString heard = indexOf(destination) >= 0 ? what : what.chopped(2) + " to " + dest + ": ";
+        const QString from = QLatin1String(" <- ") % addressText(sender) % QLatin1Char(':') %
+                             QString::number(senderPort) % QLatin1Char(' ');
+        const QString heard =
+            indexOf(destination) >= 0
+                ? what
+                : what.chopped(2) + " to " +
+                      (destination.isNull() ? QStringLiteral("?") : addressText(destination)) + ": ";
         for (int i : targets) {
             const QString detail = (this->*command->run)(devices_[i], context);
-            out.lines << devices_[i].id.address.toString() + from + heard + detail;
+            out.lines << addressTexts_[i] % from % heard % detail;
         }
         return out;
     }
@@ -258,7 +309,7 @@ Output Emulator::handle(const QByteArray &data, const QHostAddress &destination,
     details.reserve(targets.size());
     for (int i : targets)
         details << (this->*command->run)(devices_[i], context);
-    out.lines << head + what + summarise(details, targets);
+    out.lines << head() + what + summarise(details, targets);
     return out;
 }
 
@@ -272,13 +323,13 @@ void Emulator::reply(const Device &d, QVector<Outgoing> &out, const QByteArray &
 QString Emulator::discovery(Device &d, Context &c) {
     reply(d, c.out, wire::infoReply(d.rec, d.id.equipment, d.id.firmwareMajor, d.id.firmwareMinor, d.id.mac),
           c.sender, wire::kMainPort);
-    return QStringLiteral("AGETI to %1:%2").arg(c.sender.toString()).arg(wire::kMainPort);
+    return QStringLiteral("AGETI to %1:%2").arg(addressText(c.sender)).arg(wire::kMainPort);
 }
 
 QString Emulator::sdCard(Device &d, Context &c) {
     reply(d, c.out, wire::sdCardReply(d.id.sdCard), c.sender, wire::kMainPort);
     return QStringLiteral("SD card %1, achkSD to %2:%3")
-        .arg(d.id.sdCard ? QStringLiteral("present") : QStringLiteral("missing"), c.sender.toString())
+        .arg(d.id.sdCard ? QStringLiteral("present") : QStringLiteral("missing"), addressText(c.sender))
         .arg(wire::kMainPort);
 }
 
@@ -365,7 +416,7 @@ QString Emulator::masterVolumeQuery(Device &d, Context &c) {
     reply(d, c.out, wire::masterVolumeReply(d.rec.MasterVolume), c.sender, wire::kAudioPort);
     return QStringLiteral("master volume %1, aMVol to %2:%3")
         .arg(d.rec.MasterVolume)
-        .arg(c.sender.toString())
+        .arg(addressText(c.sender))
         .arg(wire::kAudioPort);
 }
 
@@ -385,7 +436,7 @@ QString Emulator::selectShow(Device &d, Context &c) {
                                        : QStringLiteral("show %1 selected").arg(d.selectedShow);
     if (d.selectedShow != 0 && !isSlot(d.selectedShow))
         text += QStringLiteral(" (no such slot)");
-    return text + QStringLiteral(", setShow to %1:%2").arg(c.sender.toString()).arg(wire::kLiveRecordPort);
+    return text + QStringLiteral(", setShow to %1:%2").arg(addressText(c.sender)).arg(wire::kLiveRecordPort);
 }
 
 QString Emulator::showInfo(Device &d, Context &c) {
@@ -395,7 +446,7 @@ QString Emulator::showInfo(Device &d, Context &c) {
     reply(d, c.out, wire::showInfoReply(n, s.present, s.length), c.sender, wire::kLiveRecordPort);
     return QStringLiteral("show %1 %2, AShowInfo to %3:%4")
         .arg(n)
-        .arg(showText(s), c.sender.toString())
+        .arg(showText(s), addressText(c.sender))
         .arg(wire::kLiveRecordPort);
 }
 
@@ -461,7 +512,7 @@ QString Emulator::stop(Device &d, Context &c) {
         stopPlayback(d, c.out);
         return QStringLiteral("playback of show %1 stopped, playStop to %2:%3")
             .arg(d.activeShow)
-            .arg(d.asker.toString())
+            .arg(addressText(d.asker))
             .arg(wire::kLiveRecordPort);
     }
     return {};
@@ -476,7 +527,7 @@ QString Emulator::play(Device &d, Context &c) {
         d.recorder = Recorder::Idle;
         return QStringLiteral("show %1 is empty, nothing to play, playStop to %2:%3")
             .arg(d.selectedShow)
-            .arg(c.sender.toString())
+            .arg(addressText(c.sender))
             .arg(wire::kLiveRecordPort);
     }
     const Show &s = d.shows[d.selectedShow - 1];
@@ -488,7 +539,7 @@ QString Emulator::play(Device &d, Context &c) {
     reply(d, c.out, wire::showPositionReply(s.length, 0), d.asker, wire::kLiveRecordPort);
     return QStringLiteral("playing show %1, %2, showPss to %3:%4")
         .arg(d.activeShow)
-        .arg(DurationText(s.length), c.sender.toString())
+        .arg(DurationText(s.length), addressText(c.sender))
         .arg(wire::kLiveRecordPort);
 }
 
@@ -520,7 +571,7 @@ QString Emulator::cueQuery(Device &d, Context &c) {
     }
     return QStringLiteral("%1 ACUERD to %2:%3")
         .arg(last - first + 1)
-        .arg(c.sender.toString())
+        .arg(addressText(c.sender))
         .arg(wire::kCuePort);
 }
 
@@ -555,8 +606,8 @@ QString Emulator::cueWrite(Device &d, Context &c) {
 
 // ---- Art-Net ------------------------------------------------------------------------------------
 
-Output Emulator::handleArtNet(const QByteArray &data, const QVector<int> &targets, const QString &head,
-                              qint64 nowMs) {
+Output Emulator::handleArtNet(const QByteArray &data, const QVector<int> &targets,
+                              const std::function<QString()> &head, qint64 nowMs) {
     Output out;
     ++artSinceLine_;
     const std::optional<artnet::Dmx> dmx = artnet::parseDmx(data);
@@ -572,7 +623,8 @@ Output Emulator::handleArtNet(const QByteArray &data, const QVector<int> &target
                 d.startMs = nowMs;
                 d.lastReportMs = nowMs - kReportIntervalMs; // report the first packet at once
                 d.reportedPackets = 0;
-                events << QStringLiteral("%1 records show %2").arg(d.id.address.toString()).arg(d.activeShow);
+                events
+                    << QStringLiteral("%1 records show %2").arg(addressText(d.id.address)).arg(d.activeShow);
             }
             if (d.recorder != Recorder::Recording)
                 continue;
@@ -619,7 +671,7 @@ Output Emulator::handleArtNet(const QByteArray &data, const QVector<int> &target
         if (events.size() > kShown)
             text += QStringLiteral(", ... %1 more devices start recording").arg(events.size() - kShown);
     }
-    out.lines << head + text;
+    out.lines << head() + text;
     artLastLineMs_ = nowMs;
     artSinceLine_ = 0;
     return out;
@@ -645,9 +697,9 @@ Output Emulator::tick(qint64 nowMs) {
                       wire::kLiveRecordPort);
                 stopPlayback(d, out.datagrams);
                 out.lines << QStringLiteral("%1 show %2 played to its end, playStop to %3:%4")
-                                 .arg(d.id.address.toString())
+                                 .arg(addressText(d.id.address))
                                  .arg(d.activeShow)
-                                 .arg(d.asker.toString())
+                                 .arg(addressText(d.asker))
                                  .arg(wire::kLiveRecordPort);
             } else if (nowMs - d.lastReportMs >= kReportIntervalMs) {
                 reply(d, out.datagrams, wire::showPositionReply(s.length, position), d.asker,

@@ -15,6 +15,7 @@
 #include <QVector>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace zentri::emu {
 
@@ -125,8 +126,8 @@ private:
     QVector<int> route(const QHostAddress &destination) const;
     QString targetText(const QHostAddress &destination, const QVector<int> &targets) const;
     QString summarise(const QStringList &details, const QVector<int> &targets) const;
-    Output handleArtNet(const QByteArray &data, const QVector<int> &targets, const QString &head,
-                        qint64 nowMs);
+    Output handleArtNet(const QByteArray &data, const QVector<int> &targets,
+                        const std::function<QString()> &head, qint64 nowMs);
 
     // Commands; each returns the detail for the log line and appends its replies.
     struct Context {
@@ -162,6 +163,7 @@ private:
 
     QVector<Device> devices_;
     QHash<quint32, int> byAddress_;
+    QStringList addressTexts_; // each device's address as the lines write it
 
     // Art-Net lines are summarised: at most one a second unless the recorder changes state.
     qint64 artLastLineMs_ = -1;

@@ -94,6 +94,7 @@ private slots:
     void sendUnconfirmedIsReported();
     void readdress_data();
     void readdress();
+    void readdressSendsNothingWhenADeviceChangedMeanwhile();
     void patchWindowListsWhatThePictureShows();
     void replaceGivesTheEntryToTheNewDevice();
     void takeChangesTheRigNotTheFile();
@@ -457,6 +458,35 @@ void TestRigWindow::readdress() {
         QCOMPARE(box3, entry3);
     }
     QCOMPARE(rigWindow()->rig().devices[1], device(2));
+}
+
+void TestRigWindow::readdressSendsNothingWhenADeviceChangedMeanwhile() {
+    openRig({device(1), device(2)});
+    showAndAnswer({{0, device(1)}, {1, device(2)}});
+    forget();
+    rigWindow()->selectMacs({mac(1), mac(2)});
+    recUrzadzenia changed = device(2);
+    changed.MasterVolume = 9;
+    ModalScript script(
+        {{"ReaddressDialog", [](QWidget *w) { child<QPushButton>(*w, "btShowNewPatch")->click(); }},
+         {"PatchWindow", [&](QWidget *w) {
+              // A discovery while the new patch is shown: Box 2 reports another setting.
+              rigWindow()->findDevices();
+              QVERIFY(!waitFor(0, "QGETI").isEmpty());
+              answer(0, device(1));
+              answer(1, changed);
+              QTRY_COMPARE(stateOf(mac(2)), QStringLiteral("differs"));
+              child<QPushButton>(*w, "btSend")->click();
+          }}});
+    Answers answers;
+    button("btReaddress")->click();
+    QVERIFY(script.finished());
+    QTRY_COMPARE(answers.names, QStringList{"messageBox"});
+    QVERIFY2(
+        answers.texts[0].contains(QStringLiteral("changed while the new patch was shown; nothing was sent")),
+        qPrintable(answers.texts[0]));
+    for (int k = 0; k < 2; ++k)
+        QVERIFY(waitFor(k, "!SETI", 300).isEmpty());
 }
 
 void TestRigWindow::patchWindowListsWhatThePictureShows() {

@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QRegularExpression>
 
 namespace zentri {
@@ -91,15 +90,11 @@ void TMainForm::LoadConfiguration1Click() {
         ui::showMessage(this, kGone);
         return;
     }
-    QMessageBox ask(QMessageBox::Question, QStringLiteral("Load configuration"),
-                    QStringLiteral("Load %1 into \"%2\" (%3).\n\n")
-                            .arg(QFileInfo(path).fileName(), shown->Nazwa, shown->IP) +
-                        configfile::summary(*shown, *parsed.file) +
-                        QStringLiteral("\n\nStore this configuration and send it to the device?"),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    ask.setObjectName(QStringLiteral("loadConfigurationBox"));
-    ask.setDefaultButton(QMessageBox::No);
-    if (ask.exec() != QMessageBox::Yes)
+    if (!ui::ask(this, QStringLiteral("Load configuration"), "loadConfigurationBox",
+                 QStringLiteral("Load %1 into \"%2\" (%3).\n\n")
+                         .arg(QFileInfo(path).fileName(), shown->Nazwa, shown->IP) +
+                     configfile::summary(*shown, *parsed.file) +
+                     QStringLiteral("\n\nStore this configuration and send it to the device?")))
         return;
     auto rec = record(device); // read again: the box ran datagram handlers
     if (!rec) {

@@ -15,7 +15,6 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -666,12 +665,8 @@ void PatchWindow::exportReport() {
         if (QFileInfo::exists(path + QLatin1String(suffix)))
             existing << QFileInfo(path + QLatin1String(suffix)).fileName();
     if (!existing.isEmpty()) {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Zentri patch"),
-                        tr("%1 already exist(s) beside the report. Replace?").arg(existing.join(tr(" and "))),
-                        QMessageBox::Yes | QMessageBox::No, this);
-        box.setObjectName(QStringLiteral("replaceReportBox"));
-        box.setDefaultButton(QMessageBox::No);
-        if (box.exec() != QMessageBox::Yes)
+        if (!ui::ask(this, QStringLiteral("Zentri patch"), "replaceReportBox",
+                     tr("%1 already exist(s) beside the report. Replace?").arg(existing.join(tr(" and ")))))
             return;
     }
     QStringList written;

@@ -21,7 +21,6 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
@@ -582,12 +581,8 @@ void RigWindow::setModified() {
 bool RigWindow::dropChanges() {
     if (!modified_)
         return true;
-    QMessageBox ask(QMessageBox::Question, QStringLiteral("Zentri rig"),
-                    tr("The rig \"%1\" has changes that are not saved. Drop them?").arg(rig_.name),
-                    QMessageBox::Yes | QMessageBox::No, isVisible() ? this : parentWidget());
-    ask.setObjectName(QStringLiteral("dropChangesBox"));
-    ask.setDefaultButton(QMessageBox::No);
-    return ask.exec() == QMessageBox::Yes;
+    return ui::ask(isVisible() ? this : parentWidget(), QStringLiteral("Zentri rig"), "dropChangesBox",
+                   tr("The rig \"%1\" has changes that are not saved. Drop them?").arg(rig_.name));
 }
 
 void RigWindow::newFromDevicesFound() {
@@ -681,11 +676,7 @@ QString changesText(const recUrzadzenia &device, const recUrzadzenia &entry) {
 }
 
 bool ask(QWidget *parent, const char *name, const QString &text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Zentri rig"), text,
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setObjectName(QString::fromLatin1(name));
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return ui::ask(parent, QStringLiteral("Zentri rig"), name, text);
 }
 } // namespace
 

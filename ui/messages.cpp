@@ -10,4 +10,11 @@ void showMessage(QWidget *parent, const QString &text) {
     box.exec();
 }
 
+bool ask(QWidget *parent, const QString &title, const char *name, const QString &text) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QString::fromLatin1(name));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 } // namespace zentri::ui

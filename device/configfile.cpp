@@ -377,13 +377,6 @@ namespace {
 bool isAddressByte(const Difference &d) {
     return d.field.startsWith(QLatin1String("DestinationIP["));
 }
-QString addressText(const recUrzadzenia &rec) {
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(rec.DestinationIP[0])
-        .arg(rec.DestinationIP[1])
-        .arg(rec.DestinationIP[2])
-        .arg(rec.DestinationIP[3]);
-}
 } // namespace
 
 QVector<Difference> forPeople(const QVector<Difference> &diff, const recUrzadzenia &device,
@@ -396,7 +389,7 @@ QVector<Difference> forPeople(const QVector<Difference> &diff, const recUrzadzen
         } else if (!addressShown) {
             addressShown = true;
             out.append({QStringLiteral("DestinationIP"), QLatin1String(kDestinationIpLabel),
-                        addressText(device), addressText(file)});
+                        destinationText(device), destinationText(file)});
         }
     }
     return out;

@@ -36,4 +36,12 @@ bool operator==(const recUrzadzenia &a, const recUrzadzenia &b) {
                     b.ZentriVersion, b.MasterVolume, b.playAfterPowerOn, b.blackoutAtEndOfTheShow);
 }
 
+QString destinationText(const recUrzadzenia &rec) {
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(rec.DestinationIP[0] & 0xFF)
+        .arg(rec.DestinationIP[1] & 0xFF)
+        .arg(rec.DestinationIP[2] & 0xFF)
+        .arg(rec.DestinationIP[3] & 0xFF);
+}
+
 } // namespace zentri

@@ -82,6 +82,15 @@ inline bool operator!=(const recUrzadzenia &a, const recUrzadzenia &b) {
     return !(a == b);
 }
 
+// The audio player's six DMX channels, in the record's order (catalog, file, volume, state, bass, treble).
+template <typename Dap> auto audioChannels(Dap &d) { // rdap or const rdap
+    return std::array{&d.CatalogID_DMXch, &d.FileID_DMXch, &d.Volume_DMXch,
+                      &d.State_DMXch,     &d.Bass_DMXch,   &d.Treble_DMXch};
+}
+
+// The trigger destination address as "a.b.c.d".
+QString destinationText(const recUrzadzenia &rec);
+
 // The main window's device array; a record's position is its record index.
 using DeviceArray = QVector<recUrzadzenia>;
 

@@ -18,14 +18,6 @@ constexpr int kTriggerFunction = 1; // "Trigger" in the trigger window's functio
 
 const char *const kAudioFunctions[] = {"catalog", "file", "volume", "state", "bass", "treble"};
 
-QString destinationOf(const recUrzadzenia &r) {
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(r.DestinationIP[0] & 0xFF)
-        .arg(r.DestinationIP[1] & 0xFF)
-        .arg(r.DestinationIP[2] & 0xFF)
-        .arg(r.DestinationIP[3] & 0xFF);
-}
-
 bool onLocalSubnet(const QHostAddress &a, const QVector<InterfaceInfo> &interfaces) {
     for (const InterfaceInfo &i : interfaces)
         for (const InterfaceAddress &local : i.addresses) {
@@ -97,16 +89,15 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
             p.uses << use(d, r.Output[i].NET, r.Output[i].Universe, r.Output[i].Channel, Use::Output, i + 1,
                           r.Output[i].PWM);
         }
-        const int32_t audio[] = {r.dap.CatalogID_DMXch, r.dap.FileID_DMXch, r.dap.Volume_DMXch,
-                                 r.dap.State_DMXch,     r.dap.Bass_DMXch,   r.dap.Treble_DMXch};
+        const auto audio = audioChannels(r.dap);
         for (int f = 0; f < 6; ++f)
-            p.uses << use(d, r.dap.NET, r.dap.Universe, audio[f], Use::Audio, f);
+            p.uses << use(d, r.dap.NET, r.dap.Universe, *audio[f], Use::Audio, f);
         p.uses << use(d, r.dmx.Output_NET, r.dmx.Output_Universe, 0, Use::DmxOutput, 0);
         for (int i = 0; i < 8; ++i) {
             if (r.Trigger[i].Function != kTriggerFunction)
                 continue;
             p.uses << use(d, r.Trigger[0].NET, r.Trigger[0].Universe, r.Trigger[i].Channel, Use::Trigger,
-                          i + 1, false, destinationOf(r));
+                          i + 1, false, destinationText(r));
         }
     }
     std::stable_sort(p.uses.begin(), p.uses.end(), [](const Use &a, const Use &b) {
@@ -276,8 +267,7 @@ std::optional<QVector<recUrzadzenia>> readdress(const QVector<recUrzadzenia> &de
         } else {
             r.dap.NET = how.net;
             r.dap.Universe = how.universe;
-            int32_t *channels[] = {&r.dap.CatalogID_DMXch, &r.dap.FileID_DMXch, &r.dap.Volume_DMXch,
-                                   &r.dap.State_DMXch,     &r.dap.Bass_DMXch,   &r.dap.Treble_DMXch};
+            const auto channels = audioChannels(r.dap);
             for (int f = 0; f < 6; ++f)
                 *channels[f] = static_cast<int32_t>(first + f);
         }

@@ -23,6 +23,7 @@ namespace zentri {
 namespace {
 
 using setup::makeLabel;
+using setup::makeRowBox;
 using setup::makeSizedList;
 using setup::numbered;
 
@@ -148,12 +149,9 @@ void TfSetupInput::FormCreate() {
         tbVolume_[i]->setRange(0, 255);
         tbVolume_[i]->setFixedWidth(120);
         tbVolume_[i]->setAccessibleName(input + QStringLiteral("volume"));
-        rb_[r] = new QRadioButton(this);
-        rb_[r]->setObjectName(QStringLiteral("rb%1").arg(r));
-        rb_[r]->setAccessibleName(input + QStringLiteral("plays after power on"));
-        cbTest_[i] = new QCheckBox(this);
-        cbTest_[i]->setObjectName(numbered("cbTest", i));
-        cbTest_[i]->setAccessibleName(input + QStringLiteral("test"));
+        rb_[r] = makeRowBox<QRadioButton>(this, QStringLiteral("rb%1").arg(r),
+                                          input + QStringLiteral("plays after power on"));
+        cbTest_[i] = makeRowBox<QCheckBox>(this, numbered("cbTest", i), input + QStringLiteral("test"));
 
         connect(cbxFunction_[i], &QComboBox::currentIndexChanged, this, [this, i] { cbxFunctionChange(i); });
         connect(cbTest_[i], &QCheckBox::toggled, this, [this, i](bool on) { cbTestClick(i, on); });
@@ -172,9 +170,7 @@ void TfSetupInput::FormCreate() {
     grid->setRowMinimumHeight(last, kRowHeight);
     grid->addWidget(makeLabel(this, QStringLiteral("Label19"), QStringLiteral("no play")), last, ColVolume,
                     Qt::AlignRight | Qt::AlignVCenter);
-    rb_[0] = new QRadioButton(this);
-    rb_[0]->setObjectName(QStringLiteral("rb0"));
-    rb_[0]->setAccessibleName(QStringLiteral("No play after power on"));
+    rb_[0] = makeRowBox<QRadioButton>(this, QStringLiteral("rb0"), QStringLiteral("No play after power on"));
     grid->addWidget(rb_[0], last, ColPlay, Qt::AlignCenter);
     for (int k = 0; k <= kRows; ++k)
         playAfterPowerOn_->addButton(rb_[k], k);

@@ -15,6 +15,7 @@ namespace zentri {
 namespace {
 
 using setup::addHeader;
+using setup::makeRowBox;
 using setup::numbered;
 
 // Every row of the table has the same pitch; the terminal block picture is drawn to it so that each
@@ -29,13 +30,6 @@ enum Column { ColLabel, ColNet, ColUniverse, ColChannel, ColPwm, ColTest, ColPic
 // Row labels, in row order.
 const char *const kRowLabelNames[TfSetupOutput::kRows] = {"Label28", "Label21", "Label22", "Label23",
                                                           "Label24", "Label25", "Label26", "Label27"};
-
-QCheckBox *makeRowBox(QWidget *parent, const QString &name, const QString &accessibleName) {
-    auto *box = new QCheckBox(parent);
-    box->setObjectName(name);
-    box->setAccessibleName(accessibleName);
-    return box;
-}
 
 } // namespace
 
@@ -60,8 +54,8 @@ void TfSetupOutput::FormCreate() {
         const int r = i + 1;
         const QString output = QStringLiteral("Output %1 ").arg(r);
         patch_.addRow(this, grid, i, kRowLabelNames[i], QStringLiteral("%1:").arg(r), output);
-        cbPWM_[i] = makeRowBox(this, numbered("cbPWM", i), output + QStringLiteral("PWM mode"));
-        cbTest_[i] = makeRowBox(this, numbered("cbTest", i), output + QStringLiteral("test"));
+        cbPWM_[i] = makeRowBox<QCheckBox>(this, numbered("cbPWM", i), output + QStringLiteral("PWM mode"));
+        cbTest_[i] = makeRowBox<QCheckBox>(this, numbered("cbTest", i), output + QStringLiteral("test"));
         connect(cbTest_[i], &QCheckBox::toggled, this, [this, i](bool on) { cbTestClick(i, on); });
 
         grid->addWidget(cbPWM_[i], r, ColPwm, Qt::AlignCenter);

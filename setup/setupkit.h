@@ -29,6 +29,14 @@ QLabel *addHeader(QWidget *parent, QGridLayout *grid, const char *name, const ch
 QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemModel *items, int chars,
                          const QString &accessibleName);
 
+// A control of a table row that has no caption of its own, only its name and accessible name.
+template <typename Box> Box *makeRowBox(QWidget *parent, const QString &name, const QString &accessibleName) {
+    auto *box = new Box(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
 // The start of each row of the input and output tables: a label, then the NET, Universe and channel
 // lists, in columns 0 to 3 of the table. Only the first row's NET and Universe are shown, as the "All"
 // row that serves every row; the others keep their loaded values.

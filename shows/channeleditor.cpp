@@ -39,10 +39,6 @@ ChannelEditorLook::ChannelEditorLook(QObject *parent) : QObject(parent), style_(
     style_->setParent(this);
 }
 
-ChannelEditorLook::~ChannelEditorLook() {
-    delete model_;
-}
-
 bool ChannelEditorLook::Key::operator==(const Key &o) const {
     return state == o.state && direction == o.direction && subControls == o.subControls &&
            activeSubControls == o.activeSubControls && stepEnabled == o.stepEnabled &&
@@ -89,7 +85,7 @@ QPixmap ChannelEditorLook::picture(const ChannelEditor *editor, const QStyleOpti
     // The line edit on top: the model's, made to paint as the editor's would. It shows the colours of
     // the editor's colour group, whatever its own state. A line edit paints every pixel it covers.
     if (!model_)
-        model_ = new ChannelEditor(this, nullptr);
+        model_ = std::make_unique<ChannelEditor>(this, nullptr);
     const QPalette &palette = line->palette();
     if (modelPalette_ != palette.cacheKey() || modelColourGroup_ != palette.currentColorGroup()) {
         QPalette colours = palette;

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QSpinBox>
+#include <memory>
 
 class QLineEdit;
 class QStyleOptionSpinBox;
@@ -27,7 +28,6 @@ class ChannelEditorLook : public QObject {
     Q_OBJECT
 public:
     explicit ChannelEditorLook(QObject *parent);
-    ~ChannelEditorLook() override;
 
     QStyle *style() const { return style_; }
     // `editor` as it paints itself when drawn with `option`, its line edit unfocused.
@@ -56,7 +56,7 @@ private:
     QStyle *style_;
     // The line edits in the pictures are rendered from an editor of this object's own, never shown:
     // rendering a widget of a shown window first brings the whole window's geometry up to date.
-    ChannelEditor *model_ = nullptr;
+    std::unique_ptr<ChannelEditor> model_;
     qint64 modelPalette_ = 0; // the palette and colour group the model was given
     int modelColourGroup_ = -1;
     QHash<Key, QPixmap> pictures_;

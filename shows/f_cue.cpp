@@ -159,8 +159,6 @@ TfCue::TfCue(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("CUE")) {
         [this](const QByteArray &data, const QHostAddress &sender) { IdUDPServer1UDPRead(data, sender); });
 }
 
-TfCue::~TfCue() = default;
-
 void TfCue::createChannelEditorLine() {
     const int r = int(editors_.size()) / kColumns;
     for (int c = 0; c < kColumns; ++c) {

@@ -77,16 +77,9 @@ void Panel::mousePressEvent(QMouseEvent *event) {
 
 // ---- MinuteScale ------------------------------------------------------------------------------
 
-MinuteScale::MinuteScale(QWidget *parent) : Panel(parent) {}
-
-void MinuteScale::clearMarks() {
+void MinuteScale::buildMarks(int minuteWidth) {
     marks_.clear();
     labels_.clear();
-    update();
-}
-
-void MinuteScale::buildMarks(int minuteWidth) {
-    clearMarks();
     const int t = height() / 5;
     for (int j = 1; j <= 60; ++j) {
         QRect mark(j * minuteWidth, height() - t - t / 2, 1, t);
@@ -309,8 +302,6 @@ TfLiveRecord::TfLiveRecord() {
     unplaced_->hide();
 
     // Creation.
-    pnl_height_ = 30;
-    pnl_width_ = 300;
     connect(box_main->verticalScrollBar(), &QScrollBar::valueChanged, this, &TfLiveRecord::SyncLeftToMain);
     connect(box_left->verticalScrollBar(), &QScrollBar::valueChanged, this, &TfLiveRecord::SyncMainToLeft);
     CreateTimeScale();
@@ -322,8 +313,6 @@ TfLiveRecord::TfLiveRecord() {
     connect(&MouseTimer, &QTimer::timeout, this, &TfLiveRecord::MouseTimerTimer);
     MouseTimer.start();
 }
-
-TfLiveRecord::~TfLiveRecord() = default;
 
 void TfLiveRecord::setVisible(bool visible) {
     if (visible && !isVisible())
@@ -344,6 +333,7 @@ void TfLiveRecord::CreateTimeScale() {
     headers_[0]->setBold(true);
     headers_[0]->setAccessibleName(QStringLiteral("Nazwa"));
 
+    minute_width_ = pnl_width_ / 57;
     for (int h = 0; h < 24; ++h) {
         auto *hour = new Panel(mainContent_);
         hour->setObjectName(QStringLiteral("tab_hours_%1").arg(h));
@@ -358,7 +348,6 @@ void TfLiveRecord::CreateTimeScale() {
         minutes->setObjectName(QStringLiteral("tab_minuts_%1").arg(h));
         minutes->setAccessibleName(QStringLiteral("Minutes of hour ") + hh);
         minutes->setGeometry(pnl_width_ * h + 2, hour->y() + pnl_height_ - 1, pnl_width_, pnl_height_);
-        minute_width_ = pnl_width_ / 57;
         minutes->buildMarks(minute_width_);
         tab_minuts_[h] = minutes;
     }
@@ -497,13 +486,10 @@ QList<EntryBlock *> TfLiveRecord::entries(int row) const {
 // ---- Zoom -------------------------------------------------------------------------------------
 
 void TfLiveRecord::ChangeHourWidth() {
+    minute_width_ = pnl_width_ / 57;
     for (int h = 0; h < 24; ++h) {
-        tab_hours_[h]->setGeometry(pnl_width_ * h + 2, tab_hours_[h]->y(), pnl_width_,
-                                   tab_hours_[h]->height());
-        tab_minuts_[h]->setGeometry(pnl_width_ * h + 2, tab_minuts_[h]->y(), pnl_width_,
-                                    tab_minuts_[h]->height());
-        tab_minuts_[h]->clearMarks();
-        minute_width_ = pnl_width_ / 57;
+        for (Panel *p : {tab_hours_[h], static_cast<Panel *>(tab_minuts_[h])})
+            p->setGeometry(pnl_width_ * h + 2, p->y(), pnl_width_, p->height());
         tab_minuts_[h]->buildMarks(minute_width_);
     }
     for (int i = 1; i <= kRows; ++i)
@@ -512,30 +498,24 @@ void TfLiveRecord::ChangeHourWidth() {
 }
 
 void TfLiveRecord::btn_plusClick() {
-    if (pnl_width_ >= kMaxHourWidth)
-        return;
-    box_main->horizontalScrollBar()->setValue(0);
-    pnl_width_ = (pnl_width_ / kHourWidthStep + 1) * kHourWidthStep;
-    ChangeHourWidth();
-    ClearAllObjects();
-    CreateAllObjectsOnDate();
+    if (pnl_width_ < kMaxHourWidth)
+        zoom(1);
 }
 
 void TfLiveRecord::btn_minusClick() {
-    if (pnl_width_ <= kMinHourWidth)
-        return;
+    if (pnl_width_ > kMinHourWidth)
+        zoom(-1);
+}
+
+void TfLiveRecord::zoom(int steps) {
     box_main->horizontalScrollBar()->setValue(0);
-    pnl_width_ = (pnl_width_ / kHourWidthStep - 1) * kHourWidthStep;
+    pnl_width_ = (pnl_width_ / kHourWidthStep + steps) * kHourWidthStep;
     ChangeHourWidth();
     ClearAllObjects();
     CreateAllObjectsOnDate();
 }
 
 // ---- Rows -------------------------------------------------------------------------------------
-
-QColor TfLiveRecord::defaultRowColor() const {
-    return def_panel->color();
-}
 
 void TfLiveRecord::highlightRow(int row) {
     for (int i = 1; i <= kRows; ++i) {

@@ -56,10 +56,9 @@ public:
         QPoint topLeft;
         QString text;
     };
-    explicit MinuteScale(QWidget *parent = nullptr);
+    explicit MinuteScale(QWidget *parent = nullptr) : Panel(parent) {}
     // Lays the marks out again for `minuteWidth` pixels per minute (the panel's height must be set).
     void buildMarks(int minuteWidth);
-    void clearMarks();
     const QVector<QRect> &marks() const { return marks_; }   // marks_[j-1] is minute j
     const QVector<Label> &labels() const { return labels_; } // minutes 15, 30, 45
 
@@ -104,7 +103,6 @@ public:
     static constexpr int kMinHourWidth = 60, kMaxHourWidth = 600, kHourWidthStep = 60;
 
     TfLiveRecord();
-    ~TfLiveRecord() override;
 
     // ---- State ----
     int pnl_height() const { return pnl_height_; }
@@ -115,7 +113,7 @@ public:
     timeline::Panel *tab_rec(int i) const { return tab_rec_[i]; }           // 1..8
     timeline::Panel *tab_rec_name(int i) const { return tab_rec_name_[i]; } // 1..8
     QList<timeline::EntryBlock *> entries(int row) const;                   // the blocks of row 1..8
-    QColor defaultRowColor() const;
+    QColor defaultRowColor() const { return def_panel->color(); }
     // Left edge of the time area in window client coordinates.
     int timeAreaLeft() const;
     QString statusPanel(int index) const;
@@ -160,6 +158,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void zoom(int steps); // the hour width a step wider (1) or narrower (-1), the entries drawn again
     void highlightRow(int row);
     void fitContent();
 

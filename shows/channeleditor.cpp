@@ -39,14 +39,6 @@ ChannelEditorLook::ChannelEditorLook(QObject *parent) : QObject(parent), style_(
     style_->setParent(this);
 }
 
-bool ChannelEditorLook::Key::operator==(const Key &o) const {
-    return state == o.state && direction == o.direction && subControls == o.subControls &&
-           activeSubControls == o.activeSubControls && stepEnabled == o.stepEnabled &&
-           buttonSymbols == o.buttonSymbols && frame == o.frame && size == o.size && palette == o.palette &&
-           colourGroup == o.colourGroup && ratio == o.ratio && text == o.text && line == o.line &&
-           alignment == o.alignment && cursor == o.cursor && font == o.font;
-}
-
 size_t qHash(const ChannelEditorLook::Key &key, size_t seed) noexcept {
     return qHashMulti(seed, key.text, key.state, key.stepEnabled, key.activeSubControls, key.palette,
                       key.colourGroup, key.size.width(), key.size.height(), key.cursor);

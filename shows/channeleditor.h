@@ -14,6 +14,7 @@
 #include <QPixmap>
 #include <QSpinBox>
 #include <memory>
+#include <tuple>
 
 class QLineEdit;
 class QStyleOptionSpinBox;
@@ -49,7 +50,11 @@ public:
         QRect line;
         QFont font;
         int alignment = 0, cursor = 0;
-        bool operator==(const Key &o) const;
+        auto tied() const { // the font, slowest to compare, last
+            return std::tie(state, direction, subControls, activeSubControls, stepEnabled, buttonSymbols,
+                            frame, size, palette, colourGroup, ratio, text, line, alignment, cursor, font);
+        }
+        bool operator==(const Key &o) const { return tied() == o.tied(); }
     };
 
 private:

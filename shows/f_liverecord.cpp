@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -31,11 +32,6 @@ Panel::Panel(QWidget *parent) : QFrame(parent), color_(palette().color(QPalette:
 
 void Panel::setCaption(const QString &caption) {
     caption_ = caption;
-    update();
-}
-
-void Panel::setBold(bool bold) {
-    bold_ = bold;
     update();
 }
 
@@ -61,7 +57,7 @@ void Panel::paintEvent(QPaintEvent *) {
     }
     if (!caption_.isEmpty()) {
         QFont f = font();
-        f.setBold(bold_);
+        f.setBold(true);
         p.setFont(f);
         // A row highlighted in its fixed colour keeps its caption legible on a dark palette too.
         const QColor ink = palette().color(QPalette::WindowText);
@@ -330,7 +326,6 @@ void TfLiveRecord::CreateTimeScale() {
         headers_[i] = header;
     }
     headers_[0]->setCaption(QStringLiteral("Nazwa"));
-    headers_[0]->setBold(true);
     headers_[0]->setAccessibleName(QStringLiteral("Nazwa"));
 
     minute_width_ = pnl_width_ / 57;
@@ -340,7 +335,6 @@ void TfLiveRecord::CreateTimeScale() {
         hour->setGeometry(pnl_width_ * h + 2, 1, pnl_width_, pnl_height_);
         const QString hh = QStringLiteral("%1").arg(h, 2, 10, QLatin1Char('0'));
         hour->setCaption(hh);
-        hour->setBold(true);
         hour->setAccessibleName(QStringLiteral("Hour ") + hh);
         tab_hours_[h] = hour;
 
@@ -380,7 +374,6 @@ void TfLiveRecord::CreateRows() {
         name->setObjectName(QStringLiteral("tab_rec_name_%1").arg(i));
         name->setGeometry(0, top, kLeftWidth, 2 * pnl_height_);
         name->setCaption(QStringLiteral("Output %1").arg(i));
-        name->setBold(true);
         name->setColor(def_panel->color());
         name->setAccessibleName(QStringLiteral("Output %1 row").arg(i));
         connect(name, &Panel::clicked, this, [this](Panel *p) { def_panel_nameClick(p); });
@@ -470,11 +463,8 @@ void TfLiveRecord::CreateAllObjectsOnDate() {
 }
 
 void TfLiveRecord::ClearAllObjects() {
-    for (int i = 1; i <= kRows; ++i) {
-        const QList<EntryBlock *> blocks = entries(i);
-        for (auto it = blocks.rbegin(); it != blocks.rend(); ++it)
-            delete *it;
-    }
+    for (int i = 1; i <= kRows; ++i)
+        qDeleteAll(entries(i));
     // Entries that found no row go as well, so that zooming does not pile them up.
     qDeleteAll(unplaced_->findChildren<EntryBlock *>(QString(), Qt::FindDirectChildrenOnly));
 }
@@ -579,17 +569,15 @@ void TfLiveRecord::trackPointer(const QPoint &windowPos) {
 void TfLiveRecord::SyncLeftToMain() {
     if (syncing_)
         return;
-    syncing_ = true;
+    const QScopedValueRollback<bool> guard(syncing_, true);
     box_left->verticalScrollBar()->setValue(box_main->verticalScrollBar()->value());
-    syncing_ = false;
 }
 
 void TfLiveRecord::SyncMainToLeft() {
     if (syncing_)
         return;
-    syncing_ = true;
+    const QScopedValueRollback<bool> guard(syncing_, true);
     box_main->verticalScrollBar()->setValue(box_left->verticalScrollBar()->value());
-    syncing_ = false;
 }
 
 bool TfLiveRecord::eventFilter(QObject *watched, QEvent *event) {

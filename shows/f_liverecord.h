@@ -22,14 +22,13 @@ namespace zentri {
 
 namespace timeline {
 
-// A flat panel with a thin border and an optional centred caption; reports mouse presses.
+// A flat panel with a thin border and an optional caption, centred in bold; reports mouse presses.
 class Panel : public QFrame {
     Q_OBJECT
 public:
     explicit Panel(QWidget *parent = nullptr);
     void setCaption(const QString &caption);
     QString caption() const { return caption_; }
-    void setBold(bool bold);
     void setColor(const QColor &color);
     QColor color() const { return color_; }
     void setBorder(bool border);
@@ -44,7 +43,6 @@ protected:
 private:
     QString caption_;
     QColor color_;
-    bool bold_ = false;
     bool border_ = true;
 };
 

@@ -328,7 +328,6 @@ void TfLiveRecord::CreateTimeScale() {
     headers_[0]->setCaption(QStringLiteral("Nazwa"));
     headers_[0]->setAccessibleName(QStringLiteral("Nazwa"));
 
-    minute_width_ = pnl_width_ / 57;
     for (int h = 0; h < 24; ++h) {
         auto *hour = new Panel(mainContent_);
         hour->setObjectName(QStringLiteral("tab_hours_%1").arg(h));
@@ -342,7 +341,7 @@ void TfLiveRecord::CreateTimeScale() {
         minutes->setObjectName(QStringLiteral("tab_minuts_%1").arg(h));
         minutes->setAccessibleName(QStringLiteral("Minutes of hour ") + hh);
         minutes->setGeometry(pnl_width_ * h + 2, hour->y() + pnl_height_ - 1, pnl_width_, pnl_height_);
-        minutes->buildMarks(minute_width_);
+        minutes->buildMarks(minute_width());
         tab_minuts_[h] = minutes;
     }
 
@@ -438,7 +437,7 @@ EntryBlock *TfLiveRecord::InsertObject(const QString &record_name, const QString
     // A text that is no "hour:minute", or an end before the start, leaves the entry undrawn.
     const bool drawable = start && end && *end >= *start;
     if (drawable)
-        block->setGeometry(*start * minute_width_, 0, (*end - *start) * minute_width_, 2 * pnl_height_ - 4);
+        block->setGeometry(*start * minute_width(), 0, (*end - *start) * minute_width(), 2 * pnl_height_ - 4);
     else
         block->setGeometry(0, 0, 0, 2 * pnl_height_ - 4);
     block->layOut();
@@ -476,11 +475,10 @@ QList<EntryBlock *> TfLiveRecord::entries(int row) const {
 // ---- Zoom -------------------------------------------------------------------------------------
 
 void TfLiveRecord::ChangeHourWidth() {
-    minute_width_ = pnl_width_ / 57;
     for (int h = 0; h < 24; ++h) {
         for (Panel *p : {tab_hours_[h], static_cast<Panel *>(tab_minuts_[h])})
             p->setGeometry(pnl_width_ * h + 2, p->y(), pnl_width_, p->height());
-        tab_minuts_[h]->buildMarks(minute_width_);
+        tab_minuts_[h]->buildMarks(minute_width());
     }
     for (int i = 1; i <= kRows; ++i)
         tab_rec_[i]->resize(24 * pnl_width_, tab_rec_[i]->height());

@@ -105,7 +105,7 @@ public:
     // ---- State ----
     int pnl_height() const { return pnl_height_; }
     int pnl_width() const { return pnl_width_; }
-    int minute_width() const { return minute_width_; }
+    int minute_width() const { return pnl_width_ / 57; } // pixels per minute
     timeline::Panel *tab_hours(int h) const { return tab_hours_[h]; }
     timeline::MinuteScale *tab_minuts(int h) const { return tab_minuts_[h]; }
     timeline::Panel *tab_rec(int i) const { return tab_rec_[i]; }           // 1..8
@@ -162,7 +162,6 @@ private:
 
     int pnl_height_ = 30;
     int pnl_width_ = 300;
-    int minute_width_ = 5;
     std::array<timeline::Panel *, 24> tab_hours_{};
     std::array<timeline::MinuteScale *, 24> tab_minuts_{};
     std::array<timeline::Panel *, kRows + 1> tab_rec_{};      // index 0 unused

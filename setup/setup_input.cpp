@@ -22,6 +22,7 @@ namespace zentri {
 
 namespace {
 
+using setup::addHeader;
 using setup::makeLabel;
 using setup::makeRowBox;
 using setup::makeSizedList;
@@ -44,23 +45,6 @@ enum Column {
     ColPlay,
     ColTest,
     ColPicture
-};
-
-struct Header {
-    const char *name;
-    const char *text;
-    Column column;
-};
-const Header kHeaders[] = {
-    {"Label1", "NET", ColNet},
-    {"Label2", "Universe", ColUniverse},
-    {"Label3", "Channel", ColChannel},
-    {"Label5", "Function", ColFunction},
-    {"Label13", "Catalog", ColCatalog},
-    {"Label14", "File", ColFile},
-    {"Label15", "Volume", ColVolume},
-    {"Label16", "Play after power on", ColPlay},
-    {"Label17", "Trigger test", ColTest},
 };
 
 // Row labels, in row order.
@@ -124,13 +108,15 @@ void TfSetupInput::FormCreate() {
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(kRowSpacing);
-    for (const Header &h : kHeaders) {
-        QLabel *label = setup::addHeader(this, grid, h.name, h.text, h.column);
-        if (h.column == ColNet)
-            Label1 = label;
-        else if (h.column == ColUniverse)
-            Label2 = label;
-    }
+    Label1 = addHeader(this, grid, "Label1", "NET", ColNet);
+    Label2 = addHeader(this, grid, "Label2", "Universe", ColUniverse);
+    addHeader(this, grid, "Label3", "Channel", ColChannel);
+    addHeader(this, grid, "Label5", "Function", ColFunction);
+    addHeader(this, grid, "Label13", "Catalog", ColCatalog);
+    addHeader(this, grid, "Label14", "File", ColFile);
+    addHeader(this, grid, "Label15", "Volume", ColVolume);
+    addHeader(this, grid, "Label16", "Play after power on", ColPlay);
+    addHeader(this, grid, "Label17", "Trigger test", ColTest);
 
     playAfterPowerOn_ = new QButtonGroup(this);
     QAbstractItemModel *functions = ui::textList(functionItems());

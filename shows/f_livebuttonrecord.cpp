@@ -121,7 +121,6 @@ TfLiveButtonRecord::TfLiveButtonRecord(DeviceLink *link, QWidget *mainWindow)
     pb1 = new QProgressBar(this);
     pb1->setObjectName(QStringLiteral("pb1"));
     pb1->setTextVisible(false);
-    pb1->setRange(0, 100);
     pb1->setValue(0);
     pb1->setGeometry(kMargin, kBarTop, kClientW - 2 * kMargin, 16);
     pb1->setAccessibleName(QStringLiteral("Playback position"));

@@ -51,8 +51,4 @@ void ConfigWindow::btSaveCloseClick() {
     done(saved ? result : ResultCancel);
 }
 
-void ConfigWindow::Button2Click() {
-    done(ResultCancel);
-}
-
 } // namespace zentri::setup

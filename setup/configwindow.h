@@ -23,7 +23,7 @@ public:
     // a discovery has dropped the device meanwhile (nothing is stored then).
     void btSaveCloseClick();
     // "Close" (the button `Button2`; `Button10` in the trigger window): closes with ResultCancel.
-    void Button2Click();
+    void Button2Click() { done(ResultCancel); }
 
 protected:
     ConfigWindow(DeviceLink *link, const QString &objectName, const QString &caption,

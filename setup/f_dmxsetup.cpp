@@ -8,7 +8,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QVBoxLayout>
@@ -16,9 +15,6 @@
 namespace zentri {
 
 namespace {
-
-using setup::makeLabel;
-using setup::numbered;
 
 // A check box whose caption is wrapped over two lines; text() stays the whole caption.
 class TwoLineCheckBox : public QCheckBox {
@@ -81,18 +77,14 @@ TfDMXSetup::TfDMXSetup(DeviceLink *link)
 void TfDMXSetup::FormCreate() {
     auto *GroupBox1 = new QGroupBox(QStringLiteral("DMX Output"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    auto *Label17 = new QLabel(QStringLiteral("NET"), GroupBox1);
-    Label17->setObjectName(QStringLiteral("Label17"));
-    auto *Label18 = new QLabel(QStringLiteral("Universe"), GroupBox1);
-    Label18->setObjectName(QStringLiteral("Label18"));
-    cbxNET = makeSizedList(GroupBox1, QStringLiteral("cbxNET"), QStringLiteral("DMX output NET"));
-    cbxUniverse =
-        makeSizedList(GroupBox1, QStringLiteral("cbxUniverse"), QStringLiteral("DMX output Universe"));
     auto *patch = new QGridLayout(GroupBox1);
     patch->setHorizontalSpacing(12);
     patch->setVerticalSpacing(4);
-    patch->addWidget(Label17, 0, 0, Qt::AlignHCenter | Qt::AlignBottom);
-    patch->addWidget(Label18, 0, 1, Qt::AlignHCenter | Qt::AlignBottom);
+    setup::addHeader(GroupBox1, patch, "Label17", "NET", 0);
+    setup::addHeader(GroupBox1, patch, "Label18", "Universe", 1);
+    cbxNET = makeSizedList(GroupBox1, QStringLiteral("cbxNET"), QStringLiteral("DMX output NET"));
+    cbxUniverse =
+        makeSizedList(GroupBox1, QStringLiteral("cbxUniverse"), QStringLiteral("DMX output Universe"));
     patch->addWidget(cbxNET, 1, 0);
     patch->addWidget(cbxUniverse, 1, 1);
 

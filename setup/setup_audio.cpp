@@ -21,7 +21,6 @@ namespace zentri {
 namespace {
 
 using setup::makeLabel;
-using setup::numbered;
 
 struct ChannelRow {
     const char *list;
@@ -65,7 +64,6 @@ void TfSetupAudio::FormCreate() {
     tb1 = new QSlider(Qt::Horizontal, GroupBox1);
     tb1->setObjectName(QStringLiteral("tb1"));
     tb1->setRange(0, 255);
-    tb1->setTickPosition(QSlider::NoTicks);
     tb1->setValue(kResetVolume);
     tb1->setMinimumWidth(250);
     tb1->setAccessibleName(QStringLiteral("Master volume"));
@@ -88,12 +86,9 @@ void TfSetupAudio::FormCreate() {
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
-    Label17 = makeLabel(this, QStringLiteral("Label17"), QStringLiteral("NET"));
-    Label18 = makeLabel(this, QStringLiteral("Label18"), QStringLiteral("Universe"));
-    QLabel *Label19 = makeLabel(this, QStringLiteral("Label19"), QStringLiteral("Channel"));
-    grid->addWidget(Label17, 0, 0, Qt::AlignHCenter | Qt::AlignBottom);
-    grid->addWidget(Label18, 0, 1, Qt::AlignHCenter | Qt::AlignBottom);
-    grid->addWidget(Label19, 0, 3, Qt::AlignHCenter | Qt::AlignBottom);
+    Label17 = setup::addHeader(this, grid, "Label17", "NET", 0);
+    Label18 = setup::addHeader(this, grid, "Label18", "Universe", 1);
+    setup::addHeader(this, grid, "Label19", "Channel", 3);
     cbxNET =
         makeSizedList(this, QStringLiteral("cbxNET"), ui::byteList(), QStringLiteral("Audio player NET"));
     cbxUniverse = makeSizedList(this, QStringLiteral("cbxUniverse"), ui::byteList(),
@@ -130,8 +125,7 @@ void TfSetupAudio::load(const recUrzadzenia &rec) {
 
     // A Standard module has no Art-Net patch; anything else gets it back at each showing.
     const bool artNet = rec.ZentriVersion != kModuleStandard;
-    for (QWidget *w : {static_cast<QWidget *>(cbxNET), static_cast<QWidget *>(cbxUniverse),
-                       static_cast<QWidget *>(Label17), static_cast<QWidget *>(Label18)})
+    for (QWidget *w : std::initializer_list<QWidget *>{cbxNET, cbxUniverse, Label17, Label18})
         w->setEnabled(artNet);
 
     // Until this device answers, the slider shows its stored volume, never the previous device's.

@@ -16,12 +16,15 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zentri {
 
 namespace {
 
+using setup::addHeader;
 using setup::makeLabel;
+using setup::makeRowBox;
 using setup::makeSizedList;
 using setup::numbered;
 
@@ -44,23 +47,6 @@ enum Column {
     ColPicture
 };
 
-struct Header {
-    const char *name;
-    const char *text;
-    Column column;
-};
-const Header kHeaders[] = {
-    {"Label1", "NET", ColNet},
-    {"Label2", "Universe", ColUniverse},
-    {"Label3", "Channel", ColChannel},
-    {"Label5", "Function", ColFunction},
-    {"Label13", "Catalog", ColCatalog},
-    {"Label14", "File", ColFile},
-    {"Label15", "Volume", ColVolume},
-    {"Label16", "Play after power on", ColPlay},
-    {"Label17", "Trigger test", ColTest},
-};
-
 // Row labels, in row order.
 const char *const kRowLabelNames[TfSetupInput::kRows] = {"Label4", "Label6",  "Label7",  "Label8",
                                                          "Label9", "Label10", "Label11", "Label12"};
@@ -74,11 +60,6 @@ const QStringList &TfSetupInput::functionItems() {
         QStringLiteral("Show 3"), QStringLiteral("Show 4"),  QStringLiteral("Show 5"),
         QStringLiteral("Show 6"), QStringLiteral("Show 7"),  QStringLiteral("Show 8")};
     return items;
-}
-
-bool TfSetupInput::isUnavailableShow(const QString &functionText) {
-    return functionText == QLatin1String("Show 5") || functionText == QLatin1String("Show 6") ||
-           functionText == QLatin1String("Show 7") || functionText == QLatin1String("Show 8");
 }
 
 const QString &TfSetupInput::unavailableShowMessage() {
@@ -127,29 +108,22 @@ void TfSetupInput::FormCreate() {
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(kRowSpacing);
-    for (const Header &h : kHeaders) {
-        QLabel *label = makeLabel(this, QLatin1String(h.name), QLatin1String(h.text));
-        grid->addWidget(label, 0, h.column, Qt::AlignHCenter | Qt::AlignBottom);
-        if (h.column == ColNet)
-            Label1 = label;
-        else if (h.column == ColUniverse)
-            Label2 = label;
-    }
+    Label1 = addHeader(this, grid, "Label1", "NET", ColNet);
+    Label2 = addHeader(this, grid, "Label2", "Universe", ColUniverse);
+    addHeader(this, grid, "Label3", "Channel", ColChannel);
+    addHeader(this, grid, "Label5", "Function", ColFunction);
+    addHeader(this, grid, "Label13", "Catalog", ColCatalog);
+    addHeader(this, grid, "Label14", "File", ColFile);
+    addHeader(this, grid, "Label15", "Volume", ColVolume);
+    addHeader(this, grid, "Label16", "Play after power on", ColPlay);
+    addHeader(this, grid, "Label17", "Trigger test", ColTest);
 
     playAfterPowerOn_ = new QButtonGroup(this);
-    playAfterPowerOn_->setExclusive(true);
     QAbstractItemModel *functions = ui::textList(functionItems());
     for (int i = 0; i < kRows; ++i) {
         const int r = i + 1;
         const QString input = QStringLiteral("Trigger %1 ").arg(r);
-        rowLabels_[i] =
-            makeLabel(this, QLatin1String(kRowLabelNames[i]), QStringLiteral("Trigger %1:").arg(r));
-        cbxNET_[i] =
-            makeSizedList(this, numbered("cbxNET", r), ui::byteList(), 3, input + QStringLiteral("NET"));
-        cbxUniverse_[i] = makeSizedList(this, numbered("cbxUniverse", r), ui::byteList(), 3,
-                                        input + QStringLiteral("Universe"));
-        cbxChannel_[i] = makeSizedList(this, numbered("cbxChannel", r), ui::channelList(), 3,
-                                       input + QStringLiteral("channel"));
+        patch_.addRow(this, grid, i, kRowLabelNames[i], QStringLiteral("Trigger %1:").arg(r), input);
         cbxFunction_[i] =
             makeSizedList(this, numbered("cbxFunction", r), functions, 7, input + QStringLiteral("function"));
         cbxCatalog_[i] = makeSizedList(this, numbered("cbxCatalog", r), ui::catalogList(), 2,
@@ -159,25 +133,16 @@ void TfSetupInput::FormCreate() {
         tbVolume_[i] = new QSlider(Qt::Horizontal, this);
         tbVolume_[i]->setObjectName(numbered("tbVolume", r));
         tbVolume_[i]->setRange(0, 255);
-        tbVolume_[i]->setTickPosition(QSlider::NoTicks);
         tbVolume_[i]->setFixedWidth(120);
         tbVolume_[i]->setAccessibleName(input + QStringLiteral("volume"));
-        rb_[r] = new QRadioButton(this);
-        rb_[r]->setObjectName(QStringLiteral("rb%1").arg(r));
-        rb_[r]->setAccessibleName(input + QStringLiteral("plays after power on"));
-        cbTest_[i] = new QCheckBox(this);
-        cbTest_[i]->setObjectName(numbered("cbTest", i));
-        cbTest_[i]->setAccessibleName(input + QStringLiteral("test"));
+        rb_[r] = makeRowBox<QRadioButton>(this, QStringLiteral("rb%1").arg(r),
+                                          input + QStringLiteral("plays after power on"));
+        cbTest_[i] = makeRowBox<QCheckBox>(this, numbered("cbTest", i), input + QStringLiteral("test"));
 
         connect(cbxFunction_[i], &QComboBox::currentIndexChanged, this, [this, i] { cbxFunctionChange(i); });
         connect(cbTest_[i], &QCheckBox::toggled, this, [this, i](bool on) { cbTestClick(i, on); });
         connect(tbVolume_[i], &QSlider::valueChanged, this, [this, i](int v) { tbVolumeChange(i, v); });
 
-        grid->setRowMinimumHeight(r, kRowHeight);
-        grid->addWidget(rowLabels_[i], r, ColLabel, Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(cbxNET_[i], r, ColNet);
-        grid->addWidget(cbxUniverse_[i], r, ColUniverse);
-        grid->addWidget(cbxChannel_[i], r, ColChannel);
         grid->addWidget(cbxFunction_[i], r, ColFunction);
         grid->addWidget(cbxCatalog_[i], r, ColCatalog);
         grid->addWidget(cbxFile_[i], r, ColFile);
@@ -191,17 +156,14 @@ void TfSetupInput::FormCreate() {
     grid->setRowMinimumHeight(last, kRowHeight);
     grid->addWidget(makeLabel(this, QStringLiteral("Label19"), QStringLiteral("no play")), last, ColVolume,
                     Qt::AlignRight | Qt::AlignVCenter);
-    rb_[0] = new QRadioButton(this);
-    rb_[0]->setObjectName(QStringLiteral("rb0"));
-    rb_[0]->setAccessibleName(QStringLiteral("No play after power on"));
+    rb_[0] = makeRowBox<QRadioButton>(this, QStringLiteral("rb0"), QStringLiteral("No play after power on"));
     grid->addWidget(rb_[0], last, ColPlay, Qt::AlignCenter);
     for (int k = 0; k <= kRows; ++k)
         playAfterPowerOn_->addButton(rb_[k], k);
 
     // The one NET and Universe pair left visible serves every input; the space the other rows' pairs
     // would take says so.
-    QLabel *note = setup::makeAllRowNote(this, QStringLiteral("inputs"));
-    grid->addWidget(note, 2, ColLabel, kRows, ColChannel - ColLabel);
+    patch_.addAllRowNote(this, grid, QStringLiteral("inputs"));
 
     setup::addTerminalBlock(grid, QStringLiteral(":/art/input-terminals.svg"),
                             QStringLiteral("Input terminal block"), ColPicture, kRows + 1);
@@ -213,11 +175,7 @@ void TfSetupInput::load(const recUrzadzenia &rec) {
     showing_ = true;
     sendsRefused_ = false;
 
-    for (int i = 0; i < kRows; ++i) {
-        ui::selectPosition(cbxNET_[i], rec.Trigger[i].NET);
-        ui::selectPosition(cbxUniverse_[i], rec.Trigger[i].Universe);
-        ui::selectPosition(cbxChannel_[i], rec.Trigger[i].Channel - 1);
-    }
+    patch_.load(rec.Trigger);
     for (int k = 0; k < 4; ++k)
         ui::selectPosition(cbxIP_[k], rec.DestinationIP[k]);
 
@@ -239,23 +197,11 @@ void TfSetupInput::load(const recUrzadzenia &rec) {
     for (int i = 0; i < kRows; ++i)
         applyEnableRule(i);
 
-    // Only the first row's NET and Universe stay in view; the others keep their loaded values.
-    for (int i = 1; i < kRows; ++i) {
-        cbxNET_[i]->hide();
-        cbxUniverse_[i]->hide();
-        rowLabels_[i]->hide();
-    }
-    rowLabels_[0]->setText(QStringLiteral("All"));
-
     // A Standard module has no Art-Net patch; anything else gets it back at each showing.
     const bool artNet = rec.ZentriVersion != kModuleStandard;
-    Label1->setEnabled(artNet);
-    Label2->setEnabled(artNet);
-    rowLabels_[0]->setEnabled(artNet);
-    for (int i = 0; i < kRows; ++i) {
-        cbxNET_[i]->setEnabled(artNet);
-        cbxUniverse_[i]->setEnabled(artNet);
-    }
+    patch_.showAllRow(artNet);
+    for (QLabel *label : {Label1, Label2, patch_.labels[0]})
+        label->setEnabled(artNet);
 
     // A value no button stands for leaves all unchecked, so that saving keeps the record's value.
     if (rec.playAfterPowerOn >= 0 && rec.playAfterPowerOn <= kRows) {
@@ -281,11 +227,7 @@ void TfSetupInput::applyEnableRule(int row) {
     cbxCatalog_[row]->setEnabled(play);
     cbxFile_[row]->setEnabled(play);
     tbVolume_[row]->setEnabled(play);
-    cbxChannel_[row]->setEnabled(function == FunctionTrigger);
-}
-
-void TfSetupInput::cbxFunctionChange(int row) {
-    applyEnableRule(row);
+    patch_.channel[row]->setEnabled(function == FunctionTrigger);
 }
 
 bool TfSetupInput::send(const QByteArray &datagram) {
@@ -307,10 +249,9 @@ void TfSetupInput::tbVolumeChange(int row, int position) {
 }
 
 bool TfSetupInput::asksUnavailableShow() const {
-    for (const QComboBox *list : cbxFunction_)
-        if (isUnavailableShow(list->currentText()))
-            return true;
-    return false;
+    return std::any_of(cbxFunction_.begin(), cbxFunction_.end(), [](const QComboBox *list) {
+        return list->currentIndex() >= FunctionShow1 + 4; // "Show 5" to "Show 8"
+    });
 }
 
 WindowResult TfSetupInput::checkSave() {
@@ -322,23 +263,18 @@ WindowResult TfSetupInput::checkSave() {
 
 void TfSetupInput::store(recUrzadzenia &rec) const {
     const bool unavailable = asksUnavailableShow();
+    patch_.store(rec.Trigger);
     for (int i = 0; i < kRows; ++i) {
-        rec.Trigger[i].NET = cbxNET_[i]->currentIndex();
-        rec.Trigger[i].Universe = cbxUniverse_[i]->currentIndex();
-        rec.Trigger[i].Channel = cbxChannel_[i]->currentIndex() + 1;
+        rtrigger &t = rec.Trigger[i];
+        if (!unavailable) // a refused save keeps the functions the record had
+            t.Function = cbxFunction_[i]->currentIndex();
+        t.Catalog = cbxCatalog_[i]->currentIndex() + 1;
+        t.File = cbxFile_[i]->currentIndex() + 1;
+        t.Volume = tbVolume_[i]->value();
     }
     for (int k = 0; k < 4; ++k)
         rec.DestinationIP[k] = cbxIP_[k]->currentIndex();
-    if (!unavailable) // a refused save keeps the functions the record had
-        for (int i = 0; i < kRows; ++i)
-            rec.Trigger[i].Function = cbxFunction_[i]->currentIndex();
-    for (int i = 0; i < kRows; ++i) {
-        rec.Trigger[i].Catalog = cbxCatalog_[i]->currentIndex() + 1;
-        rec.Trigger[i].File = cbxFile_[i]->currentIndex() + 1;
-    }
     rec.TriggerButtonPlayMode = cbOption01->isChecked();
-    for (int i = 0; i < kRows; ++i)
-        rec.Trigger[i].Volume = tbVolume_[i]->value();
     if (playAfterPowerOn_->checkedId() >= 0)
         rec.playAfterPowerOn = playAfterPowerOn_->checkedId();
 }

@@ -3,13 +3,12 @@
 #pragma once
 
 #include "configwindow.h"
+#include "setupkit.h"
 
 #include <array>
 
 class QButtonGroup;
 class QCheckBox;
-class QComboBox;
-class QLabel;
 class QRadioButton;
 class QSlider;
 
@@ -25,8 +24,6 @@ public:
     // Function list items, by code.
     enum Function { FunctionNone, FunctionTrigger, FunctionPlay, FunctionStop, FunctionShow1 };
     static const QStringList &functionItems();
-    // Shows that the device refuses to store.
-    static bool isUnavailableShow(const QString &functionText);
     static const QString &unavailableShowMessage();
 
 protected:
@@ -40,7 +37,7 @@ protected:
 private:
     void FormCreate();
     bool asksUnavailableShow() const; // a row's function is one of the unavailable shows
-    void cbxFunctionChange(int row);  // cbxFunction01Change..cbxFunction08Change
+    void cbxFunctionChange(int row) { applyEnableRule(row); } // cbxFunction01Change..cbxFunction08Change
     void cbTestClick(int row, bool checked);
     void tbVolumeChange(int row, int position);
     void applyEnableRule(int row);
@@ -51,9 +48,8 @@ private:
     bool showing_ = false;      // the showing steps run
     bool sendsRefused_ = false; // a send of this showing was refused
 
-    std::array<QLabel *, kRows> rowLabels_{};
-    std::array<QComboBox *, kRows> cbxNET_{}, cbxUniverse_{}, cbxChannel_{}, cbxFunction_{}, cbxCatalog_{},
-        cbxFile_{};
+    setup::PatchRows patch_;
+    std::array<QComboBox *, kRows> cbxFunction_{}, cbxCatalog_{}, cbxFile_{};
     std::array<QSlider *, kRows> tbVolume_{};
     std::array<QCheckBox *, kRows> cbTest_{};
     std::array<QRadioButton *, kRows + 1> rb_{}; // rb0 ("no play") to rb8

@@ -2,11 +2,9 @@
 #include "setupkit.h"
 
 #include "device/protocol.h"
-#include "ui/lists.h"
 #include "ui/placement.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -16,7 +14,8 @@ namespace zentri {
 
 namespace {
 
-using setup::makeLabel;
+using setup::addHeader;
+using setup::makeRowBox;
 using setup::numbered;
 
 // Every row of the table has the same pitch; the terminal block picture is drawn to it so that each
@@ -32,13 +31,6 @@ enum Column { ColLabel, ColNet, ColUniverse, ColChannel, ColPwm, ColTest, ColPic
 const char *const kRowLabelNames[TfSetupOutput::kRows] = {"Label28", "Label21", "Label22", "Label23",
                                                           "Label24", "Label25", "Label26", "Label27"};
 
-QCheckBox *makeRowBox(QWidget *parent, const QString &name, const QString &accessibleName) {
-    auto *box = new QCheckBox(parent);
-    box->setObjectName(name);
-    box->setAccessibleName(accessibleName);
-    return box;
-}
-
 } // namespace
 
 TfSetupOutput::TfSetupOutput(DeviceLink *link)
@@ -51,38 +43,21 @@ void TfSetupOutput::FormCreate() {
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(kRowSpacing);
 
-    Label20 = makeLabel(this, QStringLiteral("Label20"), QStringLiteral("OUT"));
-    Label17 = makeLabel(this, QStringLiteral("Label17"), QStringLiteral("NET"));
-    Label18 = makeLabel(this, QStringLiteral("Label18"), QStringLiteral("Universe"));
-    QLabel *Label19 = makeLabel(this, QStringLiteral("Label19"), QStringLiteral("Channel"));
-    QLabel *Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("PWM"));
-    QLabel *Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Test"));
-    grid->addWidget(Label20, 0, ColLabel, Qt::AlignRight | Qt::AlignBottom);
-    grid->addWidget(Label17, 0, ColNet, Qt::AlignHCenter | Qt::AlignBottom);
-    grid->addWidget(Label18, 0, ColUniverse, Qt::AlignHCenter | Qt::AlignBottom);
-    grid->addWidget(Label19, 0, ColChannel, Qt::AlignHCenter | Qt::AlignBottom);
-    grid->addWidget(Label5, 0, ColPwm, Qt::AlignHCenter | Qt::AlignBottom);
-    grid->addWidget(Label1, 0, ColTest, Qt::AlignHCenter | Qt::AlignBottom);
+    Label20 = addHeader(this, grid, "Label20", "OUT", ColLabel, Qt::AlignRight);
+    Label17 = addHeader(this, grid, "Label17", "NET", ColNet);
+    Label18 = addHeader(this, grid, "Label18", "Universe", ColUniverse);
+    addHeader(this, grid, "Label19", "Channel", ColChannel);
+    addHeader(this, grid, "Label5", "PWM", ColPwm);
+    addHeader(this, grid, "Label1", "Test", ColTest);
 
     for (int i = 0; i < kRows; ++i) {
         const int r = i + 1;
         const QString output = QStringLiteral("Output %1 ").arg(r);
-        rowLabels_[i] = makeLabel(this, QLatin1String(kRowLabelNames[i]), QStringLiteral("%1:").arg(r));
-        cbxNET_[i] = setup::makeSizedList(this, numbered("cbxNET", r), ui::byteList(), 3,
-                                          output + QStringLiteral("NET"));
-        cbxUniverse_[i] = setup::makeSizedList(this, numbered("cbxUniverse", r), ui::byteList(), 3,
-                                               output + QStringLiteral("Universe"));
-        cbxChannel_[i] = setup::makeSizedList(this, numbered("cbxChannel", r), ui::channelList(), 3,
-                                              output + QStringLiteral("channel"));
-        cbPWM_[i] = makeRowBox(this, numbered("cbPWM", i), output + QStringLiteral("PWM mode"));
-        cbTest_[i] = makeRowBox(this, numbered("cbTest", i), output + QStringLiteral("test"));
+        patch_.addRow(this, grid, i, kRowLabelNames[i], QStringLiteral("%1:").arg(r), output);
+        cbPWM_[i] = makeRowBox<QCheckBox>(this, numbered("cbPWM", i), output + QStringLiteral("PWM mode"));
+        cbTest_[i] = makeRowBox<QCheckBox>(this, numbered("cbTest", i), output + QStringLiteral("test"));
         connect(cbTest_[i], &QCheckBox::toggled, this, [this, i](bool on) { cbTestClick(i, on); });
 
-        grid->setRowMinimumHeight(r, kRowHeight);
-        grid->addWidget(rowLabels_[i], r, ColLabel, Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(cbxNET_[i], r, ColNet);
-        grid->addWidget(cbxUniverse_[i], r, ColUniverse);
-        grid->addWidget(cbxChannel_[i], r, ColChannel);
         grid->addWidget(cbPWM_[i], r, ColPwm, Qt::AlignCenter);
         grid->addWidget(cbTest_[i], r, ColTest, Qt::AlignCenter);
     }
@@ -90,8 +65,7 @@ void TfSetupOutput::FormCreate() {
 
     // The one NET and Universe pair left visible serves every output; the space the other rows' pairs
     // would take says so.
-    QLabel *note = setup::makeAllRowNote(this, QStringLiteral("outputs"));
-    grid->addWidget(note, 2, ColLabel, kRows, ColChannel - ColLabel);
+    patch_.addAllRowNote(this, grid, QStringLiteral("outputs"));
 
     setup::addTerminalBlock(grid, QStringLiteral(":/art/output-terminals.svg"),
                             QStringLiteral("Output terminal block"), ColPicture, kRows + 1);
@@ -100,30 +74,14 @@ void TfSetupOutput::FormCreate() {
 }
 
 void TfSetupOutput::load(const recUrzadzenia &rec) {
-    for (int i = 0; i < kRows; ++i) {
-        const routput &o = rec.Output[i];
-        ui::selectPosition(cbxNET_[i], o.NET);
-        ui::selectPosition(cbxUniverse_[i], o.Universe);
-        ui::selectPosition(cbxChannel_[i], o.Channel - 1);
-        cbPWM_[i]->setChecked(o.PWM);
-    }
-
-    // Only the first row's NET and Universe stay in view; the others keep their loaded values.
-    for (int i = 1; i < kRows; ++i) {
-        cbxNET_[i]->hide();
-        cbxUniverse_[i]->hide();
-        rowLabels_[i]->hide();
-    }
-    rowLabels_[0]->setText(QStringLiteral("All"));
-
+    patch_.load(rec.Output);
     // A Standard module has no Art-Net patch and no PWM; anything else gets them back at each showing.
     const bool artNet = rec.ZentriVersion != kModuleStandard;
-    for (QWidget *w :
-         {static_cast<QWidget *>(Label20), static_cast<QWidget *>(Label17), static_cast<QWidget *>(Label18)})
-        w->setEnabled(artNet);
+    patch_.showAllRow(artNet);
+    for (QLabel *label : {Label20, Label17, Label18})
+        label->setEnabled(artNet);
     for (int i = 0; i < kRows; ++i) {
-        cbxNET_[i]->setEnabled(artNet);
-        cbxUniverse_[i]->setEnabled(artNet);
+        cbPWM_[i]->setChecked(rec.Output[i].PWM);
         cbPWM_[i]->setEnabled(artNet);
     }
 
@@ -137,13 +95,9 @@ void TfSetupOutput::cbTestClick(int row, bool checked) {
 }
 
 void TfSetupOutput::store(recUrzadzenia &rec) const {
-    for (int i = 0; i < kRows; ++i) {
-        routput &o = rec.Output[i];
-        o.NET = cbxNET_[i]->currentIndex();
-        o.Universe = cbxUniverse_[i]->currentIndex();
-        o.Channel = cbxChannel_[i]->currentIndex() + 1;
-        o.PWM = cbPWM_[i]->isChecked();
-    }
+    patch_.store(rec.Output);
+    for (int i = 0; i < kRows; ++i)
+        rec.Output[i].PWM = cbPWM_[i]->isChecked();
 }
 
 void TfSetupOutput::closing() {

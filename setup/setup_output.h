@@ -3,12 +3,11 @@
 #pragma once
 
 #include "configwindow.h"
+#include "setupkit.h"
 
 #include <array>
 
 class QCheckBox;
-class QComboBox;
-class QLabel;
 
 namespace zentri {
 
@@ -31,8 +30,7 @@ private:
     // Test box of `row` switched (by the user or by the program): the device tests that output at once.
     void cbTestClick(int row, bool checked);
 
-    std::array<QLabel *, kRows> rowLabels_{};
-    std::array<QComboBox *, kRows> cbxNET_{}, cbxUniverse_{}, cbxChannel_{};
+    setup::PatchRows patch_;
     std::array<QCheckBox *, kRows> cbPWM_{}, cbTest_{};
     QLabel *Label20 = nullptr, *Label17 = nullptr, *Label18 = nullptr;
 };

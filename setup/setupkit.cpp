@@ -18,6 +18,13 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text) {
     return label;
 }
 
+QLabel *addHeader(QWidget *parent, QGridLayout *grid, const char *name, const char *text, int column,
+                  Qt::Alignment alignment) {
+    QLabel *label = makeLabel(parent, QLatin1String(name), QLatin1String(text));
+    grid->addWidget(label, 0, column, alignment | Qt::AlignBottom);
+    return label;
+}
+
 QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemModel *items, int chars,
                          const QString &accessibleName) {
     QComboBox *list = ui::makeList(parent, name, items, accessibleName, chars);
@@ -25,7 +32,36 @@ QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemMode
     return list;
 }
 
-QLabel *makeAllRowNote(QWidget *parent, const QString &what) {
+void PatchRows::addRow(QWidget *parent, QGridLayout *grid, int i, const char *labelName,
+                       const QString &caption, const QString &what) {
+    const int r = i + 1;
+    labels[i] = makeLabel(parent, QLatin1String(labelName), caption);
+    net[i] = makeSizedList(parent, numbered("cbxNET", r), ui::byteList(), 3, what + QStringLiteral("NET"));
+    universe[i] = makeSizedList(parent, numbered("cbxUniverse", r), ui::byteList(), 3,
+                                what + QStringLiteral("Universe"));
+    channel[i] = makeSizedList(parent, numbered("cbxChannel", r), ui::channelList(), 3,
+                               what + QStringLiteral("channel"));
+    grid->setRowMinimumHeight(r, kRowHeight);
+    grid->addWidget(labels[i], r, 0, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(net[i], r, 1);
+    grid->addWidget(universe[i], r, 2);
+    grid->addWidget(channel[i], r, 3);
+}
+
+void PatchRows::showAllRow(bool artNet) const {
+    for (int i = 1; i < kRows; ++i) {
+        net[i]->hide();
+        universe[i]->hide();
+        labels[i]->hide();
+    }
+    labels[0]->setText(QStringLiteral("All"));
+    for (int i = 0; i < kRows; ++i) {
+        net[i]->setEnabled(artNet);
+        universe[i]->setEnabled(artNet);
+    }
+}
+
+void PatchRows::addAllRowNote(QWidget *parent, QGridLayout *grid, const QString &what) const {
     auto *note = makeLabel(
         parent, QStringLiteral("lbAllNote"),
         QStringLiteral("The NET and Universe of the \u201cAll\u201d row apply to all %1.").arg(what));
@@ -33,7 +69,7 @@ QLabel *makeAllRowNote(QWidget *parent, const QString &what) {
     note->setAlignment(Qt::AlignCenter);
     note->setEnabled(false);
     note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    return note;
+    grid->addWidget(note, 2, 0, kRows, 3);
 }
 
 void addTerminalBlock(QGridLayout *grid, const QString &resource, const QString &accessibleName, int column,

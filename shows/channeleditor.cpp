@@ -39,18 +39,6 @@ ChannelEditorLook::ChannelEditorLook(QObject *parent) : QObject(parent), style_(
     style_->setParent(this);
 }
 
-ChannelEditorLook::~ChannelEditorLook() {
-    delete model_;
-}
-
-bool ChannelEditorLook::Key::operator==(const Key &o) const {
-    return state == o.state && direction == o.direction && subControls == o.subControls &&
-           activeSubControls == o.activeSubControls && stepEnabled == o.stepEnabled &&
-           buttonSymbols == o.buttonSymbols && frame == o.frame && size == o.size && palette == o.palette &&
-           colourGroup == o.colourGroup && ratio == o.ratio && text == o.text && line == o.line &&
-           alignment == o.alignment && cursor == o.cursor && font == o.font;
-}
-
 size_t qHash(const ChannelEditorLook::Key &key, size_t seed) noexcept {
     return qHashMulti(seed, key.text, key.state, key.stepEnabled, key.activeSubControls, key.palette,
                       key.colourGroup, key.size.width(), key.size.height(), key.cursor);
@@ -89,7 +77,7 @@ QPixmap ChannelEditorLook::picture(const ChannelEditor *editor, const QStyleOpti
     // The line edit on top: the model's, made to paint as the editor's would. It shows the colours of
     // the editor's colour group, whatever its own state. A line edit paints every pixel it covers.
     if (!model_)
-        model_ = new ChannelEditor(this, nullptr);
+        model_ = std::make_unique<ChannelEditor>(this, nullptr);
     const QPalette &palette = line->palette();
     if (modelPalette_ != palette.cacheKey() || modelColourGroup_ != palette.currentColorGroup()) {
         QPalette colours = palette;

@@ -13,6 +13,8 @@
 #include <QObject>
 #include <QPixmap>
 #include <QSpinBox>
+#include <memory>
+#include <tuple>
 
 class QLineEdit;
 class QStyleOptionSpinBox;
@@ -27,7 +29,6 @@ class ChannelEditorLook : public QObject {
     Q_OBJECT
 public:
     explicit ChannelEditorLook(QObject *parent);
-    ~ChannelEditorLook() override;
 
     QStyle *style() const { return style_; }
     // `editor` as it paints itself when drawn with `option`, its line edit unfocused.
@@ -49,14 +50,18 @@ public:
         QRect line;
         QFont font;
         int alignment = 0, cursor = 0;
-        bool operator==(const Key &o) const;
+        auto tied() const { // the font, slowest to compare, last
+            return std::tie(state, direction, subControls, activeSubControls, stepEnabled, buttonSymbols,
+                            frame, size, palette, colourGroup, ratio, text, line, alignment, cursor, font);
+        }
+        bool operator==(const Key &o) const { return tied() == o.tied(); }
     };
 
 private:
     QStyle *style_;
     // The line edits in the pictures are rendered from an editor of this object's own, never shown:
     // rendering a widget of a shown window first brings the whole window's geometry up to date.
-    ChannelEditor *model_ = nullptr;
+    std::unique_ptr<ChannelEditor> model_;
     qint64 modelPalette_ = 0; // the palette and colour group the model was given
     int modelColourGroup_ = -1;
     QHash<Key, QPixmap> pictures_;

@@ -159,8 +159,6 @@ TfCue::TfCue(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("CUE")) {
         [this](const QByteArray &data, const QHostAddress &sender) { IdUDPServer1UDPRead(data, sender); });
 }
 
-TfCue::~TfCue() = default;
-
 void TfCue::createChannelEditorLine() {
     const int r = int(editors_.size()) / kColumns;
     for (int c = 0; c < kColumns; ++c) {
@@ -290,11 +288,10 @@ void TfCue::StringGrid1Click() {
     // The whole group is marked for repainting before each changed editor marks itself: the window
     // then collects one rectangle to repaint rather than a region grown from 512 small ones.
     GroupBox1->update();
-    for (int n = 1; n <= wire::kCueChannels; ++n) {
-        loading_ = true;
-        editors_[n - 1]->setValue(cue.DMX[n - 1]);
-        loading_ = false;
-    }
+    loading_ = true;
+    for (int n = 0; n < wire::kCueChannels; ++n)
+        editors_[n]->setValue(cue.DMX[n]);
+    loading_ = false;
     log(QStringLiteral("click: ") + StringGrid1->item(row, kIdColumn)->text() + QStringLiteral(" row: ") +
         QString::number(row + 1));
 }

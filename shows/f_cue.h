@@ -38,7 +38,6 @@ public:
     static constexpr int kLines = 16;
 
     explicit TfCue(DeviceLink *link);
-    ~TfCue() override;
 
     // ---- State ----
     const std::array<recCue, wire::kCueCount> &aCue() const { return aCue_; }

@@ -89,28 +89,18 @@ TfLiveButtonRecord::TfLiveButtonRecord(DeviceLink *link, QWidget *mainWindow)
     rule->setFrameShadow(QFrame::Sunken);
     rule->setGeometry(kMargin, kRuleTop, kClientW - 2 * kMargin, 2);
 
-    auto actionRect = [](int column) {
-        return QRect(kMargin + column * kActionPitch, kActionTop, kActionPanelW, kActionPanelH);
-    };
-    const Action erase = addAction("Panel12", "Button13", kEraseCaption, actionRect(0), true);
-    const Action record = addAction("Panel11", "Button12", kRecordCaption, actionRect(1), true);
-    const Action synchro = addAction("Panel13", "Button10", kSynchroCaption, actionRect(2), true);
-    const Action play = addAction("Panel10", "Button11", QStringLiteral("PLAY"), actionRect(3), false);
-    const Action stop = addAction("Panel9", "Button8", QStringLiteral("STOP"), actionRect(4), false);
-    Panel12 = erase.panel, Button13 = erase.button;
-    Panel11 = record.panel, Button12 = record.button;
-    Panel13 = synchro.panel, Button10 = synchro.button;
-    Panel10 = play.panel, Button11 = play.button;
-    Panel9 = stop.panel, Button8 = stop.button;
-    for (ui::PressButton *b : {Button13, Button12, Button10, Button11, Button8}) {
+    addAction(Panel12, Button13, "Panel12", "Button13", kEraseCaption, 0,
+              &TfLiveButtonRecord::Button13MouseDown);
+    addAction(Panel11, Button12, "Panel11", "Button12", kRecordCaption, 1,
+              &TfLiveButtonRecord::Button12MouseDown);
+    addAction(Panel13, Button10, "Panel13", "Button10", kSynchroCaption, 2,
+              &TfLiveButtonRecord::Button10MouseDown);
+    addAction(Panel10, Button11, "Panel10", "Button11", QStringLiteral("PLAY"), 3,
+              &TfLiveButtonRecord::Button11MouseDown);
+    addAction(Panel9, Button8, "Panel9", "Button8", QStringLiteral("STOP"), 4,
+              &TfLiveButtonRecord::Button8MouseDown);
+    for (ui::PressButton *b : {Button13, Button12, Button10, Button11, Button8})
         b->setFont(buttonFont);
-        connect(b, &ui::PressButton::mouseUp, this, &TfLiveButtonRecord::Button8MouseUp);
-    }
-    connect(Button13, &ui::PressButton::mouseDown, this, &TfLiveButtonRecord::Button13MouseDown);
-    connect(Button12, &ui::PressButton::mouseDown, this, &TfLiveButtonRecord::Button12MouseDown);
-    connect(Button10, &ui::PressButton::mouseDown, this, &TfLiveButtonRecord::Button10MouseDown);
-    connect(Button11, &ui::PressButton::mouseDown, this, &TfLiveButtonRecord::Button11MouseDown);
-    connect(Button8, &ui::PressButton::mouseDown, this, &TfLiveButtonRecord::Button8MouseDown);
 
     lbTime = new QLabel(QStringLiteral("00:00:00"), this);
     lbTime->setObjectName(QStringLiteral("lbTime"));
@@ -131,7 +121,6 @@ TfLiveButtonRecord::TfLiveButtonRecord(DeviceLink *link, QWidget *mainWindow)
     pb1 = new QProgressBar(this);
     pb1->setObjectName(QStringLiteral("pb1"));
     pb1->setTextVisible(false);
-    pb1->setRange(0, 100);
     pb1->setValue(0);
     pb1->setGeometry(kMargin, kBarTop, kClientW - 2 * kMargin, 16);
     pb1->setAccessibleName(QStringLiteral("Playback position"));
@@ -157,31 +146,25 @@ TfLiveButtonRecord::TfLiveButtonRecord(DeviceLink *link, QWidget *mainWindow)
     IdUDPServer1->setHandler(
         [this](const QByteArray &data, const QHostAddress &sender) { IdUDPServer1UDPRead(data, sender); });
 
-    // Creation: no show selected.
-    selectedShow_ = 0;
-    for (ui::ColorPanel *p : {Panel9, Panel10, Panel11, Panel12, Panel13})
-        p->setColor(kSilver);
-    for (ui::ColorPanel *p : showPanels_)
-        p->setColor(kSilver);
+    // Creation: no show selected, every panel silver (the panels' own colour), no playback in view.
     pb1->hide();
     lbTime->hide();
 }
 
-TfLiveButtonRecord::~TfLiveButtonRecord() = default;
-
-TfLiveButtonRecord::Action TfLiveButtonRecord::addAction(const char *panelName, const char *buttonName,
-                                                         const QString &caption, const QRect &panelRect,
-                                                         bool wordWrap) {
-    auto *panel = new ui::ColorPanel(this);
+void TfLiveButtonRecord::addAction(ui::ColorPanel *&panel, ui::PressButton *&button, const char *panelName,
+                                   const char *buttonName, const QString &caption, int column,
+                                   void (TfLiveButtonRecord::*mouseDown)()) {
+    panel = new ui::ColorPanel(this);
     panel->setObjectName(QLatin1String(panelName));
-    panel->setGeometry(panelRect);
+    panel->setGeometry(kMargin + column * kActionPitch, kActionTop, kActionPanelW, kActionPanelH);
     panel->setAccessibleName(caption + QStringLiteral(" light"));
-    auto *button = new ui::PressButton(caption, panel);
+    button = new ui::PressButton(caption, panel);
     button->setObjectName(QLatin1String(buttonName));
-    button->setWordWrap(wordWrap);
-    button->setGeometry(kPanelInset, kPanelInset, panelRect.width() - 2 * kPanelInset,
-                        panelRect.height() - 2 * kPanelInset);
-    return {panel, button};
+    button->setWordWrap(column < 3); // the captions of ERASE, RECORD and SYNCHRO RECORD grow when armed
+    button->setGeometry(kPanelInset, kPanelInset, kActionPanelW - 2 * kPanelInset,
+                        kActionPanelH - 2 * kPanelInset);
+    connect(button, &ui::PressButton::mouseDown, this, mouseDown);
+    connect(button, &ui::PressButton::mouseUp, this, &TfLiveButtonRecord::Button8MouseUp);
 }
 
 QString TfLiveButtonRecord::statusText() const {
@@ -194,10 +177,6 @@ bool TfLiveButtonRecord::isListening() const {
 
 void TfLiveButtonRecord::setStatus(const QString &text) {
     sb1Panel0->setText(text);
-}
-
-bool TfLiveButtonRecord::send(const QByteArray &datagram) {
-    return sendToDevice(datagram); // to the device the window was shown for
 }
 
 void TfLiveButtonRecord::setActionPanels(const QColor &color) {
@@ -216,12 +195,12 @@ void TfLiveButtonRecord::SelectShow(int n) {
     eraseArmed_ = recordArmed_ = synchroArmed_ = 0;
     selectedShow_ = n;
     RefreshView();
-    send(wire::selectShowCommand(n));
+    sendToDevice(wire::selectShowCommand(n));
 }
 
 void TfLiveButtonRecord::QueryAllShowInfo() {
     for (int n = 1; n <= wire::kShowSlots; ++n) {
-        if (!send(wire::showInfoQuery(n)))
+        if (!sendToDevice(wire::showInfoQuery(n)))
             return; // refused and already reported: the rest would be refused too
         QThread::msleep(kQueryPauseMs);
     }
@@ -231,7 +210,7 @@ bool TfLiveButtonRecord::StopRecording() {
     Panel9->setColor(kRed);
     // With no show selected the action buttons are disabled: their panels show it.
     setActionPanels(selectedShow_ > 0 ? kGreen : kSilver);
-    const bool sent = send(wire::stopCommand());
+    const bool sent = sendToDevice(wire::stopCommand());
     setStatus(QString());
     ActivityIndicator1->stop();
     hidePlayback();
@@ -329,7 +308,7 @@ void TfLiveButtonRecord::Button13MouseDown() {
         Button13->setText(kEraseConfirm);
         eraseArmed_ = 1;
     } else {
-        const bool sent = send(wire::eraseShowCommand(selectedShow_));
+        const bool sent = sendToDevice(wire::eraseShowCommand(selectedShow_));
         eraseArmed_ = 0;
         Button13->setText(kEraseCaption);
         if (sent) {
@@ -347,7 +326,7 @@ void TfLiveButtonRecord::Button12MouseDown() {
         Button12->setText(kRecordConfirm);
         recordArmed_ = 1;
     } else {
-        send(wire::recordCommand());
+        sendToDevice(wire::recordCommand());
         setStatus(QStringLiteral("Waiting for Artnet packet..."));
     }
     eraseArmed_ = synchroArmed_ = 0;
@@ -360,7 +339,7 @@ void TfLiveButtonRecord::Button10MouseDown() {
         synchroArmed_ = 1;
     } else {
         Button10->setText(kRecordingCaption);
-        send(wire::synchroRecordCommand());
+        sendToDevice(wire::synchroRecordCommand());
         setStatus(QStringLiteral("Waiting for not empty Artnet packet..."));
     }
     eraseArmed_ = recordArmed_ = 0;
@@ -371,7 +350,7 @@ void TfLiveButtonRecord::Button11MouseDown() {
     lbTime->setText(QStringLiteral("00:00:00"));
     eraseArmed_ = recordArmed_ = synchroArmed_ = 0;
     Panel10->setColor(kRed);
-    send(wire::playCommand());
+    sendToDevice(wire::playCommand());
 }
 
 void TfLiveButtonRecord::Button8MouseDown() {

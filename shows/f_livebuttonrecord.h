@@ -28,7 +28,6 @@ class TfLiveButtonRecord : public ui::DeviceDialog {
     Q_OBJECT
 public:
     TfLiveButtonRecord(DeviceLink *link, QWidget *mainWindow);
-    ~TfLiveButtonRecord() override;
 
     // Captions of the three buttons that need a second press.
     static const QString kEraseCaption, kEraseConfirm;
@@ -92,16 +91,13 @@ protected:
     void closing() override { FormClose(); }
 
 private:
-    struct Action {
-        ui::ColorPanel *panel;
-        ui::PressButton *button;
-    };
-    Action addAction(const char *panelName, const char *buttonName, const QString &caption,
-                     const QRect &panel, bool wordWrap);
+    // An action button on its light panel, in `column` (0 to 4) of the row under the shows.
+    void addAction(ui::ColorPanel *&panel, ui::PressButton *&button, const char *panelName,
+                   const char *buttonName, const QString &caption, int column,
+                   void (TfLiveButtonRecord::*mouseDown)());
     void setActionPanels(const QColor &color);
     void setActionsEnabled(bool enabled);
     void setStatus(const QString &text);
-    bool send(const QByteArray &datagram);
     void showBar(int32_t total, int32_t position);
     void hidePlayback();
 

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -31,11 +32,6 @@ Panel::Panel(QWidget *parent) : QFrame(parent), color_(palette().color(QPalette:
 
 void Panel::setCaption(const QString &caption) {
     caption_ = caption;
-    update();
-}
-
-void Panel::setBold(bool bold) {
-    bold_ = bold;
     update();
 }
 
@@ -61,7 +57,7 @@ void Panel::paintEvent(QPaintEvent *) {
     }
     if (!caption_.isEmpty()) {
         QFont f = font();
-        f.setBold(bold_);
+        f.setBold(true);
         p.setFont(f);
         // A row highlighted in its fixed colour keeps its caption legible on a dark palette too.
         const QColor ink = palette().color(QPalette::WindowText);
@@ -77,16 +73,9 @@ void Panel::mousePressEvent(QMouseEvent *event) {
 
 // ---- MinuteScale ------------------------------------------------------------------------------
 
-MinuteScale::MinuteScale(QWidget *parent) : Panel(parent) {}
-
-void MinuteScale::clearMarks() {
+void MinuteScale::buildMarks(int minuteWidth) {
     marks_.clear();
     labels_.clear();
-    update();
-}
-
-void MinuteScale::buildMarks(int minuteWidth) {
-    clearMarks();
     const int t = height() / 5;
     for (int j = 1; j <= 60; ++j) {
         QRect mark(j * minuteWidth, height() - t - t / 2, 1, t);
@@ -309,8 +298,6 @@ TfLiveRecord::TfLiveRecord() {
     unplaced_->hide();
 
     // Creation.
-    pnl_height_ = 30;
-    pnl_width_ = 300;
     connect(box_main->verticalScrollBar(), &QScrollBar::valueChanged, this, &TfLiveRecord::SyncLeftToMain);
     connect(box_left->verticalScrollBar(), &QScrollBar::valueChanged, this, &TfLiveRecord::SyncMainToLeft);
     CreateTimeScale();
@@ -322,8 +309,6 @@ TfLiveRecord::TfLiveRecord() {
     connect(&MouseTimer, &QTimer::timeout, this, &TfLiveRecord::MouseTimerTimer);
     MouseTimer.start();
 }
-
-TfLiveRecord::~TfLiveRecord() = default;
 
 void TfLiveRecord::setVisible(bool visible) {
     if (visible && !isVisible())
@@ -341,7 +326,6 @@ void TfLiveRecord::CreateTimeScale() {
         headers_[i] = header;
     }
     headers_[0]->setCaption(QStringLiteral("Nazwa"));
-    headers_[0]->setBold(true);
     headers_[0]->setAccessibleName(QStringLiteral("Nazwa"));
 
     for (int h = 0; h < 24; ++h) {
@@ -350,7 +334,6 @@ void TfLiveRecord::CreateTimeScale() {
         hour->setGeometry(pnl_width_ * h + 2, 1, pnl_width_, pnl_height_);
         const QString hh = QStringLiteral("%1").arg(h, 2, 10, QLatin1Char('0'));
         hour->setCaption(hh);
-        hour->setBold(true);
         hour->setAccessibleName(QStringLiteral("Hour ") + hh);
         tab_hours_[h] = hour;
 
@@ -358,8 +341,7 @@ void TfLiveRecord::CreateTimeScale() {
         minutes->setObjectName(QStringLiteral("tab_minuts_%1").arg(h));
         minutes->setAccessibleName(QStringLiteral("Minutes of hour ") + hh);
         minutes->setGeometry(pnl_width_ * h + 2, hour->y() + pnl_height_ - 1, pnl_width_, pnl_height_);
-        minute_width_ = pnl_width_ / 57;
-        minutes->buildMarks(minute_width_);
+        minutes->buildMarks(minute_width());
         tab_minuts_[h] = minutes;
     }
 
@@ -391,7 +373,6 @@ void TfLiveRecord::CreateRows() {
         name->setObjectName(QStringLiteral("tab_rec_name_%1").arg(i));
         name->setGeometry(0, top, kLeftWidth, 2 * pnl_height_);
         name->setCaption(QStringLiteral("Output %1").arg(i));
-        name->setBold(true);
         name->setColor(def_panel->color());
         name->setAccessibleName(QStringLiteral("Output %1 row").arg(i));
         connect(name, &Panel::clicked, this, [this](Panel *p) { def_panel_nameClick(p); });
@@ -456,7 +437,7 @@ EntryBlock *TfLiveRecord::InsertObject(const QString &record_name, const QString
     // A text that is no "hour:minute", or an end before the start, leaves the entry undrawn.
     const bool drawable = start && end && *end >= *start;
     if (drawable)
-        block->setGeometry(*start * minute_width_, 0, (*end - *start) * minute_width_, 2 * pnl_height_ - 4);
+        block->setGeometry(*start * minute_width(), 0, (*end - *start) * minute_width(), 2 * pnl_height_ - 4);
     else
         block->setGeometry(0, 0, 0, 2 * pnl_height_ - 4);
     block->layOut();
@@ -481,11 +462,8 @@ void TfLiveRecord::CreateAllObjectsOnDate() {
 }
 
 void TfLiveRecord::ClearAllObjects() {
-    for (int i = 1; i <= kRows; ++i) {
-        const QList<EntryBlock *> blocks = entries(i);
-        for (auto it = blocks.rbegin(); it != blocks.rend(); ++it)
-            delete *it;
-    }
+    for (int i = 1; i <= kRows; ++i)
+        qDeleteAll(entries(i));
     // Entries that found no row go as well, so that zooming does not pile them up.
     qDeleteAll(unplaced_->findChildren<EntryBlock *>(QString(), Qt::FindDirectChildrenOnly));
 }
@@ -498,13 +476,9 @@ QList<EntryBlock *> TfLiveRecord::entries(int row) const {
 
 void TfLiveRecord::ChangeHourWidth() {
     for (int h = 0; h < 24; ++h) {
-        tab_hours_[h]->setGeometry(pnl_width_ * h + 2, tab_hours_[h]->y(), pnl_width_,
-                                   tab_hours_[h]->height());
-        tab_minuts_[h]->setGeometry(pnl_width_ * h + 2, tab_minuts_[h]->y(), pnl_width_,
-                                    tab_minuts_[h]->height());
-        tab_minuts_[h]->clearMarks();
-        minute_width_ = pnl_width_ / 57;
-        tab_minuts_[h]->buildMarks(minute_width_);
+        for (Panel *p : {tab_hours_[h], static_cast<Panel *>(tab_minuts_[h])})
+            p->setGeometry(pnl_width_ * h + 2, p->y(), pnl_width_, p->height());
+        tab_minuts_[h]->buildMarks(minute_width());
     }
     for (int i = 1; i <= kRows; ++i)
         tab_rec_[i]->resize(24 * pnl_width_, tab_rec_[i]->height());
@@ -512,30 +486,24 @@ void TfLiveRecord::ChangeHourWidth() {
 }
 
 void TfLiveRecord::btn_plusClick() {
-    if (pnl_width_ >= kMaxHourWidth)
-        return;
-    box_main->horizontalScrollBar()->setValue(0);
-    pnl_width_ = (pnl_width_ / kHourWidthStep + 1) * kHourWidthStep;
-    ChangeHourWidth();
-    ClearAllObjects();
-    CreateAllObjectsOnDate();
+    if (pnl_width_ < kMaxHourWidth)
+        zoom(1);
 }
 
 void TfLiveRecord::btn_minusClick() {
-    if (pnl_width_ <= kMinHourWidth)
-        return;
+    if (pnl_width_ > kMinHourWidth)
+        zoom(-1);
+}
+
+void TfLiveRecord::zoom(int steps) {
     box_main->horizontalScrollBar()->setValue(0);
-    pnl_width_ = (pnl_width_ / kHourWidthStep - 1) * kHourWidthStep;
+    pnl_width_ = (pnl_width_ / kHourWidthStep + steps) * kHourWidthStep;
     ChangeHourWidth();
     ClearAllObjects();
     CreateAllObjectsOnDate();
 }
 
 // ---- Rows -------------------------------------------------------------------------------------
-
-QColor TfLiveRecord::defaultRowColor() const {
-    return def_panel->color();
-}
 
 void TfLiveRecord::highlightRow(int row) {
     for (int i = 1; i <= kRows; ++i) {
@@ -599,17 +567,15 @@ void TfLiveRecord::trackPointer(const QPoint &windowPos) {
 void TfLiveRecord::SyncLeftToMain() {
     if (syncing_)
         return;
-    syncing_ = true;
+    const QScopedValueRollback<bool> guard(syncing_, true);
     box_left->verticalScrollBar()->setValue(box_main->verticalScrollBar()->value());
-    syncing_ = false;
 }
 
 void TfLiveRecord::SyncMainToLeft() {
     if (syncing_)
         return;
-    syncing_ = true;
+    const QScopedValueRollback<bool> guard(syncing_, true);
     box_main->verticalScrollBar()->setValue(box_left->verticalScrollBar()->value());
-    syncing_ = false;
 }
 
 bool TfLiveRecord::eventFilter(QObject *watched, QEvent *event) {

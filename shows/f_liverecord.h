@@ -22,14 +22,13 @@ namespace zentri {
 
 namespace timeline {
 
-// A flat panel with a thin border and an optional centred caption; reports mouse presses.
+// A flat panel with a thin border and an optional caption, centred in bold; reports mouse presses.
 class Panel : public QFrame {
     Q_OBJECT
 public:
     explicit Panel(QWidget *parent = nullptr);
     void setCaption(const QString &caption);
     QString caption() const { return caption_; }
-    void setBold(bool bold);
     void setColor(const QColor &color);
     QColor color() const { return color_; }
     void setBorder(bool border);
@@ -44,7 +43,6 @@ protected:
 private:
     QString caption_;
     QColor color_;
-    bool bold_ = false;
     bool border_ = true;
 };
 
@@ -56,10 +54,9 @@ public:
         QPoint topLeft;
         QString text;
     };
-    explicit MinuteScale(QWidget *parent = nullptr);
+    explicit MinuteScale(QWidget *parent = nullptr) : Panel(parent) {}
     // Lays the marks out again for `minuteWidth` pixels per minute (the panel's height must be set).
     void buildMarks(int minuteWidth);
-    void clearMarks();
     const QVector<QRect> &marks() const { return marks_; }   // marks_[j-1] is minute j
     const QVector<Label> &labels() const { return labels_; } // minutes 15, 30, 45
 
@@ -104,18 +101,17 @@ public:
     static constexpr int kMinHourWidth = 60, kMaxHourWidth = 600, kHourWidthStep = 60;
 
     TfLiveRecord();
-    ~TfLiveRecord() override;
 
     // ---- State ----
     int pnl_height() const { return pnl_height_; }
     int pnl_width() const { return pnl_width_; }
-    int minute_width() const { return minute_width_; }
+    int minute_width() const { return pnl_width_ / 57; } // pixels per minute
     timeline::Panel *tab_hours(int h) const { return tab_hours_[h]; }
     timeline::MinuteScale *tab_minuts(int h) const { return tab_minuts_[h]; }
     timeline::Panel *tab_rec(int i) const { return tab_rec_[i]; }           // 1..8
     timeline::Panel *tab_rec_name(int i) const { return tab_rec_name_[i]; } // 1..8
     QList<timeline::EntryBlock *> entries(int row) const;                   // the blocks of row 1..8
-    QColor defaultRowColor() const;
+    QColor defaultRowColor() const { return def_panel->color(); }
     // Left edge of the time area in window client coordinates.
     int timeAreaLeft() const;
     QString statusPanel(int index) const;
@@ -160,12 +156,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void zoom(int steps); // the hour width a step wider (1) or narrower (-1), the entries drawn again
     void highlightRow(int row);
     void fitContent();
 
     int pnl_height_ = 30;
     int pnl_width_ = 300;
-    int minute_width_ = 5;
     std::array<timeline::Panel *, 24> tab_hours_{};
     std::array<timeline::MinuteScale *, 24> tab_minuts_{};
     std::array<timeline::Panel *, kRows + 1> tab_rec_{};      // index 0 unused

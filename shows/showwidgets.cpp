@@ -153,8 +153,7 @@ void ActivityIndicator::paintEvent(QPaintEvent *) {
         const int age = (frame_ - i + kSectors) % kSectors;
         QColor c = lead;
         c.setAlphaF(age == 0 ? 1.0 : qMax(0.12, 0.8 - 0.12 * age));
-        QPen pen(c, thickness, Qt::SolidLine, Qt::FlatCap);
-        p.setPen(pen);
+        p.setPen(QPen(c, thickness, Qt::SolidLine, Qt::FlatCap));
         const int startAngle = (90 - i * span - 4) * 16; // Qt angles: counter-clockwise from three o'clock
         p.drawArc(ring, startAngle, -(span - 8) * 16);
     }

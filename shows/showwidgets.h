@@ -20,7 +20,6 @@ public:
     void pressAndRelease();
 
     void setWordWrap(bool on);
-    bool wordWrap() const { return wordWrap_; }
 
 signals:
     void mouseDown(Qt::MouseButton button);

@@ -35,11 +35,6 @@ const ChannelRow kChannelRows[6] = {
     {"cbxBass", "Label5", "Bass:", "bass"},          {"cbxTreble", "Label6", "Treble:", "treble"},
 };
 
-template <typename Dap> auto channelFields(Dap &d) { // rdap or const rdap
-    return std::array{&d.CatalogID_DMXch, &d.FileID_DMXch, &d.Volume_DMXch,
-                      &d.State_DMXch,     &d.Bass_DMXch,   &d.Treble_DMXch};
-}
-
 QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemModel *items,
                          const QString &accessibleName) {
     return setup::makeSizedList(parent, name, items, 4, accessibleName);
@@ -119,7 +114,7 @@ void TfSetupAudio::FormCreate() {
 void TfSetupAudio::load(const recUrzadzenia &rec) {
     ui::selectPosition(cbxNET, rec.dap.NET);
     ui::selectPosition(cbxUniverse, rec.dap.Universe);
-    const auto fields = channelFields(rec.dap);
+    const auto fields = audioChannels(rec.dap);
     for (int k = 0; k < 6; ++k)
         ui::selectPosition(channels_[k], *fields[k] - 1);
 
@@ -164,7 +159,7 @@ void TfSetupAudio::Button1Click() {
 void TfSetupAudio::store(recUrzadzenia &rec) const {
     rec.dap.NET = cbxNET->currentIndex();
     rec.dap.Universe = cbxUniverse->currentIndex();
-    const auto fields = channelFields(rec.dap);
+    const auto fields = audioChannels(rec.dap);
     for (int k = 0; k < 6; ++k)
         *fields[k] = channels_[k]->currentIndex() + 1;
     rec.MasterVolume = tb1->value();

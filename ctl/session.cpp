@@ -4,7 +4,6 @@
 #include "device/discovery.h"
 #include "device/protocol.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSet>
@@ -15,6 +14,33 @@ namespace zentri::ctl {
 namespace {
 // How often a request is sent again while its reply is awaited (UDP may lose one).
 constexpr int kRepeatMs = 300;
+
+// Sends a request to `ip` by `send` until `parse` reads a reply from `ip` that arrives after the call,
+// or `ms` have passed; "IP did not answer" in `error` then.
+template <typename Send, typename Parse>
+auto ask(Session &session, const QHostAddress &ip, int ms, QString *error, Send send, Parse parse) {
+    const int from = static_cast<int>(session.received().size());
+    decltype(parse(QByteArray())) found;
+    QElapsedTimer clock;
+    clock.start();
+    while (!found && clock.elapsed() < ms) {
+        if (!send())
+            return found;
+        session.waitUntil(
+            [&] {
+                const QVector<Datagram> &received = session.received();
+                for (int i = from; i < received.size() && !found; ++i)
+                    if (received[i].sender == ip)
+                        found = parse(received[i].data);
+                return found.has_value();
+            },
+            int(std::min<qint64>(kRepeatMs, ms - clock.elapsed())));
+    }
+    if (!found)
+        *error = QStringLiteral("%1 did not answer").arg(ip.toString());
+    return found;
+}
+
 } // namespace
 
 Session::Session() {
@@ -51,47 +77,15 @@ bool Session::waitUntil(const std::function<bool()> &done, int ms) {
 }
 
 std::optional<recUrzadzenia> Session::query(const QHostAddress &ip, int ms, QString *error) {
-    const int from = static_cast<int>(received_.size());
-    std::optional<recUrzadzenia> found;
-    QElapsedTimer clock;
-    clock.start();
-    while (!found && clock.elapsed() < ms) {
-        if (!listener_.send(wire::discoveryRequest(), ip, wire::kDevicePort, error))
-            return std::nullopt;
-        waitUntil(
-            [&] {
-                for (int i = from; i < received_.size() && !found; ++i)
-                    if (received_[i].sender == ip)
-                        found = wire::parseInfoReply(received_[i].data, ip.toString());
-                return found.has_value();
-            },
-            int(std::min<qint64>(kRepeatMs, ms - clock.elapsed())));
-    }
-    if (!found)
-        *error = QStringLiteral("%1 did not answer").arg(ip.toString());
-    return found;
+    return ask(
+        *this, ip, ms, error,
+        [&] { return listener_.send(wire::discoveryRequest(), ip, wire::kDevicePort, error); },
+        [&](const QByteArray &data) { return wire::parseInfoReply(data, ip.toString()); });
 }
 
 std::optional<bool> Session::sdCard(const QHostAddress &ip, int ms, QString *error) {
-    const int from = static_cast<int>(received_.size());
-    std::optional<bool> found;
-    QElapsedTimer clock;
-    clock.start();
-    while (!found && clock.elapsed() < ms) {
-        if (!send(wire::sdCardQuery(), ip, error))
-            return std::nullopt;
-        waitUntil(
-            [&] {
-                for (int i = from; i < received_.size() && !found; ++i)
-                    if (received_[i].sender == ip)
-                        found = wire::parseSdCardReply(received_[i].data);
-                return found.has_value();
-            },
-            int(std::min<qint64>(kRepeatMs, ms - clock.elapsed())));
-    }
-    if (!found)
-        *error = QStringLiteral("%1 did not answer").arg(ip.toString());
-    return found;
+    return ask(
+        *this, ip, ms, error, [&] { return send(wire::sdCardQuery(), ip, error); }, wire::parseSdCardReply);
 }
 
 Session::Found Session::discover(const QHostAddress &target, const QString &interfaceName,

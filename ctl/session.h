@@ -20,7 +20,6 @@ public:
     // Opens the listener on port 7800; false with the reason in `error`.
     bool listen(QString *error);
     bool send(const QByteArray &datagram, const QHostAddress &to, QString *error);
-    UdpListener &listener() { return listener_; }
 
     // Every datagram received so far, in order of arrival.
     const QVector<Datagram> &received() const { return received_; }

@@ -41,18 +41,6 @@ std::optional<QString> macArgument(const QString &text, QString *error) {
     return text.toUpper();
 }
 
-// The addresses of --address options, or of the rig.
-std::optional<QVector<QHostAddress>> extraAddresses(const QStringList &texts, QString *error) {
-    QVector<QHostAddress> out;
-    for (const QString &text : texts) {
-        const auto range = parseAddressRange(text, error);
-        if (!range)
-            return std::nullopt;
-        out << range->addresses;
-    }
-    return out;
-}
-
 // One discovery, broadcast and the rig's own addresses; false (with the message printed) when no
 // request could leave.
 bool find(Session &session, const Arguments &a, const QVector<QHostAddress> &extra, int ms,
@@ -62,17 +50,6 @@ bool find(Session &session, const Arguments &a, const QVector<QHostAddress> &ext
     for (const QString &f : found->failures)
         fail(kNoAnswer, QStringLiteral("discovery request not sent: %1").arg(f));
     return found->anySent;
-}
-
-// --wait and the number of plain arguments, as the rig commands read them; the status on bad usage.
-std::optional<int> readUsage(const Arguments &a, int words, const QString &usage, std::optional<int> *ms) {
-    QString error;
-    *ms = waitOption(a, &error);
-    if (!*ms)
-        return fail(kUsage, error);
-    if (a.positional.size() != words)
-        return fail(kUsage, usage);
-    return std::nullopt;
 }
 
 // Listens for replies, then one discovery that also asks `addresses`; the status to exit with when
@@ -186,11 +163,10 @@ bool writeRig(const rig::Rig &r, const QString &path, bool force, QString *error
 } // namespace
 
 int rigCapture(const Arguments &a) {
+    const auto ms = waitAndWords(a, 1, QStringLiteral("FILE"));
+    if (!ms)
+        return kUsage;
     QString error;
-    std::optional<int> ms;
-    if (const auto status =
-            readUsage(a, 1, QStringLiteral("rig capture needs FILE; see zentrictl rig capture --help"), &ms))
-        return *status;
     const QString path = a.positional[0];
     const bool force = a.flags.contains(QStringLiteral("--force"));
     if (!files::mayWrite(path, force, &error))
@@ -213,11 +189,10 @@ int rigCapture(const Arguments &a) {
 }
 
 int rigCheck(const Arguments &a) {
+    const auto ms = waitAndWords(a, 1, QStringLiteral("FILE"));
+    if (!ms)
+        return kUsage;
     QString error;
-    std::optional<int> ms;
-    if (const auto status =
-            readUsage(a, 1, QStringLiteral("rig check needs FILE; see zentrictl rig check --help"), &ms))
-        return *status;
     const auto r = loadRig(a.positional[0], &error);
     if (!r)
         return fail(kUsage, error);
@@ -242,11 +217,10 @@ int rigCheck(const Arguments &a) {
 }
 
 int rigApply(const Arguments &a) {
+    const auto ms = waitAndWords(a, 1, QStringLiteral("FILE"));
+    if (!ms)
+        return kUsage;
     QString error;
-    std::optional<int> ms;
-    if (const auto status =
-            readUsage(a, 1, QStringLiteral("rig apply needs FILE; see zentrictl rig apply --help"), &ms))
-        return *status;
     QStringList chosen;
     for (const QString &text : a.list(QStringLiteral("--mac"))) {
         const auto mac = macArgument(text, &error);
@@ -306,12 +280,10 @@ int rigApply(const Arguments &a) {
 }
 
 int rigReplace(const Arguments &a) {
+    const auto ms = waitAndWords(a, 3, QStringLiteral("FILE OLD_MAC NEW_MAC"));
+    if (!ms)
+        return kUsage;
     QString error;
-    std::optional<int> ms;
-    if (const auto status = readUsage(
-            a, 3, QStringLiteral("rig replace needs FILE OLD_MAC NEW_MAC; see zentrictl rig replace --help"),
-            &ms))
-        return *status;
     const QString path = a.positional[0];
     const auto oldMac = macArgument(a.positional[1], &error);
     if (!oldMac)

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+#include <numeric>
 #include <utility>
 
 namespace zentri::emu {
@@ -30,6 +31,11 @@ QString addressText(const QHostAddress &address) {
     const int n =
         std::snprintf(text, sizeof text, "%u.%u.%u.%u", v >> 24, (v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
     return QString::fromLatin1(text, n);
+}
+
+// "NAME to ADDRESS:PORT": a reply as the lines name it.
+QString sentTo(const char *name, const QHostAddress &to, quint16 port) {
+    return QStringLiteral("%1 to %2:%3").arg(QLatin1String(name), addressText(to)).arg(port);
 }
 
 QString onOff(bool on) {
@@ -62,29 +68,16 @@ QString describeBytes(const QByteArray &data) {
     }
     if (data.size() > shown)
         text += QLatin1String(" ...");
-    text += QLatin1String(" \"");
-    for (qsizetype i = 0; i < shown; ++i) {
-        const auto b = static_cast<uint8_t>(data[i]);
-        text += (b >= 32 && b < 127) ? QLatin1Char(static_cast<char>(b)) : QLatin1Char('.');
-    }
-    text += QLatin1Char('"');
-    return text;
+    return text % QLatin1String(" \"") % printable(data.left(shown)) % QLatin1Char('"');
 }
 
-// Testing outputs as the operator knows them: output 1 is test index 7.
-QString activeOutputs(const Device &d) {
+// The numbers 1..8 of the tests that are on, as the operator knows them: trigger 1 is test index 0,
+// but output 1 is test index 7 (`reversed`).
+QString testing(const std::array<bool, 8> &tests, bool reversed) {
     QStringList on;
-    for (int output = 1; output <= 8; ++output)
-        if (d.outputTest[8 - output])
-            on << QString::number(output);
-    return on.isEmpty() ? QStringLiteral("none") : on.join(',');
-}
-
-QString activeTriggers(const Device &d) {
-    QStringList on;
-    for (int i = 0; i < 8; ++i)
-        if (d.triggerTest[i])
-            on << QString::number(i + 1);
+    for (int n = 1; n <= 8; ++n)
+        if (tests[reversed ? 8 - n : n - 1])
+            on << QString::number(n);
     return on.isEmpty() ? QStringLiteral("none") : on.join(',');
 }
 
@@ -235,8 +228,7 @@ QVector<int> Emulator::route(const QHostAddress &destination) const {
     if (one >= 0)
         return {one};
     QVector<int> all(deviceCount());
-    for (int i = 0; i < all.size(); ++i)
-        all[i] = i;
+    std::iota(all.begin(), all.end(), 0);
     return all;
 }
 
@@ -269,11 +261,13 @@ QString Emulator::summarise(const QStringList &details, const QVector<int> &targ
 Output Emulator::handle(const QByteArray &data, const QHostAddress &destination, const QHostAddress &sender,
                         quint16 senderPort, qint64 nowMs) {
     const QVector<int> targets = route(destination);
-    // The start of a line that is not one device's own; written only for a line that is printed.
-    const auto head = [&]() -> QString {
-        return targetText(destination, targets) % QLatin1String(" <- ") % addressText(sender) %
-               QLatin1Char(':') % QString::number(senderPort) % QLatin1Char(' ');
+    // " <- SENDER:PORT ", and the start of a line that is not one device's own; written only for a line
+    // that is printed.
+    const auto from = [&]() -> QString {
+        return QLatin1String(" <- ") % addressText(sender) % QLatin1Char(':') % QString::number(senderPort) %
+               QLatin1Char(' ');
     };
+    const auto head = [&] { return targetText(destination, targets) + from(); };
     if (artnet::isArtNet(data))
         return handleArtNet(data, targets, head, nowMs);
 
@@ -292,8 +286,7 @@ Output Emulator::handle(const QByteArray &data, const QHostAddress &destination,
     Context context{data, sender, nowMs, out.datagrams};
     if (targets.size() <= kLinePerDeviceUpTo) {
         // Each device that hears the datagram says so on a line of its own.
-        const QString from = QLatin1String(" <- ") % addressText(sender) % QLatin1Char(':') %
-                             QString::number(senderPort) % QLatin1Char(' ');
+        const QString sentBy = from();
         const QString heard =
             indexOf(destination) >= 0
                 ? what
@@ -301,7 +294,7 @@ Output Emulator::handle(const QByteArray &data, const QHostAddress &destination,
                       (destination.isNull() ? QStringLiteral("?") : addressText(destination)) + ": ";
         for (int i : targets) {
             const QString detail = (this->*command->run)(devices_[i], context);
-            out.lines << addressTexts_[i] % from % heard % detail;
+            out.lines << addressTexts_[i] % sentBy % heard % detail;
         }
         return out;
     }
@@ -323,14 +316,14 @@ void Emulator::reply(const Device &d, QVector<Outgoing> &out, const QByteArray &
 QString Emulator::discovery(Device &d, Context &c) {
     reply(d, c.out, wire::infoReply(d.rec, d.id.equipment, d.id.firmwareMajor, d.id.firmwareMinor, d.id.mac),
           c.sender, wire::kMainPort);
-    return QStringLiteral("AGETI to %1:%2").arg(addressText(c.sender)).arg(wire::kMainPort);
+    return sentTo("AGETI", c.sender, wire::kMainPort);
 }
 
 QString Emulator::sdCard(Device &d, Context &c) {
     reply(d, c.out, wire::sdCardReply(d.id.sdCard), c.sender, wire::kMainPort);
-    return QStringLiteral("SD card %1, achkSD to %2:%3")
-        .arg(d.id.sdCard ? QStringLiteral("present") : QStringLiteral("missing"), addressText(c.sender))
-        .arg(wire::kMainPort);
+    return QStringLiteral("SD card %1, %2")
+        .arg(d.id.sdCard ? QStringLiteral("present") : QStringLiteral("missing"),
+             sentTo("achkSD", c.sender, wire::kMainPort));
 }
 
 QString Emulator::configuration(Device &d, Context &c) {
@@ -346,8 +339,7 @@ QString Emulator::configuration(Device &d, Context &c) {
     return text;
 }
 
-QString Emulator::restart(Device &d, Context &c) {
-    Q_UNUSED(c);
+QString Emulator::restart(Device &d, Context &) {
     // As at power-on: tests off, nothing recording or playing (a recording in progress is lost).
     d.outputTest.fill(false);
     d.triggerTest.fill(false);
@@ -357,8 +349,7 @@ QString Emulator::restart(Device &d, Context &c) {
     return QStringLiteral("restart: tests off, recorder idle, no show selected");
 }
 
-QString Emulator::restoreDefaults(Device &d, Context &c) {
-    Q_UNUSED(c);
+QString Emulator::restoreDefaults(Device &d, Context &) {
     // Settings only: recorded shows and cues stay.
     d.rec = defaultConfiguration(d.id);
     d.outputTest.fill(false);
@@ -386,14 +377,14 @@ QString Emulator::test(Device &d, Context &c) {
         return QStringLiteral("output %1 (index %2) test %3; outputs testing: %4")
             .arg(8 - index)
             .arg(index)
-            .arg(onOff(on), activeOutputs(d));
+            .arg(onOff(on), testing(d.outputTest, true));
     }
     if (group == wire::kTestGroupTriggers) {
         d.triggerTest[index] = on;
         return QStringLiteral("trigger %1 (index %2) test %3; triggers testing: %4")
             .arg(index + 1)
             .arg(index)
-            .arg(onOff(on), activeTriggers(d));
+            .arg(onOff(on), testing(d.triggerTest, false));
     }
     return QStringLiteral("unknown group 0x%1, ignored").arg(group, 2, 16, QLatin1Char('0'));
 }
@@ -414,10 +405,9 @@ QString Emulator::triggerVolume(Device &d, Context &c) {
 
 QString Emulator::masterVolumeQuery(Device &d, Context &c) {
     reply(d, c.out, wire::masterVolumeReply(d.rec.MasterVolume), c.sender, wire::kAudioPort);
-    return QStringLiteral("master volume %1, aMVol to %2:%3")
+    return QStringLiteral("master volume %1, %2")
         .arg(d.rec.MasterVolume)
-        .arg(addressText(c.sender))
-        .arg(wire::kAudioPort);
+        .arg(sentTo("aMVol", c.sender, wire::kAudioPort));
 }
 
 QString Emulator::masterVolume(Device &d, Context &c) {
@@ -436,7 +426,7 @@ QString Emulator::selectShow(Device &d, Context &c) {
                                        : QStringLiteral("show %1 selected").arg(d.selectedShow);
     if (d.selectedShow != 0 && !isSlot(d.selectedShow))
         text += QStringLiteral(" (no such slot)");
-    return text + QStringLiteral(", setShow to %1:%2").arg(addressText(c.sender)).arg(wire::kLiveRecordPort);
+    return text + QStringLiteral(", ") + sentTo("setShow", c.sender, wire::kLiveRecordPort);
 }
 
 QString Emulator::showInfo(Device &d, Context &c) {
@@ -444,10 +434,9 @@ QString Emulator::showInfo(Device &d, Context &c) {
     const Show empty;
     const Show &s = isSlot(n) ? d.shows[n - 1] : empty;
     reply(d, c.out, wire::showInfoReply(n, s.present, s.length), c.sender, wire::kLiveRecordPort);
-    return QStringLiteral("show %1 %2, AShowInfo to %3:%4")
+    return QStringLiteral("show %1 %2, %3")
         .arg(n)
-        .arg(showText(s), addressText(c.sender))
-        .arg(wire::kLiveRecordPort);
+        .arg(showText(s), sentTo("AShowInfo", c.sender, wire::kLiveRecordPort));
 }
 
 QString Emulator::startWaiting(Device &d, Context &c, Recorder mode) {
@@ -492,6 +481,14 @@ QString Emulator::finishRecording(Device &d, qint64 nowMs) {
         .arg(s.length);
 }
 
+void Emulator::reportPackets(Device &d, QVector<Outgoing> &out, qint64 nowMs) {
+    if (d.take.packets == d.reportedPackets || nowMs - d.lastReportMs < kReportIntervalMs)
+        return;
+    reply(d, out, wire::packetCountReply(d.take.packets), d.asker, wire::kLiveRecordPort);
+    d.lastReportMs = nowMs;
+    d.reportedPackets = d.take.packets;
+}
+
 void Emulator::stopPlayback(Device &d, QVector<Outgoing> &out) {
     reply(d, out, wire::playStopReply(), d.asker, wire::kLiveRecordPort);
     d.recorder = Recorder::Idle;
@@ -510,10 +507,9 @@ QString Emulator::stop(Device &d, Context &c) {
         return finishRecording(d, c.nowMs);
     case Recorder::Playing:
         stopPlayback(d, c.out);
-        return QStringLiteral("playback of show %1 stopped, playStop to %2:%3")
+        return QStringLiteral("playback of show %1 stopped, %2")
             .arg(d.activeShow)
-            .arg(addressText(d.asker))
-            .arg(wire::kLiveRecordPort);
+            .arg(sentTo("playStop", d.asker, wire::kLiveRecordPort));
     }
     return {};
 }
@@ -525,10 +521,9 @@ QString Emulator::play(Device &d, Context &c) {
     if (!isSlot(d.selectedShow) || !d.shows[d.selectedShow - 1].present) {
         reply(d, c.out, wire::playStopReply(), c.sender, wire::kLiveRecordPort);
         d.recorder = Recorder::Idle;
-        return QStringLiteral("show %1 is empty, nothing to play, playStop to %2:%3")
+        return QStringLiteral("show %1 is empty, nothing to play, %2")
             .arg(d.selectedShow)
-            .arg(addressText(c.sender))
-            .arg(wire::kLiveRecordPort);
+            .arg(sentTo("playStop", c.sender, wire::kLiveRecordPort));
     }
     const Show &s = d.shows[d.selectedShow - 1];
     d.recorder = Recorder::Playing;
@@ -537,10 +532,9 @@ QString Emulator::play(Device &d, Context &c) {
     d.startMs = c.nowMs;
     d.lastReportMs = c.nowMs;
     reply(d, c.out, wire::showPositionReply(s.length, 0), d.asker, wire::kLiveRecordPort);
-    return QStringLiteral("playing show %1, %2, showPss to %3:%4")
+    return QStringLiteral("playing show %1, %2, %3")
         .arg(d.activeShow)
-        .arg(DurationText(s.length), addressText(c.sender))
-        .arg(wire::kLiveRecordPort);
+        .arg(DurationText(s.length), sentTo("showPss", c.sender, wire::kLiveRecordPort));
 }
 
 QString Emulator::erase(Device &d, Context &c) {
@@ -569,10 +563,7 @@ QString Emulator::cueQuery(Device &d, Context &c) {
         const Cue cue = d.cue(k);
         reply(d, c.out, wire::cueReply(k, cue.name, cue.values), c.sender, wire::kCuePort);
     }
-    return QStringLiteral("%1 ACUERD to %2:%3")
-        .arg(last - first + 1)
-        .arg(addressText(c.sender))
-        .arg(wire::kCuePort);
+    return QStringLiteral("%1 %2").arg(last - first + 1).arg(sentTo("ACUERD", c.sender, wire::kCuePort));
 }
 
 QString Emulator::cueWrite(Device &d, Context &c) {
@@ -632,12 +623,7 @@ Output Emulator::handleArtNet(const QByteArray &data, const QVector<int> &target
             ++d.take.packets;
             if (d.take.frames.size() < kMaxFramesPerShow)
                 d.take.frames.push_back(Frame{unitsFromMs(nowMs - d.startMs), dmx->portAddress, dmx->data});
-            if (nowMs - d.lastReportMs >= kReportIntervalMs) {
-                reply(d, out.datagrams, wire::packetCountReply(d.take.packets), d.asker,
-                      wire::kLiveRecordPort);
-                d.lastReportMs = nowMs;
-                d.reportedPackets = d.take.packets;
-            }
+            reportPackets(d, out.datagrams, nowMs);
         }
     }
     const bool due = artLastLineMs_ < 0 || nowMs - artLastLineMs_ >= 1000;
@@ -683,12 +669,7 @@ Output Emulator::tick(qint64 nowMs) {
     Output out;
     for (Device &d : devices_) {
         if (d.recorder == Recorder::Recording) {
-            if (d.take.packets != d.reportedPackets && nowMs - d.lastReportMs >= kReportIntervalMs) {
-                reply(d, out.datagrams, wire::packetCountReply(d.take.packets), d.asker,
-                      wire::kLiveRecordPort);
-                d.lastReportMs = nowMs;
-                d.reportedPackets = d.take.packets;
-            }
+            reportPackets(d, out.datagrams, nowMs);
         } else if (d.recorder == Recorder::Playing) {
             const Show &s = d.shows[d.activeShow - 1];
             const int32_t position = unitsFromMs(nowMs - d.startMs);
@@ -696,11 +677,10 @@ Output Emulator::tick(qint64 nowMs) {
                 reply(d, out.datagrams, wire::showPositionReply(s.length, s.length), d.asker,
                       wire::kLiveRecordPort);
                 stopPlayback(d, out.datagrams);
-                out.lines << QStringLiteral("%1 show %2 played to its end, playStop to %3:%4")
+                out.lines << QStringLiteral("%1 show %2 played to its end, %3")
                                  .arg(addressText(d.id.address))
                                  .arg(d.activeShow)
-                                 .arg(addressText(d.asker))
-                                 .arg(wire::kLiveRecordPort);
+                                 .arg(sentTo("playStop", d.asker, wire::kLiveRecordPort));
             } else if (nowMs - d.lastReportMs >= kReportIntervalMs) {
                 reply(d, out.datagrams, wire::showPositionReply(s.length, position), d.asker,
                       wire::kLiveRecordPort);

@@ -157,6 +157,8 @@ private:
 
     QString startWaiting(Device &d, Context &c, Recorder mode);
     QString finishRecording(Device &d, qint64 nowMs);
+    // The packet count of a recording, once every kReportIntervalMs while it grows.
+    void reportPackets(Device &d, QVector<Outgoing> &out, qint64 nowMs);
     void stopPlayback(Device &d, QVector<Outgoing> &out);
     void reply(const Device &d, QVector<Outgoing> &out, const QByteArray &data, const QHostAddress &to,
                quint16 port) const;

@@ -73,9 +73,10 @@ int runDevices(const emu::Options &o) {
     QElapsedTimer clock;
     clock.start();
 
-    auto print = [&o](const QStringList &lines) {
+    auto deliver = [&](const emu::Output &out) {
+        sender.send(out.datagrams); // replies first: the terminal may be slow
         if (!o.quiet)
-            for (const QString &line : lines)
+            for (const QString &line : out.lines)
                 printLine(stdout, line);
     };
     QObject::connect(&socket, &QUdpSocket::readyRead, [&] {
@@ -83,19 +84,13 @@ int runDevices(const emu::Options &o) {
             const QNetworkDatagram d = socket.receiveDatagram();
             if (!d.isValid())
                 break;
-            const emu::Output out = core.handle(d.data(), d.destinationAddress(), d.senderAddress(),
-                                                static_cast<quint16>(d.senderPort()), clock.elapsed());
-            sender.send(out.datagrams); // replies first: the terminal may be slow
-            print(out.lines);
+            deliver(core.handle(d.data(), d.destinationAddress(), d.senderAddress(),
+                                static_cast<quint16>(d.senderPort()), clock.elapsed()));
         }
     });
     QTimer ticker;
     ticker.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        const emu::Output out = core.tick(clock.elapsed());
-        sender.send(out.datagrams);
-        print(out.lines);
-    });
+    QObject::connect(&ticker, &QTimer::timeout, [&] { deliver(core.tick(clock.elapsed())); });
     ticker.start(kTickMs);
 
     const emu::DeviceIdentity &first = o.devices.first();

@@ -41,6 +41,10 @@ void putBytes(FILE *to, const QByteArray &bytes);
 void out(const QString &text);
 // "zentrictl: TEXT" on standard error; returns `status`.
 int fail(int status, const QString &text);
+// The whole number given as `option`, from `min` to `max`, or `byDefault` without it; none, with
+// "OPTION: "TEXT" is not a number of WHAT" in `error`, on bad input.
+std::optional<int> numberOption(const Arguments &a, const QString &option, int min, int max, int byDefault,
+                                const QString &what, QString *error);
 // --wait, in milliseconds (default kDefaultWaitMs); none with the reason on bad input.
 std::optional<int> waitOption(const Arguments &a, QString *error);
 // The addresses to ask one by one of --address options or a rig's ranges; none on a bad one.

@@ -198,8 +198,6 @@ int discover(const Arguments &a) {
         return fail(kPortBusy, error);
     const ctl::Session::Found found =
         session.discover(target, a.value(QStringLiteral("--interface")), *extra, *ms);
-    for (const QString &f : found.failures)
-        fail(kNoAnswer, QStringLiteral("discovery request not sent: %1").arg(f));
     if (!found.anySent)
         return kNoAnswer;
 
@@ -212,10 +210,9 @@ int discover(const Arguments &a) {
         seen.insert(r.IP + r.MAC);
         devices.append(r);
     }
-    const std::map<QString, bool> &sd = found.sdCard;
     auto sdOf = [&](const recUrzadzenia &r) -> std::optional<bool> {
-        const auto it = sd.find(r.IP);
-        return it == sd.end() ? std::nullopt : std::optional<bool>(it->second);
+        const auto it = found.sdCard.find(r.IP);
+        return it == found.sdCard.end() ? std::nullopt : std::optional<bool>(it->second);
     };
     if (a.flags.contains(QStringLiteral("--json"))) {
         QJsonArray list;
@@ -358,18 +355,18 @@ int restore(const Arguments &a) {
             continue;
         }
         const ctl::Session::Check check = session.confirm(job.ip, *rec, *ms);
-        const std::optional<recUrzadzenia> &now = check.now;
-        if (!now) {
+        if (!check.now) {
             status = fail(
                 kNoAnswer,
                 QStringLiteral("%1: sent %2, but the device did not answer the check").arg(ip, job.path));
             continue;
         }
         if (!check.confirmed) {
-            status = fail(kNoAnswer,
-                          QStringLiteral("%1: check failed: the device does not report what was sent: %2")
-                              .arg(ip, configfile::labelledList(configfile::differencesForPeople(*rec, *now),
-                                                                QStringLiteral("%1 sent %2, reported %3"))));
+            status =
+                fail(kNoAnswer,
+                     QStringLiteral("%1: check failed: the device does not report what was sent: %2")
+                         .arg(ip, configfile::labelledList(configfile::differencesForPeople(*rec, *check.now),
+                                                           QStringLiteral("%1 sent %2, reported %3"))));
             continue;
         }
         const int differing = static_cast<int>(changes.size());
@@ -525,17 +522,22 @@ int fail(int status, const QString &text) {
     return status;
 }
 
-std::optional<int> waitOption(const Arguments &a, QString *error) {
-    const auto it = a.values.find(QStringLiteral("--wait"));
+std::optional<int> numberOption(const Arguments &a, const QString &option, int min, int max, int byDefault,
+                                const QString &what, QString *error) {
+    const auto it = a.values.find(option);
     if (it == a.values.end())
-        return kDefaultWaitMs;
-    const auto ms = parseWholeNumber(it->second, 0, 600000);
-    if (!ms) {
-        *error =
-            QStringLiteral("--wait: \"%1\" is not a number of milliseconds from 0 to 600000").arg(it->second);
+        return byDefault;
+    const auto n = parseWholeNumber(it->second, min, max);
+    if (!n) {
+        *error = QStringLiteral("%1: \"%2\" is not a number of %3").arg(option, it->second, what);
         return std::nullopt;
     }
-    return int(*ms);
+    return int(*n);
+}
+
+std::optional<int> waitOption(const Arguments &a, QString *error) {
+    return numberOption(a, QStringLiteral("--wait"), 0, 600000, kDefaultWaitMs,
+                        QStringLiteral("milliseconds from 0 to 600000"), error);
 }
 
 std::optional<QVector<QHostAddress>> extraAddresses(const QStringList &texts, QString *error) {

@@ -1,4 +1,5 @@
 #include "session.h"
+#include "cli.h"
 
 #include "device/configfile.h"
 #include "device/discovery.h"
@@ -92,7 +93,6 @@ Session::Found Session::discover(const QHostAddress &target, const QString &inte
                                  const QVector<QHostAddress> &extra, int ms) {
     Found found;
     const DiscoveryReport report = sendDiscovery(listener_, target, interfaceName);
-    found.failures = report.failures;
     found.anySent = report.anySent() || !extra.isEmpty();
     PacedDiscovery paced(listener_);
     QVector<BroadcastInterface> ways;
@@ -123,7 +123,8 @@ Session::Found Session::discover(const QHostAddress &target, const QString &inte
     waitUntil([&] { return take() || !paced.isRunning(); }, 24 * 3600 * 1000);
     waitUntil(take, ms);
     take();
-    found.failures << paced.failures();
+    for (const QString &f : report.failures + paced.failures())
+        fail(kNoAnswer, QStringLiteral("discovery request not sent: %1").arg(f));
     return found;
 }
 

@@ -34,11 +34,11 @@ public:
 
     // One discovery: the request broadcast out of every interface (or `interfaceName`, or sent to
     // `target` alone), then to each of `extra` one by one, paced; the answers for `ms` after that.
-    // Each new address that answers is asked for its SD card.
+    // Each new address that answers is asked for its SD card. Requests that could not be sent are
+    // printed at the end.
     struct Found {
         QVector<recUrzadzenia> answers; // every info reply, in order of arrival
         std::map<QString, bool> sdCard; // by IP
-        QStringList failures;           // requests that could not be sent
         bool anySent = false;
     };
     Found discover(const QHostAddress &target, const QString &interfaceName,

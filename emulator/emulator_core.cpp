@@ -571,9 +571,7 @@ QString Emulator::cueWrite(Device &d, Context &c) {
     const int k = command->number;
     if (k < 1 || k > wire::kCueCount)
         return QStringLiteral("cue %1: no such cue, ignored").arg(k);
-    Cue cue;
-    cue.name = command->name;
-    cue.values = command->values;
+    const Cue cue{command->name, command->values};
     d.cues.insert(k, cue);
 
     QStringList set;

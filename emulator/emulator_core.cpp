@@ -1,7 +1,6 @@
 #include "emulator_core.h"
 
 #include "device/artnet.h"
-#include "device/duration.h"
 #include "device/fields.h"
 #include "device/protocol.h"
 
@@ -524,7 +523,7 @@ QVector<int> Emulator::route(const QHostAddress &destination) const {
     const int one = indexOf(destination);
     if (one >= 0)
         return {one};
-    QVector<int> all(deviceCount());
+    QVector<int> all(devices_.size());
     std::iota(all.begin(), all.end(), 0);
     return all;
 }

@@ -111,7 +111,6 @@ public:
     // Timed work; call it every few milliseconds.
     Output tick(qint64 nowMs);
 
-    int deviceCount() const { return static_cast<int>(devices_.size()); }
     const Device &device(int index) const { return devices_[index]; }
     int indexOf(const QHostAddress &address) const;
 

@@ -467,13 +467,9 @@ Emulator::Emulator(const QVector<DeviceIdentity> &devices, const QVector<ShowPre
         Device d;
         d.id = id;
         d.rec = defaultConfiguration(id);
-        for (const ShowPreset &p : shows) {
-            if (!isSlot(p.slot))
-                continue;
-            Show &s = d.shows[p.slot - 1];
-            s.present = true;
-            s.length = unitsFromMs(qint64(p.seconds) * 1000);
-        }
+        for (const ShowPreset &p : shows)
+            if (isSlot(p.slot))
+                d.shows[p.slot - 1] = Show{true, unitsFromMs(qint64(p.seconds) * 1000), 0, {}};
         byAddress_.insert(id.address.toIPv4Address(), static_cast<int>(devices_.size()));
         addressTexts_.push_back(addressText(id.address));
         devices_.push_back(std::move(d));

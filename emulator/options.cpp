@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
+#include <tuple>
 
 namespace zentri::emu {
 
@@ -195,9 +196,11 @@ ParsedOptions parseOptions(const QStringList &arguments) {
         const QString baseName = p.value(QStringLiteral("name"));
         checkName(baseName, count);
         const QByteArray mac0 = mac(p.value(QStringLiteral("mac")));
-        const auto [major, minor] = firmware(p.value(QStringLiteral("firmware")));
-        const int moduleVersion = module(p.value(QStringLiteral("module")));
-        const int equipmentCode = integer(p, QStringLiteral("equipment"), 0, 255);
+        DeviceIdentity id; // what the devices share; each has its own address, name and MAC
+        std::tie(id.firmwareMajor, id.firmwareMinor) = firmware(p.value(QStringLiteral("firmware")));
+        id.module = module(p.value(QStringLiteral("module")));
+        id.equipment = integer(p, QStringLiteral("equipment"), 0, 255);
+        id.sdCard = !p.isSet(QStringLiteral("no-sd-card"));
         o.shows = shows(p.value(QStringLiteral("shows")));
         o.bind = ipv4(p, QStringLiteral("bind"));
         o.quiet = p.isSet(QStringLiteral("quiet"));
@@ -207,17 +210,11 @@ ParsedOptions parseOptions(const QStringList &arguments) {
             (quint32(quint8(mac0[3])) << 16) | (quint32(quint8(mac0[4])) << 8) | quint8(mac0[5]);
         o.devices.reserve(count);
         for (int k = 0; k < count; ++k) {
-            DeviceIdentity id;
             id.address = QHostAddress(base + quint32(k));
             id.name = count > 1 ? QStringLiteral("%1 %2").arg(baseName).arg(k + 1) : baseName;
             const quint32 low = (macLow + quint32(k)) & 0xFFFFFF;
             id.mac = mac0.left(3);
             id.mac.append(char(low >> 16)).append(char(low >> 8)).append(char(low));
-            id.equipment = equipmentCode;
-            id.firmwareMajor = major;
-            id.firmwareMinor = minor;
-            id.module = moduleVersion;
-            id.sdCard = !p.isSet(QStringLiteral("no-sd-card"));
             o.devices.push_back(id);
         }
         result.ok = true;

@@ -2,9 +2,12 @@
 // and the checks of options every command reads the same way.
 #pragma once
 
+#include <QHostAddress>
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QVector>
+#include <cstdio>
 #include <map>
 #include <optional>
 
@@ -16,6 +19,7 @@ constexpr int kOk = 0, kNoAnswer = 1, kUsage = 2, kPortBusy = 3;
 constexpr int kDefaultWaitMs = 2000;
 
 struct Arguments {
+    QString command; // "backup", "rig check"
     QStringList positional;
     QSet<QString> flags;                  // "--json"
     std::map<QString, QString> values;    // "--wait" -> "500"
@@ -31,12 +35,23 @@ struct Arguments {
     }
 };
 
+// `bytes` on standard output or error, at once.
+void putBytes(FILE *to, const QByteArray &bytes);
 // One line on standard output.
 void out(const QString &text);
 // "zentrictl: TEXT" on standard error; returns `status`.
 int fail(int status, const QString &text);
+// The whole number given as `option`, from `min` to `max`, or `byDefault` without it; none, with
+// "OPTION: "TEXT" is not a number of WHAT" in `error`, on bad input.
+std::optional<int> numberOption(const Arguments &a, const QString &option, int min, int max, int byDefault,
+                                const QString &what, QString *error);
 // --wait, in milliseconds (default kDefaultWaitMs); none with the reason on bad input.
 std::optional<int> waitOption(const Arguments &a, QString *error);
+// The addresses to ask one by one of --address options or a rig's ranges; none on a bad one.
+std::optional<QVector<QHostAddress>> extraAddresses(const QStringList &texts, QString *error);
+// --wait, when there are `words` plain arguments; none, with the bad --wait or "COMMAND needs WHAT;
+// see zentrictl COMMAND --help" printed, otherwise.
+std::optional<int> waitAndWords(const Arguments &a, int words, const QString &what);
 // Asks "QUESTION [y/N]" on the terminal; false without a terminal or without a yes.
 bool askOnTerminal(const QString &question);
 

@@ -5,7 +5,6 @@
 #include "cli.h"
 #include "device/address.h"
 #include "device/configfile.h"
-#include "device/discovery.h"
 #include "device/files.h"
 #include "device/protocol.h"
 #include "session.h"
@@ -13,7 +12,6 @@
 #include "device/wirelog.h"
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -164,94 +162,9 @@ Asks the device whether a memory card is in its slot and prints "SD CARD OK" or 
 Exits 1 when the device did not answer within MS milliseconds (default 2000).)")},
 };
 
-// The options each command takes; every command also takes --help and --verbose.
-enum OptionKind { Flag, Value, Values };
-struct OptionSpec {
-    const char *name;
-    OptionKind kind;
-};
-const std::map<QString, QVector<OptionSpec>> kOptions = {
-    {QStringLiteral("discover"),
-     {{"json", Flag}, {"wait", Value}, {"interface", Value}, {"to", Value}, {"address", Values}}},
-    {QStringLiteral("rig capture"),
-     {{"wait", Value}, {"interface", Value}, {"address", Values}, {"name", Value}, {"force", Flag}}},
-    {QStringLiteral("rig check"), {{"json", Flag}, {"wait", Value}, {"interface", Value}}},
-    {QStringLiteral("rig apply"), {{"yes", Flag}, {"mac", Values}, {"wait", Value}, {"interface", Value}}},
-    {QStringLiteral("rig replace"), {{"yes", Flag}, {"wait", Value}, {"interface", Value}, {"force", Flag}}},
-    {QStringLiteral("patch"),
-     {{"rig", Value}, {"json", Flag}, {"csv", Flag}, {"wait", Value}, {"interface", Value}}},
-    {QStringLiteral("watch"),
-     {{"rig", Value},
-      {"interval", Value},
-      {"count", Value},
-      {"json", Flag},
-      {"address", Values},
-      {"interface", Value}}},
-    {QStringLiteral("backup"), {{"wait", Value}, {"force", Flag}}},
-    {QStringLiteral("restore"), {{"wait", Value}, {"yes", Flag}}},
-    {QStringLiteral("restart"), {}},
-    {QStringLiteral("defaults"), {{"yes", Flag}}},
-    {QStringLiteral("sd"), {{"wait", Value}}},
-};
-
-QString dashed(const QString &name) {
-    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-}
-
-// The arguments after the command word, read as that command's options and plain arguments.
-std::optional<Arguments> parseArguments(const QString &word, const QStringList &args, QString *error) {
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    QVector<QCommandLineOption> options;
-    for (const OptionSpec &o : kOptions.at(word))
-        options.append(o.kind != Flag
-                           ? QCommandLineOption(QLatin1String(o.name), QString(), QStringLiteral("value"))
-                           : QCommandLineOption(QLatin1String(o.name)));
-    options.append(QCommandLineOption(QStringLiteral("verbose")));
-    for (const QCommandLineOption &o : options)
-        parser.addOption(o);
-    if (!parser.parse(QStringList{QStringLiteral("zentrictl")} + args)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        if (!unknown.isEmpty()) {
-            *error = QStringLiteral("unknown option %1").arg(dashed(unknown.first()));
-        } else {
-            *error = parser.errorText();
-            for (const OptionSpec &o : kOptions.at(word))
-                if (o.kind != Flag && !args.isEmpty() && args.last() == dashed(QLatin1String(o.name)))
-                    *error = QStringLiteral("%1 needs a value").arg(args.last());
-        }
-        return std::nullopt;
-    }
-    Arguments a;
-    a.positional = parser.positionalArguments();
-    QSet<QString> repeatable;
-    for (const OptionSpec &o : kOptions.at(word))
-        if (o.kind == Values)
-            repeatable.insert(dashed(QLatin1String(o.name)));
-    for (const QCommandLineOption &o : options) {
-        if (!parser.isSet(o))
-            continue;
-        const QString name = dashed(o.names().first());
-        if (o.valueName().isEmpty())
-            a.flags.insert(name);
-        else if (repeatable.contains(name))
-            a.lists[name] = parser.values(o);
-        else if (parser.values(o).size() > 1) {
-            *error = QStringLiteral("%1 is given more than once").arg(name);
-            return std::nullopt;
-        } else
-            a.values[name] = parser.value(o);
-    }
-    return a;
-}
-
 QString withForceHint(const QString &error) {
     return error.endsWith(QLatin1String("read-only")) ? error + QStringLiteral(" (--force replaces it)")
                                                       : error;
-}
-
-int portBusy(const QString &error) {
-    return fail(kPortBusy, error);
 }
 
 QString sdText(std::optional<bool> sd) {
@@ -271,31 +184,20 @@ int discover(const Arguments &a) {
         return fail(kUsage, QStringLiteral("discover takes no address; see zentrictl discover --help"));
     QHostAddress target(QHostAddress::Broadcast);
     if (a.values.count(QStringLiteral("--to"))) {
-        const auto to = parseDeviceAddress(a.values.at(QStringLiteral("--to")), &error);
+        const auto to = parseDeviceAddress(a.value(QStringLiteral("--to")), &error);
         if (!to)
             return fail(kUsage, QStringLiteral("--to: %1").arg(error));
         target = *to;
     }
-    const QString interfaceName = a.values.count(QStringLiteral("--interface"))
-                                      ? a.values.at(QStringLiteral("--interface"))
-                                      : QString();
-
-    QVector<QHostAddress> extra;
-    for (const QString &text : a.lists.count(QStringLiteral("--address"))
-                                   ? a.lists.at(QStringLiteral("--address"))
-                                   : QStringList()) {
-        const auto range = parseAddressRange(text, &error);
-        if (!range)
-            return fail(kUsage, QStringLiteral("--address: %1").arg(error));
-        extra << range->addresses;
-    }
+    const auto extra = extraAddresses(a.list(QStringLiteral("--address")), &error);
+    if (!extra)
+        return fail(kUsage, QStringLiteral("--address: %1").arg(error));
 
     ctl::Session session;
     if (!session.listen(&error))
-        return portBusy(error);
-    const ctl::Session::Found found = session.discover(target, interfaceName, extra, *ms);
-    for (const QString &f : found.failures)
-        fail(kNoAnswer, QStringLiteral("discovery request not sent: %1").arg(f));
+        return fail(kPortBusy, error);
+    const ctl::Session::Found found =
+        session.discover(target, a.value(QStringLiteral("--interface")), *extra, *ms);
     if (!found.anySent)
         return kNoAnswer;
 
@@ -308,10 +210,9 @@ int discover(const Arguments &a) {
         seen.insert(r.IP + r.MAC);
         devices.append(r);
     }
-    const std::map<QString, bool> &sd = found.sdCard;
     auto sdOf = [&](const recUrzadzenia &r) -> std::optional<bool> {
-        const auto it = sd.find(r.IP);
-        return it == sd.end() ? std::nullopt : std::optional<bool>(it->second);
+        const auto it = found.sdCard.find(r.IP);
+        return it == found.sdCard.end() ? std::nullopt : std::optional<bool>(it->second);
     };
     if (a.flags.contains(QStringLiteral("--json"))) {
         QJsonArray list;
@@ -345,45 +246,41 @@ std::optional<QHostAddress> deviceAddress(const QString &text, QString *error) {
 }
 
 // What a command on one device is given: how long to wait for it, and its address (the first of
-// `words` plain arguments). None, with `*error` saying why (`usage` for the wrong count), on bad usage.
+// `words` plain arguments, described by `what`). None, with the reason printed, on bad usage.
 struct Target {
     int waitMs;
     QHostAddress ip;
 };
-std::optional<Target> target(const Arguments &a, int words, const QString &usage, QString *error) {
-    const auto ms = waitOption(a, error);
+std::optional<Target> target(const Arguments &a, int words, const QString &what) {
+    const auto ms = waitAndWords(a, words, what);
     if (!ms)
         return std::nullopt;
-    if (a.positional.size() != words) {
-        *error = usage;
+    QString error;
+    const auto ip = deviceAddress(a.positional[0], &error);
+    if (!ip) {
+        fail(kUsage, error);
         return std::nullopt;
     }
-    const auto ip = deviceAddress(a.positional[0], error);
-    if (!ip)
-        return std::nullopt;
     return Target{*ms, *ip};
 }
 
 int backup(const Arguments &a) {
-    QString error;
-    const auto t =
-        target(a, 2, QStringLiteral("backup needs IP and FILE; see zentrictl backup --help"), &error);
+    const auto t = target(a, 2, QStringLiteral("IP and FILE"));
     if (!t)
-        return fail(kUsage, error);
+        return kUsage;
+    QString error;
     const QString path = a.positional[1];
     const bool force = a.flags.contains(QStringLiteral("--force"));
     if (path != QLatin1String("-") && !files::mayWrite(path, force, &error))
         return fail(kUsage, withForceHint(error));
     ctl::Session session;
     if (!session.listen(&error))
-        return portBusy(error);
+        return fail(kPortBusy, error);
     const auto rec = session.query(t->ip, t->waitMs, &error);
     if (!rec)
         return fail(kNoAnswer, error);
     if (path == QLatin1String("-")) {
-        const QByteArray text = configfile::write(*rec);
-        std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-        std::fflush(stdout);
+        putBytes(stdout, configfile::write(*rec));
         return kOk;
     }
     if (!files::writeAtomically(path, configfile::write(*rec), force, &error))
@@ -421,7 +318,7 @@ int restore(const Arguments &a) {
     }
     ctl::Session session;
     if (!session.listen(&error))
-        return portBusy(error);
+        return fail(kPortBusy, error);
     int status = kOk;
     for (const Job &job : jobs) {
         const QString ip = job.ip.toString();
@@ -458,18 +355,18 @@ int restore(const Arguments &a) {
             continue;
         }
         const ctl::Session::Check check = session.confirm(job.ip, *rec, *ms);
-        const std::optional<recUrzadzenia> &now = check.now;
-        if (!now) {
+        if (!check.now) {
             status = fail(
                 kNoAnswer,
                 QStringLiteral("%1: sent %2, but the device did not answer the check").arg(ip, job.path));
             continue;
         }
         if (!check.confirmed) {
-            status = fail(kNoAnswer,
-                          QStringLiteral("%1: check failed: the device does not report what was sent: %2")
-                              .arg(ip, configfile::labelledList(configfile::differencesForPeople(*rec, *now),
-                                                                QStringLiteral("%1 sent %2, reported %3"))));
+            status =
+                fail(kNoAnswer,
+                     QStringLiteral("%1: check failed: the device does not report what was sent: %2")
+                         .arg(ip, configfile::labelledList(configfile::differencesForPeople(*rec, *check.now),
+                                                           QStringLiteral("%1 sent %2, reported %3"))));
             continue;
         }
         const int differing = static_cast<int>(changes.size());
@@ -484,12 +381,12 @@ int restore(const Arguments &a) {
     return status;
 }
 
-int command(const Arguments &a, const char *word, const QByteArray &datagram, const QString &done) {
-    QString error;
-    const auto t = target(
-        a, 1, QStringLiteral("%1 needs one IP; see zentrictl %1 --help").arg(QLatin1String(word)), &error);
+// Sends `datagram` to the device of the one plain argument and prints `done`.
+int command(const Arguments &a, const QByteArray &datagram, const QString &done) {
+    const auto t = target(a, 1, QStringLiteral("one IP"));
     if (!t)
-        return fail(kUsage, error);
+        return kUsage;
+    QString error;
     ctl::Session session;
     if (!session.send(datagram, t->ip, &error))
         return fail(kNoAnswer, QStringLiteral("%1: not sent: %2").arg(t->ip.toString(), error));
@@ -497,14 +394,24 @@ int command(const Arguments &a, const char *word, const QByteArray &datagram, co
     return kOk;
 }
 
+int restart(const Arguments &a) {
+    return command(a, wire::restartCommand(), QStringLiteral("restart sent"));
+}
+
+int defaults(const Arguments &a) {
+    if (!a.flags.contains(QStringLiteral("--yes")))
+        return fail(kUsage, QStringLiteral("defaults erases the device's settings: add --yes to send it"));
+    return command(a, wire::restoreDefaultsCommand(), QStringLiteral("restore defaults sent"));
+}
+
 int sd(const Arguments &a) {
-    QString error;
-    const auto t = target(a, 1, QStringLiteral("sd needs one IP; see zentrictl sd --help"), &error);
+    const auto t = target(a, 1, QStringLiteral("one IP"));
     if (!t)
-        return fail(kUsage, error);
+        return kUsage;
+    QString error;
     ctl::Session session;
     if (!session.listen(&error))
-        return portBusy(error);
+        return fail(kPortBusy, error);
     const auto card = session.sdCard(t->ip, t->waitMs, &error);
     if (!card)
         return fail(kNoAnswer, error);
@@ -512,41 +419,156 @@ int sd(const Arguments &a) {
     return kOk;
 }
 
+// Each command's function and the options it takes; every command also takes --help and --verbose.
+enum OptionKind { Flag, Value, Values };
+struct OptionSpec {
+    const char *name;
+    OptionKind kind;
+};
+struct Command {
+    int (*run)(const Arguments &);
+    QVector<OptionSpec> options;
+};
+const std::map<QString, Command> kCommands = {
+    {QStringLiteral("discover"),
+     {discover, {{"json", Flag}, {"wait", Value}, {"interface", Value}, {"to", Value}, {"address", Values}}}},
+    {QStringLiteral("rig capture"),
+     {rigCapture,
+      {{"wait", Value}, {"interface", Value}, {"address", Values}, {"name", Value}, {"force", Flag}}}},
+    {QStringLiteral("rig check"), {rigCheck, {{"json", Flag}, {"wait", Value}, {"interface", Value}}}},
+    {QStringLiteral("rig apply"),
+     {rigApply, {{"yes", Flag}, {"mac", Values}, {"wait", Value}, {"interface", Value}}}},
+    {QStringLiteral("rig replace"),
+     {rigReplace, {{"yes", Flag}, {"wait", Value}, {"interface", Value}, {"force", Flag}}}},
+    {QStringLiteral("patch"),
+     {patch, {{"rig", Value}, {"json", Flag}, {"csv", Flag}, {"wait", Value}, {"interface", Value}}}},
+    {QStringLiteral("watch"),
+     {watch,
+      {{"rig", Value},
+       {"interval", Value},
+       {"count", Value},
+       {"json", Flag},
+       {"address", Values},
+       {"interface", Value}}}},
+    {QStringLiteral("backup"), {backup, {{"wait", Value}, {"force", Flag}}}},
+    {QStringLiteral("restore"), {restore, {{"wait", Value}, {"yes", Flag}}}},
+    {QStringLiteral("restart"), {restart, {}}},
+    {QStringLiteral("defaults"), {defaults, {{"yes", Flag}}}},
+    {QStringLiteral("sd"), {sd, {{"wait", Value}}}},
+};
+
+QString dashed(const QString &name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// The arguments after the command word, read as that command's options and plain arguments.
+std::optional<Arguments> parseArguments(const QString &word, const QStringList &args, QString *error) {
+    QVector<OptionSpec> specs = kCommands.at(word).options;
+    specs.append({"verbose", Flag});
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionSpec &o : specs)
+        parser.addOption(o.kind != Flag
+                             ? QCommandLineOption(QLatin1String(o.name), QString(), QStringLiteral("value"))
+                             : QCommandLineOption(QLatin1String(o.name)));
+    if (!parser.parse(QStringList{QStringLiteral("zentrictl")} + args)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            *error = QStringLiteral("unknown option %1").arg(dashed(unknown.first()));
+        } else {
+            *error = parser.errorText();
+            for (const OptionSpec &o : specs)
+                if (o.kind != Flag && !args.isEmpty() && args.last() == dashed(QLatin1String(o.name)))
+                    *error = QStringLiteral("%1 needs a value").arg(args.last());
+        }
+        return std::nullopt;
+    }
+    Arguments a;
+    a.command = word;
+    a.positional = parser.positionalArguments();
+    for (const OptionSpec &o : specs) {
+        const QString name = QLatin1String(o.name);
+        if (!parser.isSet(name))
+            continue;
+        const QStringList values = parser.values(name);
+        if (o.kind == Flag)
+            a.flags.insert(dashed(name));
+        else if (o.kind == Values)
+            a.lists[dashed(name)] = values;
+        else if (values.size() > 1) {
+            *error = QStringLiteral("%1 is given more than once").arg(dashed(name));
+            return std::nullopt;
+        } else
+            a.values[dashed(name)] = values.first();
+    }
+    return a;
+}
+
 } // namespace
 
 namespace zentri::ctl {
 
+void putBytes(FILE *to, const QByteArray &bytes) {
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
+    std::fflush(to);
+}
+
 void out(const QString &text) {
-    const QByteArray b = text.toLocal8Bit() + '\n';
-    std::fwrite(b.constData(), 1, size_t(b.size()), stdout);
-    std::fflush(stdout);
+    putBytes(stdout, text.toLocal8Bit() + '\n');
 }
 
 int fail(int status, const QString &text) {
-    const QByteArray b = QStringLiteral("zentrictl: %1\n").arg(text).toLocal8Bit();
-    std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
+    putBytes(stderr, QStringLiteral("zentrictl: %1\n").arg(text).toLocal8Bit());
     return status;
 }
 
-std::optional<int> waitOption(const Arguments &a, QString *error) {
-    const auto it = a.values.find(QStringLiteral("--wait"));
+std::optional<int> numberOption(const Arguments &a, const QString &option, int min, int max, int byDefault,
+                                const QString &what, QString *error) {
+    const auto it = a.values.find(option);
     if (it == a.values.end())
-        return kDefaultWaitMs;
-    const auto ms = parseWholeNumber(it->second, 0, 600000);
-    if (!ms) {
-        *error =
-            QStringLiteral("--wait: \"%1\" is not a number of milliseconds from 0 to 600000").arg(it->second);
+        return byDefault;
+    const auto n = parseWholeNumber(it->second, min, max);
+    if (!n) {
+        *error = QStringLiteral("%1: \"%2\" is not a number of %3").arg(option, it->second, what);
         return std::nullopt;
     }
-    return int(*ms);
+    return int(*n);
+}
+
+std::optional<int> waitOption(const Arguments &a, QString *error) {
+    return numberOption(a, QStringLiteral("--wait"), 0, 600000, kDefaultWaitMs,
+                        QStringLiteral("milliseconds from 0 to 600000"), error);
+}
+
+std::optional<QVector<QHostAddress>> extraAddresses(const QStringList &texts, QString *error) {
+    QVector<QHostAddress> addresses;
+    for (const QString &text : texts) {
+        const auto range = parseAddressRange(text, error);
+        if (!range)
+            return std::nullopt;
+        addresses << range->addresses;
+    }
+    return addresses;
+}
+
+std::optional<int> waitAndWords(const Arguments &a, int words, const QString &what) {
+    QString error;
+    const auto ms = waitOption(a, &error);
+    if (!ms) {
+        fail(kUsage, error);
+        return std::nullopt;
+    }
+    if (a.positional.size() != words) {
+        fail(kUsage, QStringLiteral("%1 needs %2; see zentrictl %1 --help").arg(a.command, what));
+        return std::nullopt;
+    }
+    return ms;
 }
 
 bool askOnTerminal(const QString &question) {
     if (!isatty(STDIN_FILENO))
         return false;
-    const QByteArray q = (question + QStringLiteral(" [y/N] ")).toLocal8Bit();
-    std::fwrite(q.constData(), 1, size_t(q.size()), stdout);
-    std::fflush(stdout);
+    putBytes(stdout, (question + QStringLiteral(" [y/N] ")).toLocal8Bit());
     char line[64] = {};
     if (!std::fgets(line, sizeof line, stdin))
         return false;
@@ -572,11 +594,8 @@ int main(int argc, char **argv) {
         word += ' ' + args.takeFirst();
     }
     if (word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help")) {
-        if (!args.isEmpty() && kHelp.count(args.first())) {
-            out(kHelp.at(args.first()));
-            return kOk;
-        }
-        out(QString::fromLatin1(kUsageText).trimmed());
+        out(!args.isEmpty() && kHelp.count(args.first()) ? kHelp.at(args.first())
+                                                         : QString::fromLatin1(kUsageText).trimmed());
         return kOk;
     }
     if (word == QLatin1String("--version") || word == QLatin1String("-v")) {
@@ -597,29 +616,5 @@ int main(int argc, char **argv) {
     if (a->flags.contains(QStringLiteral("--verbose")))
         enableWireLogging();
 
-    if (word == QLatin1String("discover"))
-        return discover(*a);
-    if (word == QLatin1String("rig capture"))
-        return rigCapture(*a);
-    if (word == QLatin1String("rig check"))
-        return rigCheck(*a);
-    if (word == QLatin1String("rig apply"))
-        return rigApply(*a);
-    if (word == QLatin1String("rig replace"))
-        return rigReplace(*a);
-    if (word == QLatin1String("watch"))
-        return watch(*a);
-    if (word == QLatin1String("patch"))
-        return patch(*a);
-    if (word == QLatin1String("backup"))
-        return backup(*a);
-    if (word == QLatin1String("restore"))
-        return restore(*a);
-    if (word == QLatin1String("sd"))
-        return sd(*a);
-    if (word == QLatin1String("restart"))
-        return command(*a, "restart", wire::restartCommand(), QStringLiteral("restart sent"));
-    if (!a->flags.contains(QStringLiteral("--yes")))
-        return fail(kUsage, QStringLiteral("defaults erases the device's settings: add --yes to send it"));
-    return command(*a, "defaults", wire::restoreDefaultsCommand(), QStringLiteral("restore defaults sent"));
+    return kCommands.at(word).run(*a);
 }

@@ -1,8 +1,8 @@
 // zentrictl's rig commands (capture, check, apply, replace) and watching, on the rig model the
 // windows share.
 #include "cli.h"
-#include "device/address.h"
 #include "device/configfile.h"
+#include "device/discovery.h"
 #include "device/files.h"
 #include "device/protocol.h"
 #include "rig/patch.h"
@@ -41,38 +41,10 @@ std::optional<QString> macArgument(const QString &text, QString *error) {
     return text.toUpper();
 }
 
-// The addresses of --address options, or of the rig.
-std::optional<QVector<QHostAddress>> extraAddresses(const QStringList &texts, QString *error) {
-    QVector<QHostAddress> out;
-    for (const QString &text : texts) {
-        const auto range = parseAddressRange(text, error);
-        if (!range)
-            return std::nullopt;
-        out << range->addresses;
-    }
-    return out;
-}
-
-// One discovery, broadcast and the rig's own addresses; false (with the message printed) when no
-// request could leave.
-bool find(Session &session, const Arguments &a, const QVector<QHostAddress> &extra, int ms,
-          Session::Found *found) {
-    *found = session.discover(QHostAddress(QHostAddress::Broadcast), a.value(QStringLiteral("--interface")),
-                              extra, ms);
-    for (const QString &f : found->failures)
-        fail(kNoAnswer, QStringLiteral("discovery request not sent: %1").arg(f));
-    return found->anySent;
-}
-
-// --wait and the number of plain arguments, as the rig commands read them; the status on bad usage.
-std::optional<int> readUsage(const Arguments &a, int words, const QString &usage, std::optional<int> *ms) {
-    QString error;
-    *ms = waitOption(a, &error);
-    if (!*ms)
-        return fail(kUsage, error);
-    if (a.positional.size() != words)
-        return fail(kUsage, usage);
-    return std::nullopt;
+// One discovery, broadcast (out of --interface) and to `extra` one by one.
+Session::Found find(Session &session, const Arguments &a, const QVector<QHostAddress> &extra, int ms) {
+    return session.discover(QHostAddress(QHostAddress::Broadcast), a.value(QStringLiteral("--interface")),
+                            extra, ms);
 }
 
 // Listens for replies, then one discovery that also asks `addresses`; the status to exit with when
@@ -85,7 +57,8 @@ std::optional<int> discoverWith(Session &session, const Arguments &a, const QStr
         return fail(kUsage, QStringLiteral("address %1").arg(error));
     if (!session.listen(&error))
         return fail(kPortBusy, error);
-    if (!find(session, a, *extra, ms, found))
+    *found = find(session, a, *extra, ms);
+    if (!found->anySent)
         return kNoAnswer;
     return std::nullopt;
 }
@@ -172,25 +145,18 @@ bool sendAndConfirm(Session &session, const QVector<Send> &sends, int ms) {
 
 // --yes, or a yes typed on the terminal; otherwise the refusal's status.
 std::optional<int> confirmedByUser(const Arguments &a, const QString &question) {
-    if (a.flags.contains(QStringLiteral("--yes")))
-        return std::nullopt;
-    if (askOnTerminal(question))
+    if (a.flags.contains(QStringLiteral("--yes")) || askOnTerminal(question))
         return std::nullopt;
     return fail(kUsage, QStringLiteral("nothing sent: add --yes, or answer yes on a terminal"));
-}
-
-bool writeRig(const rig::Rig &r, const QString &path, bool force, QString *error) {
-    return files::writeAtomically(path, rig::write(r), force, error);
 }
 
 } // namespace
 
 int rigCapture(const Arguments &a) {
+    const auto ms = waitAndWords(a, 1, QStringLiteral("FILE"));
+    if (!ms)
+        return kUsage;
     QString error;
-    std::optional<int> ms;
-    if (const auto status =
-            readUsage(a, 1, QStringLiteral("rig capture needs FILE; see zentrictl rig capture --help"), &ms))
-        return *status;
     const QString path = a.positional[0];
     const bool force = a.flags.contains(QStringLiteral("--force"));
     if (!files::mayWrite(path, force, &error))
@@ -205,7 +171,7 @@ int rigCapture(const Arguments &a) {
                                                                   : QFileInfo(path).baseName();
     rig::Rig r = rig::capture(name, found.answers);
     r.addresses = a.list(QStringLiteral("--address"));
-    if (!writeRig(r, path, force, &error))
+    if (!files::writeAtomically(path, rig::write(r), force, &error))
         return fail(kUsage, error);
     for (const recUrzadzenia &d : r.devices)
         out(line(rig::stateText(rig::State::InSync), d.MAC, d.Nazwa, d.IP));
@@ -213,11 +179,10 @@ int rigCapture(const Arguments &a) {
 }
 
 int rigCheck(const Arguments &a) {
+    const auto ms = waitAndWords(a, 1, QStringLiteral("FILE"));
+    if (!ms)
+        return kUsage;
     QString error;
-    std::optional<int> ms;
-    if (const auto status =
-            readUsage(a, 1, QStringLiteral("rig check needs FILE; see zentrictl rig check --help"), &ms))
-        return *status;
     const auto r = loadRig(a.positional[0], &error);
     if (!r)
         return fail(kUsage, error);
@@ -242,11 +207,10 @@ int rigCheck(const Arguments &a) {
 }
 
 int rigApply(const Arguments &a) {
+    const auto ms = waitAndWords(a, 1, QStringLiteral("FILE"));
+    if (!ms)
+        return kUsage;
     QString error;
-    std::optional<int> ms;
-    if (const auto status =
-            readUsage(a, 1, QStringLiteral("rig apply needs FILE; see zentrictl rig apply --help"), &ms))
-        return *status;
     QStringList chosen;
     for (const QString &text : a.list(QStringLiteral("--mac"))) {
         const auto mac = macArgument(text, &error);
@@ -306,12 +270,10 @@ int rigApply(const Arguments &a) {
 }
 
 int rigReplace(const Arguments &a) {
+    const auto ms = waitAndWords(a, 3, QStringLiteral("FILE OLD_MAC NEW_MAC"));
+    if (!ms)
+        return kUsage;
     QString error;
-    std::optional<int> ms;
-    if (const auto status = readUsage(
-            a, 3, QStringLiteral("rig replace needs FILE OLD_MAC NEW_MAC; see zentrictl rig replace --help"),
-            &ms))
-        return *status;
     const QString path = a.positional[0];
     const auto oldMac = macArgument(a.positional[1], &error);
     if (!oldMac)
@@ -363,7 +325,7 @@ int rigReplace(const Arguments &a) {
         return fail(kNoAnswer, QStringLiteral("%1 was not changed").arg(path));
     r->devices[entry].MAC = *newMac;
     r->devices[entry].IP = device.IP;
-    if (!writeRig(*r, path, true, &error))
+    if (!files::writeAtomically(path, rig::write(*r), true, &error))
         return fail(kUsage, error);
     out(line(QStringLiteral("replaced"), *newMac, name, device.IP,
              QStringLiteral("in %1, for %2").arg(path, *oldMac)));
@@ -372,24 +334,15 @@ int rigReplace(const Arguments &a) {
 
 int watch(const Arguments &a) {
     QString error;
-    int interval = rig::kDefaultInterval, count = 0;
-    if (a.values.count(QStringLiteral("--interval"))) {
-        const auto v =
-            parseWholeNumber(a.value(QStringLiteral("--interval")), rig::kMinInterval, rig::kMaxInterval);
-        if (!v)
-            return fail(kUsage, QStringLiteral("--interval: \"%1\" is not a number of seconds from %2 to %3")
-                                    .arg(a.value(QStringLiteral("--interval")))
-                                    .arg(rig::kMinInterval)
-                                    .arg(rig::kMaxInterval));
-        interval = int(*v);
-    }
-    if (a.values.count(QStringLiteral("--count"))) {
-        const auto v = parseWholeNumber(a.value(QStringLiteral("--count")), 1, 1000000);
-        if (!v)
-            return fail(kUsage, QStringLiteral("--count: \"%1\" is not a number of polls")
-                                    .arg(a.value(QStringLiteral("--count"))));
-        count = int(*v);
-    }
+    const auto interval = numberOption(
+        a, QStringLiteral("--interval"), rig::kMinInterval, rig::kMaxInterval, rig::kDefaultInterval,
+        QStringLiteral("seconds from %1 to %2").arg(rig::kMinInterval).arg(rig::kMaxInterval), &error);
+    if (!interval)
+        return fail(kUsage, error);
+    const auto count =
+        numberOption(a, QStringLiteral("--count"), 1, 1000000, 0, QStringLiteral("polls"), &error);
+    if (!count)
+        return fail(kUsage, error);
     if (!a.positional.isEmpty())
         return fail(kUsage, QStringLiteral("watch takes no plain argument; see zentrictl watch --help"));
     std::optional<rig::Rig> r;
@@ -422,9 +375,9 @@ int watch(const Arguments &a) {
                                .toJson(QJsonDocument::Compact))
                      : e.line().section('\t', 1) + '\t' + e.time.toString(Qt::ISODateWithMs));
     };
-    for (int poll = 0; count == 0 || poll < count; ++poll) {
-        Session::Found found;
-        if (!find(session, a, *extra, interval * 1000, &found))
+    for (int poll = 0; *count == 0 || poll < *count; ++poll) {
+        const Session::Found found = find(session, a, *extra, *interval * 1000);
+        if (!found.anySent)
             return kNoAnswer;
         const QDateTime now = QDateTime::currentDateTime();
         print(w.poll(now, found.answers));

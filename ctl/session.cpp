@@ -1,10 +1,10 @@
 #include "session.h"
+#include "cli.h"
 
 #include "device/configfile.h"
 #include "device/discovery.h"
 #include "device/protocol.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSet>
@@ -15,6 +15,33 @@ namespace zentri::ctl {
 namespace {
 // How often a request is sent again while its reply is awaited (UDP may lose one).
 constexpr int kRepeatMs = 300;
+
+// Sends a request to `ip` by `send` until `parse` reads a reply from `ip` that arrives after the call,
+// or `ms` have passed; "IP did not answer" in `error` then.
+template <typename Send, typename Parse>
+auto ask(Session &session, const QHostAddress &ip, int ms, QString *error, Send send, Parse parse) {
+    const int from = static_cast<int>(session.received().size());
+    decltype(parse(QByteArray())) found;
+    QElapsedTimer clock;
+    clock.start();
+    while (!found && clock.elapsed() < ms) {
+        if (!send())
+            return found;
+        session.waitUntil(
+            [&] {
+                const QVector<Datagram> &received = session.received();
+                for (int i = from; i < received.size() && !found; ++i)
+                    if (received[i].sender == ip)
+                        found = parse(received[i].data);
+                return found.has_value();
+            },
+            int(std::min<qint64>(kRepeatMs, ms - clock.elapsed())));
+    }
+    if (!found)
+        *error = QStringLiteral("%1 did not answer").arg(ip.toString());
+    return found;
+}
+
 } // namespace
 
 Session::Session() {
@@ -51,54 +78,21 @@ bool Session::waitUntil(const std::function<bool()> &done, int ms) {
 }
 
 std::optional<recUrzadzenia> Session::query(const QHostAddress &ip, int ms, QString *error) {
-    const int from = static_cast<int>(received_.size());
-    std::optional<recUrzadzenia> found;
-    QElapsedTimer clock;
-    clock.start();
-    while (!found && clock.elapsed() < ms) {
-        if (!listener_.send(wire::discoveryRequest(), ip, wire::kDevicePort, error))
-            return std::nullopt;
-        waitUntil(
-            [&] {
-                for (int i = from; i < received_.size() && !found; ++i)
-                    if (received_[i].sender == ip)
-                        found = wire::parseInfoReply(received_[i].data, ip.toString());
-                return found.has_value();
-            },
-            int(std::min<qint64>(kRepeatMs, ms - clock.elapsed())));
-    }
-    if (!found)
-        *error = QStringLiteral("%1 did not answer").arg(ip.toString());
-    return found;
+    return ask(
+        *this, ip, ms, error,
+        [&] { return listener_.send(wire::discoveryRequest(), ip, wire::kDevicePort, error); },
+        [&](const QByteArray &data) { return wire::parseInfoReply(data, ip.toString()); });
 }
 
 std::optional<bool> Session::sdCard(const QHostAddress &ip, int ms, QString *error) {
-    const int from = static_cast<int>(received_.size());
-    std::optional<bool> found;
-    QElapsedTimer clock;
-    clock.start();
-    while (!found && clock.elapsed() < ms) {
-        if (!send(wire::sdCardQuery(), ip, error))
-            return std::nullopt;
-        waitUntil(
-            [&] {
-                for (int i = from; i < received_.size() && !found; ++i)
-                    if (received_[i].sender == ip)
-                        found = wire::parseSdCardReply(received_[i].data);
-                return found.has_value();
-            },
-            int(std::min<qint64>(kRepeatMs, ms - clock.elapsed())));
-    }
-    if (!found)
-        *error = QStringLiteral("%1 did not answer").arg(ip.toString());
-    return found;
+    return ask(
+        *this, ip, ms, error, [&] { return send(wire::sdCardQuery(), ip, error); }, wire::parseSdCardReply);
 }
 
 Session::Found Session::discover(const QHostAddress &target, const QString &interfaceName,
                                  const QVector<QHostAddress> &extra, int ms) {
     Found found;
     const DiscoveryReport report = sendDiscovery(listener_, target, interfaceName);
-    found.failures = report.failures;
     found.anySent = report.anySent() || !extra.isEmpty();
     PacedDiscovery paced(listener_);
     QVector<BroadcastInterface> ways;
@@ -129,7 +123,8 @@ Session::Found Session::discover(const QHostAddress &target, const QString &inte
     waitUntil([&] { return take() || !paced.isRunning(); }, 24 * 3600 * 1000);
     waitUntil(take, ms);
     take();
-    found.failures << paced.failures();
+    for (const QString &f : report.failures + paced.failures())
+        fail(kNoAnswer, QStringLiteral("discovery request not sent: %1").arg(f));
     return found;
 }
 

@@ -20,7 +20,6 @@ public:
     // Opens the listener on port 7800; false with the reason in `error`.
     bool listen(QString *error);
     bool send(const QByteArray &datagram, const QHostAddress &to, QString *error);
-    UdpListener &listener() { return listener_; }
 
     // Every datagram received so far, in order of arrival.
     const QVector<Datagram> &received() const { return received_; }
@@ -35,11 +34,11 @@ public:
 
     // One discovery: the request broadcast out of every interface (or `interfaceName`, or sent to
     // `target` alone), then to each of `extra` one by one, paced; the answers for `ms` after that.
-    // Each new address that answers is asked for its SD card.
+    // Each new address that answers is asked for its SD card. Requests that could not be sent are
+    // printed at the end.
     struct Found {
         QVector<recUrzadzenia> answers; // every info reply, in order of arrival
         std::map<QString, bool> sdCard; // by IP
-        QStringList failures;           // requests that could not be sent
         bool anySent = false;
     };
     Found discover(const QHostAddress &target, const QString &interfaceName,

@@ -111,7 +111,6 @@ public:
     // Timed work; call it every few milliseconds.
     Output tick(qint64 nowMs);
 
-    int deviceCount() const { return static_cast<int>(devices_.size()); }
     const Device &device(int index) const { return devices_[index]; }
     int indexOf(const QHostAddress &address) const;
 
@@ -120,46 +119,11 @@ public:
     static Cue defaultCue(int number);
 
 private:
-    struct Command;
-    static const Command *findCommand(const QByteArray &data);
-
     QVector<int> route(const QHostAddress &destination) const;
     QString targetText(const QHostAddress &destination, const QVector<int> &targets) const;
     QString summarise(const QStringList &details, const QVector<int> &targets) const;
     Output handleArtNet(const QByteArray &data, const QVector<int> &targets,
                         const std::function<QString()> &head, qint64 nowMs);
-
-    // Commands; each returns the detail for the log line and appends its replies.
-    struct Context {
-        const QByteArray &data;
-        const QHostAddress &sender;
-        qint64 nowMs;
-        QVector<Outgoing> &out;
-    };
-    QString discovery(Device &d, Context &c);
-    QString sdCard(Device &d, Context &c);
-    QString configuration(Device &d, Context &c);
-    QString restart(Device &d, Context &c);
-    QString restoreDefaults(Device &d, Context &c);
-    QString test(Device &d, Context &c);
-    QString triggerVolume(Device &d, Context &c);
-    QString masterVolumeQuery(Device &d, Context &c);
-    QString masterVolume(Device &d, Context &c);
-    QString selectShow(Device &d, Context &c);
-    QString showInfo(Device &d, Context &c);
-    QString record(Device &d, Context &c);
-    QString synchroRecord(Device &d, Context &c);
-    QString stop(Device &d, Context &c);
-    QString play(Device &d, Context &c);
-    QString erase(Device &d, Context &c);
-    QString cueQuery(Device &d, Context &c);
-    QString cueWrite(Device &d, Context &c);
-
-    QString startWaiting(Device &d, Context &c, Recorder mode);
-    QString finishRecording(Device &d, qint64 nowMs);
-    void stopPlayback(Device &d, QVector<Outgoing> &out);
-    void reply(const Device &d, QVector<Outgoing> &out, const QByteArray &data, const QHostAddress &to,
-               quint16 port) const;
 
     QVector<Device> devices_;
     QHash<quint32, int> byAddress_;

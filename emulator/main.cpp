@@ -30,6 +30,12 @@ void printLine(FILE *to, const QString &line) {
     std::fflush(to);
 }
 
+// "zentri-emulator: TEXT" on standard error; returns `status`.
+int fail(int status, const QString &text) {
+    printLine(stderr, QStringLiteral("zentri-emulator: ") + text);
+    return status;
+}
+
 void warn(const QString &text) {
     printLine(stderr, QStringLiteral("zentri-emulator: warning: ") + text);
 }
@@ -57,13 +63,11 @@ void checkAddresses(const QVector<emu::DeviceIdentity> &devices) {
 
 int runDevices(const emu::Options &o) {
     QUdpSocket socket;
-    if (!socket.bind(o.bind, wire::kDevicePort)) {
-        printLine(stderr, QStringLiteral("zentri-emulator: cannot receive on %1:%2: %3")
-                              .arg(o.bind.toString())
-                              .arg(wire::kDevicePort)
-                              .arg(socket.errorString()));
-        return 1;
-    }
+    if (!socket.bind(o.bind, wire::kDevicePort))
+        return fail(1, QStringLiteral("cannot receive on %1:%2: %3")
+                           .arg(o.bind.toString())
+                           .arg(wire::kDevicePort)
+                           .arg(socket.errorString()));
     emu::ReplySender::enlargeBuffers(&socket, kSocketBuffer);
     checkAddresses(o.devices);
 
@@ -73,9 +77,10 @@ int runDevices(const emu::Options &o) {
     QElapsedTimer clock;
     clock.start();
 
-    auto print = [&o](const QStringList &lines) {
+    auto deliver = [&](const emu::Output &out) {
+        sender.send(out.datagrams); // replies first: the terminal may be slow
         if (!o.quiet)
-            for (const QString &line : lines)
+            for (const QString &line : out.lines)
                 printLine(stdout, line);
     };
     QObject::connect(&socket, &QUdpSocket::readyRead, [&] {
@@ -83,19 +88,13 @@ int runDevices(const emu::Options &o) {
             const QNetworkDatagram d = socket.receiveDatagram();
             if (!d.isValid())
                 break;
-            const emu::Output out = core.handle(d.data(), d.destinationAddress(), d.senderAddress(),
-                                                static_cast<quint16>(d.senderPort()), clock.elapsed());
-            sender.send(out.datagrams); // replies first: the terminal may be slow
-            print(out.lines);
+            deliver(core.handle(d.data(), d.destinationAddress(), d.senderAddress(),
+                                static_cast<quint16>(d.senderPort()), clock.elapsed()));
         }
     });
     QTimer ticker;
     ticker.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        const emu::Output out = core.tick(clock.elapsed());
-        sender.send(out.datagrams);
-        print(out.lines);
-    });
+    QObject::connect(&ticker, &QTimer::timeout, [&] { deliver(core.tick(clock.elapsed())); });
     ticker.start(kTickMs);
 
     const emu::DeviceIdentity &first = o.devices.first();
@@ -144,13 +143,11 @@ int runStream(const emu::ArtNetStream &s) {
         const QByteArray values =
             f < s.startEmpty ? QByteArray(s.channels, '\0') : patternFrame(f - s.startEmpty, s.channels);
         const QByteArray packet = artnet::dmxPacket(f % 255 + 1, 0, s.portAddress, values);
-        if (socket.writeDatagram(packet, s.host, s.port) != packet.size()) {
-            printLine(stderr, QStringLiteral("zentri-emulator: cannot send to %1:%2: %3")
-                                  .arg(s.host.toString())
-                                  .arg(s.port)
-                                  .arg(socket.errorString()));
-            return 1;
-        }
+        if (socket.writeDatagram(packet, s.host, s.port) != packet.size())
+            return fail(1, QStringLiteral("cannot send to %1:%2: %3")
+                               .arg(s.host.toString())
+                               .arg(s.port)
+                               .arg(socket.errorString()));
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     printLine(
@@ -165,11 +162,8 @@ int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zentri-emulator"));
     const emu::ParsedOptions parsed = emu::parseOptions(QCoreApplication::arguments());
-    if (!parsed.ok) {
-        printLine(stderr,
-                  QStringLiteral("zentri-emulator: %1\nTry 'zentri-emulator --help'.").arg(parsed.text));
-        return 2;
-    }
+    if (!parsed.ok)
+        return fail(2, QStringLiteral("%1\nTry 'zentri-emulator --help'.").arg(parsed.text));
     if (parsed.help) {
         printLine(stdout, parsed.text);
         return 0;

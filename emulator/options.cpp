@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
+#include <tuple>
 
 namespace zentri::emu {
 
@@ -17,8 +18,9 @@ struct Bad {
     QString message;
 };
 
-int integer(const QString &option, const QString &text, int min, int max) {
+int integer(const QCommandLineParser &p, const QString &option, int min, int max) {
     bool ok = false;
+    const QString text = p.value(option);
     const qlonglong v = text.trimmed().toLongLong(&ok);
     if (!ok || v < min || v > max)
         throw Bad{QStringLiteral("--%1: \"%2\" is not a whole number from %3 to %4")
@@ -28,9 +30,9 @@ int integer(const QString &option, const QString &text, int min, int max) {
     return static_cast<int>(v);
 }
 
-QHostAddress ipv4(const QString &option, const QString &text) {
+QHostAddress ipv4(const QCommandLineParser &p, const QString &option) {
     QString error;
-    const auto a = parseIpv4(text, &error);
+    const auto a = parseIpv4(p.value(option), &error);
     if (!a)
         throw Bad{QStringLiteral("--%1: %2").arg(option, error)};
     return *a;
@@ -109,62 +111,37 @@ ParsedOptions parseOptions(const QStringList &arguments) {
         "With --send-artnet it sends a test Art-Net stream instead and exits."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
-    const QCommandLineOption devices(QStringLiteral("devices"),
-                                     QStringLiteral("Number of devices (default 1)."), QStringLiteral("N"),
-                                     QStringLiteral("1"));
-    const QCommandLineOption address(QStringLiteral("address"),
-                                     QStringLiteral("Address of the first device (default 127.0.0.1)."),
-                                     QStringLiteral("A"), QStringLiteral("127.0.0.1"));
-    const QCommandLineOption name(QStringLiteral("name"),
-                                  QStringLiteral("Device name (default \"Zentri emulator\"; with N > 1 the "
-                                                 "devices are numbered \" 1\", \" 2\"...)."),
-                                  QStringLiteral("TEXT"), QStringLiteral("Zentri emulator"));
-    const QCommandLineOption macOpt(QStringLiteral("mac"),
-                                    QStringLiteral("MAC address of the first device (default "
-                                                   "02:5A:45:00:00:01); the others count up."),
-                                    QStringLiteral("XX:XX:XX:XX:XX:XX"), QStringLiteral("02:5A:45:00:00:01"));
-    const QCommandLineOption fw(QStringLiteral("firmware"),
-                                QStringLiteral("Firmware version (default 1.12)."),
-                                QStringLiteral("MAJOR.MINOR"), QStringLiteral("1.12"));
-    const QCommandLineOption mod(QStringLiteral("module"),
-                                 QStringLiteral("Module version: standard, premium or a byte 0..255 "
-                                                "(default premium)."),
-                                 QStringLiteral("M"), QStringLiteral("premium"));
-    const QCommandLineOption equipment(QStringLiteral("equipment"),
-                                       QStringLiteral("Equipment code of the info reply (default 1)."),
-                                       QStringLiteral("CODE"), QStringLiteral("1"));
-    const QCommandLineOption noSd(QStringLiteral("no-sd-card"),
-                                  QStringLiteral("The devices have no SD card."));
-    const QCommandLineOption showsOpt(QStringLiteral("shows"),
-                                      QStringLiteral("Shows recorded at start, SLOT:SECONDS,... or none "
-                                                     "(default 1:10,3:90)."),
-                                      QStringLiteral("LIST"), QStringLiteral("1:10,3:90"));
-    const QCommandLineOption bind(QStringLiteral("bind"),
-                                  QStringLiteral("Local address to receive on (default 0.0.0.0, all)."),
-                                  QStringLiteral("ADDR"), QStringLiteral("0.0.0.0"));
-    const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Print no line per datagram."));
+    // The options of the devices, and those of the test stream: neither goes with the other.
+    const QList<QCommandLineOption> deviceOptions{
+        {"devices", "Number of devices (default 1).", "N", "1"},
+        {"address", "Address of the first device (default 127.0.0.1).", "A", "127.0.0.1"},
+        {"name",
+         "Device name (default \"Zentri emulator\"; with N > 1 the devices are numbered \" 1\", \" 2\"...).",
+         "TEXT", "Zentri emulator"},
+        {"mac", "MAC address of the first device (default 02:5A:45:00:00:01); the others count up.",
+         "XX:XX:XX:XX:XX:XX", "02:5A:45:00:00:01"},
+        {"firmware", "Firmware version (default 1.12).", "MAJOR.MINOR", "1.12"},
+        {"module", "Module version: standard, premium or a byte 0..255 (default premium).", "M", "premium"},
+        {"equipment", "Equipment code of the info reply (default 1).", "CODE", "1"},
+        {"no-sd-card", "The devices have no SD card."},
+        {"shows", "Shows recorded at start, SLOT:SECONDS,... or none (default 1:10,3:90).", "LIST",
+         "1:10,3:90"},
+        {"bind", "Local address to receive on (default 0.0.0.0, all).", "ADDR", "0.0.0.0"},
+        {"quiet", "Print no line per datagram."}};
     const QCommandLineOption send(QStringLiteral("send-artnet"),
                                   QStringLiteral("Send a test Art-Net (ArtDmx) stream to HOST and exit."),
                                   QStringLiteral("HOST"));
-    const QCommandLineOption artPort(QStringLiteral("artnet-port"),
-                                     QStringLiteral("UDP port of the stream (default 6454)."),
-                                     QStringLiteral("PORT"), QStringLiteral("6454"));
-    const QCommandLineOption frames(QStringLiteral("frames"),
-                                    QStringLiteral("Frames to send, the empty ones included (default 400)."),
-                                    QStringLiteral("N"), QStringLiteral("400"));
-    const QCommandLineOption fps(QStringLiteral("fps"), QStringLiteral("Frames a second (default 40)."),
-                                 QStringLiteral("F"), QStringLiteral("40"));
-    const QCommandLineOption universe(
-        QStringLiteral("universe"), QStringLiteral("Port-address 0..32767: Net * 256 + SubUni (default 0)."),
-        QStringLiteral("U"), QStringLiteral("0"));
-    const QCommandLineOption startEmpty(QStringLiteral("start-empty"),
-                                        QStringLiteral("Send K all-zero frames first (default 0)."),
-                                        QStringLiteral("K"), QStringLiteral("0"));
-    const QCommandLineOption channels(QStringLiteral("channels"),
-                                      QStringLiteral("DMX channels a frame, 2..512 (default 512)."),
-                                      QStringLiteral("C"), QStringLiteral("512"));
-    p.addOptions({help, devices, address, name, macOpt, fw, mod, equipment, noSd, showsOpt, bind, quiet, send,
-                  artPort, frames, fps, universe, startEmpty, channels});
+    const QList<QCommandLineOption> streamOptions{
+        {"artnet-port", "UDP port of the stream (default 6454).", "PORT", "6454"},
+        {"frames", "Frames to send, the empty ones included (default 400).", "N", "400"},
+        {"fps", "Frames a second (default 40).", "F", "40"},
+        {"universe", "Port-address 0..32767: Net * 256 + SubUni (default 0).", "U", "0"},
+        {"start-empty", "Send K all-zero frames first (default 0).", "K", "0"},
+        {"channels", "DMX channels a frame, 2..512 (default 512).", "C", "512"}};
+    p.addOption(help);
+    p.addOptions(deviceOptions);
+    p.addOption(send);
+    p.addOptions(streamOptions);
 
     ParsedOptions result;
     if (!p.parse(arguments)) {
@@ -180,36 +157,33 @@ ParsedOptions parseOptions(const QStringList &arguments) {
         if (!p.positionalArguments().isEmpty())
             throw Bad{QStringLiteral("unexpected argument \"%1\"").arg(p.positionalArguments().first())};
         Options &o = result.options;
-        const QList<const QCommandLineOption *> deviceOptions{
-            &devices, &address, &name, &macOpt, &fw, &mod, &equipment, &noSd, &showsOpt, &bind, &quiet};
-        const QList<const QCommandLineOption *> streamOptions{&artPort,  &frames,     &fps,
-                                                              &universe, &startEmpty, &channels};
         if (p.isSet(send)) {
-            for (const QCommandLineOption *opt : deviceOptions)
-                if (p.isSet(*opt))
-                    throw Bad{QStringLiteral("--%1 cannot be combined with --send-artnet")
-                                  .arg(opt->names().last())};
+            for (const QCommandLineOption &opt : deviceOptions)
+                if (p.isSet(opt))
+                    throw Bad{
+                        QStringLiteral("--%1 cannot be combined with --send-artnet").arg(opt.names().last())};
             o.mode = Options::SendArtNet;
             ArtNetStream &s = o.stream;
-            s.host = ipv4(QStringLiteral("send-artnet"), p.value(send));
-            s.port = static_cast<quint16>(integer(QStringLiteral("artnet-port"), p.value(artPort), 1, 65535));
-            s.frames = integer(QStringLiteral("frames"), p.value(frames), 1, 100000000);
+            s.host = ipv4(p, QStringLiteral("send-artnet"));
+            s.port = static_cast<quint16>(integer(p, QStringLiteral("artnet-port"), 1, 65535));
+            s.frames = integer(p, QStringLiteral("frames"), 1, 100000000);
             bool ok = false;
-            s.fps = p.value(fps).toDouble(&ok);
+            s.fps = p.value(QStringLiteral("fps")).toDouble(&ok);
             if (!ok || !(s.fps >= 0.1 && s.fps <= 1000))
-                throw Bad{QStringLiteral("--fps: \"%1\" is not a rate from 0.1 to 1000").arg(p.value(fps))};
-            s.portAddress = integer(QStringLiteral("universe"), p.value(universe), 0, 32767);
-            s.startEmpty = integer(QStringLiteral("start-empty"), p.value(startEmpty), 0, 100000000);
-            s.channels = integer(QStringLiteral("channels"), p.value(channels), 2, 512);
+                throw Bad{QStringLiteral("--fps: \"%1\" is not a rate from 0.1 to 1000")
+                              .arg(p.value(QStringLiteral("fps")))};
+            s.portAddress = integer(p, QStringLiteral("universe"), 0, 32767);
+            s.startEmpty = integer(p, QStringLiteral("start-empty"), 0, 100000000);
+            s.channels = integer(p, QStringLiteral("channels"), 2, 512);
             result.ok = true;
             return result;
         }
-        for (const QCommandLineOption *opt : streamOptions)
-            if (p.isSet(*opt))
-                throw Bad{QStringLiteral("--%1 belongs to --send-artnet").arg(opt->names().last())};
+        for (const QCommandLineOption &opt : streamOptions)
+            if (p.isSet(opt))
+                throw Bad{QStringLiteral("--%1 belongs to --send-artnet").arg(opt.names().last())};
 
-        const int count = integer(QStringLiteral("devices"), p.value(devices), 1, kMaxDevices);
-        const QHostAddress first = ipv4(QStringLiteral("address"), p.value(address));
+        const int count = integer(p, QStringLiteral("devices"), 1, kMaxDevices);
+        const QHostAddress first = ipv4(p, QStringLiteral("address"));
         const quint32 base = first.toIPv4Address();
         if (base == 0 || (base >> 28) >= 0xE)
             throw Bad{QStringLiteral("--address: %1 cannot be a device address").arg(first.toString())};
@@ -219,32 +193,28 @@ ParsedOptions parseOptions(const QStringList &arguments) {
             throw Bad{QStringLiteral("--devices: %1 devices from %2 run past the end of the address range")
                           .arg(count)
                           .arg(first.toString())};
-        const QString baseName = p.value(name);
+        const QString baseName = p.value(QStringLiteral("name"));
         checkName(baseName, count);
-        const QByteArray mac0 = mac(p.value(macOpt));
-        const auto [major, minor] = firmware(p.value(fw));
-        const int moduleVersion = module(p.value(mod));
-        const int equipmentCode = integer(QStringLiteral("equipment"), p.value(equipment), 0, 255);
-        o.shows = shows(p.value(showsOpt));
-        o.bind = ipv4(QStringLiteral("bind"), p.value(bind));
-        o.quiet = p.isSet(quiet);
+        const QByteArray mac0 = mac(p.value(QStringLiteral("mac")));
+        DeviceIdentity id; // what the devices share; each has its own address, name and MAC
+        std::tie(id.firmwareMajor, id.firmwareMinor) = firmware(p.value(QStringLiteral("firmware")));
+        id.module = module(p.value(QStringLiteral("module")));
+        id.equipment = integer(p, QStringLiteral("equipment"), 0, 255);
+        id.sdCard = !p.isSet(QStringLiteral("no-sd-card"));
+        o.shows = shows(p.value(QStringLiteral("shows")));
+        o.bind = ipv4(p, QStringLiteral("bind"));
+        o.quiet = p.isSet(QStringLiteral("quiet"));
 
         // The last three MAC bytes count up from the first device's, carrying over.
         const quint32 macLow =
             (quint32(quint8(mac0[3])) << 16) | (quint32(quint8(mac0[4])) << 8) | quint8(mac0[5]);
         o.devices.reserve(count);
         for (int k = 0; k < count; ++k) {
-            DeviceIdentity id;
             id.address = QHostAddress(base + quint32(k));
             id.name = count > 1 ? QStringLiteral("%1 %2").arg(baseName).arg(k + 1) : baseName;
             const quint32 low = (macLow + quint32(k)) & 0xFFFFFF;
             id.mac = mac0.left(3);
             id.mac.append(char(low >> 16)).append(char(low >> 8)).append(char(low));
-            id.equipment = equipmentCode;
-            id.firmwareMajor = major;
-            id.firmwareMinor = minor;
-            id.module = moduleVersion;
-            id.sdCard = !p.isSet(noSd);
             o.devices.push_back(id);
         }
         result.ok = true;

@@ -101,20 +101,16 @@ void ReplySender::flush() {
             r = Result::Failed;
         }
         stalledSinceMs_ = -1;
-        if (r == Result::Sent) {
-            ++sent_;
-        } else {
-            // Say it for the first few only: a storm that overflows would flood the terminal.
-            constexpr qint64 kDropsShown = 10;
-            if (++dropped_ <= kDropsShown)
-                emit warning(
-                    QStringLiteral("datagram of %1 bytes to %2:%3 dropped: %4")
-                        .arg(d.data.size())
-                        .arg(d.to.toString())
-                        .arg(d.port)
-                        .arg(QString::fromLocal8Bit(std::strerror(error))) +
-                    (dropped_ == kDropsShown ? QStringLiteral(" (further drops are not shown)") : QString()));
-        }
+        // A drop is told for the first few only: a storm that overflows would flood the terminal.
+        constexpr qint64 kDropsShown = 10;
+        if (r != Result::Sent && ++dropped_ <= kDropsShown)
+            emit warning(
+                QStringLiteral("datagram of %1 bytes to %2:%3 dropped: %4")
+                    .arg(d.data.size())
+                    .arg(d.to.toString())
+                    .arg(d.port)
+                    .arg(QString::fromLocal8Bit(std::strerror(error))) +
+                (dropped_ == kDropsShown ? QStringLiteral(" (further drops are not shown)") : QString()));
         queue_.pop_front();
     }
 }

@@ -20,9 +20,6 @@ public:
     explicit ReplySender(QUdpSocket *socket, QObject *parent = nullptr);
 
     void send(const QVector<Outgoing> &datagrams);
-    int queued() const { return static_cast<int>(queue_.size()); }
-    qint64 sentCount() const { return sent_; }
-    qint64 droppedCount() const { return dropped_; }
 
     // Asks the kernel for large send and receive buffers (beyond the system's limit where allowed).
     static void enlargeBuffers(QUdpSocket *socket, int bytes);
@@ -40,7 +37,6 @@ private:
     std::deque<Outgoing> queue_;
     QTimer retry_;
     qint64 stalledSinceMs_ = -1;
-    qint64 sent_ = 0;
     qint64 dropped_ = 0;
     QSet<quint32> foreignSources_; // device addresses the system would not send from
 };

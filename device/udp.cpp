@@ -47,6 +47,34 @@ void setDestinationCheck(DestinationCheck check) {
     destinationCheck.store(check);
 }
 
+qint64 sendDatagram(int fd, const QByteArray &data, const QHostAddress &to, quint16 port, int interfaceIndex,
+                    const QHostAddress &source) {
+    sockaddr_in remote{};
+    remote.sin_family = AF_INET;
+    remote.sin_port = htons(port);
+    remote.sin_addr.s_addr = htonl(to.toIPv4Address());
+    iovec vector{const_cast<char *>(data.constData()), size_t(data.size())};
+    msghdr message{};
+    message.msg_name = &remote;
+    message.msg_namelen = sizeof remote;
+    message.msg_iov = &vector;
+    message.msg_iovlen = 1;
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
+    if (interfaceIndex > 0 || !source.isNull()) {
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+        cmsghdr *c = CMSG_FIRSTHDR(&message);
+        c->cmsg_level = IPPROTO_IP;
+        c->cmsg_type = IP_PKTINFO;
+        c->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
+        in_pktinfo info{};
+        info.ipi_ifindex = interfaceIndex;
+        info.ipi_spec_dst.s_addr = htonl(source.toIPv4Address());
+        std::memcpy(CMSG_DATA(c), &info, sizeof info);
+    }
+    return ::sendmsg(fd, &message, 0);
+}
+
 // ---- UdpClient --------------------------------------------------------------------------------
 
 UdpClient::UdpClient(QObject *parent) : QObject(parent) {}
@@ -140,35 +168,12 @@ public:
         if (!destinationAllowed(to, port, error))
             return false;
         bool ok = false;
-        const quint32 address = to.toIPv4Address(&ok);
+        to.toIPv4Address(&ok);
         if (!ok) {
             *error = QObject::tr("The address is not an IPv4 address.");
             return false;
         }
-        sockaddr_in remote{};
-        remote.sin_family = AF_INET;
-        remote.sin_port = htons(port);
-        remote.sin_addr.s_addr = htonl(address);
-        iovec vector{const_cast<char *>(data.constData()), size_t(data.size())};
-        msghdr message{};
-        message.msg_name = &remote;
-        message.msg_namelen = sizeof remote;
-        message.msg_iov = &vector;
-        message.msg_iovlen = 1;
-        alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
-        if (interfaceIndex > 0) {
-            message.msg_control = control;
-            message.msg_controllen = sizeof control;
-            cmsghdr *c = CMSG_FIRSTHDR(&message);
-            c->cmsg_level = IPPROTO_IP;
-            c->cmsg_type = IP_PKTINFO;
-            c->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
-            in_pktinfo info{};
-            info.ipi_ifindex = interfaceIndex;
-            info.ipi_spec_dst.s_addr = htonl(source.toIPv4Address());
-            std::memcpy(CMSG_DATA(c), &info, sizeof info);
-        }
-        if (::sendmsg(fd_, &message, 0) != data.size()) {
+        if (sendDatagram(fd_, data, to, port, interfaceIndex, source) != data.size()) {
             *error = socketErrorText(errno);
             return false;
         }

@@ -26,6 +26,12 @@ namespace zentri {
 using DestinationCheck = bool (*)(const QHostAddress &to, quint16 port);
 void setDestinationCheck(DestinationCheck check);
 
+// One datagram through the socket `fd`, as sendmsg(2) sends it: the bytes sent, or -1 with errno set.
+// With an interface index it leaves through that interface, with a source address from that address
+// (IP_PKTINFO); with neither, as the routing table chooses.
+qint64 sendDatagram(int fd, const QByteArray &data, const QHostAddress &to, quint16 port,
+                    int interfaceIndex = 0, const QHostAddress &source = {});
+
 struct Datagram {
     QByteArray data;
     QHostAddress sender;

@@ -1,12 +1,11 @@
 #include "reply_sender.h"
+#include "device/udp.h"
 
 #include <QDateTime>
 #include <QUdpSocket>
 
-#include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
-#include <netinet/in.h>
 #include <sys/socket.h>
 
 namespace zentri::emu {
@@ -44,30 +43,8 @@ void ReplySender::send(const QVector<Outgoing> &datagrams) {
 }
 
 ReplySender::Result ReplySender::sendOne(const Outgoing &d, bool withSource, int *error) {
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_port = htons(d.port);
-    to.sin_addr.s_addr = htonl(d.to.toIPv4Address());
-    iovec iov{const_cast<char *>(d.data.constData()), static_cast<size_t>(d.data.size())};
-    msghdr msg{};
-    msg.msg_name = &to;
-    msg.msg_namelen = sizeof to;
-    msg.msg_iov = &iov;
-    msg.msg_iovlen = 1;
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
-    if (withSource) {
-        msg.msg_control = control;
-        msg.msg_controllen = sizeof control;
-        cmsghdr *c = CMSG_FIRSTHDR(&msg);
-        c->cmsg_level = IPPROTO_IP;
-        c->cmsg_type = IP_PKTINFO;
-        c->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
-        in_pktinfo info{};
-        info.ipi_spec_dst.s_addr = htonl(d.from.toIPv4Address());
-        std::memcpy(CMSG_DATA(c), &info, sizeof info);
-    }
     const int fd = static_cast<int>(socket_->socketDescriptor());
-    if (::sendmsg(fd, &msg, 0) >= 0)
+    if (sendDatagram(fd, d.data, d.to, d.port, 0, withSource ? d.from : QHostAddress()) >= 0)
         return Result::Sent;
     *error = errno;
     if (*error == EAGAIN || *error == EWOULDBLOCK || *error == ENOBUFS || *error == EINTR)

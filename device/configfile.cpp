@@ -66,15 +66,8 @@ std::optional<int32_t> wholeNumber(const QJsonValue &v, int32_t max) {
 }
 
 QString rangeText(Width w) {
-    switch (w) {
-    case Width::Byte:
-        return QStringLiteral("a whole number from 0 to 255");
-    case Width::Word:
-        return QStringLiteral("a whole number from 0 to 65535");
-    case Width::Flag:
-        return QStringLiteral("true or false");
-    }
-    return {};
+    return w == Width::Flag ? QStringLiteral("true or false")
+                            : QStringLiteral("a whole number from 0 to %1").arg(fields::maximumOf(w));
 }
 
 QString shown(const QJsonValue &v) {
@@ -304,7 +297,7 @@ Parsed parseRoot(const QJsonObject &root, const QByteArray *text) {
                     bad << QStringLiteral("%1 (%2 is not %3)").arg(path, shown(v), rangeText(f.width));
                 continue;
             }
-            if (auto n = wholeNumber(v, f.maximum()))
+            if (auto n = wholeNumber(v, fields::maximumOf(f.width)))
                 f.setValue(rec, *n);
             else
                 bad << QStringLiteral("%1 (%2 is not %3)").arg(path, shown(v), rangeText(f.width));

@@ -153,6 +153,10 @@ QVector<Field> expand() {
 
 } // namespace
 
+int32_t maximumOf(Width width) {
+    return width == Width::Word ? 0xFFFF : width == Width::Flag ? 1 : 0xFF;
+}
+
 int32_t Field::value(const recUrzadzenia &rec) const {
     auto &r = const_cast<recUrzadzenia &>(rec); // the accessors only point, they do not write
     return flag ? (*flag(r, index < 0 ? 0 : index) ? 1 : 0) : *number(r, index < 0 ? 0 : index);
@@ -169,18 +173,6 @@ QString Field::text(const recUrzadzenia &rec) const {
     if (flag)
         return value(rec) ? QStringLiteral("true") : QStringLiteral("false");
     return QString::number(value(rec));
-}
-
-int32_t Field::maximum() const {
-    switch (width) {
-    case Width::Word:
-        return 0xFFFF;
-    case Width::Flag:
-        return 1;
-    case Width::Byte:
-        break;
-    }
-    return 0xFF;
 }
 
 const QVector<Field> &all() {

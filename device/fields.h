@@ -14,6 +14,8 @@ namespace zentri::fields {
 // How a field travels: one byte (the low eight bits of the value), 16 bits big-endian, or one byte
 // 1 or 0 read back as "non-zero is true".
 enum class Width { Byte, Word, Flag };
+// The largest value a field of that width carries (1 for a flag).
+int32_t maximumOf(Width width);
 
 struct Field {
     // Where the field sits in a configuration file's "configuration" object: a key of its own
@@ -41,8 +43,6 @@ struct Field {
     int32_t value(const recUrzadzenia &rec) const;
     void setValue(recUrzadzenia &rec, int32_t value) const;
     QString text(const recUrzadzenia &rec) const;
-    // The largest value the field can carry (1 for a flag).
-    int32_t maximum() const;
 };
 
 // Every field both packets carry, in the record's order (the module version among them).

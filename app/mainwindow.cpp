@@ -400,7 +400,7 @@ void TMainForm::listNewRows() {
     // batch's first row goes before the row that was current, and the others on top, newest first.
     const QModelIndex current = DBGrid1->currentIndex();
     if (current.isValid() && current.row() != 0) {
-        CDS1->insertBefore(current.row(), rows.front());
+        CDS1->insertBefore(current.row(), {rows.front()});
         rows.erase(rows.begin());
     }
     std::reverse(rows.begin(), rows.end());

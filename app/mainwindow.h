@@ -134,8 +134,6 @@ private:
     QLabel *statusPanel0, *statusPanel1;
     QAction *PopupMenu11;
     QAction *SaveConfiguration1 = nullptr, *LoadConfiguration1 = nullptr;
-    QAction *NewRig1 = nullptr, *OpenRig1 = nullptr, *SaveRig1 = nullptr, *SaveRigAs1 = nullptr,
-            *ShowRig1 = nullptr;
 
     // Rows of the info replies handled in the listener's present batch, oldest first: they are listed
     // together when the batch ends (one change of the table instead of one per reply).

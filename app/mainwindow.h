@@ -27,6 +27,12 @@ class Picture;
 
 class RigWindow;
 
+// The program's own file dialog (not the system's), named `name`: with a `suffix`, a file to save,
+// offered as `suggested` and given the suffix where it has none; without, an existing file to open.
+// Empty when the user cancels.
+QString chooseFile(QWidget *parent, const QString &title, const char *name, const QString &filter,
+                   const QString &suffix = {}, const QString &suggested = {});
+
 // The windows the main window opens; all are created at start-up and live until the end.
 struct MainWindowPeers {
     QDialog *outputSetup = nullptr;

@@ -13,7 +13,6 @@
 #include <QAbstractTableModel>
 #include <QBrush>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -542,18 +541,14 @@ void RigWindow::addEvent(const QString &word, const QString &mac, const QString 
 }
 
 void RigWindow::saveEvents() {
-    QFileDialog dialog(this, tr("Save events"));
-    dialog.setObjectName(QStringLiteral("eventsFileDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(tr("Text (*.txt);;All files (*)"));
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.selectFile(QStringLiteral("rig-events.txt"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path =
+        chooseFile(this, tr("Save events"), "eventsFileDialog", tr("Text (*.txt);;All files (*)"),
+                   QStringLiteral("txt"), QStringLiteral("rig-events.txt"));
+    if (path.isEmpty())
         return;
     QString error;
     const QByteArray text = events_.isEmpty() ? QByteArray() : (events_.join('\n') + '\n').toUtf8();
-    if (!files::writeAtomically(dialog.selectedFiles().first(), text, false, &error))
+    if (!files::writeAtomically(path, text, false, &error))
         ui::showMessage(this, firstUpper(error));
 }
 
@@ -614,16 +609,11 @@ bool RigWindow::open(const QString &path, QString *error) {
 void RigWindow::openWithDialog() {
     if (!dropChanges())
         return;
-    QFileDialog dialog(main_, tr("Open rig"));
-    dialog.setObjectName(QStringLiteral("rigFileDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(kRigFilter);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path = chooseFile(main_, tr("Open rig"), "rigFileDialog", kRigFilter);
+    if (path.isEmpty())
         return;
     QString error;
-    if (!open(dialog.selectedFiles().first(), &error))
+    if (!open(path, &error))
         ui::showMessage(main_, error);
 }
 
@@ -645,17 +635,10 @@ bool RigWindow::save() {
 }
 
 bool RigWindow::saveAs() {
-    QFileDialog dialog(isVisible() ? static_cast<QWidget *>(this) : main_, tr("Save rig"));
-    dialog.setObjectName(QStringLiteral("rigFileDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(kRigFilter);
-    dialog.setDefaultSuffix(QStringLiteral("json"));
-    dialog.selectFile(path_.isEmpty() ? QStringLiteral("rig.json") : path_);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    return writeTo(dialog.selectedFiles().first());
+    const QString path =
+        chooseFile(isVisible() ? static_cast<QWidget *>(this) : main_, tr("Save rig"), "rigFileDialog",
+                   kRigFilter, QStringLiteral("json"), path_.isEmpty() ? QStringLiteral("rig.json") : path_);
+    return !path.isEmpty() && writeTo(path);
 }
 
 // ---- Acting on the rig ------------------------------------------------------------------------

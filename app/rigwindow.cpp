@@ -171,6 +171,13 @@ RigWindow::RigWindow(TMainForm *main, QWidget *parent)
 RigWindow::~RigWindow() = default;
 
 void RigWindow::buildControls() {
+    // A button that calls `act` when pressed; the buttons are made in their tab order.
+    auto button = [this](const QString &caption, const char *name, void (RigWindow::*act)()) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        connect(b, &QPushButton::clicked, this, act);
+        return b;
+    };
     auto *layout = new QVBoxLayout(this);
     lbRig = new QLabel(this);
     lbRig->setObjectName(QStringLiteral("lbRig"));
@@ -200,8 +207,7 @@ void RigWindow::buildControls() {
     layout->addWidget(grid_, 3);
 
     auto *find = new QHBoxLayout;
-    btFindDevices = new QPushButton(tr("Find devices"), this);
-    btFindDevices->setObjectName(QStringLiteral("btFindDevices"));
+    find->addWidget(button(tr("Find devices"), "btFindDevices", &RigWindow::findDevices));
     cbWatch = new QCheckBox(tr("Watch every"), this);
     cbWatch->setObjectName(QStringLiteral("cbWatch"));
     seInterval = new QSpinBox(this);
@@ -210,33 +216,24 @@ void RigWindow::buildControls() {
     seInterval->setValue(rig::kDefaultInterval);
     seInterval->setSuffix(tr(" s"));
     seInterval->setAccessibleName(tr("Seconds between two discoveries while watching"));
-    find->addWidget(btFindDevices);
     find->addSpacing(12);
     find->addWidget(cbWatch);
     find->addWidget(seInterval);
     find->addStretch(1);
-    btSend = new QPushButton(tr("Send rig configuration..."), this);
-    btSend->setObjectName(QStringLiteral("btSend"));
-    btTake = new QPushButton(tr("Take device configuration"), this);
-    btTake->setObjectName(QStringLiteral("btTake"));
-    btReplace = new QPushButton(tr("Replace with..."), this);
-    btReplace->setObjectName(QStringLiteral("btReplace"));
-    btCapture = new QPushButton(tr("Capture"), this);
-    btCapture->setObjectName(QStringLiteral("btCapture"));
+    btSend = button(tr("Send rig configuration..."), "btSend", &RigWindow::sendRigConfiguration);
+    btTake = button(tr("Take device configuration"), "btTake", &RigWindow::takeDeviceConfiguration);
+    btReplace = button(tr("Replace with..."), "btReplace", &RigWindow::replaceWith);
+    btCapture = button(tr("Capture"), "btCapture", &RigWindow::capture);
     for (QPushButton *b : {btSend, btTake, btReplace, btCapture})
         find->addWidget(b);
     layout->addLayout(find);
 
     auto *patch = new QHBoxLayout;
-    btShowPatch = new QPushButton(tr("Show patch..."), this);
-    btShowPatch->setObjectName(QStringLiteral("btShowPatch"));
-    btReaddress = new QPushButton(tr("Readdress..."), this);
-    btReaddress->setObjectName(QStringLiteral("btReaddress"));
+    patch->addWidget(button(tr("Show patch..."), "btShowPatch", &RigWindow::showPatch));
+    btReaddress = button(tr("Readdress..."), "btReaddress", &RigWindow::readdress);
     btReaddress->setToolTip(tr("Give the selected devices' outputs or audio player consecutive channels"));
-    btExportReport = new QPushButton(tr("Export report..."), this);
-    btExportReport->setObjectName(QStringLiteral("btExportReport"));
-    for (QPushButton *b : {btShowPatch, btReaddress, btExportReport})
-        patch->addWidget(b);
+    patch->addWidget(btReaddress);
+    patch->addWidget(button(tr("Export report..."), "btExportReport", &RigWindow::exportReport));
     patch->addStretch(1);
     layout->addLayout(patch);
 
@@ -253,29 +250,15 @@ void RigWindow::buildControls() {
     lbStatus->setObjectName(QStringLiteral("lbStatus"));
     lbStatus->setAccessibleDescription(tr("What the last discovery found"));
     lbStatus->setWordWrap(true);
-    btSaveEvents = new QPushButton(tr("Save events..."), this);
-    btSaveEvents->setObjectName(QStringLiteral("btSaveEvents"));
-    btClose = new QPushButton(tr("Close"), this);
-    btClose->setObjectName(QStringLiteral("btClose"));
     bottom->addWidget(lbStatus, 1);
-    bottom->addWidget(btSaveEvents);
-    bottom->addWidget(btClose);
+    bottom->addWidget(button(tr("Save events..."), "btSaveEvents", &RigWindow::saveEvents));
+    bottom->addWidget(button(tr("Close"), "btClose", &QDialog::reject));
     layout->addLayout(bottom);
 
-    connect(btFindDevices, &QPushButton::clicked, this, &RigWindow::findDevices);
     connect(cbWatch, &QCheckBox::toggled, this, [this](bool on) {
         if (on && !roundOpen_ && isVisible())
             startRound();
     });
-    connect(btSend, &QPushButton::clicked, this, &RigWindow::sendRigConfiguration);
-    connect(btTake, &QPushButton::clicked, this, &RigWindow::takeDeviceConfiguration);
-    connect(btReplace, &QPushButton::clicked, this, &RigWindow::replaceWith);
-    connect(btCapture, &QPushButton::clicked, this, &RigWindow::capture);
-    connect(btSaveEvents, &QPushButton::clicked, this, &RigWindow::saveEvents);
-    connect(btShowPatch, &QPushButton::clicked, this, &RigWindow::showPatch);
-    connect(btReaddress, &QPushButton::clicked, this, &RigWindow::readdress);
-    connect(btExportReport, &QPushButton::clicked, this, &RigWindow::exportReport);
-    connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
     resize(int(1100 * scale), int(620 * scale));
 }
 
@@ -307,13 +290,6 @@ void RigWindow::done(int result) {
 
 // ---- Discoveries ------------------------------------------------------------------------------
 
-QVector<QHostAddress> RigWindow::extraAddresses(QString *error) const {
-    QVector<QHostAddress> out;
-    for (const AddressRange &r : rig::addressRanges(rig_, error))
-        out << r.addresses;
-    return out;
-}
-
 void RigWindow::findDevices() {
     startRound();
 }
@@ -330,7 +306,9 @@ void RigWindow::startRound() {
     // The main window's own discovery: its table is refilled as by its "Find devices".
     main_->findDevices();
     QString error;
-    const QVector<QHostAddress> extra = extraAddresses(&error);
+    QVector<QHostAddress> extra;
+    for (const AddressRange &r : rig::addressRanges(rig_, &error))
+        extra << r.addresses;
     QVector<BroadcastInterface> ways;
     if (main_->discoveryAddress() == QHostAddress(QHostAddress::Broadcast))
         ways = broadcastInterfaces(systemInterfaces());
@@ -502,12 +480,12 @@ const rig::Row *RigWindow::rowOf(const QString &mac) const {
 
 void RigWindow::updateButtons() {
     const bool idle = !confirming_ && pending_.isEmpty();
-    const bool any = !selectedMacs().isEmpty();
+    const auto chosen = selectedMacs().size();
     btSend->setEnabled(idle);
-    btTake->setEnabled(idle && any);
-    btReplace->setEnabled(idle && selectedMacs().size() == 1);
+    btTake->setEnabled(idle && chosen > 0);
+    btReplace->setEnabled(idle && chosen == 1);
     btCapture->setEnabled(idle);
-    btReaddress->setEnabled(idle && any);
+    btReaddress->setEnabled(idle && chosen > 0);
 }
 
 void RigWindow::updateTitle() {
@@ -557,16 +535,12 @@ void RigWindow::saveEvents() {
 void RigWindow::setRig(const rig::Rig &rig, const QString &path, bool modified) {
     rig_ = rig;
     path_ = path;
-    modified_ = modified;
     watch_ = rig::Watch();
-    watch_.expect(rig_.devices);
-    updateTitle();
-    refresh();
-    emit rigChanged();
+    setModified(modified);
 }
 
-void RigWindow::setModified() {
-    modified_ = true;
+void RigWindow::setModified(bool modified) {
+    modified_ = modified;
     watch_.expect(rig_.devices);
     updateTitle();
     refresh();
@@ -688,11 +662,7 @@ void RigWindow::sendRigConfiguration() {
                            .arg(name, row.mac, row.device->FWVer, QLatin1String(wire::kFirmwareTooOld));
             continue;
         }
-        Pending p;
-        p.mac = row.mac;
-        p.name = name;
-        p.ip = row.device->IP;
-        p.expected = *row.device; // the device's own module version stays
+        Pending p{row.mac, name, row.device->IP, *row.device}; // the device's own module version stays
         configfile::applyConfiguration(rig_.devices[row.entry], p.expected);
         lines << QStringLiteral("%1 (%2, %3): %4")
                      .arg(name, row.mac, p.ip, changesText(*row.device, p.expected));
@@ -795,14 +765,8 @@ void RigWindow::replaceWith() {
         return;
     }
     const recUrzadzenia entry = rig_.devices[oldRow->entry];
-    Pending p;
-    p.mac = newMac;
-    p.name = entry.Nazwa;
-    p.ip = device.IP;
-    p.expected = device;
+    Pending p{newMac, entry.Nazwa, device.IP, device, oldRow->entry, oldMac};
     configfile::applyConfiguration(entry, p.expected);
-    p.entry = oldRow->entry;
-    p.replacedMac = oldMac;
     const QString question =
         tr("Give the rig entry \"%1\" (%2) to the device %3 at %4?\n\n"
            "It is sent the entry's configuration: %5.\n\n"
@@ -1075,11 +1039,7 @@ void RigWindow::readdress() {
         }
         if ((*moved)[k] == devices[k])
             continue;
-        Pending p;
-        p.mac = devices[k].MAC;
-        p.name = row->name(rig_);
-        p.ip = devices[k].IP;
-        p.expected = (*moved)[k];
+        Pending p{devices[k].MAC, row->name(rig_), devices[k].IP, (*moved)[k]};
         if (row->entry >= 0)
             p.newEntry = (*movedEntries)[k];
         sends << p;

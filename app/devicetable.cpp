@@ -18,23 +18,14 @@ int DeviceTable::columnCount(const QModelIndex &parent) const {
 }
 
 QVariant DeviceTable::data(const QModelIndex &index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+    // The field of each column, in the order of Column.
+    static QString DeviceRow::*const fields[ColumnCount] = {&DeviceRow::fldNazwa, &DeviceRow::fldIP,
+                                                            &DeviceRow::fldMAC, &DeviceRow::fldFWVer,
+                                                            &DeviceRow::fldZentriVersion};
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= ColumnCount ||
+        (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    const DeviceRow &r = row(index.row());
-    switch (index.column()) {
-    case ColNazwa:
-        return r.fldNazwa;
-    case ColIP:
-        return r.fldIP;
-    case ColMAC:
-        return r.fldMAC;
-    case ColFWVer:
-        return r.fldFWVer;
-    case ColZentriVersion:
-        return r.fldZentriVersion;
-    default:
-        return {};
-    }
+    return row(index.row()).*fields[index.column()];
 }
 
 QVariant DeviceTable::headerData(int section, Qt::Orientation orientation, int role) const {

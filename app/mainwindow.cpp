@@ -175,11 +175,9 @@ void TMainForm::buildControls() {
     sb1->setSizeGripEnabled(false);
     statusPanel0 = new QLabel(sb1);
     statusPanel0->setObjectName(QStringLiteral("sb1Panel0"));
-    statusPanel0->setFixedWidth(400);
     statusPanel0->setAccessibleDescription(tr("Discovery state"));
     statusPanel1 = new QLabel(sb1);
     statusPanel1->setObjectName(QStringLiteral("sb1Panel1"));
-    statusPanel1->setFixedWidth(50);
     sb1->addWidget(statusPanel0);
     sb1->addWidget(statusPanel1);
     setStatusBar(sb1);

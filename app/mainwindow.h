@@ -17,7 +17,6 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QTableView;
 
 namespace zentri {
 

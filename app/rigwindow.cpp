@@ -394,9 +394,9 @@ QVector<recUrzadzenia> RigWindow::answersShown() const {
 
 void RigWindow::refresh() {
     rows_ = rig::compare(rig_, answersShown());
-    QHash<QString, int> watched;
-    for (int i = 0; i < watch_.devices().size(); ++i)
-        watched.insert(watch_.devices()[i].mac, i);
+    QHash<QString, const rig::Watch::Device *> watched;
+    for (const rig::Watch::Device &d : watch_.devices())
+        watched.insert(d.mac, &d);
     QVector<RigTable::Line> lines;
     lines.reserve(rows_.size());
     int counts[5] = {};
@@ -414,21 +414,17 @@ void RigWindow::refresh() {
         std::optional<bool> card;
         if (row.device && roundSdCards_.contains(row.device->IP))
             card = roundSdCards_.value(row.device->IP);
-        const int w = watched.value(row.mac, -1);
-        if (w >= 0) {
-            const rig::Watch::Device &d = watch_.devices()[w];
+        if (const rig::Watch::Device *d = watched.value(row.mac)) {
             if (!card && row.device)
-                card = d.sdCard;
-            l.seen = d.lastSeen;
+                card = d->sdCard;
+            l.seen = d->lastSeen;
             l.texts[RigTable::LastSeen] =
-                d.lastSeen.isValid()
-                    ? QStringLiteral("%1, %2").arg(rig::presenceText(d.presence),
-                                                   d.lastSeen.toString(QStringLiteral("HH:mm:ss")))
-                    : rig::presenceText(d.presence);
-        } else if (row.device) {
-            l.texts[RigTable::LastSeen] = tr("answering");
+                d->lastSeen.isValid()
+                    ? QStringLiteral("%1, %2").arg(rig::presenceText(d->presence),
+                                                   d->lastSeen.toString(QStringLiteral("HH:mm:ss")))
+                    : rig::presenceText(d->presence);
         } else {
-            l.texts[RigTable::LastSeen] = tr("never");
+            l.texts[RigTable::LastSeen] = row.device ? tr("answering") : tr("never");
         }
         if (card)
             l.texts[RigTable::SdCard] = *card ? tr("present") : tr("none");
@@ -555,8 +551,7 @@ bool RigWindow::dropChanges() {
 }
 
 void RigWindow::newFromDevicesFound() {
-    const DeviceArray found = main_->devices();
-    if (found.isEmpty()) {
+    if (main_->devices().isEmpty()) {
         ui::showMessage(main_, tr("No device is listed: press \"Find devices\" first."));
         return;
     }
@@ -619,12 +614,10 @@ bool RigWindow::saveAs() {
 
 namespace {
 QString changesText(const recUrzadzenia &device, const recUrzadzenia &entry) {
-    QStringList changes;
-    for (const configfile::Difference &d : configfile::differencesForPeople(device, entry))
-        changes << QStringLiteral("%1 %2 -> %3").arg(d.label, d.device, d.file);
+    const QVector<configfile::Difference> changes = configfile::differencesForPeople(device, entry);
     QString text = QObject::tr("%n setting(s) change", nullptr, static_cast<int>(changes.size()));
     if (!changes.isEmpty())
-        text += QStringLiteral(": ") + changes.join(QStringLiteral(", "));
+        text += QStringLiteral(": ") + configfile::labelledList(changes, QStringLiteral("%1 %2 -> %3"));
     const int notOffered = static_cast<int>(configfile::changesNotOffered(device, entry).size());
     if (notOffered > 0)
         text +=
@@ -779,8 +772,7 @@ void RigWindow::replaceWith() {
 }
 
 void RigWindow::capture() {
-    const QVector<recUrzadzenia> answers = answersShown();
-    if (answers.isEmpty()) {
+    if (answersShown().isEmpty()) {
         ui::showMessage(this, tr("No device answered: press \"Find devices\" first."));
         return;
     }
@@ -831,10 +823,8 @@ void RigWindow::checkPending() {
             if (a.MAC != p.mac)
                 continue;
             p.answered = true;
-            QStringList fields;
-            for (const configfile::Difference &d : configfile::differencesForPeople(p.expected, a))
-                fields << tr("%1 sent %2, reported %3").arg(d.label, d.device, d.file);
-            p.reported = fields.join(QStringLiteral(", "));
+            p.reported = configfile::labelledList(configfile::differencesForPeople(p.expected, a),
+                                                  tr("%1 sent %2, reported %3"));
             if (p.reported.isEmpty())
                 break;
         }
@@ -887,22 +877,20 @@ void RigWindow::reportPending() {
         setModified();
     else
         refresh();
-    QString text;
+    QStringList paragraphs;
     if (!confirmed.isEmpty())
-        text += tr("Confirmed by the device:\n") + confirmed.join('\n');
+        paragraphs << tr("Confirmed by the device:\n") + confirmed.join('\n');
     if (!unconfirmed.isEmpty())
-        text += (text.isEmpty() ? QString() : QStringLiteral("\n\n")) + tr("Not confirmed:\n") +
-                unconfirmed.join('\n');
+        paragraphs << tr("Not confirmed:\n") + unconfirmed.join('\n');
     if (!replaced.isEmpty())
-        text += QStringLiteral("\n\n") + replaced.join('\n');
+        paragraphs << replaced.join('\n');
     if (!readdressed.isEmpty())
-        text += QStringLiteral("\n\n") +
-                tr("The rig's entries took the new addresses (%1); save the rig to keep them.")
-                    .arg(readdressed.join(QStringLiteral(", ")));
+        paragraphs << tr("The rig's entries took the new addresses (%1); save the rig to keep them.")
+                          .arg(readdressed.join(QStringLiteral(", ")));
     // Shown once the handler or timer that ended the confirmation is over.
-    QTimer::singleShot(0, main_, [parent = isVisible() ? static_cast<QWidget *>(this) : main_, text] {
-        ui::showMessage(parent, text);
-    });
+    QTimer::singleShot(0, main_,
+                       [parent = isVisible() ? static_cast<QWidget *>(this) : main_,
+                        text = paragraphs.join(QStringLiteral("\n\n"))] { ui::showMessage(parent, text); });
 }
 
 // ---- The patch, readdressing and the report ---------------------------------------------------

@@ -7,7 +7,6 @@
 #include "mainwindow.h"
 #include "ui/messages.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -42,9 +41,7 @@ const QString kGone = QStringLiteral("The device list changed while the dialog w
 } // namespace
 
 void TMainForm::SaveConfiguration1Click() {
-    if (CDS1->rowCount() == 0)
-        return;
-    const DeviceRef device = selectedDevice();
+    const DeviceRef device = selectedDevice(); // none while the table is empty
     const auto chosen = record(device);
     if (!chosen)
         return;
@@ -66,9 +63,7 @@ void TMainForm::SaveConfiguration1Click() {
 }
 
 void TMainForm::LoadConfiguration1Click() {
-    if (CDS1->rowCount() == 0)
-        return;
-    const DeviceRef device = selectedDevice();
+    const DeviceRef device = selectedDevice(); // none while the table is empty
     if (!record(device))
         return;
     const QString path =

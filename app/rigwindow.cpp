@@ -546,7 +546,7 @@ void RigWindow::setModified(bool modified) {
 bool RigWindow::dropChanges() {
     if (!modified_)
         return true;
-    return ui::ask(isVisible() ? this : parentWidget(), QStringLiteral("Zentri rig"), "dropChangesBox",
+    return ui::ask(isVisible() ? this : parentWidget(), windowTitle(), "dropChangesBox",
                    tr("The rig \"%1\" has changes that are not saved. Drop them?").arg(rig_.name));
 }
 
@@ -624,10 +624,6 @@ QString changesText(const recUrzadzenia &device, const recUrzadzenia &entry) {
             QObject::tr(" (%1 of them not offered by the windows for its Standard module)").arg(notOffered);
     return text;
 }
-
-bool ask(QWidget *parent, const char *name, const QString &text) {
-    return ui::ask(parent, QStringLiteral("Zentri rig"), name, text);
-}
 } // namespace
 
 void RigWindow::sendRigConfiguration() {
@@ -673,7 +669,7 @@ void RigWindow::sendRigConfiguration() {
     const QString question =
         tr("Send the rig's configuration to %n device(s)?", nullptr, static_cast<int>(sends.size())) +
         QStringLiteral("\n\n") + lines.join('\n') + notSent;
-    if (!ask(this, "sendRigBox", question))
+    if (!ui::ask(this, windowTitle(), "sendRigBox", question))
         return;
     sendAndConfirm(sends);
 }
@@ -766,7 +762,7 @@ void RigWindow::replaceWith() {
            "Once it reports that configuration, the entry's MAC becomes %3 "
            "and its name stays.")
             .arg(entry.Nazwa, oldMac, newMac, device.IP, changesText(device, p.expected));
-    if (!ask(this, "replaceBox", question))
+    if (!ui::ask(this, windowTitle(), "replaceBox", question))
         return;
     sendAndConfirm({p});
 }

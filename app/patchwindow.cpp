@@ -260,8 +260,6 @@ PatchWindow::PatchWindow(QWidget *parent)
     buildControls();
 }
 
-PatchWindow::~PatchWindow() = default;
-
 void PatchWindow::buildControls() {
     auto *layout = new QVBoxLayout(this);
 

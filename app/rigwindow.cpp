@@ -168,8 +168,6 @@ RigWindow::RigWindow(TMainForm *main, QWidget *parent)
     refresh();
 }
 
-RigWindow::~RigWindow() = default;
-
 void RigWindow::buildControls() {
     // A button that calls `act` when pressed; the buttons are made in their tab order.
     auto button = [this](const QString &caption, const char *name, void (RigWindow::*act)()) {

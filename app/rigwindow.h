@@ -37,7 +37,6 @@ class RigWindow : public QDialog {
     Q_OBJECT
 public:
     explicit RigWindow(TMainForm *main, QWidget *parent = nullptr);
-    ~RigWindow() override;
 
     // The rig as it stands (also with changes not saved yet).
     const rig::Rig &rig() const { return rig_; }

@@ -655,9 +655,8 @@ void RigWindow::sendRigConfiguration() {
                      .arg(name, row.mac, p.ip, changesText(*row.device, p.expected));
         sends << p;
     }
-    QString notSent;
-    if (!skipped.isEmpty())
-        notSent = tr("\n\nNothing is sent to:\n") + skipped.join('\n');
+    const QString notSent =
+        skipped.isEmpty() ? QString() : tr("\n\nNothing is sent to:\n") + skipped.join('\n');
     if (sends.isEmpty()) {
         ui::showMessage(this, (chosen.isEmpty() ? tr("No device differs from the rig: nothing to send.")
                                                 : tr("Nothing to send to the devices chosen.")) +
@@ -823,9 +822,8 @@ void RigWindow::checkPending() {
                 break;
         }
     }
-    const bool all = std::all_of(pending_.cbegin(), pending_.cend(),
-                                 [](const Pending &p) { return p.answered && p.reported.isEmpty(); });
-    if (all)
+    if (std::all_of(pending_.cbegin(), pending_.cend(),
+                    [](const Pending &p) { return p.answered && p.reported.isEmpty(); }))
         reportPending();
 }
 

@@ -14,7 +14,6 @@ TfAbout::TfAbout(QWidget *parent)
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("fAbout"));
     setWindowTitle(QStringLiteral("About..."));
-    setFixedSize(253, 127);
 
     auto *icon = new ui::Picture(QStringLiteral(":/art/zentri-icon.svg"), this);
     icon->setObjectName(QStringLiteral("Image1"));

@@ -18,23 +18,14 @@ int DeviceTable::columnCount(const QModelIndex &parent) const {
 }
 
 QVariant DeviceTable::data(const QModelIndex &index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+    // The field of each column, in the order of Column.
+    static QString DeviceRow::*const fields[ColumnCount] = {&DeviceRow::fldNazwa, &DeviceRow::fldIP,
+                                                            &DeviceRow::fldMAC, &DeviceRow::fldFWVer,
+                                                            &DeviceRow::fldZentriVersion};
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= ColumnCount ||
+        (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    const DeviceRow &r = at(index.row());
-    switch (index.column()) {
-    case ColNazwa:
-        return r.fldNazwa;
-    case ColIP:
-        return r.fldIP;
-    case ColMAC:
-        return r.fldMAC;
-    case ColFWVer:
-        return r.fldFWVer;
-    case ColZentriVersion:
-        return r.fldZentriVersion;
-    default:
-        return {};
-    }
+    return row(index.row()).*fields[index.column()];
 }
 
 QVariant DeviceTable::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -50,28 +41,16 @@ void DeviceTable::clear() {
     endResetModel();
 }
 
-void DeviceTable::insertBefore(int before, const DeviceRow &row) {
-    const int count = rowCount();
-    before = std::clamp(before, 0, count);
-    beginInsertRows(QModelIndex(), before, before);
-    // Display position p is stored at rows_[size - 1 - p]; inserting before p goes after that slot.
-    rows_.insert(rows_.begin() + (count - before), row);
-    endInsertRows();
-}
-
 void DeviceTable::insertBefore(int before, const std::vector<DeviceRow> &rows) {
     if (rows.empty())
         return;
     const int count = rowCount();
     before = std::clamp(before, 0, count);
     beginInsertRows(QModelIndex(), before, before + static_cast<int>(rows.size()) - 1);
-    // Stored newest-last: the block goes after the slot of display position `before`, bottom row first.
+    // Display position p is stored at rows_[size - 1 - p]: the block goes after the slot of `before`,
+    // bottom row first.
     rows_.insert(rows_.begin() + (count - before), rows.rbegin(), rows.rend());
     endInsertRows();
-}
-
-const DeviceRow &DeviceTable::row(int position) const {
-    return at(position);
 }
 
 DeviceGrid::DeviceGrid(QWidget *parent) : QTableView(parent) {

@@ -30,18 +30,15 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     void clear();
-    // Inserts `row` before position `before` (clamped to the table).
-    void insertBefore(int before, const DeviceRow &row);
     // Inserts `rows` (in the order they are shown, top first) before position `before` (clamped to the
     // table), in one change of the model.
     void insertBefore(int before, const std::vector<DeviceRow> &rows);
-    const DeviceRow &row(int position) const;
+    const DeviceRow &row(int position) const {
+        return rows_[rows_.size() - 1 - static_cast<size_t>(position)];
+    }
 
 private:
     std::vector<DeviceRow> rows_; // kept newest-last so that an insertion at the top is cheap
-    const DeviceRow &at(int position) const {
-        return rows_[rows_.size() - 1 - static_cast<size_t>(position)];
-    }
 };
 
 // The grid `DBGrid1` that shows the table: one current row, selected as a whole. The mouse and the keys

@@ -1,7 +1,6 @@
 #include "mainwindow.h"
 #include "device/discovery.h"
 #include "device/protocol.h"
-#include "devicetable.h"
 #include "rigwindow.h"
 #include "ui/devicedialog.h"
 #include "ui/legibility.h"
@@ -39,6 +38,12 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(geometry);
     return b;
+}
+
+// A window of the main window's peers, shown modally (none before they are introduced).
+void showModal(QDialog *window) {
+    if (window)
+        window->exec();
 }
 } // namespace
 
@@ -151,8 +156,7 @@ void TMainForm::buildControls() {
     rbDMX->setObjectName(QStringLiteral("rbDMX"));
     Button3 = makeButton(client, "Button3", QStringLiteral("Editor"), QRect(150, 596, 100, 30));
     btCue = makeButton(client, "btCue", QStringLiteral("CUE"), QRect(260, 596, 100, 30));
-    for (QWidget *w : {static_cast<QWidget *>(rbArtnet), static_cast<QWidget *>(rbDMX),
-                       static_cast<QWidget *>(Button3), static_cast<QWidget *>(btCue)})
+    for (QWidget *w : std::initializer_list<QWidget *>{rbArtnet, rbDMX, Button3, btCue})
         w->hide();
 
     connect(Button1, &QPushButton::clicked, this, &TMainForm::findDevices);
@@ -163,25 +167,17 @@ void TMainForm::buildControls() {
     connect(btLiveRecord, &QPushButton::clicked, this, &TMainForm::btLiveRecordClick);
     connect(btRestart, &QPushButton::clicked, this,
             [this] { sendToDevice(selectedDevice(), wire::restartCommand()); });
-    connect(Button3, &QPushButton::clicked, this, [this] {
-        if (peers_.timeline)
-            peers_.timeline->exec();
-    });
-    connect(btCue, &QPushButton::clicked, this, [this] {
-        if (peers_.cue)
-            peers_.cue->exec();
-    });
+    connect(Button3, &QPushButton::clicked, this, [this] { showModal(peers_.timeline); });
+    connect(btCue, &QPushButton::clicked, this, [this] { showModal(peers_.cue); });
 
     auto *sb1 = new QStatusBar(this);
     sb1->setObjectName(QStringLiteral("sb1"));
     sb1->setSizeGripEnabled(false);
     statusPanel0 = new QLabel(sb1);
     statusPanel0->setObjectName(QStringLiteral("sb1Panel0"));
-    statusPanel0->setFixedWidth(400);
     statusPanel0->setAccessibleDescription(tr("Discovery state"));
     statusPanel1 = new QLabel(sb1);
     statusPanel1->setObjectName(QStringLiteral("sb1Panel1"));
-    statusPanel1->setFixedWidth(50);
     sb1->addWidget(statusPanel0);
     sb1->addWidget(statusPanel1);
     setStatusBar(sb1);
@@ -212,10 +208,7 @@ void TMainForm::buildMenus() {
     buildRigMenu();
     QAction *about = menuBar()->addAction(tr("&About"));
     about->setObjectName(QStringLiteral("Help1"));
-    connect(about, &QAction::triggered, this, [this] { // Help1Click
-        if (peers_.about)
-            peers_.about->exec();
-    });
+    connect(about, &QAction::triggered, this, [this] { showModal(peers_.about); }); // Help1Click
     auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     f10->setObjectName(QStringLiteral("menuShortcut"));
     connect(f10, &QShortcut::activated, this, [this, file] {
@@ -228,38 +221,23 @@ void TMainForm::buildMenus() {
 void TMainForm::buildRigMenu() {
     QMenu *rigMenu = menuBar()->addMenu(tr("&Rig"));
     rigMenu->setObjectName(QStringLiteral("Rig1"));
-    auto add = [&](QAction *&action, const char *name, const QString &caption, void (RigWindow::*act)()) {
-        action = rigMenu->addAction(caption);
+    // `act` is a member function of the rig window (what it gives back is not used).
+    auto add = [&](const char *name, const QString &caption, auto act) {
+        QAction *action = rigMenu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, [this, act] {
             if (peers_.rig)
                 (peers_.rig->*act)();
         });
     };
-    add(NewRig1, "NewRig1", tr("New rig from devices found"), &RigWindow::newFromDevicesFound);
-    add(OpenRig1, "OpenRig1", tr("Open rig..."), &RigWindow::openWithDialog);
+    add("NewRig1", tr("New rig from devices found"), &RigWindow::newFromDevicesFound);
+    add("OpenRig1", tr("Open rig..."), &RigWindow::openWithDialog);
     rigMenu->addSeparator();
-    SaveRig1 = rigMenu->addAction(tr("Save rig"));
-    SaveRig1->setObjectName(QStringLiteral("SaveRig1"));
-    connect(SaveRig1, &QAction::triggered, this, [this] {
-        if (peers_.rig)
-            peers_.rig->save();
-    });
-    SaveRigAs1 = rigMenu->addAction(tr("Save rig as..."));
-    SaveRigAs1->setObjectName(QStringLiteral("SaveRigAs1"));
-    connect(SaveRigAs1, &QAction::triggered, this, [this] {
-        if (peers_.rig)
-            peers_.rig->saveAs();
-    });
+    add("SaveRig1", tr("Save rig"), &RigWindow::save);
+    add("SaveRigAs1", tr("Save rig as..."), &RigWindow::saveAs);
     rigMenu->addSeparator();
-    ShowRig1 = rigMenu->addAction(tr("Show rig..."));
-    ShowRig1->setObjectName(QStringLiteral("ShowRig1"));
-    connect(ShowRig1, &QAction::triggered, this, [this] {
-        if (peers_.rig)
-            peers_.rig->exec();
-    });
-    QAction *showPatch = nullptr;
-    add(showPatch, "ShowPatch1", tr("Show patch..."), &RigWindow::showPatch);
+    add("ShowRig1", tr("Show rig..."), &RigWindow::exec);
+    add("ShowPatch1", tr("Show patch..."), &RigWindow::showPatch);
 }
 
 void TMainForm::connectDeviceGrid() {
@@ -400,7 +378,7 @@ void TMainForm::listNewRows() {
     // batch's first row goes before the row that was current, and the others on top, newest first.
     const QModelIndex current = DBGrid1->currentIndex();
     if (current.isValid() && current.row() != 0) {
-        CDS1->insertBefore(current.row(), rows.front());
+        CDS1->insertBefore(current.row(), {rows.front()});
         rows.erase(rows.begin());
     }
     std::reverse(rows.begin(), rows.end());
@@ -453,10 +431,8 @@ void TMainForm::gridSelectionChanged() {
 }
 
 void TMainForm::setDeviceButtonsEnabled(bool enabled) {
-    for (QWidget *w : {static_cast<QWidget *>(btOutputsSetup), static_cast<QWidget *>(btAudioSetup),
-                       static_cast<QWidget *>(btTriggersSetup), static_cast<QWidget *>(btRestart),
-                       static_cast<QWidget *>(rbDMX), static_cast<QWidget *>(rbArtnet),
-                       static_cast<QWidget *>(btDMXSetup), static_cast<QWidget *>(btLiveRecord)})
+    for (QWidget *w : std::initializer_list<QWidget *>{btOutputsSetup, btAudioSetup, btTriggersSetup,
+                                                       btRestart, rbDMX, rbArtnet, btDMXSetup, btLiveRecord})
         w->setEnabled(enabled);
     for (QAction *a : {SaveConfiguration1, LoadConfiguration1})
         if (a)

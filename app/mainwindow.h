@@ -17,7 +17,6 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QTableView;
 
 namespace zentri {
 
@@ -26,6 +25,12 @@ class Picture;
 }
 
 class RigWindow;
+
+// The program's own file dialog (not the system's), named `name`: with a `suffix`, a file to save,
+// offered as `suggested` and given the suffix where it has none; without, an existing file to open.
+// Empty when the user cancels.
+QString chooseFile(QWidget *parent, const QString &title, const char *name, const QString &filter,
+                   const QString &suffix = {}, const QString &suggested = {});
 
 // The windows the main window opens; all are created at start-up and live until the end.
 struct MainWindowPeers {
@@ -134,8 +139,6 @@ private:
     QLabel *statusPanel0, *statusPanel1;
     QAction *PopupMenu11;
     QAction *SaveConfiguration1 = nullptr, *LoadConfiguration1 = nullptr;
-    QAction *NewRig1 = nullptr, *OpenRig1 = nullptr, *SaveRig1 = nullptr, *SaveRigAs1 = nullptr,
-            *ShowRig1 = nullptr;
 
     // Rows of the info replies handled in the listener's present batch, oldest first: they are listed
     // together when the batch ends (one change of the table instead of one per reply).

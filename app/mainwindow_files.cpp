@@ -1,34 +1,29 @@
-// The File menu's configuration files for the selected device. The file format and its checks live in
-// device/configfile; here only the dialogs. A dialog or message box runs an event loop in which reply
-// handlers may append to (or a new discovery may clear) the device array, so the device is chosen
-// before the first dialog and its record read again, as a copy, after each one.
+// The File menu's configuration files for the selected device, and the file dialog of every window. The
+// file format and its checks live in device/configfile; here only the dialogs. A dialog or message box runs
+// an event loop in which reply handlers may append to (or a new discovery may clear) the device array, so the
+// device is chosen before the first dialog and its record read again, as a copy, after each one.
 #include "device/configfile.h"
 #include "device/files.h"
-#include "devicetable.h"
 #include "mainwindow.h"
 #include "ui/messages.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace zentri {
 
-namespace {
-
-const QString kFilter = QStringLiteral("Zentri configuration (*.json);;All files (*)");
-
-QString chooseFile(QWidget *parent, QFileDialog::AcceptMode mode, const QString &suggested) {
-    QFileDialog dialog(parent, mode == QFileDialog::AcceptSave ? QStringLiteral("Save configuration")
-                                                               : QStringLiteral("Load configuration"));
-    dialog.setObjectName(QStringLiteral("configurationFileDialog"));
+QString chooseFile(QWidget *parent, const QString &title, const char *name, const QString &filter,
+                   const QString &suffix, const QString &suggested) {
+    const bool save = !suffix.isEmpty();
+    QFileDialog dialog(parent, title);
+    dialog.setObjectName(QString::fromLatin1(name));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(mode);
-    dialog.setNameFilter(kFilter);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (mode == QFileDialog::AcceptSave) {
-        dialog.setDefaultSuffix(QStringLiteral("json"));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(filter);
+    if (save) {
+        dialog.setDefaultSuffix(suffix);
         dialog.selectFile(suggested);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -36,23 +31,25 @@ QString chooseFile(QWidget *parent, QFileDialog::AcceptMode mode, const QString 
     return dialog.selectedFiles().first();
 }
 
+namespace {
+
+const QString kFilter = QStringLiteral("Zentri configuration (*.json);;All files (*)");
+
 const QString kGone = QStringLiteral("The device list changed while the dialog was open; nothing was done. "
                                      "Select the device and try again.");
 
 } // namespace
 
 void TMainForm::SaveConfiguration1Click() {
-    if (CDS1->rowCount() == 0)
-        return;
-    const DeviceRef device = selectedDevice();
+    const DeviceRef device = selectedDevice(); // none while the table is empty
     const auto chosen = record(device);
     if (!chosen)
         return;
     QString name = chosen->Nazwa.trimmed();
     name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]+")), QStringLiteral("-"));
-    const QString path =
-        chooseFile(this, QFileDialog::AcceptSave,
-                   (name.isEmpty() ? QStringLiteral("zentri") : name) + QStringLiteral(".json"));
+    const QString path = chooseFile(
+        this, QStringLiteral("Save configuration"), "configurationFileDialog", kFilter,
+        QStringLiteral("json"), (name.isEmpty() ? QStringLiteral("zentri") : name) + QStringLiteral(".json"));
     if (path.isEmpty())
         return;
     const auto rec = record(device);
@@ -66,12 +63,11 @@ void TMainForm::SaveConfiguration1Click() {
 }
 
 void TMainForm::LoadConfiguration1Click() {
-    if (CDS1->rowCount() == 0)
-        return;
-    const DeviceRef device = selectedDevice();
+    const DeviceRef device = selectedDevice(); // none while the table is empty
     if (!record(device))
         return;
-    const QString path = chooseFile(this, QFileDialog::AcceptOpen, {});
+    const QString path =
+        chooseFile(this, QStringLiteral("Load configuration"), "configurationFileDialog", kFilter);
     if (path.isEmpty())
         return;
     QString error;

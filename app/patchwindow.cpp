@@ -158,19 +158,6 @@ private:
 // universe and channel).
 class UsesModel : public QAbstractTableModel {
 public:
-    enum Column {
-        Net = PatchWindow::UsesNet,
-        Universe = PatchWindow::UsesUniverse,
-        Channel = PatchWindow::UsesChannel,
-        Device = PatchWindow::UsesDevice,
-        Mac = PatchWindow::UsesMac,
-        Ip = PatchWindow::UsesIp,
-        Element = PatchWindow::UsesElement,
-        Input = PatchWindow::UsesInput,
-        Conflict = PatchWindow::UsesConflict,
-        ColumnCount = PatchWindow::UsesColumnCount
-    };
-
     using QAbstractTableModel::QAbstractTableModel;
 
     void set(const QVector<recUrzadzenia> &devices, const rig::Patch &patch) {
@@ -191,7 +178,7 @@ public:
         return parent.isValid() ? 0 : static_cast<int>(uses_.size());
     }
     int columnCount(const QModelIndex &parent = QModelIndex()) const override {
-        return parent.isValid() ? 0 : ColumnCount;
+        return parent.isValid() ? 0 : PatchWindow::UsesColumnCount;
     }
 
     QVariant data(const QModelIndex &index, int role) const override {
@@ -201,13 +188,13 @@ public:
         const recUrzadzenia &d = devices_[u.device];
         if (role == kSortRole) {
             switch (index.column()) {
-            case Net:
+            case PatchWindow::UsesNet:
                 return u.net;
-            case Universe:
+            case PatchWindow::UsesUniverse:
                 return u.universe;
-            case Channel:
+            case PatchWindow::UsesChannel:
                 return (qint64(u.net) << 40) | (qint64(u.universe) << 20) | qint64(u.channel & 0xFFFFF);
-            case Element:
+            case PatchWindow::UsesElement:
                 return u.kind * 100 + u.element;
             default:
                 return data(index, Qt::DisplayRole);
@@ -216,23 +203,23 @@ public:
         if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
             return {};
         switch (index.column()) {
-        case Net:
+        case PatchWindow::UsesNet:
             return QString::number(u.net);
-        case Universe:
+        case PatchWindow::UsesUniverse:
             return QString::number(u.universe);
-        case Channel:
+        case PatchWindow::UsesChannel:
             return u.channelText();
-        case Device:
+        case PatchWindow::UsesDevice:
             return d.Nazwa;
-        case Mac:
+        case PatchWindow::UsesMac:
             return d.MAC;
-        case Ip:
+        case PatchWindow::UsesIp:
             return d.IP;
-        case Element:
+        case PatchWindow::UsesElement:
             return u.elementText();
-        case Input:
+        case PatchWindow::UsesInput:
             return rig::inputText(d);
-        case Conflict:
+        case PatchWindow::UsesConflict:
             return level_[index.row()] < 0
                        ? QString()
                        : rig::Conflict::levelText(static_cast<rig::Conflict::Level>(level_[index.row()]));
@@ -243,7 +230,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return {};
-        static const char *const titles[ColumnCount] = {
+        static const char *const titles[PatchWindow::UsesColumnCount] = {
             QT_TRANSLATE_NOOP("zentri::PatchWindow", "NET"),
             QT_TRANSLATE_NOOP("zentri::PatchWindow", "Universe"),
             QT_TRANSLATE_NOOP("zentri::PatchWindow", "Channel"),
@@ -272,8 +259,6 @@ PatchWindow::PatchWindow(QWidget *parent)
     setSizeGripEnabled(true);
     buildControls();
 }
-
-PatchWindow::~PatchWindow() = default;
 
 void PatchWindow::buildControls() {
     auto *layout = new QVBoxLayout(this);
@@ -360,7 +345,7 @@ void PatchWindow::buildControls() {
     grUses->setSelectionBehavior(QAbstractItemView::SelectRows);
     grUses->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grUses->setSortingEnabled(true);
-    grUses->sortByColumn(UsesModel::Channel, Qt::AscendingOrder);
+    grUses->sortByColumn(UsesChannel, Qt::AscendingOrder);
     grUses->verticalHeader()->hide();
     grUses->horizontalHeader()->setStretchLastSection(true);
     grUses->setWordWrap(false);
@@ -368,16 +353,16 @@ void PatchWindow::buildControls() {
     grUses->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     {
         const QFontMetrics fm = fontMetrics();
-        const char *widest[UsesModel::ColumnCount] = {"Universe",
-                                                      "Universe",
-                                                      "Channel",
-                                                      "Stage left box",
-                                                      "DD:DD:DD:DD:DD:DD",
-                                                      "255.255.255.255",
-                                                      "Audio player treble",
-                                                      "Input followed",
-                                                      "warning"};
-        for (int c = 0; c < UsesModel::ColumnCount; ++c)
+        const char *widest[UsesColumnCount] = {"Universe",
+                                               "Universe",
+                                               "Channel",
+                                               "Stage left box",
+                                               "DD:DD:DD:DD:DD:DD",
+                                               "255.255.255.255",
+                                               "Audio player treble",
+                                               "Input followed",
+                                               "warning"};
+        for (int c = 0; c < UsesColumnCount; ++c)
             grUses->setColumnWidth(c, fm.horizontalAdvance(QLatin1String(widest[c])) + 24);
     }
     usesTitle->setBuddy(grUses);
@@ -488,10 +473,8 @@ void PatchWindow::showSource(int index) {
                                      : tr("Devices: %1").arg(names.join(QStringLiteral(", ")))),
             lvConflicts);
         item->setData(Qt::UserRole, k);
-        if (c.level == rig::Conflict::Error)
-            item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxCritical));
-        else
-            item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        item->setIcon(style()->standardIcon(c.level == rig::Conflict::Error ? QStyle::SP_MessageBoxCritical
+                                                                            : QStyle::SP_MessageBoxWarning));
     }
 
     fillUniverses();
@@ -602,7 +585,7 @@ void PatchWindow::channelClicked(int channel) {
     for (int r = 0; r < sortedUses_->rowCount(); ++r) {
         const rig::Use &u = uses_->use(sortedUses_->mapToSource(sortedUses_->index(r, 0)).row());
         if (u.net == shown.first && u.universe == shown.second && u.channel == channel) {
-            selection.select(sortedUses_->index(r, 0), sortedUses_->index(r, UsesModel::ColumnCount - 1));
+            selection.select(sortedUses_->index(r, 0), sortedUses_->index(r, UsesColumnCount - 1));
             if (!first.isValid())
                 first = sortedUses_->index(r, 0);
         }
@@ -629,7 +612,7 @@ void PatchWindow::conflictChosen() {
     QItemSelection selection;
     for (int r = 0; r < sortedUses_->rowCount(); ++r)
         if (c.uses.contains(sortedUses_->mapToSource(sortedUses_->index(r, 0)).row()))
-            selection.select(sortedUses_->index(r, 0), sortedUses_->index(r, UsesModel::ColumnCount - 1));
+            selection.select(sortedUses_->index(r, 0), sortedUses_->index(r, UsesColumnCount - 1));
     grUses->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     if (!c.uses.isEmpty()) {
         const rig::Use &u = patch_.uses[c.uses.first()];
@@ -643,7 +626,7 @@ QStringList PatchWindow::useLines() const {
     QStringList lines;
     for (int r = 0; r < sortedUses_->rowCount(); ++r) {
         QStringList cells;
-        for (int c : {UsesModel::Channel, UsesModel::Device, UsesModel::Element})
+        for (int c : {UsesChannel, UsesDevice, UsesElement})
             cells << sortedUses_->index(r, c).data().toString();
         lines << cells.join('\t');
     }
@@ -664,11 +647,10 @@ void PatchWindow::exportReport() {
     for (const char *suffix : {".html", ".csv"})
         if (QFileInfo::exists(path + QLatin1String(suffix)))
             existing << QFileInfo(path + QLatin1String(suffix)).fileName();
-    if (!existing.isEmpty()) {
-        if (!ui::ask(this, QStringLiteral("Zentri patch"), "replaceReportBox",
-                     tr("%1 already exist(s) beside the report. Replace?").arg(existing.join(tr(" and ")))))
-            return;
-    }
+    if (!existing.isEmpty() &&
+        !ui::ask(this, QStringLiteral("Zentri patch"), "replaceReportBox",
+                 tr("%1 already exist(s) beside the report. Replace?").arg(existing.join(tr(" and ")))))
+        return;
     QStringList written;
     QString error;
     if (exportReportTo(path, &written, &error))

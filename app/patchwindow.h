@@ -51,7 +51,6 @@ public:
     };
 
     explicit PatchWindow(QWidget *parent = nullptr);
-    ~PatchWindow() override;
 
     // Shows the first source's patch; the chooser offers the others.
     void setSources(const QVector<PatchSource> &sources, const QVector<InterfaceInfo> &interfaces);

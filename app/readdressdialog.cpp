@@ -59,17 +59,15 @@ ReaddressDialog::ReaddressDialog(const QStringList &devices, QWidget *parent) : 
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("btShowNewPatch"));
     layout->addWidget(buttons);
 
-    connect(rbOutputs, &QRadioButton::toggled, this, &ReaddressDialog::whatChanged);
+    // The block follows what is readdressed until the user sets it.
+    connect(rbOutputs, &QRadioButton::toggled, this, [this] {
+        if (!perDeviceEdited_)
+            sePerDevice->setValue(readdressing().elements());
+    });
     connect(sePerDevice, &QSpinBox::valueChanged, this,
             [this] { perDeviceEdited_ = sePerDevice->hasFocus(); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-}
-
-void ReaddressDialog::whatChanged() {
-    // The block follows what is readdressed until the user sets it.
-    if (!perDeviceEdited_)
-        sePerDevice->setValue(readdressing().elements());
 }
 
 rig::Readdressing ReaddressDialog::readdressing() const {

@@ -21,8 +21,6 @@ public:
     rig::Readdressing readdressing() const;
 
 private:
-    void whatChanged();
-
     QRadioButton *rbOutputs, *rbAudio;
     QSpinBox *seNet, *seUniverse, *seChannel, *sePerDevice;
     bool perDeviceEdited_ = false;

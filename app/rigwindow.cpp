@@ -13,7 +13,6 @@
 #include <QAbstractTableModel>
 #include <QBrush>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -169,9 +168,14 @@ RigWindow::RigWindow(TMainForm *main, QWidget *parent)
     refresh();
 }
 
-RigWindow::~RigWindow() = default;
-
 void RigWindow::buildControls() {
+    // A button that calls `act` when pressed; the buttons are made in their tab order.
+    auto button = [this](const QString &caption, const char *name, void (RigWindow::*act)()) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        connect(b, &QPushButton::clicked, this, act);
+        return b;
+    };
     auto *layout = new QVBoxLayout(this);
     lbRig = new QLabel(this);
     lbRig->setObjectName(QStringLiteral("lbRig"));
@@ -201,8 +205,7 @@ void RigWindow::buildControls() {
     layout->addWidget(grid_, 3);
 
     auto *find = new QHBoxLayout;
-    btFindDevices = new QPushButton(tr("Find devices"), this);
-    btFindDevices->setObjectName(QStringLiteral("btFindDevices"));
+    find->addWidget(button(tr("Find devices"), "btFindDevices", &RigWindow::findDevices));
     cbWatch = new QCheckBox(tr("Watch every"), this);
     cbWatch->setObjectName(QStringLiteral("cbWatch"));
     seInterval = new QSpinBox(this);
@@ -211,33 +214,24 @@ void RigWindow::buildControls() {
     seInterval->setValue(rig::kDefaultInterval);
     seInterval->setSuffix(tr(" s"));
     seInterval->setAccessibleName(tr("Seconds between two discoveries while watching"));
-    find->addWidget(btFindDevices);
     find->addSpacing(12);
     find->addWidget(cbWatch);
     find->addWidget(seInterval);
     find->addStretch(1);
-    btSend = new QPushButton(tr("Send rig configuration..."), this);
-    btSend->setObjectName(QStringLiteral("btSend"));
-    btTake = new QPushButton(tr("Take device configuration"), this);
-    btTake->setObjectName(QStringLiteral("btTake"));
-    btReplace = new QPushButton(tr("Replace with..."), this);
-    btReplace->setObjectName(QStringLiteral("btReplace"));
-    btCapture = new QPushButton(tr("Capture"), this);
-    btCapture->setObjectName(QStringLiteral("btCapture"));
+    btSend = button(tr("Send rig configuration..."), "btSend", &RigWindow::sendRigConfiguration);
+    btTake = button(tr("Take device configuration"), "btTake", &RigWindow::takeDeviceConfiguration);
+    btReplace = button(tr("Replace with..."), "btReplace", &RigWindow::replaceWith);
+    btCapture = button(tr("Capture"), "btCapture", &RigWindow::capture);
     for (QPushButton *b : {btSend, btTake, btReplace, btCapture})
         find->addWidget(b);
     layout->addLayout(find);
 
     auto *patch = new QHBoxLayout;
-    btShowPatch = new QPushButton(tr("Show patch..."), this);
-    btShowPatch->setObjectName(QStringLiteral("btShowPatch"));
-    btReaddress = new QPushButton(tr("Readdress..."), this);
-    btReaddress->setObjectName(QStringLiteral("btReaddress"));
+    patch->addWidget(button(tr("Show patch..."), "btShowPatch", &RigWindow::showPatch));
+    btReaddress = button(tr("Readdress..."), "btReaddress", &RigWindow::readdress);
     btReaddress->setToolTip(tr("Give the selected devices' outputs or audio player consecutive channels"));
-    btExportReport = new QPushButton(tr("Export report..."), this);
-    btExportReport->setObjectName(QStringLiteral("btExportReport"));
-    for (QPushButton *b : {btShowPatch, btReaddress, btExportReport})
-        patch->addWidget(b);
+    patch->addWidget(btReaddress);
+    patch->addWidget(button(tr("Export report..."), "btExportReport", &RigWindow::exportReport));
     patch->addStretch(1);
     layout->addLayout(patch);
 
@@ -254,29 +248,15 @@ void RigWindow::buildControls() {
     lbStatus->setObjectName(QStringLiteral("lbStatus"));
     lbStatus->setAccessibleDescription(tr("What the last discovery found"));
     lbStatus->setWordWrap(true);
-    btSaveEvents = new QPushButton(tr("Save events..."), this);
-    btSaveEvents->setObjectName(QStringLiteral("btSaveEvents"));
-    btClose = new QPushButton(tr("Close"), this);
-    btClose->setObjectName(QStringLiteral("btClose"));
     bottom->addWidget(lbStatus, 1);
-    bottom->addWidget(btSaveEvents);
-    bottom->addWidget(btClose);
+    bottom->addWidget(button(tr("Save events..."), "btSaveEvents", &RigWindow::saveEvents));
+    bottom->addWidget(button(tr("Close"), "btClose", &QDialog::reject));
     layout->addLayout(bottom);
 
-    connect(btFindDevices, &QPushButton::clicked, this, &RigWindow::findDevices);
     connect(cbWatch, &QCheckBox::toggled, this, [this](bool on) {
         if (on && !roundOpen_ && isVisible())
             startRound();
     });
-    connect(btSend, &QPushButton::clicked, this, &RigWindow::sendRigConfiguration);
-    connect(btTake, &QPushButton::clicked, this, &RigWindow::takeDeviceConfiguration);
-    connect(btReplace, &QPushButton::clicked, this, &RigWindow::replaceWith);
-    connect(btCapture, &QPushButton::clicked, this, &RigWindow::capture);
-    connect(btSaveEvents, &QPushButton::clicked, this, &RigWindow::saveEvents);
-    connect(btShowPatch, &QPushButton::clicked, this, &RigWindow::showPatch);
-    connect(btReaddress, &QPushButton::clicked, this, &RigWindow::readdress);
-    connect(btExportReport, &QPushButton::clicked, this, &RigWindow::exportReport);
-    connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
     resize(int(1100 * scale), int(620 * scale));
 }
 
@@ -308,13 +288,6 @@ void RigWindow::done(int result) {
 
 // ---- Discoveries ------------------------------------------------------------------------------
 
-QVector<QHostAddress> RigWindow::extraAddresses(QString *error) const {
-    QVector<QHostAddress> out;
-    for (const AddressRange &r : rig::addressRanges(rig_, error))
-        out << r.addresses;
-    return out;
-}
-
 void RigWindow::findDevices() {
     startRound();
 }
@@ -331,7 +304,9 @@ void RigWindow::startRound() {
     // The main window's own discovery: its table is refilled as by its "Find devices".
     main_->findDevices();
     QString error;
-    const QVector<QHostAddress> extra = extraAddresses(&error);
+    QVector<QHostAddress> extra;
+    for (const AddressRange &r : rig::addressRanges(rig_, &error))
+        extra << r.addresses;
     QVector<BroadcastInterface> ways;
     if (main_->discoveryAddress() == QHostAddress(QHostAddress::Broadcast))
         ways = broadcastInterfaces(systemInterfaces());
@@ -417,9 +392,9 @@ QVector<recUrzadzenia> RigWindow::answersShown() const {
 
 void RigWindow::refresh() {
     rows_ = rig::compare(rig_, answersShown());
-    QHash<QString, int> watched;
-    for (int i = 0; i < watch_.devices().size(); ++i)
-        watched.insert(watch_.devices()[i].mac, i);
+    QHash<QString, const rig::Watch::Device *> watched;
+    for (const rig::Watch::Device &d : watch_.devices())
+        watched.insert(d.mac, &d);
     QVector<RigTable::Line> lines;
     lines.reserve(rows_.size());
     int counts[5] = {};
@@ -437,21 +412,17 @@ void RigWindow::refresh() {
         std::optional<bool> card;
         if (row.device && roundSdCards_.contains(row.device->IP))
             card = roundSdCards_.value(row.device->IP);
-        const int w = watched.value(row.mac, -1);
-        if (w >= 0) {
-            const rig::Watch::Device &d = watch_.devices()[w];
+        if (const rig::Watch::Device *d = watched.value(row.mac)) {
             if (!card && row.device)
-                card = d.sdCard;
-            l.seen = d.lastSeen;
+                card = d->sdCard;
+            l.seen = d->lastSeen;
             l.texts[RigTable::LastSeen] =
-                d.lastSeen.isValid()
-                    ? QStringLiteral("%1, %2").arg(rig::presenceText(d.presence),
-                                                   d.lastSeen.toString(QStringLiteral("HH:mm:ss")))
-                    : rig::presenceText(d.presence);
-        } else if (row.device) {
-            l.texts[RigTable::LastSeen] = tr("answering");
+                d->lastSeen.isValid()
+                    ? QStringLiteral("%1, %2").arg(rig::presenceText(d->presence),
+                                                   d->lastSeen.toString(QStringLiteral("HH:mm:ss")))
+                    : rig::presenceText(d->presence);
         } else {
-            l.texts[RigTable::LastSeen] = tr("never");
+            l.texts[RigTable::LastSeen] = row.device ? tr("answering") : tr("never");
         }
         if (card)
             l.texts[RigTable::SdCard] = *card ? tr("present") : tr("none");
@@ -503,12 +474,12 @@ const rig::Row *RigWindow::rowOf(const QString &mac) const {
 
 void RigWindow::updateButtons() {
     const bool idle = !confirming_ && pending_.isEmpty();
-    const bool any = !selectedMacs().isEmpty();
+    const auto chosen = selectedMacs().size();
     btSend->setEnabled(idle);
-    btTake->setEnabled(idle && any);
-    btReplace->setEnabled(idle && selectedMacs().size() == 1);
+    btTake->setEnabled(idle && chosen > 0);
+    btReplace->setEnabled(idle && chosen == 1);
     btCapture->setEnabled(idle);
-    btReaddress->setEnabled(idle && any);
+    btReaddress->setEnabled(idle && chosen > 0);
 }
 
 void RigWindow::updateTitle() {
@@ -542,18 +513,14 @@ void RigWindow::addEvent(const QString &word, const QString &mac, const QString 
 }
 
 void RigWindow::saveEvents() {
-    QFileDialog dialog(this, tr("Save events"));
-    dialog.setObjectName(QStringLiteral("eventsFileDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(tr("Text (*.txt);;All files (*)"));
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.selectFile(QStringLiteral("rig-events.txt"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path =
+        chooseFile(this, tr("Save events"), "eventsFileDialog", tr("Text (*.txt);;All files (*)"),
+                   QStringLiteral("txt"), QStringLiteral("rig-events.txt"));
+    if (path.isEmpty())
         return;
     QString error;
     const QByteArray text = events_.isEmpty() ? QByteArray() : (events_.join('\n') + '\n').toUtf8();
-    if (!files::writeAtomically(dialog.selectedFiles().first(), text, false, &error))
+    if (!files::writeAtomically(path, text, false, &error))
         ui::showMessage(this, firstUpper(error));
 }
 
@@ -562,16 +529,12 @@ void RigWindow::saveEvents() {
 void RigWindow::setRig(const rig::Rig &rig, const QString &path, bool modified) {
     rig_ = rig;
     path_ = path;
-    modified_ = modified;
     watch_ = rig::Watch();
-    watch_.expect(rig_.devices);
-    updateTitle();
-    refresh();
-    emit rigChanged();
+    setModified(modified);
 }
 
-void RigWindow::setModified() {
-    modified_ = true;
+void RigWindow::setModified(bool modified) {
+    modified_ = modified;
     watch_.expect(rig_.devices);
     updateTitle();
     refresh();
@@ -581,13 +544,12 @@ void RigWindow::setModified() {
 bool RigWindow::dropChanges() {
     if (!modified_)
         return true;
-    return ui::ask(isVisible() ? this : parentWidget(), QStringLiteral("Zentri rig"), "dropChangesBox",
+    return ui::ask(isVisible() ? this : parentWidget(), windowTitle(), "dropChangesBox",
                    tr("The rig \"%1\" has changes that are not saved. Drop them?").arg(rig_.name));
 }
 
 void RigWindow::newFromDevicesFound() {
-    const DeviceArray found = main_->devices();
-    if (found.isEmpty()) {
+    if (main_->devices().isEmpty()) {
         ui::showMessage(main_, tr("No device is listed: press \"Find devices\" first."));
         return;
     }
@@ -614,16 +576,11 @@ bool RigWindow::open(const QString &path, QString *error) {
 void RigWindow::openWithDialog() {
     if (!dropChanges())
         return;
-    QFileDialog dialog(main_, tr("Open rig"));
-    dialog.setObjectName(QStringLiteral("rigFileDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(kRigFilter);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path = chooseFile(main_, tr("Open rig"), "rigFileDialog", kRigFilter);
+    if (path.isEmpty())
         return;
     QString error;
-    if (!open(dialog.selectedFiles().first(), &error))
+    if (!open(path, &error))
         ui::showMessage(main_, error);
 }
 
@@ -645,38 +602,25 @@ bool RigWindow::save() {
 }
 
 bool RigWindow::saveAs() {
-    QFileDialog dialog(isVisible() ? static_cast<QWidget *>(this) : main_, tr("Save rig"));
-    dialog.setObjectName(QStringLiteral("rigFileDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(kRigFilter);
-    dialog.setDefaultSuffix(QStringLiteral("json"));
-    dialog.selectFile(path_.isEmpty() ? QStringLiteral("rig.json") : path_);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    return writeTo(dialog.selectedFiles().first());
+    const QString path =
+        chooseFile(isVisible() ? static_cast<QWidget *>(this) : main_, tr("Save rig"), "rigFileDialog",
+                   kRigFilter, QStringLiteral("json"), path_.isEmpty() ? QStringLiteral("rig.json") : path_);
+    return !path.isEmpty() && writeTo(path);
 }
 
 // ---- Acting on the rig ------------------------------------------------------------------------
 
 namespace {
 QString changesText(const recUrzadzenia &device, const recUrzadzenia &entry) {
-    QStringList changes;
-    for (const configfile::Difference &d : configfile::differencesForPeople(device, entry))
-        changes << QStringLiteral("%1 %2 -> %3").arg(d.label, d.device, d.file);
+    const QVector<configfile::Difference> changes = configfile::differencesForPeople(device, entry);
     QString text = QObject::tr("%n setting(s) change", nullptr, static_cast<int>(changes.size()));
     if (!changes.isEmpty())
-        text += QStringLiteral(": ") + changes.join(QStringLiteral(", "));
+        text += QStringLiteral(": ") + configfile::labelledList(changes, QStringLiteral("%1 %2 -> %3"));
     const int notOffered = static_cast<int>(configfile::changesNotOffered(device, entry).size());
     if (notOffered > 0)
         text +=
             QObject::tr(" (%1 of them not offered by the windows for its Standard module)").arg(notOffered);
     return text;
-}
-
-bool ask(QWidget *parent, const char *name, const QString &text) {
-    return ui::ask(parent, QStringLiteral("Zentri rig"), name, text);
 }
 } // namespace
 
@@ -705,19 +649,14 @@ void RigWindow::sendRigConfiguration() {
                            .arg(name, row.mac, row.device->FWVer, QLatin1String(wire::kFirmwareTooOld));
             continue;
         }
-        Pending p;
-        p.mac = row.mac;
-        p.name = name;
-        p.ip = row.device->IP;
-        p.expected = *row.device; // the device's own module version stays
+        Pending p{row.mac, name, row.device->IP, *row.device}; // the device's own module version stays
         configfile::applyConfiguration(rig_.devices[row.entry], p.expected);
         lines << QStringLiteral("%1 (%2, %3): %4")
                      .arg(name, row.mac, p.ip, changesText(*row.device, p.expected));
         sends << p;
     }
-    QString notSent;
-    if (!skipped.isEmpty())
-        notSent = tr("\n\nNothing is sent to:\n") + skipped.join('\n');
+    const QString notSent =
+        skipped.isEmpty() ? QString() : tr("\n\nNothing is sent to:\n") + skipped.join('\n');
     if (sends.isEmpty()) {
         ui::showMessage(this, (chosen.isEmpty() ? tr("No device differs from the rig: nothing to send.")
                                                 : tr("Nothing to send to the devices chosen.")) +
@@ -727,7 +666,7 @@ void RigWindow::sendRigConfiguration() {
     const QString question =
         tr("Send the rig's configuration to %n device(s)?", nullptr, static_cast<int>(sends.size())) +
         QStringLiteral("\n\n") + lines.join('\n') + notSent;
-    if (!ask(this, "sendRigBox", question))
+    if (!ui::ask(this, windowTitle(), "sendRigBox", question))
         return;
     sendAndConfirm(sends);
 }
@@ -812,28 +751,21 @@ void RigWindow::replaceWith() {
         return;
     }
     const recUrzadzenia entry = rig_.devices[oldRow->entry];
-    Pending p;
-    p.mac = newMac;
-    p.name = entry.Nazwa;
-    p.ip = device.IP;
-    p.expected = device;
+    Pending p{newMac, entry.Nazwa, device.IP, device, oldRow->entry, oldMac};
     configfile::applyConfiguration(entry, p.expected);
-    p.entry = oldRow->entry;
-    p.replacedMac = oldMac;
     const QString question =
         tr("Give the rig entry \"%1\" (%2) to the device %3 at %4?\n\n"
            "It is sent the entry's configuration: %5.\n\n"
            "Once it reports that configuration, the entry's MAC becomes %3 "
            "and its name stays.")
             .arg(entry.Nazwa, oldMac, newMac, device.IP, changesText(device, p.expected));
-    if (!ask(this, "replaceBox", question))
+    if (!ui::ask(this, windowTitle(), "replaceBox", question))
         return;
     sendAndConfirm({p});
 }
 
 void RigWindow::capture() {
-    const QVector<recUrzadzenia> answers = answersShown();
-    if (answers.isEmpty()) {
+    if (answersShown().isEmpty()) {
         ui::showMessage(this, tr("No device answered: press \"Find devices\" first."));
         return;
     }
@@ -884,17 +816,14 @@ void RigWindow::checkPending() {
             if (a.MAC != p.mac)
                 continue;
             p.answered = true;
-            QStringList fields;
-            for (const configfile::Difference &d : configfile::differencesForPeople(p.expected, a))
-                fields << tr("%1 sent %2, reported %3").arg(d.label, d.device, d.file);
-            p.reported = fields.join(QStringLiteral(", "));
+            p.reported = configfile::labelledList(configfile::differencesForPeople(p.expected, a),
+                                                  tr("%1 sent %2, reported %3"));
             if (p.reported.isEmpty())
                 break;
         }
     }
-    const bool all = std::all_of(pending_.cbegin(), pending_.cend(),
-                                 [](const Pending &p) { return p.answered && p.reported.isEmpty(); });
-    if (all)
+    if (std::all_of(pending_.cbegin(), pending_.cend(),
+                    [](const Pending &p) { return p.answered && p.reported.isEmpty(); }))
         reportPending();
 }
 
@@ -940,22 +869,20 @@ void RigWindow::reportPending() {
         setModified();
     else
         refresh();
-    QString text;
+    QStringList paragraphs;
     if (!confirmed.isEmpty())
-        text += tr("Confirmed by the device:\n") + confirmed.join('\n');
+        paragraphs << tr("Confirmed by the device:\n") + confirmed.join('\n');
     if (!unconfirmed.isEmpty())
-        text += (text.isEmpty() ? QString() : QStringLiteral("\n\n")) + tr("Not confirmed:\n") +
-                unconfirmed.join('\n');
+        paragraphs << tr("Not confirmed:\n") + unconfirmed.join('\n');
     if (!replaced.isEmpty())
-        text += QStringLiteral("\n\n") + replaced.join('\n');
+        paragraphs << replaced.join('\n');
     if (!readdressed.isEmpty())
-        text += QStringLiteral("\n\n") +
-                tr("The rig's entries took the new addresses (%1); save the rig to keep them.")
-                    .arg(readdressed.join(QStringLiteral(", ")));
+        paragraphs << tr("The rig's entries took the new addresses (%1); save the rig to keep them.")
+                          .arg(readdressed.join(QStringLiteral(", ")));
     // Shown once the handler or timer that ended the confirmation is over.
-    QTimer::singleShot(0, main_, [parent = isVisible() ? static_cast<QWidget *>(this) : main_, text] {
-        ui::showMessage(parent, text);
-    });
+    QTimer::singleShot(0, main_,
+                       [parent = isVisible() ? static_cast<QWidget *>(this) : main_,
+                        text = paragraphs.join(QStringLiteral("\n\n"))] { ui::showMessage(parent, text); });
 }
 
 // ---- The patch, readdressing and the report ---------------------------------------------------
@@ -1092,11 +1019,7 @@ void RigWindow::readdress() {
         }
         if ((*moved)[k] == devices[k])
             continue;
-        Pending p;
-        p.mac = devices[k].MAC;
-        p.name = row->name(rig_);
-        p.ip = devices[k].IP;
-        p.expected = (*moved)[k];
+        Pending p{devices[k].MAC, row->name(rig_), devices[k].IP, (*moved)[k]};
         if (row->entry >= 0)
             p.newEntry = (*movedEntries)[k];
         sends << p;

@@ -37,7 +37,6 @@ class RigWindow : public QDialog {
     Q_OBJECT
 public:
     explicit RigWindow(TMainForm *main, QWidget *parent = nullptr);
-    ~RigWindow() override;
 
     // The rig as it stands (also with changes not saved yet).
     const rig::Rig &rig() const { return rig_; }
@@ -82,16 +81,17 @@ protected:
     void done(int result) override;
 
 private:
-    // A device that a configuration was sent to, waiting for a discovery that reports it.
+    // A device that a configuration was sent to, waiting for a discovery that reports it. The members
+    // after `expected` have start values: one may be written with its first members only.
     struct Pending {
         QString mac;
         QString name;
         QString ip;
         recUrzadzenia expected;
-        int entry = -1;                        // a replacement: the rig entry that becomes this device's
-        QString replacedMac;                   // the entry's MAC before
-        std::optional<recUrzadzenia> newEntry; // a readdressing: the rig's entry once confirmed
-        QString reported;                      // the last answer's differences from what was sent
+        int entry = -1;                          // a replacement: the rig entry that becomes this device's
+        QString replacedMac{};                   // the entry's MAC before
+        std::optional<recUrzadzenia> newEntry{}; // a readdressing: the rig's entry once confirmed
+        QString reported{};                      // the last answer's differences from what was sent
         bool answered = false;
     };
 
@@ -109,7 +109,7 @@ private:
                   const QString &detail);
     bool dropChanges();
     void setRig(const rig::Rig &rig, const QString &path, bool modified);
-    void setModified();
+    void setModified(bool modified = true);
     bool writeTo(const QString &path);
     QStringList selectedMacs() const;
     const rig::Row *rowOf(const QString &mac) const;
@@ -117,7 +117,6 @@ private:
     void checkPending();
     void reportPending();
     QVector<recUrzadzenia> answersShown() const;
-    QVector<QHostAddress> extraAddresses(QString *error) const;
     // The rig's entries (as the devices should be) and the devices found, for the patch window.
     QVector<PatchSource> patchSources() const;
 
@@ -144,8 +143,7 @@ private:
 
     QLabel *lbRig, *lbStatus;
     QTableView *grid_;
-    QPushButton *btFindDevices, *btSend, *btTake, *btReplace, *btCapture, *btSaveEvents, *btClose;
-    QPushButton *btShowPatch, *btReaddress, *btExportReport;
+    QPushButton *btSend, *btTake, *btReplace, *btCapture, *btReaddress;
     QCheckBox *cbWatch;
     QSpinBox *seInterval;
     QListWidget *lbEvents;

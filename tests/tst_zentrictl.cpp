@@ -133,6 +133,15 @@ void TestZentrictl::usage_data() {
                                 << "--wait is given more than once";
     QTest::newRow("option of another command") << QStringList{"restart", "127.0.0.2", "--yes"} << 2 << ""
                                                << "unknown option --yes";
+    QTest::newRow("rig check without file") << QStringList{"rig", "check"} << 2 << ""
+                                            << "rig check needs FILE; see zentrictl rig check --help";
+    QTest::newRow("watch interval past 60") << QStringList{"watch", "--interval", "61"} << 2 << ""
+                                            << "--interval: \"61\" is not a number of seconds from 1 to 60";
+    QTest::newRow("watch interval of %1, taken as typed")
+        << QStringList{"watch", "--interval", "%1%2"} << 2 << ""
+        << "--interval: \"%1%2\" is not a number of seconds from 1 to 60";
+    QTest::newRow("watch count 0") << QStringList{"watch", "--count", "0"} << 2 << ""
+                                   << "--count: \"0\" is not a number of polls";
 }
 
 void TestZentrictl::usage() {

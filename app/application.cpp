@@ -1,6 +1,9 @@
 #include "application.h"
 #include "about.h"
+#include "mainnetwork.h"
 #include "mainwindow.h"
+#include "rig/document.h"
+#include "rig/engine.h"
 #include "rigwindow.h"
 #include "setup/f_dmxsetup.h"
 #include "setup/setup_audio.h"
@@ -218,7 +221,10 @@ void Windows::buildTheOthers() {
     fLiveButtonRecord = std::make_unique<TfLiveButtonRecord>(MainForm.get(), MainForm.get());
     fAbout = std::make_unique<TfAbout>();
     fCue = std::make_unique<TfCue>(MainForm.get());
-    fRig = std::make_unique<RigWindow>(MainForm.get());
+    rigNetwork = std::make_unique<MainWindowNetwork>(MainForm.get());
+    rigDocument = std::make_unique<rig::Document>();
+    rigEngine = std::make_unique<rig::Engine>(*rigNetwork, *rigDocument);
+    fRig = std::make_unique<RigWindow>(MainForm.get(), *rigDocument, *rigEngine);
     MainWindowPeers peers;
     peers.outputSetup = fSetupOutput.get();
     peers.triggerSetup = fSetupInput.get();
@@ -229,6 +235,8 @@ void Windows::buildTheOthers() {
     peers.about = fAbout.get();
     peers.cue = fCue.get();
     peers.rig = fRig.get();
+    peers.rigDocument = rigDocument.get();
+    peers.rigEngine = rigEngine.get();
     MainForm->setPeers(peers);
     if (pending_)
         static_cast<FirstPaint *>(pending_.get())->finish();

@@ -19,6 +19,11 @@ class TfLiveButtonRecord;
 class TfAbout;
 class TfCue;
 class RigWindow;
+class MainWindowNetwork;
+namespace rig {
+class Document;
+class Engine;
+} // namespace rig
 
 struct Windows {
     // All ten windows at once (tests and tools), or the program's own start-up: the main window
@@ -41,6 +46,11 @@ struct Windows {
     std::unique_ptr<TfLiveButtonRecord> fLiveButtonRecord;
     std::unique_ptr<TfAbout> fAbout;
     std::unique_ptr<TfCue> fCue;
+    // The rig: the document the Rig menu and the rig window work on, and the engine on the main
+    // window's network that watches and confirms.
+    std::unique_ptr<MainWindowNetwork> rigNetwork;
+    std::unique_ptr<rig::Document> rigDocument;
+    std::unique_ptr<rig::Engine> rigEngine;
     std::unique_ptr<RigWindow> fRig;
 
     // Shows the main window, centred on the screen.

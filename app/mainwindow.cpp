@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "device/discovery.h"
 #include "device/protocol.h"
+#include "rigactions.h"
 #include "rigwindow.h"
 #include "ui/devicedialog.h"
 #include "ui/legibility.h"
@@ -221,23 +222,25 @@ void TMainForm::buildMenus() {
 void TMainForm::buildRigMenu() {
     QMenu *rigMenu = menuBar()->addMenu(tr("&Rig"));
     rigMenu->setObjectName(QStringLiteral("Rig1"));
-    // `act` is a member function of the rig window (what it gives back is not used).
+    // The rig's file is the document's; the rig window shows it and the patch.
     auto add = [&](const char *name, const QString &caption, auto act) {
         QAction *action = rigMenu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, [this, act] {
-            if (peers_.rig)
-                (peers_.rig->*act)();
+            if (peers_.rigDocument)
+                act(*peers_.rigDocument);
         });
     };
-    add("NewRig1", tr("New rig from devices found"), &RigWindow::newFromDevicesFound);
-    add("OpenRig1", tr("Open rig..."), &RigWindow::openWithDialog);
+    add("NewRig1", tr("New rig from devices found"),
+        [this](rig::Document &d) { rigactions::newFromDevices(this, d, aUrzadzenia); });
+    add("OpenRig1", tr("Open rig..."), [this](rig::Document &d) { rigactions::openWithDialog(this, d); });
     rigMenu->addSeparator();
-    add("SaveRig1", tr("Save rig"), &RigWindow::save);
-    add("SaveRigAs1", tr("Save rig as..."), &RigWindow::saveAs);
+    add("SaveRig1", tr("Save rig"), [this](rig::Document &d) { rigactions::save(this, d); });
+    add("SaveRigAs1", tr("Save rig as..."), [this](rig::Document &d) { rigactions::saveAs(this, d); });
     rigMenu->addSeparator();
-    add("ShowRig1", tr("Show rig..."), &RigWindow::exec);
-    add("ShowPatch1", tr("Show patch..."), &RigWindow::showPatch);
+    add("ShowRig1", tr("Show rig..."), [this](rig::Document &) { peers_.rig->exec(); });
+    add("ShowPatch1", tr("Show patch..."),
+        [this](rig::Document &d) { rigactions::showPatch(this, *peers_.rigEngine, d.rig()); });
 }
 
 void TMainForm::connectDeviceGrid() {
@@ -356,6 +359,7 @@ void TMainForm::UDPsvrUDPRead(const QByteArray &data, const QHostAddress &sender
             aUrzadzenia.append(*rec);
             newRows_.push_back(DeviceRow{index, rec->Nazwa, rec->IP, rec->MAC, rec->FWVer,
                                          wire::moduleVersionName(rec->ZentriVersion)});
+            emit infoReplied(*rec);
             if (!inReplyBatch_)
                 listNewRows();
         }

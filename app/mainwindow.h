@@ -25,6 +25,10 @@ class Picture;
 }
 
 class RigWindow;
+namespace rig {
+class Document;
+class Engine;
+} // namespace rig
 
 // The program's own file dialog (not the system's), named `name`: with a `suffix`, a file to save,
 // offered as `suggested` and given the suffix where it has none; without, an existing file to open.
@@ -43,6 +47,8 @@ struct MainWindowPeers {
     QDialog *about = nullptr;
     QDialog *cue = nullptr;
     RigWindow *rig = nullptr;
+    rig::Document *rigDocument = nullptr;
+    rig::Engine *rigEngine = nullptr;
 };
 
 class TMainForm : public QMainWindow, public DeviceLink {
@@ -90,6 +96,8 @@ public:
     void FormActivate();
 
 signals:
+    // An info reply was read (its row is listed with the others of its batch).
+    void infoReplied(const zentri::recUrzadzenia &rec);
     // The rows of one or more info replies were added to the device table.
     void devicesListed();
     // An SD card reply came from `sender`.

@@ -666,8 +666,7 @@ bool PatchWindow::exportReportTo(const QString &base, QStringList *written, QStr
     in.when = QDateTime::currentDateTime();
     in.interfaces = interfaces_;
     for (int d = 0; d < s.devices.size(); ++d)
-        in.devices << rig::ReportDevice{s.devices[d], s.sdCards.value(d, tr("not asked")),
-                                        s.states.value(d, tr("found"))};
+        in.devices << rig::ReportDevice{s.devices[d], s.sdCards.value(d), s.states.value(d)};
     return rig::writeReport(in, base, written, error);
 }
 

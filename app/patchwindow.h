@@ -7,6 +7,7 @@
 #include "device/discovery.h"
 #include "device/records.h"
 #include "rig/patch.h"
+#include "rig/rigstates.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -27,10 +28,10 @@ class UsesModel;
 
 // One set of devices whose patch the window shows: the rig's entries, or the devices found.
 struct PatchSource {
-    QString title;                  // "Rig \"Main stage\"", "Devices found"
-    QVector<recUrzadzenia> devices; // identity and settings
-    QStringList states;             // per device, as the rig window says it ("in sync", "found"...)
-    QStringList sdCards;            // per device: "present", "none" or "not asked"
+    QString title;                             // "Rig \"Main stage\"", "Devices found"
+    QVector<recUrzadzenia> devices;            // identity and settings
+    QVector<std::optional<rig::State>> states; // per device; none for a device found without a rig
+    QVector<rig::SdCard> sdCards;              // per device
 };
 
 class PatchWindow : public QDialog {

@@ -24,7 +24,7 @@ int main(int argc, char **argv) {
         r.dmx = {1, k};
         if (k % 25 == 0)
             r.FWVer = QStringLiteral("1.11"); // two firmware versions
-        in.devices << rig::ReportDevice{r, QStringLiteral("present"), QStringLiteral("in sync")};
+        in.devices << rig::ReportDevice{r, rig::SdCard::Present, rig::State::InSync};
     }
     const rig::Patch patch = rig::patchOf(rig::recordsOf(in), in.interfaces);
     const QString html = rig::reportHtml(in, patch);

@@ -101,8 +101,9 @@ QString reportHtml(const ReportInput &in, const Patch &patch) {
                 true);
     for (const ReportDevice &d : in.devices) {
         const recUrzadzenia &r = d.record;
-        html += rowHtml({r.Nazwa, r.IP, r.MAC, r.FWVer, wire::moduleVersionName(r.ZentriVersion), d.sdCard,
-                         d.state, inputText(r)});
+        html += rowHtml({r.Nazwa, r.IP, r.MAC, r.FWVer, wire::moduleVersionName(r.ZentriVersion),
+                         sdCardText(d.sdCard), d.state ? stateText(*d.state) : QObject::tr("found"),
+                         inputText(r)});
     }
     html += QStringLiteral("</table>\n");
 

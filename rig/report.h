@@ -6,18 +6,20 @@
 #include "device/discovery.h"
 #include "device/records.h"
 #include "patch.h"
+#include "rigstates.h"
 
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
 
 namespace zentri::rig {
 
 struct ReportDevice {
     recUrzadzenia record; // identity (name, IP, MAC, firmware, module version) and settings
-    QString sdCard;       // as the windows say it, or "not asked"
-    QString state;        // "in sync", "differs", "missing", "not in rig", or "found"
+    SdCard sdCard = SdCard::Unknown;
+    std::optional<State> state; // none for a device found without a rig ("found")
 };
 
 struct ReportInput {

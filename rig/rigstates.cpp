@@ -21,6 +21,18 @@ QString stateText(State state) {
     return {};
 }
 
+QString sdCardText(SdCard card) {
+    switch (card) {
+    case SdCard::Present:
+        return QObject::tr("present");
+    case SdCard::Absent:
+        return QObject::tr("none");
+    case SdCard::Unknown:
+        break;
+    }
+    return QObject::tr("not asked");
+}
+
 QString Row::name(const Rig &rig) const {
     if (entry >= 0)
         return rig.devices[entry].Nazwa;

@@ -23,6 +23,11 @@ enum class State {
 // The state as the user reads it: "in sync", "differs", "missing", "not in rig", "duplicate".
 QString stateText(State state);
 
+// What a device said of its SD card in the last round: nothing yet (not asked, or the reply was lost).
+enum class SdCard { Unknown, Present, Absent };
+// "present", "none", "not asked".
+QString sdCardText(SdCard card);
+
 struct Row {
     State state = State::Missing;
     QString mac;

@@ -91,7 +91,7 @@ QVector<Event> Watch::poll(const QDateTime &time, const QVector<recUrzadzenia> &
         if (before != Presence::Offline && d.presence == Presence::Offline)
             out << event(time, QObject::tr("offline"), d);
     }
-    history_ << out;
+    keep(out);
     return out;
 }
 
@@ -104,8 +104,14 @@ QVector<Event> Watch::sdCard(const QDateTime &time, const QString &ip, bool pres
             out << event(time, present ? QObject::tr("SD card inserted") : QObject::tr("SD card removed"), d);
         d.sdCard = present;
     }
-    history_ << out;
+    keep(out);
     return out;
+}
+
+void Watch::keep(const QVector<Event> &events) {
+    history_ << events;
+    if (history_.size() > kMaxHistory)
+        history_.erase(history_.begin(), history_.begin() + (history_.size() - kMaxHistory));
 }
 
 QString Watch::historyText() const {

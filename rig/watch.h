@@ -17,6 +17,8 @@ namespace zentri::rig {
 constexpr int kDefaultInterval = 3, kMinInterval = 1, kMaxInterval = 60;
 // Polls without an answer after which a device is offline.
 constexpr int kMissesUntilOffline = 3;
+// Events kept in the history: the oldest go first, so that a watch of weeks stays small.
+constexpr int kMaxHistory = 10000;
 
 enum class Presence {
     Online, // answered the last poll
@@ -60,6 +62,7 @@ public:
     QVector<Event> sdCard(const QDateTime &time, const QString &ip, bool present);
 
     const QVector<Device> &devices() const { return devices_; }
+    // The events, oldest first, at most kMaxHistory.
     const QVector<Event> &history() const { return history_; }
     int polls() const { return polls_; }
     // The history as text, one event a line, for saving.
@@ -67,6 +70,7 @@ public:
 
 private:
     int find(const QString &mac) const;
+    void keep(const QVector<Event> &events);
     Event event(const QDateTime &time, const QString &word, const Device &d,
                 const QString &detail = {}) const;
 

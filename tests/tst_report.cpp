@@ -37,7 +37,7 @@ rig::ReportInput input(const QVector<recUrzadzenia> &devices, const QString &tit
     in.title = title;
     in.when = QDateTime(QDate(2031, 5, 4), QTime(18, 30));
     for (const recUrzadzenia &r : devices)
-        in.devices << rig::ReportDevice{r, QStringLiteral("not asked"), QStringLiteral("found")};
+        in.devices << rig::ReportDevice{r, rig::SdCard::Unknown, std::nullopt};
     in.interfaces << InterfaceInfo{
         QStringLiteral("eth0"), 2, true, true, false, {{QHostAddress(QStringLiteral("10.1.0.254")), 24}}};
     return in;

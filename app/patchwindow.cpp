@@ -136,7 +136,7 @@ protected:
             }
             const QString tip = cells_.value(channel - 1).tip;
             QToolTip::showText(help->globalPos(),
-                               tip.isEmpty() ? QObject::tr("Channel %1: not in use").arg(channel) : tip,
+                               tip.isEmpty() ? PatchWindow::tr("Channel %1: not in use").arg(channel) : tip,
                                this);
             return true;
         }

@@ -1,22 +1,30 @@
 #include "rigstates.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QObject>
 
 namespace zentri::rig {
 
+namespace {
+// The context of this file's texts in the translations.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zentri::rig::States)
+};
+} // namespace
+
 QString stateText(State state) {
     switch (state) {
     case State::InSync:
-        return QObject::tr("in sync");
+        return Words::tr("in sync");
     case State::Differs:
-        return QObject::tr("differs");
+        return Words::tr("differs");
     case State::Missing:
-        return QObject::tr("missing");
+        return Words::tr("missing");
     case State::NotInRig:
-        return QObject::tr("not in rig");
+        return Words::tr("not in rig");
     case State::Duplicate:
-        return QObject::tr("duplicate");
+        return Words::tr("duplicate");
     }
     return {};
 }
@@ -24,13 +32,13 @@ QString stateText(State state) {
 QString sdCardText(SdCard card) {
     switch (card) {
     case SdCard::Present:
-        return QObject::tr("present");
+        return Words::tr("present");
     case SdCard::Absent:
-        return QObject::tr("none");
+        return Words::tr("none");
     case SdCard::Unknown:
         break;
     }
-    return QObject::tr("not asked");
+    return Words::tr("not asked");
 }
 
 QString Row::name(const Rig &rig) const {
@@ -44,15 +52,14 @@ QString Row::detail() const {
     case State::Differs: {
         QStringList parts;
         for (const configfile::Difference &d : shown)
-            parts << QObject::tr("%1: rig %2, device %3").arg(d.label, d.file, d.device);
+            parts << Words::tr("%1: rig %2, device %3").arg(d.label, d.file, d.device);
         return parts.join(QStringLiteral("; "));
     }
     case State::Duplicate:
-        return oneAddress() ? QObject::tr("%1 answers from %2: one device reached twice")
-                                  .arg(answers)
-                                  .arg(ips.value(0))
-                            : QObject::tr("answers from %1: two or more devices with one MAC")
-                                  .arg(ips.join(QStringLiteral(", ")));
+        return oneAddress()
+                   ? Words::tr("%1 answers from %2: one device reached twice").arg(answers).arg(ips.value(0))
+                   : Words::tr("answers from %1: two or more devices with one MAC")
+                         .arg(ips.join(QStringLiteral(", ")));
     default:
         return {};
     }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QObject>
+#include <iterator>
 
 namespace zentri::rig {
 
@@ -14,31 +15,19 @@ struct Words {
 } // namespace
 
 QString stateText(State state) {
-    switch (state) {
-    case State::InSync:
-        return Words::tr("in sync");
-    case State::Differs:
-        return Words::tr("differs");
-    case State::Missing:
-        return Words::tr("missing");
-    case State::NotInRig:
-        return Words::tr("not in rig");
-    case State::Duplicate:
-        return Words::tr("duplicate");
-    }
-    return {};
+    static const char *const texts[] = {QT_TRANSLATE_NOOP("zentri::rig::States", "in sync"),
+                                        QT_TRANSLATE_NOOP("zentri::rig::States", "differs"),
+                                        QT_TRANSLATE_NOOP("zentri::rig::States", "missing"),
+                                        QT_TRANSLATE_NOOP("zentri::rig::States", "not in rig"),
+                                        QT_TRANSLATE_NOOP("zentri::rig::States", "duplicate")};
+    static_assert(std::size(texts) == static_cast<size_t>(State::Duplicate) + 1, "one text per state");
+    return Words::tr(texts[static_cast<int>(state)]);
 }
 
 QString sdCardText(SdCard card) {
-    switch (card) {
-    case SdCard::Present:
-        return Words::tr("present");
-    case SdCard::Absent:
-        return Words::tr("none");
-    case SdCard::Unknown:
-        break;
-    }
-    return Words::tr("not asked");
+    return card == SdCard::Present  ? Words::tr("present")
+           : card == SdCard::Absent ? Words::tr("none")
+                                    : Words::tr("not asked");
 }
 
 QString Row::name(const Rig &rig) const {

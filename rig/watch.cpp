@@ -16,15 +16,9 @@ struct Words {
 } // namespace
 
 QString presenceText(Presence presence) {
-    switch (presence) {
-    case Presence::Online:
-        return Words::tr("online");
-    case Presence::Missed:
-        return Words::tr("missed");
-    case Presence::Offline:
-        return Words::tr("offline");
-    }
-    return {};
+    return presence == Presence::Online   ? Words::tr("online")
+           : presence == Presence::Missed ? Words::tr("missed")
+                                          : Words::tr("offline");
 }
 
 QString Event::line() const {

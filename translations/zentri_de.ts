@@ -254,6 +254,10 @@
         <source>Channel %1: not in use</source>
         <translation>Kanal %1: nicht belegt</translation>
     </message>
+    <message>
+        <source>Zentri patch</source>
+        <translation>Zentri Patch</translation>
+    </message>
 </context>
 <context>
     <name>zentri::ReaddressDialog</name>
@@ -610,6 +614,10 @@ Sobald es diese Konfiguration meldet, wird die MAC des Eintrags %3, sein Name bl
     <message>
         <source>%1 changed while the new patch was shown; nothing was sent.</source>
         <translation>%1 hat sich geändert, während der neue Patch angezeigt wurde; nichts wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>Zentri rig</source>
+        <translation>Zentri Rig</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,10 @@
         <source>Channel %1: not in use</source>
         <translation>Kanał %1: nieużywany</translation>
     </message>
+    <message>
+        <source>Zentri patch</source>
+        <translation>Zentri – patch</translation>
+    </message>
 </context>
 <context>
     <name>zentri::ReaddressDialog</name>
@@ -620,6 +624,10 @@ Gdy zgłosi tę konfigurację, MAC wpisu zmieni się na %3, a nazwa pozostanie.<
     <message>
         <source>%1 changed while the new patch was shown; nothing was sent.</source>
         <translation>%1 zmieniło się podczas pokazywania nowego patcha; nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Zentri rig</source>
+        <translation>Zentri – rig</translation>
     </message>
 </context>
 <context>

@@ -294,8 +294,7 @@ void TfCue::StringGrid1Click() {
     for (int n = 0; n < wire::kCueChannels; ++n)
         editors_[n]->setValue(cue.DMX[n]);
     loading_ = false;
-    log(QStringLiteral("click: ") + StringGrid1->item(row, kIdColumn)->text() + QStringLiteral(" row: ") +
-        QString::number(row + 1));
+    log(tr("click: %1 row: %2").arg(StringGrid1->item(row, kIdColumn)->text()).arg(row + 1));
 }
 
 int TfCue::nameEditTarget() const {

@@ -864,6 +864,10 @@ Diese Konfiguration übernehmen und an das Gerät senden?</translation>
         <source>Channel %1</source>
         <translation>Kanal %1</translation>
     </message>
+    <message>
+        <source>click: %1 row: %2</source>
+        <translation>Klick: %1 Zeile: %2</translation>
+    </message>
 </context>
 <context>
     <name>zentri::TfDMXSetup</name>

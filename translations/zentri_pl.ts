@@ -875,6 +875,10 @@ Zapisać tę konfigurację i wysłać ją do urządzenia?</translation>
         <source>Channel %1</source>
         <translation>Kanał %1</translation>
     </message>
+    <message>
+        <source>click: %1 row: %2</source>
+        <translation>kliknięcie: %1 wiersz: %2</translation>
+    </message>
 </context>
 <context>
     <name>zentri::TfDMXSetup</name>

@@ -97,7 +97,7 @@ wrong_way = [f["frame.number"] for f in ours
 check("commands go to 6454, replies to 7800..7803", not wrong_way, "frames " + ", ".join(wrong_way))
 
 # ---- The info reply: identity as zentrictl discover lists it ---------------------------------------
-device = "127.0.0.2"
+device = "127.0.0.83"
 listed = load("discover.json")
 listed = listed[0] if isinstance(listed, list) else listed["devices"][0]
 infos = [f for f in ours if f["zentri.command"] == "AGETI" and f["ip.src"] == device]
@@ -149,8 +149,8 @@ for f in ours:
         compare_settings(f, holds, "the device holds them (zentrictl's backups and the live commands)")
 
 sd = [f for f in ours if f["zentri.command"] == "achkSD" and f["ip.src"] == device]
-check("SD card reply: the card is in (emulator), as zentrictl sd says",
-      [f["zentri.sdcard"] for f in sd] == ["1"] and "SD CARD OK" in open(os.path.join(work, "sd.txt")).read(),
+check("SD card replies: the card is in (emulator), as zentrictl sd says",
+      sd and all(f["zentri.sdcard"] == "1" for f in sd) and "SD CARD OK" in open(os.path.join(work, "sd.txt")).read(),
       str([f["zentri.sdcard"] for f in sd]))
 label_of = {s[0]: s[2] for s in settings}
 check("a setting's filter name works: zentri.out4.ch == 389 in the \"!SETI\" and the replies after it",
@@ -210,11 +210,13 @@ check("the emulator took the trigger volume (trigger 3 128->200)", "trigger 3 (i
 # ---- Short datagrams and unknown letters: malformed, in the wire log's words --------------------------
 drops = re.findall(r"dropped from 127\.0\.0\.9:(\d+) on port (\d+): (.*)", open(os.path.join(work, "droplog.txt")).read())
 check("zentrictl's wire log dropped the three datagrams from 127.0.0.9", len(drops) == 3, str(drops))
-strays = {(f["udp.srcport"], f["udp.dstport"]): f for f in frames if f["ip.src"] == "127.0.0.9"}
-for port, to, reason in drops:
-    f = strays.get((port, to))
+# One sender port for all three: matched in the order sent.
+strays = [f for f in frames if f["ip.src"] == "127.0.0.9" and f["udp.dstport"] == "7800"]
+check("the three datagrams to 7800 are in the capture", len(strays) == 3, "%d" % len(strays))
+for (port, to, reason), f in zip(drops, strays):
     check("the dissector says what the wire log says: %s" % reason,
-          f is not None and f["_ws.expert.message"] == reason, f and f["_ws.expert.message"])
+          (f["udp.srcport"], f["udp.dstport"]) == (port, to) and f["_ws.expert.message"] == reason,
+          "frame %s from port %s: %s" % (f["frame.number"], f["udp.srcport"], f["_ws.expert.message"]))
 short_seti = [f for f in ours if f["zentri.command"] == "!SETI" and f["udp.length"] == "58"]
 check("a short \"!SETI\" to the device is malformed: \"!SETI\" too short (got 50 of 138 bytes)",
       [f["_ws.expert.message"] for f in short_seti] == ['"!SETI" too short (got 50 of 138 bytes)'],

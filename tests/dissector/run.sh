@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The Wireshark dissector against the real programs: an emulated device on 127.0.0.2, zentrictl and the
+# The Wireshark dissector against the real programs: an emulated device on 127.0.0.83, zentrictl and the
 # windows' datagrams (tests/tools/dissector_traffic.cpp) talk on the loopback network while dumpcap
 # captures; then tshark, with the dissector given by -X lua_script:, reads the capture back, and every
 # datagram must be recognised by name, with the fields the emulator holds and the programs read
@@ -59,14 +59,15 @@ fi
 } >"$work/tshark.sh"
 chmod a+rx "$work/tshark.sh"
 
-# The capture: the protocol's ports on lo.
-dumpcap -i lo -f "udp and (port 6454 or portrange 7800-7803)" -w "$work/capture.pcapng" >"$work/dumpcap.log" 2>&1 &
+# The capture: the protocol's ports on lo, to and from this run's device and stray sender alone (other
+# programs on this machine may use the loopback network too).
+device=127.0.0.83 stray=127.0.0.9
+dumpcap -i lo -f "udp and (port 6454 or portrange 7800-7803) and (host $device or host $stray)" -w "$work/capture.pcapng" >"$work/dumpcap.log" 2>&1 &
 capture=$!
 pids+=("$capture")
 for _ in $(seq 50); do grep -q "Capturing on" "$work/dumpcap.log" && break; sleep 0.1; done
 grep -q "Capturing on" "$work/dumpcap.log" || { echo "dumpcap did not start:" >&2; cat "$work/dumpcap.log" >&2; exit 1; }
 
-device=127.0.0.2
 "$emulator" --address "$device" --name "Stage left" --mac 02:5A:45:00:00:2A --firmware 1.12 --module premium \
   --shows 1:10,3:90 >"$work/emulator.log" 2>&1 &
 pids+=("$!")
@@ -118,15 +119,15 @@ run "zentrictl restart" "$zentrictl" restart "$device"
 run "zentrictl defaults" "$zentrictl" defaults "$device" --yes
 
 # Datagrams the readers drop, while zentrictl listens with its wire log on: a short info reply, a short
-# SD card reply and unknown letters to port 7800 from 127.0.0.9; a short "!SETI" to the device.
+# SD card reply and unknown letters to port 7800 from the stray sender; a short "!SETI" to the device.
 QT_LOGGING_RULES="zentri.wire.info=true" "$zentrictl" discover --to "$device" --wait 1500 \
   >"$work/discover-defaults.txt" 2>"$work/droplog.txt" &
 listening=$!
 sleep 0.5
-python3 - "$device" <<'EOF'
+python3 - "$device" "$stray" <<'EOF'
 import socket, sys, time
 s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
-s.bind(("127.0.0.9", 0))
+s.bind((sys.argv[2], 0))
 for data in (b"AGETI" + bytes(95), b"achkSD", b"HELLO zentri"):
     s.sendto(data, ("127.0.0.1", 7800))
     time.sleep(0.05)

@@ -1,7 +1,7 @@
 // dissector_traffic DEVICE_IP: the datagrams of the windows that zentrictl does not send (tests, volumes,
 // the show recorder, cues), built by the device library exactly as the windows build them, sent one by
 // one to an emulated device on the loopback network, with the program's own listeners on 7801, 7802
-// and 7803 for the replies. For tests/dissector/run.sh, which captures them and reads them back with the
+// and 7803 for the device's replies. For tests/dissector/run.sh, which captures them and reads them back with the
 // Wireshark dissector.
 //
 // Standard output, one tab-separated line per datagram, in the order sent and received:
@@ -86,7 +86,11 @@ int main(int argc, char **argv) {
     std::vector<std::unique_ptr<UdpListener>> listeners;
     for (quint16 port : {wire::kLiveRecordPort, wire::kAudioPort, wire::kCuePort}) {
         auto listener = std::make_unique<UdpListener>();
-        listener->setHandler([](const QByteArray &data, const QHostAddress &) { printReply(data); });
+        // The ports are everyone's on this machine: only the device's own replies count.
+        listener->setHandler([device](const QByteArray &data, const QHostAddress &sender) {
+            if (sender.isEqual(device, QHostAddress::ConvertV4MappedToIPv4))
+                printReply(data);
+        });
         QString error;
         if (!listener->open(port, &error)) {
             std::fprintf(stderr, "dissector_traffic: cannot receive on port %u: %s\n", unsigned(port),

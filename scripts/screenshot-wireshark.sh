@@ -28,20 +28,20 @@ frame=$("${tshark_env[@]}" tshark -X lua_script:build/zentri.lua -r "$work/captu
   -Y 'zentri.command == "AGETI" && zentri.out4.ch == 389' -T fields -e frame.number 2>/dev/null | head -n 1)
 [ -n "$frame" ] || { echo "no info reply with output 4 on channel 389 in the capture" >&2; exit 1; }
 
-# Wireshark's own settings for the picture: a window of 1280x900, no bytes pane.
+# Wireshark's own settings for the picture: a window of 1280x1000, no bytes pane.
 cat >"$work/home/.config/wireshark/recent" <<EOF
 gui.geometry_main_x: 0
 gui.geometry_main_y: 0
 gui.geometry_main_width: 1280
-gui.geometry_main_height: 900
+gui.geometry_main_height: 1000
 gui.geometry_main_maximized: FALSE
-gui.geometry_main_upper_pane: 300
+gui.geometry_main_upper_pane: 240
 gui.byte_view_show: FALSE
 EOF
 cp "$work/home/.config/wireshark/recent" "$work/home/.config/wireshark/recent_common"
 
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x1000x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 sleep 1
 export DISPLAY=$display
@@ -56,7 +56,7 @@ for _ in $(seq 60); do
 done
 [ -n "$window" ] || { echo "Wireshark did not open its window" >&2; cat "$work/wireshark.log" >&2; exit 1; }
 sleep 2
-xdotool windowmove "$window" 0 0 windowsize "$window" 1280 900
+xdotool windowmove "$window" 0 0 windowsize "$window" 1280 1000
 sleep 1
 # The packet details: focus the pane, go to its last row (the protocol's) and expand its subtrees.
 xdotool mousemove --sync 60 420 click 1
@@ -65,7 +65,7 @@ xdotool key End
 sleep 0.3
 xdotool key shift+Right
 sleep 1
-xdotool mousemove 1270 890
+xdotool mousemove 1270 990
 sleep 0.5
 import -window root "$out"
 kill "$wireshark" 2>/dev/null || true

@@ -120,10 +120,11 @@ run "zentrictl defaults" "$zentrictl" defaults "$device" --yes
 
 # Datagrams the readers drop, while zentrictl listens with its wire log on: a short info reply, a short
 # SD card reply and unknown letters to port 7800 from the stray sender; a short "!SETI" to the device.
-QT_LOGGING_RULES="zentri.wire.info=true" "$zentrictl" discover --to "$device" --wait 1500 \
+QT_LOGGING_RULES="zentri.wire.debug=true" "$zentrictl" discover --to "$device" --wait 2000 \
   >"$work/discover-defaults.txt" 2>"$work/droplog.txt" &
 listening=$!
-sleep 0.5
+# Its request sent, it listens on 7800.
+for _ in $(seq 100); do grep -q "^zentri.wire: sent to" "$work/droplog.txt" && break; sleep 0.05; done
 python3 - "$device" "$stray" <<'EOF'
 import socket, sys, time
 s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)

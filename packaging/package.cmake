@@ -7,6 +7,16 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/com.orvane.ZentriManager.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/../resources/art/zentri-icon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME zentri-manager.svg)
+# The Wireshark dissector, in Wireshark's global Lua plugin folder (as `tshark -G folders` names it on
+# Debian: /usr/lib/<multiarch>/wireshark/plugins), so that tshark and Wireshark read it with no option.
+if(CMAKE_LIBRARY_ARCHITECTURE)
+  set(wireshark_lua_plugins lib/${CMAKE_LIBRARY_ARCHITECTURE}/wireshark/plugins)
+else()
+  set(wireshark_lua_plugins lib/wireshark/plugins)
+endif()
+set(ZENTRI_WIRESHARK_LUA_PLUGINS ${wireshark_lua_plugins} CACHE STRING
+    "Wireshark's global Lua plugin folder, below the installation prefix")
+install(FILES ${ZENTRI_DISSECTOR} DESTINATION ${ZENTRI_WIRESHARK_LUA_PLUGINS})
 
 # Man pages and the changelog, compressed as Debian keeps them (gzip -9, no name or time stamp).
 set(compressed)
@@ -49,6 +59,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 # Qt's own translations of its standard buttons and dialogs, for the German and Polish windows.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# The dissector is for Wireshark or tshark, where there is one.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "wireshark | tshark")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.orvane.com/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Find, configure and control Zentri show controllers")
 # The extended description only: CPack puts the summary above it and indents each line by one space
@@ -58,5 +70,6 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 network, lists them, and configures and remote-controls the one you
 select. zentrictl does the same from the command line (discover, backup,
 restore, restart, defaults, sd), and zentri-emulator plays devices for
-trying it without hardware.")
+trying it without hardware. A Wireshark dissector shows every datagram of
+the Zentri protocol by name and field in Wireshark and tshark.")
 include(CPack)

@@ -20,6 +20,8 @@ check() { # check WHAT COMMAND...
   fi
 }
 
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
+lua_plugins=/usr/lib/$multiarch/wireshark/plugins # Wireshark's global Lua plugin folder
 dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' >"$work/contents"
 echo "---- contents of $(basename "$deb") ----"
 grep -v '/$' "$work/contents"
@@ -29,7 +31,8 @@ for f in /usr/bin/zentri-manager /usr/bin/zentrictl /usr/bin/zentri-emulator \
   /usr/share/icons/hicolor/scalable/apps/zentri-manager.svg \
   /usr/share/man/man1/zentri-manager.1.gz /usr/share/man/man1/zentrictl.1.gz \
   /usr/share/man/man1/zentri-emulator.1.gz \
-  /usr/share/doc/zentri-manager/copyright /usr/share/doc/zentri-manager/changelog.gz; do
+  /usr/share/doc/zentri-manager/copyright /usr/share/doc/zentri-manager/changelog.gz \
+  "$lua_plugins/zentri.lua"; do
   check "holds $f" grep -qx "$f" "$work/contents"
 done
 check "holds nothing else (no tests, no benchmarks)" test "$(grep -c '^/usr/bin/[^/]\+$' "$work/contents")" = 3
@@ -50,6 +53,17 @@ check "appstreamcli validate" appstreamcli validate --no-net --explain \
 check "the man pages read" sh -c "for p in '$work'/root/usr/share/man/man1/*.1.gz; do
   zcat \"\$p\" | groff -man -Tutf8 -wall >/dev/null 2>'$work/groff' || exit 1; ! [ -s '$work/groff' ] || exit 1; done"
 check "zentrictl from the package answers --help" "$work/root/usr/bin/zentrictl" --help
+# The dissector as tshark finds it in the global Lua plugin folder, with no option (tshark takes
+# WIRESHARK_PLUGIN_DIR, the folder, only from an ordinary user: root runs it as nobody).
+if command -v tshark >/dev/null; then
+  as_user=()
+  [ "$(id -u)" = 0 ] && as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  chmod -R a+rX "$work"
+  check "tshark reads the packaged dissector from $lua_plugins" sh -c "${as_user[*]} env HOME=/nonexistent \
+    WIRESHARK_PLUGIN_DIR='$work/root$lua_plugins' tshark -G protocols 2>&1 | grep -qx 'Zentri device protocol.ZENTRI.zentri'"
+else
+  echo "note: tshark is not installed, the dissector's loading is not checked"
+fi
 # lintian: an error or a warning fails; its info and pedantic notes are shown and may stay (today
 # binary-has-unneeded-section: the strip CPack runs keeps the compiler's .comment section).
 echo "---- lintian ----"

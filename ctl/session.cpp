@@ -3,6 +3,7 @@
 
 #include "device/configfile.h"
 #include "device/discovery.h"
+#include "device/portholder.h"
 #include "device/protocol.h"
 
 #include <QElapsedTimer>
@@ -53,6 +54,11 @@ Session::Session() {
 bool Session::listen(QString *error) {
     if (listener_.open(wire::kMainPort, error))
         return true;
+    const QString held = watchServiceHoldsPort(wire::kMainPort);
+    if (!held.isEmpty()) {
+        *error = QStringLiteral("cannot receive replies on UDP port %1: %2").arg(wire::kMainPort).arg(held);
+        return false;
+    }
     *error = QStringLiteral("cannot receive replies on UDP port %1: %2 (is the Zentri manager running?)")
                  .arg(wire::kMainPort)
                  .arg(*error);

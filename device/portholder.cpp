@@ -63,9 +63,7 @@ QString udpPortHolder(quint16 port) {
 QString watchServiceHoldsPort(quint16 port) {
     if (udpPortHolder(port) != QLatin1String("zentri-watch"))
         return {};
-    return QStringLiteral("UDP port %1 is held by the zentri-watch service; stop it with: systemctl stop "
-                          "zentri-watch")
-        .arg(port);
+    return QStringLiteral("held by the zentri-watch service; stop it with: systemctl stop zentri-watch");
 }
 
 } // namespace zentri

@@ -11,8 +11,8 @@ namespace zentri {
 // The name of the program ("zentri-watch") or user that holds UDP `port`; empty when none is found.
 QString udpPortHolder(quint16 port);
 
-// The sentence for a reply port held by the watch service, or empty when another program (or none
-// known) holds it.
+// "held by the zentri-watch service; stop it with: systemctl stop zentri-watch" when the watch service
+// holds UDP `port`; empty when another program (or none known) holds it.
 QString watchServiceHoldsPort(quint16 port);
 
 } // namespace zentri

@@ -71,7 +71,8 @@ bool Service::start(QString *error) {
     if (!poller_->start(&why)) {
         const QString held = watchServiceHoldsPort(wire::kMainPort);
         const QString holder = udpPortHolder(wire::kMainPort);
-        *error = !held.isEmpty() ? held
+        *error = !held.isEmpty()
+                     ? QStringLiteral("cannot receive replies on UDP port %1: %2").arg(wire::kMainPort).arg(held)
                  : holder.isEmpty()
                      ? QStringLiteral("cannot receive replies on UDP port %1: %2").arg(wire::kMainPort).arg(why)
                      : QStringLiteral("cannot receive replies on UDP port %1: it is held by %2")

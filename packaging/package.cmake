@@ -1,12 +1,20 @@
 # What the Debian package holds, and how CPack makes it (scripts/package.sh runs it).
 include(GNUInstallDirs)
-install(TARGETS zentri-manager zentrictl zentri-emulator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS zentri-manager zentrictl zentri-emulator zentri-watch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/com.orvane.ZentriManager.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/com.orvane.ZentriManager.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/../resources/art/zentri-icon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME zentri-manager.svg)
+
+# The watch service's unit, installed disabled (no preset enables it; the package's maintainer scripts
+# do not start it): "systemctl enable --now zentri-watch" does. The alert rules and scrape
+# configuration for a central Prometheus go beside the documentation.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/zentri-watch.service DESTINATION lib/systemd/system)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/prometheus/zentri-alerts.yml
+              ${CMAKE_CURRENT_LIST_DIR}/prometheus/prometheus.yml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zentri-manager/prometheus)
 
 # Man pages and the changelog, compressed as Debian keeps them (gzip -9, no name or time stamp).
 set(compressed)
@@ -17,7 +25,7 @@ function(compress_for_package source output)
                      DEPENDS ${source} VERBATIM)
   set(compressed ${compressed} ${output} PARENT_SCOPE)
 endfunction()
-foreach(page zentri-manager zentrictl zentri-emulator)
+foreach(page zentri-manager zentrictl zentri-emulator zentri-watch)
   compress_for_package(${CMAKE_CURRENT_LIST_DIR}/man/${page}.1 ${CMAKE_BINARY_DIR}/package-files/${page}.1.gz)
   install(FILES ${CMAKE_BINARY_DIR}/package-files/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
@@ -55,6 +63,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "The Zentri manager finds Zentri show-controller devices on the local
 network, lists them, and configures and remote-controls the one you
 select. zentrictl does the same from the command line (discover, backup,
-restore, restart, defaults, sd), and zentri-emulator plays devices for
-trying it without hardware.")
+restore, restart, defaults, sd), zentri-emulator plays devices for
+trying it without hardware, and zentri-watch (a systemd service, disabled
+by default) watches a rig unattended: journal, hooks, webhooks, a status
+page and Prometheus metrics.")
 include(CPack)

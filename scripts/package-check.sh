@@ -28,15 +28,18 @@ for f in /usr/bin/zentri-manager /usr/bin/zentrictl /usr/bin/zentri-emulator \
   /usr/share/metainfo/com.orvane.ZentriManager.metainfo.xml \
   /usr/share/icons/hicolor/scalable/apps/zentri-manager.svg \
   /usr/share/man/man1/zentri-manager.1.gz /usr/share/man/man1/zentrictl.1.gz \
-  /usr/share/man/man1/zentri-emulator.1.gz \
+  /usr/share/man/man1/zentri-emulator.1.gz /usr/bin/zentri-watch /usr/share/man/man1/zentri-watch.1.gz \
+  /lib/systemd/system/zentri-watch.service \
+  /usr/share/doc/zentri-manager/prometheus/zentri-alerts.yml \
+  /usr/share/doc/zentri-manager/prometheus/prometheus.yml \
   /usr/share/doc/zentri-manager/copyright /usr/share/doc/zentri-manager/changelog.gz; do
   check "holds $f" grep -qx "$f" "$work/contents"
 done
-check "holds nothing else (no tests, no benchmarks)" test "$(grep -c '^/usr/bin/[^/]\+$' "$work/contents")" = 3
+check "holds nothing else (no tests, no benchmarks)" test "$(grep -c '^/usr/bin/[^/]\+$' "$work/contents")" = 4
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for lib in libqt6widgets6 libqt6network6 libqt6svg6 libqt6core6 libc6 qt6-qpa-plugins; do
+for lib in libqt6widgets6 libqt6network6 libqt6svg6 libqt6core6 libc6 qt6-qpa-plugins libsystemd0 libmicrohttpd12; do
   check "depends on $lib" grep -q "$lib" <<<"$depends"
 done
 check "package name and architecture" test "$(dpkg-deb -f "$deb" Package Architecture | tr '\n' ' ')" = \
@@ -50,6 +53,15 @@ check "appstreamcli validate" appstreamcli validate --no-net --explain \
 check "the man pages read" sh -c "for p in '$work'/root/usr/share/man/man1/*.1.gz; do
   zcat \"\$p\" | groff -man -Tutf8 -wall >/dev/null 2>'$work/groff' || exit 1; ! [ -s '$work/groff' ] || exit 1; done"
 check "zentrictl from the package answers --help" "$work/root/usr/bin/zentrictl" --help
+check "zentri-watch from the package answers --help" "$work/root/usr/bin/zentri-watch" --help
+# The unit as installed: systemd-analyze verify (against the package's own files) and its security
+# rating, which must be 2.5 or better ("OK" or better).
+unit="$work/root/lib/systemd/system/zentri-watch.service"
+check "systemd-analyze verify zentri-watch.service" sh -c "systemd-analyze verify --man=no --root='$work/root' \
+  /lib/systemd/system/zentri-watch.service 2>&1 | tee /dev/stderr | (! grep -q .)"
+check "systemd-analyze security zentri-watch.service (2.5 or better)" sh -c "
+  systemd-analyze security --offline=yes --threshold=25 '$unit' | tail -1"
+check "zentri-watch.service is not enabled by the package" sh -c "! grep -q 'systemd/system/.*wants' '$work/contents'"
 # lintian: an error or a warning fails; its info and pedantic notes are shown and may stay (today
 # binary-has-unneeded-section: the strip CPack runs keeps the compiler's .comment section).
 echo "---- lintian ----"

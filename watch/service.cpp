@@ -222,38 +222,7 @@ void Service::afterRound() {
     }
 }
 
-std::shared_ptr<Snapshot> Service::build() const {
-    auto s = std::make_shared<Snapshot>();
-    const rig::Rig &r = document_.rig();
-    s->time = QDateTime::currentDateTime();
-    s->rigName = r.name;
-    s->rigPath = config_.rigPath;
-    s->rigFileOk = rigFileOk_;
-    s->rigFileError = rigFileError_;
-    s->rigDevices = static_cast<int>(r.devices.size());
-    s->interval = config_.interval;
-    s->quiet = quiet_;
-    s->eventsTotal = eventsTotal_;
-    s->polls = polls_;
-    s->pollSeconds = pollSeconds_;
-    s->webhookDropped = webhooks_.dropped();
-    s->hookDropped = hooks_.dropped();
-    s->hookFailures = hooks_.failed();
-    s->eventLogErrors = log_.writeErrors();
-    s->startTime = startTime_;
-    s->events = events_;
-    if (!poller_) {
-        for (const recUrzadzenia &d : r.devices) {
-            DeviceStatus ds;
-            ds.mac = d.MAC;
-            ds.name = d.Nazwa;
-            ds.ip = d.IP;
-            ds.inRig = true;
-            s->devices << ds;
-        }
-        return s;
-    }
-    const rig::Engine &engine = poller_->engine();
+void addDevices(Snapshot &s, const rig::Engine &engine, const rig::Rig &r) {
     QHash<QString, const rig::Watch::Device *> watched;
     for (const rig::Watch::Device &d : engine.watch().devices())
         watched.insert(d.mac, &d);
@@ -291,7 +260,7 @@ std::shared_ptr<Snapshot> Service::build() const {
         ds.differences = row.differences;
         ds.detail = row.detail();
         shown.insert(row.mac);
-        s->devices << ds;
+        s.devices << ds;
     }
     // Devices not in the rig that answered before and are silent now: still there, offline or missed.
     for (const rig::Watch::Device &w : engine.watch().devices()) {
@@ -306,8 +275,42 @@ std::shared_ptr<Snapshot> Service::build() const {
         ds.state = rig::State::NotInRig;
         ds.presence = w.presence;
         ds.lastSeen = w.lastSeen;
-        s->devices << ds;
+        s.devices << ds;
     }
+    }
+
+std::shared_ptr<Snapshot> Service::build() const {
+    auto s = std::make_shared<Snapshot>();
+    const rig::Rig &r = document_.rig();
+    s->time = QDateTime::currentDateTime();
+    s->rigName = r.name;
+    s->rigPath = config_.rigPath;
+    s->rigFileOk = rigFileOk_;
+    s->rigFileError = rigFileError_;
+    s->rigDevices = static_cast<int>(r.devices.size());
+    s->interval = config_.interval;
+    s->quiet = quiet_;
+    s->eventsTotal = eventsTotal_;
+    s->polls = polls_;
+    s->pollSeconds = pollSeconds_;
+    s->webhookDropped = webhooks_.dropped();
+    s->hookDropped = hooks_.dropped();
+    s->hookFailures = hooks_.failed();
+    s->eventLogErrors = log_.writeErrors();
+    s->startTime = startTime_;
+    s->events = events_;
+    if (!poller_) {
+        for (const recUrzadzenia &d : r.devices) {
+            DeviceStatus ds;
+            ds.mac = d.MAC;
+            ds.name = d.Nazwa;
+            ds.ip = d.IP;
+            ds.inRig = true;
+            s->devices << ds;
+        }
+        return s;
+    }
+    addDevices(*s, poller_->engine(), r);
     return s;
 }
 

@@ -17,6 +17,10 @@
 
 namespace zentri::watchsvc {
 
+// The devices of a snapshot: the engine's rows (the rig's devices, then those not in it), with each
+// one's presence, last answer and SD card, and the devices not in the rig gone silent.
+void addDevices(Snapshot &s, const rig::Engine &engine, const rig::Rig &rig);
+
 class Service : public QObject {
     Q_OBJECT
 public:

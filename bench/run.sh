@@ -6,7 +6,7 @@
 #   --quick       5 launches, fewer showings, a reply storm of 100 devices only, the rig window watching
 #                 for 3 s (ctest's bench_quick)
 #   --build-dir   where the project was built (default: build/ beside this folder)
-#   --only PART   run one part only: startup, windows, rig, patch, report or storm
+#   --only PART   run one part only: startup, windows, rig, patch, report, soak or storm
 #
 # BENCH_NETNS_TAG names the storm's namespaces (default zb<pid>): $tag-pc, $tag-dev.
 #
@@ -37,7 +37,7 @@ done
 bin="$build/bench"
 emulator="$build/emulator/zentri-emulator"
 for f in "$bin/zentri-bench-startup" "$bin/zentri-bench-windows" "$bin/zentri-bench-storm" "$bin/zentri-bench-rig" \
-  "$bin/zentri-bench-patch" "$bin/zentri-bench-report" "$emulator"; do
+  "$bin/zentri-bench-patch" "$bin/zentri-bench-report" "$bin/zentri-bench-soak" "$emulator"; do
   [ -x "$f" ] || { echo "bench/run.sh: $f is missing; build first (cmake --build $build)" >&2; exit 2; }
 done
 export QT_QPA_PLATFORM=offscreen
@@ -79,6 +79,7 @@ wanted windows && step "windows" "$bin/zentri-bench-windows" --rounds "$rounds"
 wanted rig && step "rig" "$bin/zentri-bench-rig" $([ "$quick" = 1 ] && echo --quick)
 wanted patch && step "patch" "$bin/zentri-bench-patch" $([ "$quick" = 1 ] && echo --quick)
 wanted report && step "report" "$bin/zentri-bench-report" $([ "$quick" = 1 ] && echo --quick)
+wanted soak && step "soak" env QT_QPA_PLATFORM=offscreen "$bin/zentri-bench-soak" $([ "$quick" = 1 ] && echo --quick)
 
 # ---- Reply storm on a private network ----------------------------------------------------------
 

@@ -212,14 +212,7 @@ int discover(const Arguments &a) {
         return kNoAnswer;
 
     // Devices in order of their first answer; one that answers twice (two ways in) is listed once.
-    QVector<recUrzadzenia> devices;
-    QSet<QString> seen;
-    for (const recUrzadzenia &r : found.answers) {
-        if (seen.contains(r.IP + r.MAC))
-            continue;
-        seen.insert(r.IP + r.MAC);
-        devices.append(r);
-    }
+    const QVector<recUrzadzenia> &devices = found.answers;
     auto sdOf = [&](const recUrzadzenia &r) -> std::optional<bool> {
         const auto it = found.sdCard.find(r.IP);
         return it == found.sdCard.end() ? std::nullopt : std::optional<bool>(it->second);

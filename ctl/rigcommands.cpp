@@ -5,7 +5,9 @@
 #include "device/discovery.h"
 #include "device/files.h"
 #include "device/protocol.h"
+#include "rig/document.h"
 #include "rig/patch.h"
+#include "rig/plans.h"
 #include "rig/rigfile.h"
 #include "rig/rigstates.h"
 #include "rig/watch.h"
@@ -46,23 +48,25 @@ std::optional<QString> macArgument(const QString &text, QString *error) {
     return text.toUpper();
 }
 
-// One discovery, broadcast (out of --interface) and to `extra` one by one.
-Session::Found find(Session &session, const Arguments &a, const QVector<QHostAddress> &extra, int ms) {
+// One discovery, broadcast (out of --interface) and to `extra` one by one; the devices of `rig` that
+// stay silent are asked again by themselves.
+Session::Found find(Session &session, const Arguments &a, const QVector<QHostAddress> &extra, int ms,
+                    const rig::Rig *rig = nullptr) {
     return session.discover(QHostAddress(QHostAddress::Broadcast), a.value(QStringLiteral("--interface")),
-                            extra, ms);
+                            extra, ms, rig);
 }
 
 // Listens for replies, then one discovery that also asks `addresses`; the status to exit with when
 // that cannot be done.
 std::optional<int> discoverWith(Session &session, const Arguments &a, const QStringList &addresses, int ms,
-                                Session::Found *found) {
+                                Session::Found *found, const rig::Rig *rig = nullptr) {
     QString error;
     const auto extra = extraAddresses(addresses, &error);
     if (!extra)
         return fail(kUsage, QStringLiteral("address %1").arg(error));
     if (!session.listen(&error))
         return fail(kPortBusy, error);
-    *found = find(session, a, *extra, ms);
+    *found = find(session, a, *extra, ms, rig);
     if (!found->anySent)
         return kNoAnswer;
     return std::nullopt;
@@ -92,60 +96,34 @@ QJsonObject rowJson(const rig::Rig &r, const rig::Row &row) {
     return o;
 }
 
-// What sending a rig entry to a device changes, as one text; the settings a Standard module's windows
-// do not offer are named apart.
-QString changesText(const recUrzadzenia &device, const recUrzadzenia &entry) {
-    const QVector<configfile::Difference> changes = configfile::differencesForPeople(device, entry);
-    QString text = QStringLiteral("%1 setting(s): %2")
-                       .arg(changes.size())
-                       .arg(configfile::labelledList(changes, QStringLiteral("%1 %2 -> %3")));
-    const auto notOffered = configfile::changesNotOffered(device, entry);
-    if (!notOffered.isEmpty())
-        text += QStringLiteral(" (%1 of them not offered by the windows for its Standard module)")
-                    .arg(notOffered.size());
-    return text;
-}
-
-// One device to send a rig entry to, and what it will then hold.
-struct Send {
-    QString mac;
-    QString name;
-    QHostAddress ip;
-    recUrzadzenia record; // the device's record with the entry's settings
-};
-
-// Sends each, then confirms each by asking again; prints one line per device. True when all confirmed.
-bool sendAndConfirm(Session &session, const QVector<Send> &sends, int ms) {
-    QString error;
-    QVector<bool> sent;
-    for (const Send &s : sends) {
-        const bool ok = session.send(wire::configurationPacket(s.record), s.ip, &error);
-        if (!ok)
-            out(line(QStringLiteral("not sent"), s.mac, s.name, s.ip.toString(), error));
-        sent << ok;
-    }
+// One line per device sent to: not sent, confirmed or not confirmed. True when all confirmed.
+bool printOutcomes(const QVector<rig::Outcome> &outcomes) {
+    for (const rig::Outcome &o : outcomes)
+        if (o.result == rig::Outcome::NotSent)
+            out(line(QStringLiteral("not sent"), o.send.mac, o.send.name, o.send.ip, o.error));
     bool all = true;
-    for (int i = 0; i < sends.size(); ++i) {
-        if (!sent[i]) {
-            all = false;
+    for (const rig::Outcome &o : outcomes) {
+        all = all && o.confirmed();
+        if (o.result == rig::Outcome::NotSent)
+            continue;
+        if (o.confirmed()) {
+            out(line(QStringLiteral("confirmed"), o.send.mac, o.send.name, o.send.ip));
             continue;
         }
-        const Send &s = sends[i];
-        const Session::Check check = session.confirm(s.ip, s.record, ms);
-        if (check.confirmed) {
-            out(line(QStringLiteral("confirmed"), s.mac, s.name, s.ip.toString()));
-            continue;
-        }
-        all = false;
-        QString why = QStringLiteral("the device did not answer the check");
-        if (check.now) {
-            why = QStringLiteral("the device does not report what was sent: ") +
-                  configfile::labelledList(configfile::differencesForPeople(s.record, *check.now),
-                                           QStringLiteral("%1 sent %2, reported %3"));
-        }
-        out(line(QStringLiteral("not confirmed"), s.mac, s.name, s.ip.toString(), why));
+        const QString why =
+            o.reported ? QStringLiteral("the device does not report what was sent: ") + o.reportedText()
+                       : QStringLiteral("the device did not answer the check");
+        out(line(QStringLiteral("not confirmed"), o.send.mac, o.send.name, o.send.ip, why));
     }
     return all;
+}
+
+// A device of the plan that is sent nothing, on standard error; the status to exit with.
+int notSent(const rig::LeftOut &l) {
+    return fail(kNoAnswer,
+                line(rig::stateText(l.state), l.mac, l.name, l.ip,
+                     (l.state == rig::State::Missing ? QString() : l.reason + QStringLiteral("; ")) +
+                         QStringLiteral("nothing sent")));
 }
 
 // --yes, or a yes typed on the terminal; otherwise the refusal's status.
@@ -193,7 +171,7 @@ int rigCheck(const Arguments &a) {
         return fail(kUsage, error);
     Session session;
     Session::Found found;
-    if (const auto status = discoverWith(session, a, r->addresses, *ms, &found))
+    if (const auto status = discoverWith(session, a, r->addresses, *ms, &found, &*r))
         return *status;
     const QVector<rig::Row> rows = rig::compare(*r, found.answers);
     bool allInSync = true;
@@ -231,47 +209,24 @@ int rigApply(const Arguments &a) {
             return fail(kUsage, QStringLiteral("--mac: %1 is not in the rig").arg(mac));
     Session session;
     Session::Found found;
-    if (const auto status = discoverWith(session, a, r->addresses, *ms, &found))
+    if (const auto status = discoverWith(session, a, r->addresses, *ms, &found, &*r))
         return *status;
 
     int status = kOk;
-    QVector<Send> sends;
-    for (const rig::Row &row : rig::compare(*r, found.answers)) {
-        if (row.entry < 0 ||
-            (chosen.isEmpty() ? row.state != rig::State::Differs : !chosen.contains(row.mac)))
-            continue;
-        const QString name = row.name(*r);
-        if (row.state == rig::State::Missing) {
-            status =
-                fail(kNoAnswer, line(QStringLiteral("missing"), row.mac, name, QString(), "nothing sent"));
-            continue;
-        }
-        if (row.state == rig::State::Duplicate) {
-            status = fail(kNoAnswer, line(QStringLiteral("duplicate"), row.mac, name, row.ips.join(", "),
-                                          row.detail() + QStringLiteral("; nothing sent")));
-            continue;
-        }
-        if (!wire::firmwareSupported(row.device->FWVer)) {
-            status = fail(kNoAnswer, line(rig::stateText(row.state), row.mac, name, row.device->IP,
-                                          QStringLiteral("firmware %1: %2; nothing sent")
-                                              .arg(row.device->FWVer, QLatin1String(wire::kFirmwareTooOld))));
-            continue;
-        }
-        Send s{row.mac, name, QHostAddress(row.device->IP), *row.device};
-        configfile::applyConfiguration(r->devices[row.entry], s.record);
-        out(line(QStringLiteral("to send"), row.mac, name, row.device->IP,
-                 changesText(*row.device, r->devices[row.entry])));
-        sends << s;
-    }
-    if (sends.isEmpty()) {
+    const rig::Plan plan = rig::planSend(*r, rig::compare(*r, found.answers), chosen);
+    for (const rig::LeftOut &l : plan.leftOut)
+        status = notSent(l);
+    for (const rig::Send &s : plan.sends)
+        out(line(QStringLiteral("to send"), s.mac, s.name, s.ip, s.changes));
+    if (plan.isEmpty()) {
         if (status == kOk)
             out(QStringLiteral("nothing to send: every device chosen is in sync"));
         return status;
     }
     if (const auto refused = confirmedByUser(
-            a, QStringLiteral("Send the rig's configuration to %1 device(s)?").arg(sends.size())))
+            a, QStringLiteral("Send the rig's configuration to %1 device(s)?").arg(plan.sends.size())))
         return *refused;
-    return sendAndConfirm(session, sends, *ms) && status == kOk ? kOk : kNoAnswer;
+    return printOutcomes(session.carryOut(plan.sends)) && status == kOk ? kOk : kNoAnswer;
 }
 
 int rigReplace(const Arguments &a) {
@@ -298,41 +253,28 @@ int rigReplace(const Arguments &a) {
         return fail(kUsage, error);
     Session session;
     Session::Found found;
-    if (const auto status = discoverWith(session, a, r->addresses, *ms, &found))
+    if (const auto status = discoverWith(session, a, r->addresses, *ms, &found, &*r))
         return *status;
-    const QVector<rig::Row> rows = rig::compare(*r, found.answers);
-    const QString name = r->devices[entry].Nazwa;
-    for (const rig::Row &row : rows) {
-        if (row.mac == *oldMac && row.state != rig::State::Missing)
-            return fail(kNoAnswer, QStringLiteral("%1 (%2) answered: it is %3, not missing; nothing sent")
-                                       .arg(*oldMac, name, rig::stateText(row.state)));
-    }
-    const auto replacement =
-        std::find_if(rows.begin(), rows.end(), [&](const rig::Row &row) { return row.mac == *newMac; });
-    if (replacement == rows.end())
-        return fail(kNoAnswer, QStringLiteral("%1 did not answer; nothing sent").arg(*newMac));
-    if (replacement->state != rig::State::NotInRig)
-        return fail(kNoAnswer, QStringLiteral("%1 is %2 (%3); nothing sent")
-                                   .arg(*newMac, rig::stateText(replacement->state), replacement->detail()));
-    const recUrzadzenia &device = *replacement->device;
-    if (!wire::firmwareSupported(device.FWVer))
-        return fail(kNoAnswer, QStringLiteral("%1: firmware %2: %3; nothing sent")
-                                   .arg(*newMac, device.FWVer, QLatin1String(wire::kFirmwareTooOld)));
-    Send s{*newMac, name, QHostAddress(device.IP), device};
-    configfile::applyConfiguration(r->devices[entry], s.record);
-    out(line(QStringLiteral("to send"), *newMac, device.Nazwa, device.IP,
-             QStringLiteral("takes the place of %1 (%2); ").arg(*oldMac, name) +
-                 changesText(device, r->devices[entry])));
+    const rig::Plan plan = rig::planReplace(*r, rig::compare(*r, found.answers), *oldMac, *newMac);
+    if (!plan.refused.isEmpty())
+        return fail(kNoAnswer, plan.refused + QStringLiteral("; nothing sent"));
+    for (const rig::LeftOut &l : plan.leftOut)
+        return fail(kNoAnswer, QStringLiteral("%1: %2; nothing sent").arg(l.mac, l.reason));
+    const rig::Send &s = plan.sends.first();
+    out(line(QStringLiteral("to send"), s.mac, s.device.Nazwa, s.ip,
+             QStringLiteral("takes the place of %1 (%2); ").arg(*oldMac, s.name) + s.changes));
     if (const auto refused =
-            confirmedByUser(a, QStringLiteral("Send %1's configuration to %2?").arg(name, *newMac)))
+            confirmedByUser(a, QStringLiteral("Send %1's configuration to %2?").arg(s.name, *newMac)))
         return *refused;
-    if (!sendAndConfirm(session, {s}, *ms))
+    const QVector<rig::Outcome> outcomes = session.carryOut(plan.sends);
+    if (!printOutcomes(outcomes))
         return fail(kNoAnswer, QStringLiteral("%1 was not changed").arg(path));
-    r->devices[entry].MAC = *newMac;
-    r->devices[entry].IP = device.IP;
-    if (!files::writeAtomically(path, rig::write(*r), true, &error))
+    rig::Document document;
+    document.set(*r, path, false);
+    document.adopt(outcomes);
+    if (!files::writeAtomically(path, rig::write(document.rig()), true, &error))
         return fail(kUsage, error);
-    out(line(QStringLiteral("replaced"), *newMac, name, device.IP,
+    out(line(QStringLiteral("replaced"), s.mac, s.name, s.ip,
              QStringLiteral("in %1, for %2").arg(path, *oldMac)));
     return kOk;
 }
@@ -381,7 +323,7 @@ int watch(const Arguments &a) {
                      : e.line().section('\t', 1) + '\t' + e.time.toString(Qt::ISODateWithMs));
     };
     for (int poll = 0; *count == 0 || poll < *count; ++poll) {
-        const Session::Found found = find(session, a, *extra, *interval * 1000);
+        const Session::Found found = find(session, a, *extra, *interval * 1000, r ? &*r : nullptr);
         if (!found.anySent)
             return kNoAnswer;
         const QDateTime now = QDateTime::currentDateTime();

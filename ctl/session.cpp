@@ -5,10 +5,11 @@
 #include "device/discovery.h"
 #include "device/portholder.h"
 #include "device/protocol.h"
+#include "rig/engine.h"
+#include "rig/round.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QSet>
 #include <QTimer>
 
 namespace zentri::ctl {
@@ -46,13 +47,13 @@ auto ask(Session &session, const QHostAddress &ip, int ms, QString *error, Send 
 } // namespace
 
 Session::Session() {
-    listener_.setHandler([this](const QByteArray &data, const QHostAddress &sender) {
-        received_.append({data, QHostAddress(sender.toIPv4Address())});
+    network_.setOtherHandler([this](const QByteArray &data, const QHostAddress &sender) {
+        received_.append({data, sender});
     });
 }
 
 bool Session::listen(QString *error) {
-    if (listener_.open(wire::kMainPort, error))
+    if (network_.listen(error))
         return true;
     const QString held = watchServiceHoldsPort(wire::kMainPort);
     if (!held.isEmpty()) {
@@ -66,7 +67,7 @@ bool Session::listen(QString *error) {
 }
 
 bool Session::send(const QByteArray &datagram, const QHostAddress &to, QString *error) {
-    return client_.send(datagram, to, wire::kDevicePort, error);
+    return network_.send(to, datagram, error);
 }
 
 bool Session::waitUntil(const std::function<bool()> &done, int ms) {
@@ -85,8 +86,7 @@ bool Session::waitUntil(const std::function<bool()> &done, int ms) {
 
 std::optional<recUrzadzenia> Session::query(const QHostAddress &ip, int ms, QString *error) {
     return ask(
-        *this, ip, ms, error,
-        [&] { return listener_.send(wire::discoveryRequest(), ip, wire::kDevicePort, error); },
+        *this, ip, ms, error, [&] { return network_.ask(ip, error); },
         [&](const QByteArray &data) { return wire::parseInfoReply(data, ip.toString()); });
 }
 
@@ -96,42 +96,56 @@ std::optional<bool> Session::sdCard(const QHostAddress &ip, int ms, QString *err
 }
 
 Session::Found Session::discover(const QHostAddress &target, const QString &interfaceName,
-                                 const QVector<QHostAddress> &extra, int ms) {
+                                 const QVector<QHostAddress> &extra, int ms, const rig::Rig *rig) {
+    network_.setDiscovery(target, interfaceName);
+    rig::RoundPlan plan;
+    plan.paced = beyondBroadcast(extra, network_.broadcastWays());
+    if (rig)
+        plan.awaited = rig::awaitedOf(*rig, {});
+    plan.waitMs = ms;
+    plan.afterPaced = true;
+    rig::Round round(network_, plan);
+    QElapsedTimer clock;
+    clock.start();
+    const QMetaObject::Connection replies =
+        QObject::connect(&network_, &rig::Network::infoReply,
+                         [&](const recUrzadzenia &rec) { round.infoReply(rec, clock.elapsed()); });
+    const QMetaObject::Connection cards =
+        QObject::connect(&network_, &rig::Network::sdCardReply,
+                         [&](const QString &ip, bool present) { round.sdCardReply(ip, present); });
+    round.start(clock.elapsed());
+    while (!round.isOver(clock.elapsed())) {
+        const int next = round.advance(clock.elapsed());
+        waitUntil([] { return false; }, std::clamp(next, 1, 20));
+    }
+    QObject::disconnect(replies);
+    QObject::disconnect(cards);
     Found found;
-    const DiscoveryReport report = sendDiscovery(listener_, target, interfaceName);
-    found.anySent = report.anySent() || !extra.isEmpty();
-    PacedDiscovery paced(listener_);
-    QVector<BroadcastInterface> ways;
-    if (target == QHostAddress(QHostAddress::Broadcast))
-        for (const BroadcastInterface &w : broadcastInterfaces(systemInterfaces()))
-            if (interfaceName.isEmpty() || w.name == interfaceName)
-                ways.append(w);
-    paced.start(beyondBroadcast(extra, ways));
-    QSet<QString> asked;
-    int handled = static_cast<int>(received_.size());
-    auto take = [&] {
-        for (; handled < received_.size(); ++handled) {
-            const Datagram &d = received_[handled];
-            const QString ip = d.sender.toString();
-            if (auto rec = wire::parseInfoReply(d.data, ip)) {
-                found.answers.append(*rec);
-                if (!asked.contains(ip)) {
-                    asked.insert(ip);
-                    QString ignored;
-                    send(wire::sdCardQuery(), d.sender, &ignored);
-                }
-            } else if (auto card = wire::parseSdCardReply(d.data)) {
-                found.sdCard[ip] = *card;
-            }
-        }
-        return false;
-    };
-    waitUntil([&] { return take() || !paced.isRunning(); }, 24 * 3600 * 1000);
-    waitUntil(take, ms);
-    take();
-    for (const QString &f : report.failures + paced.failures())
+    found.answers = round.answers();
+    for (auto it = round.sdCards().cbegin(); it != round.sdCards().cend(); ++it)
+        found.sdCard[it.key()] = it.value();
+    found.anySent = round.discovery().anySent() || !extra.isEmpty();
+    for (const QString &f : round.failures())
         fail(kNoAnswer, QStringLiteral("discovery request not sent: %1").arg(f));
     return found;
+}
+
+QVector<rig::Outcome> Session::carryOut(const QVector<rig::Send> &sends) {
+    rig::Confirmation confirmation(network_, sends);
+    QElapsedTimer clock;
+    clock.start();
+    const QMetaObject::Connection replies =
+        QObject::connect(&network_, &rig::Network::infoReply,
+                         [&](const recUrzadzenia &rec) { confirmation.infoReply(rec, clock.elapsed()); });
+    confirmation.start(clock.elapsed());
+    for (;;) {
+        const int next = confirmation.advance(clock.elapsed());
+        if (confirmation.isOver())
+            break;
+        waitUntil([] { return false; }, std::clamp(next, 1, 20));
+    }
+    QObject::disconnect(replies);
+    return confirmation.outcomes();
 }
 
 Session::Check Session::confirm(const QHostAddress &ip, const recUrzadzenia &sent, int ms) {

@@ -4,6 +4,9 @@
 
 #include "device/records.h"
 #include "device/udp.h"
+#include "rig/confirmation.h"
+#include "rig/rigfile.h"
+#include "rig/udpnetwork.h"
 
 #include <QHostAddress>
 #include <QVector>
@@ -32,17 +35,20 @@ public:
     // The device's SD card state, the same way.
     std::optional<bool> sdCard(const QHostAddress &ip, int ms, QString *error);
 
-    // One discovery: the request broadcast out of every interface (or `interfaceName`, or sent to
-    // `target` alone), then to each of `extra` one by one, paced; the answers for `ms` after that.
-    // Each new address that answers is asked for its SD card. Requests that could not be sent are
-    // printed at the end.
+    // One discovery round: the request broadcast out of every interface (or `interfaceName`, or sent
+    // to `target` alone), then to each of `extra` one by one, paced; the answers for `ms` after that.
+    // Each address that answers is asked for its SD card; the devices of `rig` that stay silent are
+    // asked again by themselves. Requests that could not be sent are printed at the end.
     struct Found {
-        QVector<recUrzadzenia> answers; // every info reply, in order of arrival
+        QVector<recUrzadzenia> answers; // once per device (MAC and address), in order of the first answer
         std::map<QString, bool> sdCard; // by IP
         bool anySent = false;
     };
     Found discover(const QHostAddress &target, const QString &interfaceName,
-                   const QVector<QHostAddress> &extra, int ms);
+                   const QVector<QHostAddress> &extra, int ms, const rig::Rig *rig = nullptr);
+
+    // Sends each "!SETI" and confirms it, sending again while a device reports otherwise.
+    QVector<rig::Outcome> carryOut(const QVector<rig::Send> &sends);
 
     // After sending `sent` to the device at `ip`: asks it again until it reports those settings or
     // `ms` have passed. The last answer, if any, and whether it reports them.
@@ -53,8 +59,7 @@ public:
     Check confirm(const QHostAddress &ip, const recUrzadzenia &sent, int ms);
 
 private:
-    UdpListener listener_;
-    UdpClient client_;
+    rig::UdpNetwork network_;
     QVector<Datagram> received_;
 };
 

@@ -169,6 +169,8 @@ QString sdCard(Device &d, Context &c) {
 }
 
 QString configuration(Device &d, Context &c) {
+    if (!d.id.storesConfiguration)
+        return QStringLiteral("configuration not stored (--never-store)");
     const recUrzadzenia before = d.rec;
     wire::applyConfigurationPacket(c.data, d.rec); // the length has been checked
     // The module version is the device's hardware: the packet only echoes it back.

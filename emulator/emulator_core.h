@@ -40,6 +40,7 @@ struct DeviceIdentity {
     int firmwareMinor = 12;
     int module = kModulePremium; // module version byte
     bool sdCard = true;
+    bool storesConfiguration = true; // false: a "!SETI" is received and dropped (a faulty device)
 };
 
 // A show that is on the device when it starts: slot 1..8 and length in seconds.

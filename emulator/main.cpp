@@ -13,8 +13,10 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <random>
 #include <thread>
 
 using namespace zentri;
@@ -77,7 +79,17 @@ int runDevices(const emu::Options &o) {
     QElapsedTimer clock;
     clock.start();
 
-    auto deliver = [&](const emu::Output &out) {
+    // A lossy network: each datagram, either way, is lost with the share given.
+    std::mt19937 random(o.seed);
+    std::bernoulli_distribution lost(o.loss);
+    auto deliver = [&](emu::Output out) {
+        if (o.loss > 0) {
+            const auto kept = std::remove_if(out.datagrams.begin(), out.datagrams.end(),
+                                             [&](const emu::Outgoing &) { return lost(random); });
+            if (kept != out.datagrams.end() && !o.quiet)
+                out.lines << QStringLiteral("%1 reply(ies) lost").arg(out.datagrams.end() - kept);
+            out.datagrams.erase(kept, out.datagrams.end());
+        }
         sender.send(out.datagrams); // replies first: the terminal may be slow
         if (!o.quiet)
             for (const QString &line : out.lines)
@@ -88,6 +100,13 @@ int runDevices(const emu::Options &o) {
             const QNetworkDatagram d = socket.receiveDatagram();
             if (!d.isValid())
                 break;
+            if (o.loss > 0 && lost(random)) {
+                if (!o.quiet)
+                    printLine(stdout, QStringLiteral("%1 bytes from %2: lost")
+                                          .arg(d.data().size())
+                                          .arg(d.senderAddress().toString()));
+                continue;
+            }
             deliver(core.handle(d.data(), d.destinationAddress(), d.senderAddress(),
                                 static_cast<quint16>(d.senderPort()), clock.elapsed()));
         }

@@ -127,7 +127,11 @@ ParsedOptions parseOptions(const QStringList &arguments) {
         {"shows", "Shows recorded at start, SLOT:SECONDS,... or none (default 1:10,3:90).", "LIST",
          "1:10,3:90"},
         {"bind", "Local address to receive on (default 0.0.0.0, all).", "ADDR", "0.0.0.0"},
-        {"quiet", "Print no line per datagram."}};
+        {"quiet", "Print no line per datagram."},
+        {"loss", "Share of datagrams lost each way, 0 to 0.9 (default 0): a busy or wireless network.", "P",
+         "0"},
+        {"seed", "Seed of the losses (default 1): the same seed loses the same datagrams.", "N", "1"},
+        {"never-store", "The devices drop every \"!SETI\" instead of storing it."}};
     const QCommandLineOption send(QStringLiteral("send-artnet"),
                                   QStringLiteral("Send a test Art-Net (ArtDmx) stream to HOST and exit."),
                                   QStringLiteral("HOST"));
@@ -201,6 +205,13 @@ ParsedOptions parseOptions(const QStringList &arguments) {
         id.module = module(p.value(QStringLiteral("module")));
         id.equipment = integer(p, QStringLiteral("equipment"), 0, 255);
         id.sdCard = !p.isSet(QStringLiteral("no-sd-card"));
+        id.storesConfiguration = !p.isSet(QStringLiteral("never-store"));
+        bool ok = false;
+        o.loss = p.value(QStringLiteral("loss")).toDouble(&ok);
+        if (!ok || !(o.loss >= 0 && o.loss <= 0.9))
+            throw Bad{QStringLiteral("--loss: \"%1\" is not a share from 0 to 0.9 (like 0.1)")
+                          .arg(p.value(QStringLiteral("loss")))};
+        o.seed = static_cast<quint32>(integer(p, QStringLiteral("seed"), 0, 2147483647));
         o.shows = shows(p.value(QStringLiteral("shows")));
         o.bind = ipv4(p, QStringLiteral("bind"));
         o.quiet = p.isSet(QStringLiteral("quiet"));

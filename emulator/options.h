@@ -28,6 +28,10 @@ struct Options {
     QVector<ShowPreset> shows;
     QHostAddress bind{QHostAddress::AnyIPv4};
     bool quiet = false;
+    // The share of datagrams lost each way (received and sent), drawn from a generator seeded with
+    // `seed`, so that a run on a lossy network can be repeated.
+    double loss = 0;
+    quint32 seed = 1;
     ArtNetStream stream;
 };
 

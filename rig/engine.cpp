@@ -11,6 +11,26 @@ struct Words {
 };
 } // namespace
 
+QHash<QString, QVector<QHostAddress>> awaitedOf(const Rig &rig, const QVector<recUrzadzenia> &lastSeen) {
+    QHash<QString, QVector<QHostAddress>> awaited;
+    auto know = [&](const QString &mac, const QString &ip) {
+        const QHostAddress at(ip);
+        if (at.protocol() != QAbstractSocket::IPv4Protocol)
+            return;
+        QVector<QHostAddress> &list = awaited[mac];
+        if (!list.contains(at))
+            list << at;
+    };
+    for (const recUrzadzenia &d : rig.devices) {
+        awaited[d.MAC];
+        know(d.MAC, d.IP);
+    }
+    for (const recUrzadzenia &d : lastSeen)
+        if (awaited.contains(d.MAC))
+            know(d.MAC, d.IP);
+    return awaited;
+}
+
 RoundPlan roundPlanFor(const Rig &rig, const QVector<BroadcastInterface> &ways,
                        const QVector<recUrzadzenia> &lastSeen, int waitMs, bool afterPaced) {
     RoundPlan plan;
@@ -19,23 +39,9 @@ RoundPlan roundPlanFor(const Rig &rig, const QVector<BroadcastInterface> &ways,
     for (const AddressRange &r : addressRanges(rig, &ignored))
         extra << r.addresses;
     plan.paced = beyondBroadcast(extra, ways);
+    plan.awaited = awaitedOf(rig, lastSeen);
     plan.waitMs = waitMs;
     plan.afterPaced = afterPaced;
-    auto know = [&](const QString &mac, const QString &ip) {
-        const QHostAddress at(ip);
-        if (at.protocol() != QAbstractSocket::IPv4Protocol || at.isNull())
-            return;
-        QVector<QHostAddress> &list = plan.awaited[mac];
-        if (!list.contains(at))
-            list << at;
-    };
-    for (const recUrzadzenia &d : rig.devices) {
-        plan.awaited[d.MAC];
-        know(d.MAC, d.IP);
-    }
-    for (const recUrzadzenia &d : lastSeen)
-        if (plan.awaited.contains(d.MAC))
-            know(d.MAC, d.IP);
     return plan;
 }
 

@@ -19,8 +19,11 @@
 
 namespace zentri::rig {
 
+// The rig's devices by MAC, with the addresses the rig and `lastSeen` (answers of earlier rounds)
+// know them at.
+QHash<QString, QVector<QHostAddress>> awaitedOf(const Rig &rig, const QVector<recUrzadzenia> &lastSeen);
 // What a round's plan asks for the rig `rig`: its addresses beyond what `ways` reaches, paced, and
-// its devices awaited at the addresses the rig and `lastSeen` (answers of earlier rounds) know.
+// its devices awaited (awaitedOf).
 RoundPlan roundPlanFor(const Rig &rig, const QVector<BroadcastInterface> &ways,
                        const QVector<recUrzadzenia> &lastSeen, int waitMs, bool afterPaced);
 

@@ -2,35 +2,23 @@
 
 #include <QHash>
 #include <QObject>
+#include <iterator>
 
 namespace zentri::rig {
 
 QString stateText(State state) {
-    switch (state) {
-    case State::InSync:
-        return QObject::tr("in sync");
-    case State::Differs:
-        return QObject::tr("differs");
-    case State::Missing:
-        return QObject::tr("missing");
-    case State::NotInRig:
-        return QObject::tr("not in rig");
-    case State::Duplicate:
-        return QObject::tr("duplicate");
-    }
-    return {};
+    static const char *const texts[] = {
+        QT_TRANSLATE_NOOP("QObject", "in sync"), QT_TRANSLATE_NOOP("QObject", "differs"),
+        QT_TRANSLATE_NOOP("QObject", "missing"), QT_TRANSLATE_NOOP("QObject", "not in rig"),
+        QT_TRANSLATE_NOOP("QObject", "duplicate")};
+    static_assert(std::size(texts) == static_cast<size_t>(State::Duplicate) + 1, "one text per state");
+    return QObject::tr(texts[static_cast<int>(state)]);
 }
 
 QString sdCardText(SdCard card) {
-    switch (card) {
-    case SdCard::Present:
-        return QObject::tr("present");
-    case SdCard::Absent:
-        return QObject::tr("none");
-    case SdCard::Unknown:
-        break;
-    }
-    return QObject::tr("not asked");
+    return card == SdCard::Present  ? QObject::tr("present")
+           : card == SdCard::Absent ? QObject::tr("none")
+                                    : QObject::tr("not asked");
 }
 
 QString Row::name(const Rig &rig) const {

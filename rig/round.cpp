@@ -32,8 +32,8 @@ Round::Round(Network &network, RoundPlan plan) : network_(network), plan_(std::m
 
 void Round::start(qint64 now) {
     start_ = now;
-    const DiscoveryReport report = network_.discover();
-    failures_ << report.failures;
+    discovery_ = network_.discover();
+    failures_ << discovery_.failures;
     if (plan_.paced.isEmpty())
         pacedDone_ = now;
     againAt_ = now + kAgainMs;

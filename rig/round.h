@@ -56,6 +56,8 @@ public:
     const QMap<QString, bool> &sdCards() const { return sdCards_; }
     bool allAwaitedAnswered() const { return silent_.isEmpty(); }
     const QStringList &failures() const { return failures_; }
+    // What the discovery request at the start went out by.
+    const DiscoveryReport &discovery() const { return discovery_; }
     // Requests sent (discovery requests by address, SD card questions), for the curious and the tests.
     int requestsSent() const { return requests_; }
 
@@ -79,6 +81,7 @@ private:
     QHash<QString, int> sdAskOf_;
     int sdNext_ = 0; // the first not asked yet
     QStringList failures_;
+    DiscoveryReport discovery_;
     int requests_ = 0;
 };
 

@@ -15,6 +15,10 @@ public:
     explicit UdpNetwork(const QHostAddress &target = QHostAddress(QHostAddress::Broadcast),
                         const QString &interfaceName = QString(), QObject *parent = nullptr);
 
+    void setDiscovery(const QHostAddress &target, const QString &interfaceName) {
+        target_ = target;
+        interface_ = interfaceName;
+    }
     // Opens the listener on the reply port; false with the socket layer's reason.
     bool listen(QString *error);
     UdpListener &listener() { return listener_; }

@@ -8,15 +8,9 @@
 namespace zentri::rig {
 
 QString presenceText(Presence presence) {
-    switch (presence) {
-    case Presence::Online:
-        return QObject::tr("online");
-    case Presence::Missed:
-        return QObject::tr("missed");
-    case Presence::Offline:
-        return QObject::tr("offline");
-    }
-    return {};
+    return presence == Presence::Online   ? QObject::tr("online")
+           : presence == Presence::Missed ? QObject::tr("missed")
+                                          : QObject::tr("offline");
 }
 
 QString Event::line() const {

@@ -301,8 +301,8 @@ int main(int argc, char **argv) {
                 0,           1, 200 + 8 * k, 201 + 8 * k, k == 2 ? 35 : 202 + 8 * k, 203 + 8 * k, 204 + 8 * k,
                 205 + 8 * k, 1};
             rig.devices << r;
-            rig.states << QStringLiteral("in sync");
-            rig.sdCards << QStringLiteral("present");
+            rig.states << zentri::rig::State::InSync;
+            rig.sdCards << zentri::rig::SdCard::Present;
         }
         InterfaceInfo lan;
         lan.addresses << InterfaceAddress{QHostAddress(QStringLiteral("10.77.0.1")), 24};

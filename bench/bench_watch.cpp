@@ -64,10 +64,65 @@ double fetchMs(quint16 port, const QByteArray &path, int *bytes) {
 
 } // namespace
 
+// A small venue of every state, for the page's screenshot.
+std::shared_ptr<watchsvc::Snapshot> showcase() {
+    auto s = std::make_shared<watchsvc::Snapshot>();
+    s->time = QDateTime::currentDateTime();
+    s->rigName = QStringLiteral("Museum hall");
+    s->rigFileOk = true;
+    s->rigDevices = 5;
+    const QDateTime now = QDateTime::currentDateTime();
+    auto dev = [&](const char *name, int k, rig::State st, rig::Presence p, std::optional<bool> sd, const char *detail) {
+        watchsvc::DeviceStatus d;
+        d.name = QString::fromUtf8(name);
+        d.mac = QStringLiteral("02:5A:45:00:00:%1").arg(k, 2, 10, QLatin1Char('0'));
+        d.ip = QStringLiteral("10.82.2.%1").arg(k + 1);
+        d.firmware = QStringLiteral("1.12");
+        d.module = QStringLiteral("Premium");
+        d.state = st;
+        d.inRig = st != rig::State::NotInRig;
+        d.presence = p;
+        if (st != rig::State::Missing)
+            d.lastSeen = now.addSecs(p == rig::Presence::Online ? -1 : -4);
+        d.sdCard = sd;
+        d.detail = QString::fromUtf8(detail);
+        s->devices << d;
+    };
+    dev("Stage 1", 1, rig::State::InSync, rig::Presence::Online, true, "");
+    dev("Bar", 2, rig::State::Differs, rig::Presence::Online, true, "Master volume: rig 128, device 77");
+    dev("Stage left", 3, rig::State::InSync, rig::Presence::Missed, false, "");
+    dev("Vault", 9, rig::State::Missing, rig::Presence::Offline, std::nullopt, "");
+    dev("<img src=x onerror=alert(1)>", 5, rig::State::InSync, rig::Presence::Online, true, "");
+    dev("Spare box", 12, rig::State::NotInRig, rig::Presence::Online, true, "");
+    QVector<watchsvc::ServiceEvent> events;
+    events << watchsvc::makeEvent(now.addSecs(-600), QStringLiteral("rig_file_loaded"), s->rigName,
+                                  QStringLiteral("/etc/zentri/rig.json: 5 devices, 1 addresses"));
+    events << watchsvc::makeEvent(now.addSecs(-300), QStringLiteral("offline"), s->rigName, {},
+                                  QStringLiteral("02:5A:45:00:00:09"), QStringLiteral("Vault"), QStringLiteral("10.82.2.10"));
+    events << watchsvc::makeEvent(now.addSecs(-120), QStringLiteral("changed"), s->rigName,
+                                  QStringLiteral("Master volume 128 -> 77"), QStringLiteral("02:5A:45:00:00:02"),
+                                  QStringLiteral("Bar"), QStringLiteral("10.82.2.3"));
+    events << watchsvc::makeEvent(now.addSecs(-60), QStringLiteral("new"), s->rigName, {},
+                                  QStringLiteral("02:5A:45:00:00:12"), QStringLiteral("Spare box"), QStringLiteral("10.82.2.13"));
+    s->events = std::make_shared<const QVector<watchsvc::ServiceEvent>>(events);
+    return s;
+}
+
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     const bool quick = argc > 1 && QByteArray(argv[1]) == "--quick";
-    const int devices = 1000, intervalMs = 3000, rounds = quick ? 2 : 10;
+    // --serve PORT [--big]: only serve (the showcase, or the 1000 devices after the rounds) until killed.
+    const int serveAt = argc > 2 && QByteArray(argv[1]) == "--serve" ? QByteArray(argv[2]).toInt() : 0;
+    const bool big = argc > 3 && QByteArray(argv[3]) == "--big";
+    if (serveAt && !big) {
+        watchsvc::HttpServer http;
+        QString error;
+        if (!http.start(QHostAddress::LocalHost, quint16(serveAt), &error))
+            return 1;
+        http.setSnapshot(showcase());
+        return app.exec();
+    }
+    const int devices = 1000, intervalMs = serveAt ? 300 : 3000, rounds = quick || serveAt ? 2 : 10;
     FakeNetwork network;
     rig::Rig r;
     r.name = QStringLiteral("Bench");
@@ -147,6 +202,14 @@ int main(int argc, char **argv) {
     // HTTP from the last snapshot.
     watchsvc::HttpServer http;
     QString error;
+    if (serveAt) {
+        if (!http.start(QHostAddress::LocalHost, quint16(serveAt), &error))
+            return 1;
+        http.setSnapshot(last);
+        std::printf("serving\n");
+        std::fflush(stdout);
+        return app.exec();
+    }
     if (!http.start(QHostAddress::LocalHost, 0, &error)) {
         std::fprintf(stderr, "bench_watch: %s\n", qPrintable(error));
         return 1;

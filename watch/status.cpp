@@ -50,8 +50,11 @@ bool up(const DeviceStatus &d) {
 
 // A label value: backslash, double quote and line feed escaped.
 QByteArray label(const QString &value) {
+    const QByteArray bytes = value.toUtf8();
+    if (bytes.indexOf('\\') < 0 && bytes.indexOf('"') < 0 && bytes.indexOf('\n') < 0)
+        return bytes;
     QByteArray out;
-    for (const char c : value.toUtf8()) {
+    for (const char c : bytes) {
         if (c == '\\')
             out += "\\\\";
         else if (c == '"')
@@ -70,6 +73,7 @@ QByteArray number(double v) {
 
 class Writer {
 public:
+    Writer() { text_.reserve(64 * 1024); }
     void family(const char *name, const char *type, const char *help) {
         text_ += QByteArray("# HELP ") + name + ' ' + help + "\n# TYPE " + name + ' ' + type + '\n';
     }
@@ -147,6 +151,15 @@ QString readinessSummary(const Snapshot &s) {
 
 QByteArray metricsText(const Snapshot &s, bool process) {
     Writer w;
+    w.text_.reserve(s.devices.size() * 1200 + 8192);
+    // Each device's labels, made once.
+    QVector<QByteArray> labels;
+    labels.reserve(s.devices.size());
+    for (const DeviceStatus &d : s.devices)
+        labels << deviceLabels(d);
+    auto deviceLabels = [&](const DeviceStatus &d) -> const QByteArray & {
+        return labels[static_cast<int>(&d - s.devices.constData())];
+    };
     w.family("zentri_device_up", "gauge", "1 when the device answered one of the last 3 polls, 0 when offline or never seen.");
     for (const DeviceStatus &d : s.devices)
         w.sample("zentri_device_up", deviceLabels(d), up(d) ? "1" : "0");

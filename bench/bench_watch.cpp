@@ -21,7 +21,8 @@ namespace {
 double cpuSeconds() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 // Answers every discovery request with every device's info reply, and every SD card question.
@@ -72,7 +73,8 @@ std::shared_ptr<watchsvc::Snapshot> showcase() {
     s->rigFileOk = true;
     s->rigDevices = 5;
     const QDateTime now = QDateTime::currentDateTime();
-    auto dev = [&](const char *name, int k, rig::State st, rig::Presence p, std::optional<bool> sd, const char *detail) {
+    auto dev = [&](const char *name, int k, rig::State st, rig::Presence p, std::optional<bool> sd,
+                   const char *detail) {
         watchsvc::DeviceStatus d;
         d.name = QString::fromUtf8(name);
         d.mac = QStringLiteral("02:5A:45:00:00:%1").arg(k, 2, 10, QLatin1Char('0'));
@@ -98,12 +100,14 @@ std::shared_ptr<watchsvc::Snapshot> showcase() {
     events << watchsvc::makeEvent(now.addSecs(-600), QStringLiteral("rig_file_loaded"), s->rigName,
                                   QStringLiteral("/etc/zentri/rig.json: 5 devices, 1 addresses"));
     events << watchsvc::makeEvent(now.addSecs(-300), QStringLiteral("offline"), s->rigName, {},
-                                  QStringLiteral("02:5A:45:00:00:09"), QStringLiteral("Vault"), QStringLiteral("10.82.2.10"));
-    events << watchsvc::makeEvent(now.addSecs(-120), QStringLiteral("changed"), s->rigName,
-                                  QStringLiteral("Master volume 128 -> 77"), QStringLiteral("02:5A:45:00:00:02"),
-                                  QStringLiteral("Bar"), QStringLiteral("10.82.2.3"));
+                                  QStringLiteral("02:5A:45:00:00:09"), QStringLiteral("Vault"),
+                                  QStringLiteral("10.82.2.10"));
+    events << watchsvc::makeEvent(
+        now.addSecs(-120), QStringLiteral("changed"), s->rigName, QStringLiteral("Master volume 128 -> 77"),
+        QStringLiteral("02:5A:45:00:00:02"), QStringLiteral("Bar"), QStringLiteral("10.82.2.3"));
     events << watchsvc::makeEvent(now.addSecs(-60), QStringLiteral("new"), s->rigName, {},
-                                  QStringLiteral("02:5A:45:00:00:12"), QStringLiteral("Spare box"), QStringLiteral("10.82.2.13"));
+                                  QStringLiteral("02:5A:45:00:00:12"), QStringLiteral("Spare box"),
+                                  QStringLiteral("10.82.2.13"));
     s->events = std::make_shared<const QVector<watchsvc::ServiceEvent>>(events);
     return s;
 }

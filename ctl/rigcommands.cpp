@@ -14,11 +14,11 @@
 #include "session.h"
 
 #include <QDateTime>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -430,8 +430,10 @@ int status(const Arguments &a) {
         return kUsage;
     QUrl url(a.positional[0], QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        return fail(kUsage, QStringLiteral("\"%1\" is not a URL like http://127.0.0.1:7880").arg(a.positional[0]));
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return fail(kUsage,
+                    QStringLiteral("\"%1\" is not a URL like http://127.0.0.1:7880").arg(a.positional[0]));
     if (url.path().isEmpty() || url.path() == QLatin1String("/"))
         url.setPath(QStringLiteral("/api/status"));
     QNetworkAccessManager manager;
@@ -448,7 +450,9 @@ int status(const Arguments &a) {
     const QJsonDocument doc = QJsonDocument::fromJson(reply->readAll(), &parseError);
     const QJsonObject o = doc.object();
     if (!doc.isObject() || !o.value(QStringLiteral("devices")).isArray())
-        return fail(kNoAnswer, QStringLiteral("%1: not the status of a zentri-watch service").arg(url.toDisplayString()));
+        return fail(
+            kNoAnswer,
+            QStringLiteral("%1: not the status of a zentri-watch service").arg(url.toDisplayString()));
     const QJsonArray devices = o.value(QStringLiteral("devices")).toArray();
     bool allInSync = o.value(QStringLiteral("rig_file_ok")).toBool();
     QJsonArray list;
@@ -461,15 +465,18 @@ int status(const Arguments &a) {
             continue;
         }
         // As rig check prints it: a missing device has no address.
-        const QString ip = state == rig::stateText(rig::State::Missing) ? QString() : d.value(QStringLiteral("ip")).toString();
-        out(line(state, d.value(QStringLiteral("mac")).toString(), d.value(QStringLiteral("name")).toString(), ip,
-                 d.value(QStringLiteral("detail")).toString()));
+        const QString ip = state == rig::stateText(rig::State::Missing)
+                               ? QString()
+                               : d.value(QStringLiteral("ip")).toString();
+        out(line(state, d.value(QStringLiteral("mac")).toString(), d.value(QStringLiteral("name")).toString(),
+                 ip, d.value(QStringLiteral("detail")).toString()));
     }
     if (a.flags.contains(QStringLiteral("--json")))
         out(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented)).trimmed());
     if (!o.value(QStringLiteral("rig_file_ok")).toBool())
-        fail(kNoAnswer, QStringLiteral("the service's rig file was refused: %1 (the last good rig is watched)")
-                            .arg(o.value(QStringLiteral("rig_file_error")).toString()));
+        fail(kNoAnswer,
+             QStringLiteral("the service's rig file was refused: %1 (the last good rig is watched)")
+                 .arg(o.value(QStringLiteral("rig_file_error")).toString()));
     return allInSync ? kOk : kNoAnswer;
 }
 

@@ -148,13 +148,14 @@ void TestWatch::config_data() {
     QTest::addColumn<QString>("message"); // a part of it, for a refusal
 
     QTest::newRow("defaults") << QStringList{} << "-" << -1 << "";
-    QTest::newRow("all good") << QStringList{"--rig", "/r.json", "--interval", "60", "--listen", "[::1]:80",
-                                             "--webhook", "http://h:1/x", "--on-event", "true",
-                                             "--quiet-hours", "22:00-07:30"}
+    QTest::newRow("all good") << QStringList{"--rig",      "/r.json",  "--interval",    "60",
+                                             "--listen",   "[::1]:80", "--webhook",     "http://h:1/x",
+                                             "--on-event", "true",     "--quiet-hours", "22:00-07:30"}
                               << "-" << -1 << "";
     QTest::newRow("help") << QStringList{"--help"} << "-" << 0 << "--quiet-hours";
     QTest::newRow("version") << QStringList{"--version"} << "-" << 0 << "zentri-watch 1.0";
-    QTest::newRow("unknown option") << QStringList{"--intervall", "3"} << "-" << 2 << "Unknown option 'intervall'";
+    QTest::newRow("unknown option") << QStringList{"--intervall", "3"} << "-" << 2
+                                    << "Unknown option 'intervall'";
     QTest::newRow("plain argument") << QStringList{"hall.json"} << "-" << 2 << "takes no plain argument";
     QTest::newRow("interval 0") << QStringList{"--interval", "0"} << "-" << 2
                                 << "--interval: \"0\" is not a number of seconds from 1 to 60";
@@ -162,7 +163,8 @@ void TestWatch::config_data() {
     QTest::newRow("interval sign") << QStringList{"--interval", "+3"} << "-" << 2 << "\"+3\"";
     QTest::newRow("interval twice") << QStringList{"--interval", "3", "--interval", "4"} << "-" << 2
                                     << "--interval is given more than once";
-    QTest::newRow("listen no port") << QStringList{"--listen", "127.0.0.1"} << "-" << 2 << "--listen: \"127.0.0.1\"";
+    QTest::newRow("listen no port") << QStringList{"--listen", "127.0.0.1"} << "-" << 2
+                                    << "--listen: \"127.0.0.1\"";
     QTest::newRow("listen port 0") << QStringList{"--listen", "127.0.0.1:0"} << "-" << 2 << "port 1 to 65535";
     QTest::newRow("listen port big") << QStringList{"--listen", "127.0.0.1:65536"} << "-" << 2 << "--listen";
     QTest::newRow("listen octal") << QStringList{"--listen", "127.0.0.01:7880"} << "-" << 2 << "--listen";
@@ -170,21 +172,26 @@ void TestWatch::config_data() {
     QTest::newRow("webhook ftp") << QStringList{"--webhook", "ftp://h/x"} << "-" << 2
                                  << "only http and https URLs";
     QTest::newRow("webhook no host") << QStringList{"--webhook", "http:///x"} << "-" << 2 << "is not a URL";
-    QTest::newRow("on-event empty") << QStringList{"--on-event", " "} << "-" << 2 << "--on-event: an empty command";
+    QTest::newRow("on-event empty") << QStringList{"--on-event", " "} << "-" << 2
+                                    << "--on-event: an empty command";
     QTest::newRow("quiet one digit") << QStringList{"--quiet-hours", "7:00-22:00"} << "-" << 2
                                      << "--quiet-hours: \"7:00-22:00\" is not a window";
-    QTest::newRow("quiet 24:00") << QStringList{"--quiet-hours", "22:00-24:00"} << "-" << 2 << "is not a window";
+    QTest::newRow("quiet 24:00") << QStringList{"--quiet-hours", "22:00-24:00"} << "-" << 2
+                                 << "is not a window";
     QTest::newRow("quiet empty") << QStringList{"--quiet-hours", "08:00-08:00"} << "-" << 2
                                  << "starts and ends at one time";
     QTest::newRow("rig empty") << QStringList{"--rig", ""} << "-" << 2 << "--rig: no file named";
     QTest::newRow("to broadcast") << QStringList{"--to", "10.0.0.010"} << "-" << 2 << "--to:";
-    QTest::newRow("file good") << QStringList{} << "# venue\ninterval = 5\non-event = logger x=1\n" << -1 << "";
-    QTest::newRow("file unknown key") << QStringList{} << "interval = 5\nintreval = 3\n" << 2
-                                      << "watch.conf:2: unknown key \"intreval\"";
-    QTest::newRow("file no equals") << QStringList{} << "interval 5\n" << 2 << ":1: \"interval 5\" is not \"key = value\"";
+    QTest::newRow("file good") << QStringList{} << "# venue\ninterval = 5\non-event = logger x=1\n"
+                               << -1 << "";
+    QTest::newRow("file unknown key") << QStringList{} << "interval = 5\nintreval = 3\n"
+                                      << 2 << "watch.conf:2: unknown key \"intreval\"";
+    QTest::newRow("file no equals") << QStringList{} << "interval 5\n"
+                                    << 2 << ":1: \"interval 5\" is not \"key = value\"";
     QTest::newRow("file twice") << QStringList{} << "rig = a\nrig = b\n" << 2 << ":2: \"rig\" is given twice";
     QTest::newRow("file bad value") << QStringList{} << "interval = 99\n" << 2 << "--interval: \"99\"";
-    QTest::newRow("file bad value, command line good") << QStringList{"--interval", "4"} << "interval = 99\n" << -1 << "";
+    QTest::newRow("file bad value, command line good") << QStringList{"--interval", "4"} << "interval = 99\n"
+                                                       << -1 << "";
     QTest::newRow("config missing") << QStringList{"--config", "/nonexistent/watch.conf"} << "-" << 2
                                     << "/nonexistent/watch.conf: no such file";
 }
@@ -243,19 +250,32 @@ void TestWatch::quietHours_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("time");
     QTest::addColumn<bool>("inside");
-    QTest::newRow("night, before") << "22:00-07:00" << "21:59" << false;
-    QTest::newRow("night, start") << "22:00-07:00" << "22:00" << true;
-    QTest::newRow("night, midnight") << "22:00-07:00" << "00:00" << true;
-    QTest::newRow("night, 06:59") << "22:00-07:00" << "06:59" << true;
-    QTest::newRow("night, end") << "22:00-07:00" << "07:00" << false;
-    QTest::newRow("night, noon") << "22:00-07:00" << "12:00" << false;
-    QTest::newRow("day, inside") << "09:00-17:00" << "12:00" << true;
-    QTest::newRow("day, end") << "09:00-17:00" << "17:00" << false;
-    QTest::newRow("day, midnight") << "09:00-17:00" << "00:00" << false;
-    QTest::newRow("to midnight, 23:59") << "18:00-00:00" << "23:59" << true;
-    QTest::newRow("to midnight, 00:00") << "18:00-00:00" << "00:00" << false;
-    QTest::newRow("from midnight, 00:00") << "00:00-06:00" << "00:00" << true;
-    QTest::newRow("one minute over midnight") << "23:59-00:01" << "00:00" << true;
+    QTest::newRow("night, before") << "22:00-07:00"
+                                   << "21:59" << false;
+    QTest::newRow("night, start") << "22:00-07:00"
+                                  << "22:00" << true;
+    QTest::newRow("night, midnight") << "22:00-07:00"
+                                     << "00:00" << true;
+    QTest::newRow("night, 06:59") << "22:00-07:00"
+                                  << "06:59" << true;
+    QTest::newRow("night, end") << "22:00-07:00"
+                                << "07:00" << false;
+    QTest::newRow("night, noon") << "22:00-07:00"
+                                 << "12:00" << false;
+    QTest::newRow("day, inside") << "09:00-17:00"
+                                 << "12:00" << true;
+    QTest::newRow("day, end") << "09:00-17:00"
+                              << "17:00" << false;
+    QTest::newRow("day, midnight") << "09:00-17:00"
+                                   << "00:00" << false;
+    QTest::newRow("to midnight, 23:59") << "18:00-00:00"
+                                        << "23:59" << true;
+    QTest::newRow("to midnight, 00:00") << "18:00-00:00"
+                                        << "00:00" << false;
+    QTest::newRow("from midnight, 00:00") << "00:00-06:00"
+                                          << "00:00" << true;
+    QTest::newRow("one minute over midnight") << "23:59-00:01"
+                                              << "00:00" << true;
 }
 
 void TestWatch::quietHours() {
@@ -271,7 +291,8 @@ void TestWatch::quietHours() {
 
 void TestWatch::metricsText() {
     const QByteArray text = watchsvc::metricsText(smallSnapshot(), false);
-    const QByteArray expected = R"(# HELP zentri_device_up 1 when the device answered one of the last 3 polls, 0 when offline or never seen.
+    const QByteArray expected =
+        R"(# HELP zentri_device_up 1 when the device answered one of the last 3 polls, 0 when offline or never seen.
 # TYPE zentri_device_up gauge
 zentri_device_up{mac="02:5A:45:00:00:01",name="Stage \"left\""} 1
 zentri_device_up{mac="02:5A:45:00:00:09",name="<img src=x onerror=alert(1)>"} 0
@@ -374,7 +395,8 @@ void TestWatch::statusJson() {
     QCOMPARE(a.value("last_seen").toString(), QStringLiteral("2026-12-11T10:00:00.000Z"));
     QCOMPARE(a.value("sd_card").toBool(), true);
     QCOMPARE(a.value("differences").toArray().first().toObject(),
-             (QJsonObject{{"field", "MasterVolume"}, {"label", "Master volume"}, {"rig", "128"}, {"device", "77"}}));
+             (QJsonObject{
+                 {"field", "MasterVolume"}, {"label", "Master volume"}, {"rig", "128"}, {"device", "77"}}));
     QCOMPARE(b.value("name").toString(), QStringLiteral("<img src=x onerror=alert(1)>"));
     QCOMPARE(b.value("state").toString(), QStringLiteral("missing"));
     QCOMPARE(b.value("watch").toString(), QStringLiteral("offline"));
@@ -531,8 +553,8 @@ void TestWatch::hooksRunBoundedAndAreKilled() {
     t.start();
     for (int i = 0; i < 4; ++i)
         hooks.post(sample(i));
-    QVERIFY(t.elapsed() < 1000);                     // nothing waits for a hook
-    QCOMPARE(hooks.running(), Hooks::kMaxRunning);   // never more than four
+    QVERIFY(t.elapsed() < 1000);                   // nothing waits for a hook
+    QCOMPARE(hooks.running(), Hooks::kMaxRunning); // never more than four
     QCOMPARE(hooks.queued(), 8 - Hooks::kMaxRunning);
     QTRY_COMPARE_WITH_TIMEOUT(hooks.finished(), quint64(8), 15000);
     QCOMPARE(hooks.killed(), quint64(4));
@@ -542,7 +564,8 @@ void TestWatch::hooksRunBoundedAndAreKilled() {
         QVERIFY(f.open(QIODevice::ReadOnly));
         text += f.readAll();
     }
-    for (const char *part : {"offline Stage 0 {", "offline Stage 1 {", "offline Stage 2 {", "offline Stage 3 {"})
+    for (const char *part :
+         {"offline Stage 0 {", "offline Stage 1 {", "offline Stage 2 {", "offline Stage 3 {"})
         QVERIFY2(text.contains(part), text.constData());
     QVERIFY(text.contains("\"mac\":\"02:5A:45:00:00:03\""));
     // The sleeps of the killed hooks went with them (their process group).
@@ -565,18 +588,23 @@ void TestWatch::httpAnswersAndRefuses() {
     a = get(port, "/api/status");
     QVERIFY(a.startsWith("HTTP/1.1 200") && a.contains("application/json") && a.contains("\"rig\":\"Hall\""));
     a = get(port, "/api/events?since=2026-12-11T10:00:01");
-    QVERIFY2(a.startsWith("HTTP/1.1 200") && a.contains("Stage 2") && !a.contains("Stage 1\""), a.constData());
+    QVERIFY2(a.startsWith("HTTP/1.1 200") && a.contains("Stage 2") && !a.contains("Stage 1\""),
+             a.constData());
     a = get(port, "/api/events?since=yesterday");
     QVERIFY(a.startsWith("HTTP/1.1 400"));
     a = get(port, "/");
-    QVERIFY(a.startsWith("HTTP/1.1 200") && a.contains("text/html") && a.contains("Content-Security-Policy: "));
+    QVERIFY(a.startsWith("HTTP/1.1 200") && a.contains("text/html") &&
+            a.contains("Content-Security-Policy: "));
     QVERIFY(get(port, "/index.html").startsWith("HTTP/1.1 404"));
     QVERIFY(get(port, "/api/status/../../etc/passwd").startsWith("HTTP/1.1 404"));
-    a = exchange(port, "POST /api/status HTTP/1.1\r\nHost: x\r\nContent-Length: 5\r\nConnection: close\r\n\r\nhello");
+    a = exchange(
+        port, "POST /api/status HTTP/1.1\r\nHost: x\r\nContent-Length: 5\r\nConnection: close\r\n\r\nhello");
     QVERIFY2(a.startsWith("HTTP/1.1 405") && a.contains("Allow: GET, HEAD"), a.constData());
-    QVERIFY(exchange(port, "DELETE / HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n").startsWith("HTTP/1.1 405"));
-    QVERIFY(exchange(port, "PUT /metrics HTTP/1.1\r\nHost: x\r\nContent-Length: 0\r\nConnection: close\r\n\r\n")
+    QVERIFY(exchange(port, "DELETE / HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
                 .startsWith("HTTP/1.1 405"));
+    QVERIFY(
+        exchange(port, "PUT /metrics HTTP/1.1\r\nHost: x\r\nContent-Length: 0\r\nConnection: close\r\n\r\n")
+            .startsWith("HTTP/1.1 405"));
     a = exchange(port, "HEAD /metrics HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
     QVERIFY2(a.startsWith("HTTP/1.1 200") && !a.contains("zentri_polls_total"), a.constData());
 }
@@ -613,8 +641,8 @@ void TestWatch::httpHostileClients() {
             bigAnswer += big.readAll();
     }
     bigAnswer += big.readAll();
-    QVERIFY2(bigAnswer.isEmpty() || bigAnswer.startsWith("HTTP/1.1 431") || bigAnswer.startsWith("HTTP/1.1 413") ||
-                 bigAnswer.startsWith("HTTP/1.1 400"),
+    QVERIFY2(bigAnswer.isEmpty() || bigAnswer.startsWith("HTTP/1.1 431") ||
+                 bigAnswer.startsWith("HTTP/1.1 413") || bigAnswer.startsWith("HTTP/1.1 400"),
              bigAnswer.left(100).constData());
     QVERIFY2(big.state() != QAbstractSocket::ConnectedState, "the server keeps reading a 1 MiB header");
     QVERIFY(big.bytesToWrite() > 0 || !bigAnswer.isEmpty()); // it stopped taking the bytes, or refused them

@@ -21,7 +21,8 @@ namespace {
 
 constexpr qint64 kMaxConfigSize = 64 * 1024;
 
-const char kDescription[] = R"(Watches one rig of Zentri devices without anybody at a desktop: a discovery round every
+const char kDescription[] =
+    R"(Watches one rig of Zentri devices without anybody at a desktop: a discovery round every
 interval, the SD card question and the rig states, as the rig window does. Events (offline, back
 online, new, changed, SD card removed or inserted, rig file loaded or refused, readiness) go to the
 journal, to STATE_DIR/events.jsonl, to --on-event commands and to --webhook URLs; the status is served
@@ -35,9 +36,9 @@ writable), 2 a bad value (nothing started).)";
 
 // The keys that may stand in the file, and whether they may repeat.
 const std::map<QString, bool> kFileKeys = {
-    {QStringLiteral("rig"), false},      {QStringLiteral("interval"), false},
-    {QStringLiteral("listen"), false},   {QStringLiteral("state-dir"), false},
-    {QStringLiteral("on-event"), true},  {QStringLiteral("webhook"), true},
+    {QStringLiteral("rig"), false},        {QStringLiteral("interval"), false},
+    {QStringLiteral("listen"), false},     {QStringLiteral("state-dir"), false},
+    {QStringLiteral("on-event"), true},    {QStringLiteral("webhook"), true},
     {QStringLiteral("quiet-hours"), false}};
 
 Parsed bad(const QString &text) {
@@ -94,8 +95,8 @@ std::optional<QuietHours> parseQuietHours(const QString &text, QString *error) {
         end = parseClock(parts[1]);
     }
     if (!start || !end) {
-        *error = QStringLiteral("\"%1\" is not a window like 22:00-07:00 (HH:MM-HH:MM, 00:00 to 23:59)")
-                     .arg(text);
+        *error =
+            QStringLiteral("\"%1\" is not a window like 22:00-07:00 (HH:MM-HH:MM, 00:00 to 23:59)").arg(text);
         return std::nullopt;
     }
     if (*start == *end) {
@@ -154,13 +155,14 @@ Parsed parseArguments(const QStringList &arguments, FileReader readFile) {
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{"h", "help"}, QStringLiteral("Print this help and exit."));
-    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Print the version and exit."));
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QStringLiteral("Print the version and exit."));
     const QCommandLineOption rig(QStringLiteral("rig"),
                                  QStringLiteral("The rig file to watch (default /etc/zentri/rig.json)."),
                                  QStringLiteral("FILE"));
-    const QCommandLineOption interval(QStringLiteral("interval"),
-                                      QStringLiteral("Seconds between discovery rounds, 1 to 60 (default 3)."),
-                                      QStringLiteral("S"));
+    const QCommandLineOption interval(
+        QStringLiteral("interval"), QStringLiteral("Seconds between discovery rounds, 1 to 60 (default 3)."),
+        QStringLiteral("S"));
     const QCommandLineOption listen(QStringLiteral("listen"),
                                     QStringLiteral("Where HTTP is served (default 127.0.0.1:7880)."),
                                     QStringLiteral("ADDRESS:PORT"));
@@ -231,18 +233,19 @@ Parsed parseArguments(const QStringList &arguments, FileReader readFile) {
                 return bad(QStringLiteral("%1: \"%2\" is not \"key = value\"").arg(where, line));
             const auto known = kFileKeys.find(key);
             if (known == kFileKeys.end())
-                return bad(QStringLiteral("%1: unknown key \"%2\" (rig, interval, listen, state-dir, on-event, "
-                                          "webhook, quiet-hours)")
-                               .arg(where, key));
+                return bad(
+                    QStringLiteral("%1: unknown key \"%2\" (rig, interval, listen, state-dir, on-event, "
+                                   "webhook, quiet-hours)")
+                        .arg(where, key));
             if (!known->second && values.count(key))
                 return bad(QStringLiteral("%1: \"%2\" is given twice").arg(where, key));
             values[key] << line.mid(eq + 1).trimmed();
         }
     }
     const std::pair<QString, const QCommandLineOption *> options[] = {
-        {QStringLiteral("rig"), &rig},           {QStringLiteral("interval"), &interval},
-        {QStringLiteral("listen"), &listen},     {QStringLiteral("state-dir"), &stateDir},
-        {QStringLiteral("on-event"), &onEvent},  {QStringLiteral("webhook"), &webhook},
+        {QStringLiteral("rig"), &rig},          {QStringLiteral("interval"), &interval},
+        {QStringLiteral("listen"), &listen},    {QStringLiteral("state-dir"), &stateDir},
+        {QStringLiteral("on-event"), &onEvent}, {QStringLiteral("webhook"), &webhook},
         {QStringLiteral("quiet-hours"), &quiet}};
     for (const auto &[key, option] : options)
         if (parser.isSet(*option))

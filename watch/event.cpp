@@ -66,7 +66,9 @@ QString who(const ServiceEvent &e) {
 QString messageOf(const ServiceEvent &e) {
     const QString rigText = e.rig.isEmpty() ? QStringLiteral("the rig") : QStringLiteral("rig %1").arg(e.rig);
     if (e.event == QLatin1String("offline"))
-        return QStringLiteral("%1 went offline (no answer to %2 polls)").arg(who(e)).arg(rig::kMissesUntilOffline);
+        return QStringLiteral("%1 went offline (no answer to %2 polls)")
+            .arg(who(e))
+            .arg(rig::kMissesUntilOffline);
     if (e.event == QLatin1String("back_online"))
         return QStringLiteral("%1 is back online").arg(who(e));
     if (e.event == QLatin1String("new"))

@@ -68,21 +68,23 @@ void Hooks::start(const Job &job) {
         p->kill();
     });
     const QString command = job.command;
-    connect(p, &QProcess::finished, this, [this, p, command, wasKilled](int code, QProcess::ExitStatus status) {
-        --running_;
-        ++finished_;
-        if (*wasKilled) {
-            ++killed_;
-            ++failed_;
-            journal::note(4, QStringLiteral("hook killed after %1 s: %2").arg(timeoutMs_ / 1000.0).arg(command));
-        } else if (status != QProcess::NormalExit || code != 0) {
-            ++failed_;
-            journal::note(4, QStringLiteral("hook exited with status %1: %2").arg(code).arg(command));
-        }
-        emit hookFinished(command, code, *wasKilled);
-        p->deleteLater();
-        startSome();
-    });
+    connect(
+        p, &QProcess::finished, this, [this, p, command, wasKilled](int code, QProcess::ExitStatus status) {
+            --running_;
+            ++finished_;
+            if (*wasKilled) {
+                ++killed_;
+                ++failed_;
+                journal::note(
+                    4, QStringLiteral("hook killed after %1 s: %2").arg(timeoutMs_ / 1000.0).arg(command));
+            } else if (status != QProcess::NormalExit || code != 0) {
+                ++failed_;
+                journal::note(4, QStringLiteral("hook exited with status %1: %2").arg(code).arg(command));
+            }
+            emit hookFinished(command, code, *wasKilled);
+            p->deleteLater();
+            startSome();
+        });
     connect(p, &QProcess::errorOccurred, this, [this, p, command](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return;

@@ -23,9 +23,8 @@ namespace {
 
 MHD_Result reply(MHD_Connection *c, unsigned status, const QByteArray &body, const char *type,
                  bool isPage = false) {
-    MHD_Response *r = MHD_create_response_from_buffer(static_cast<size_t>(body.size()),
-                                                      const_cast<char *>(body.constData()),
-                                                      MHD_RESPMEM_MUST_COPY);
+    MHD_Response *r = MHD_create_response_from_buffer(
+        static_cast<size_t>(body.size()), const_cast<char *>(body.constData()), MHD_RESPMEM_MUST_COPY);
     if (!r)
         return MHD_NO;
     MHD_add_response_header(r, "Content-Type", type);
@@ -95,8 +94,8 @@ int HttpServer::answerFor(void *cls, MHD_Connection *c, const char *url, const c
         const QString t = QString::fromUtf8(text).replace(' ', '+');
         since = QDateTime::fromString(t, Qt::ISODateWithMs);
         if (!since.isValid())
-            return reply(c, MHD_HTTP_BAD_REQUEST,
-                         "since: not an ISO 8601 time like 2026-12-11T10:00:00Z\n", "text/plain; charset=utf-8");
+            return reply(c, MHD_HTTP_BAD_REQUEST, "since: not an ISO 8601 time like 2026-12-11T10:00:00Z\n",
+                         "text/plain; charset=utf-8");
     }
     return reply(c, MHD_HTTP_OK, eventsJson(*s, since), "application/json");
 }
@@ -123,12 +122,11 @@ bool HttpServer::start(const QHostAddress &address, quint16 port, QString *error
         a4->sin_port = htons(port);
         a4->sin_addr.s_addr = htonl(address.toIPv4Address());
     }
-    daemon_ = MHD_start_daemon(flags, port, nullptr, nullptr, &access, this,
-                               MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr *>(&storage),
-                               MHD_OPTION_CONNECTION_LIMIT, kConnectionLimit,
-                               MHD_OPTION_CONNECTION_MEMORY_LIMIT, kConnectionMemory,
-                               MHD_OPTION_CONNECTION_TIMEOUT, kTimeoutSeconds,
-                               MHD_OPTION_LISTEN_BACKLOG_SIZE, 128u, MHD_OPTION_END);
+    daemon_ = MHD_start_daemon(flags, port, nullptr, nullptr, &access, this, MHD_OPTION_SOCK_ADDR,
+                               reinterpret_cast<sockaddr *>(&storage), MHD_OPTION_CONNECTION_LIMIT,
+                               kConnectionLimit, MHD_OPTION_CONNECTION_MEMORY_LIMIT, kConnectionMemory,
+                               MHD_OPTION_CONNECTION_TIMEOUT, kTimeoutSeconds, MHD_OPTION_LISTEN_BACKLOG_SIZE,
+                               128u, MHD_OPTION_END);
     if (!daemon_) {
         *error = QStringLiteral("cannot serve HTTP on %1:%2 (the port may be in use, or the address not "
                                 "this machine's)")

@@ -20,7 +20,7 @@ class HttpServer {
 public:
     static constexpr unsigned kConnectionLimit = 1000;
     static constexpr size_t kConnectionMemory = 32 * 1024; // the request's header must fit in it
-    static constexpr unsigned kTimeoutSeconds = 15;         // an idle connection is closed after it
+    static constexpr unsigned kTimeoutSeconds = 15;        // an idle connection is closed after it
 
     HttpServer();
     ~HttpServer();
@@ -43,7 +43,6 @@ public:
     static int answerFor(void *self, MHD_Connection *connection, const char *url, const char *method);
 
 private:
-
     MHD_Daemon *daemon_ = nullptr;
     quint16 port_ = 0;
     mutable std::mutex mutex_;

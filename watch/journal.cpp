@@ -37,8 +37,8 @@ void send(const ServiceEvent &e) {
 }
 
 void note(int priority, const QString &text) {
-    if (available() && sd_journal_send("MESSAGE=%s", text.toUtf8().constData(), "PRIORITY=%i", priority,
-                                       nullptr) >= 0)
+    if (available() &&
+        sd_journal_send("MESSAGE=%s", text.toUtf8().constData(), "PRIORITY=%i", priority, nullptr) >= 0)
         return;
     line(text);
 }

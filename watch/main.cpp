@@ -70,6 +70,8 @@ int main(int argc, char **argv) {
     journal::note(6, QStringLiteral("watching %1 every %2 s; HTTP on %3")
                          .arg(parsed.config->rigPath)
                          .arg(parsed.config->interval)
-                         .arg(QStringLiteral("%1:%2").arg(parsed.config->listenAddress.toString()).arg(service.http().port())));
+                         .arg(QStringLiteral("%1:%2")
+                                  .arg(parsed.config->listenAddress.toString())
+                                  .arg(service.http().port())));
     return app.exec();
 }

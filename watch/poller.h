@@ -16,7 +16,8 @@ namespace zentri::watchsvc {
 class Poller : public QObject {
     Q_OBJECT
 public:
-    Poller(rig::Document &document, const QHostAddress &target, int intervalSeconds, QObject *parent = nullptr);
+    Poller(rig::Document &document, const QHostAddress &target, int intervalSeconds,
+           QObject *parent = nullptr);
 
     // Opens the reply port and starts the rounds; false with the reason.
     bool start(QString *error);

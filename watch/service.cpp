@@ -50,7 +50,8 @@ bool Service::quietNow() const {
 }
 
 bool Service::start(QString *error) {
-    if (!QDir().mkpath(config_.stateDir) || ::access(QFile::encodeName(config_.stateDir).constData(), W_OK) != 0) {
+    if (!QDir().mkpath(config_.stateDir) ||
+        ::access(QFile::encodeName(config_.stateDir).constData(), W_OK) != 0) {
         *error = QStringLiteral("the state directory %1 cannot be written").arg(config_.stateDir);
         return false;
     }
@@ -65,19 +66,21 @@ bool Service::start(QString *error) {
     connect(poller_.get(), &Poller::events, this, &Service::engineEvents);
     connect(poller_.get(), &Poller::roundFinished, this, &Service::roundFinished);
     connect(poller_.get(), &Poller::discoveryFailed, this, [](const QStringList &failures) {
-        journal::note(4, QStringLiteral("discovery request not sent: %1").arg(failures.join(QStringLiteral("; "))));
+        journal::note(
+            4, QStringLiteral("discovery request not sent: %1").arg(failures.join(QStringLiteral("; "))));
     });
     QString why;
     if (!poller_->start(&why)) {
         const QString held = watchServiceHoldsPort(wire::kMainPort);
         const QString holder = udpPortHolder(wire::kMainPort);
-        *error = !held.isEmpty()
-                     ? QStringLiteral("cannot receive replies on UDP port %1: %2").arg(wire::kMainPort).arg(held)
-                 : holder.isEmpty()
-                     ? QStringLiteral("cannot receive replies on UDP port %1: %2").arg(wire::kMainPort).arg(why)
-                     : QStringLiteral("cannot receive replies on UDP port %1: it is held by %2")
-                           .arg(wire::kMainPort)
-                           .arg(holder);
+        *error =
+            !held.isEmpty()
+                ? QStringLiteral("cannot receive replies on UDP port %1: %2").arg(wire::kMainPort).arg(held)
+            : holder.isEmpty()
+                ? QStringLiteral("cannot receive replies on UDP port %1: %2").arg(wire::kMainPort).arg(why)
+                : QStringLiteral("cannot receive replies on UDP port %1: it is held by %2")
+                      .arg(wire::kMainPort)
+                      .arg(holder);
         return false;
     }
     uint64_t usec = 0;
@@ -120,10 +123,11 @@ void Service::loadRig(bool atStart) {
         rigFileOk_ = false;
         rigFileError_ = error;
         dispatch(makeEvent(now, QStringLiteral("rig_file_refused"), document_.rig().name,
-                           QStringLiteral("%1: %2%3").arg(config_.rigPath, error,
-                                                          document_.rig().devices.isEmpty() && atStart
-                                                              ? QStringLiteral("; watching the devices found")
-                                                              : QStringLiteral("; the last good rig is watched"))));
+                           QStringLiteral("%1: %2%3")
+                               .arg(config_.rigPath, error,
+                                    document_.rig().devices.isEmpty() && atStart
+                                        ? QStringLiteral("; watching the devices found")
+                                        : QStringLiteral("; the last good rig is watched"))));
         return;
     }
     lastText_ = bytes;
@@ -240,7 +244,8 @@ void addDevices(Snapshot &s, const rig::Engine &engine, const rig::Rig &r) {
             ds.module = wire::moduleVersionName(rec->ZentriVersion);
         }
         ds.ip = row.device ? row.ips.join(QStringLiteral(", "))
-                           : rec ? rec->IP : (row.entry >= 0 ? r.devices[row.entry].IP : QString());
+                : rec      ? rec->IP
+                           : (row.entry >= 0 ? r.devices[row.entry].IP : QString());
         if (w) {
             ds.presence = w->presence;
             ds.lastSeen = w->lastSeen;
@@ -277,7 +282,7 @@ void addDevices(Snapshot &s, const rig::Engine &engine, const rig::Rig &r) {
         ds.lastSeen = w.lastSeen;
         s.devices << ds;
     }
-    }
+}
 
 std::shared_ptr<Snapshot> Service::build() const {
     auto s = std::make_shared<Snapshot>();

@@ -93,8 +93,8 @@ QByteArray deviceLabels(const DeviceStatus &d) {
 void processMetrics(Writer &w, const Snapshot &s) {
     rusage u{};
     ::getrusage(RUSAGE_SELF, &u);
-    const double cpu = double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-                       double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    const double cpu =
+        double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
     w.family("process_cpu_seconds_total", "counter", "Total user and system CPU time spent in seconds.");
     w.sample("process_cpu_seconds_total", {}, number(cpu));
     QFile statm(QStringLiteral("/proc/self/statm"));
@@ -108,7 +108,9 @@ void processMetrics(Writer &w, const Snapshot &s) {
             w.sample("process_resident_memory_bytes", {}, number(f[1].toDouble() * page));
         }
     }
-    const int fds = static_cast<int>(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size());
+    const int fds = static_cast<int>(QDir(QStringLiteral("/proc/self/fd"))
+                                         .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)
+                                         .size());
     w.family("process_open_fds", "gauge", "Number of open file descriptors.");
     w.sample("process_open_fds", {}, QByteArray::number(fds));
     rlimit lim{};
@@ -135,8 +137,8 @@ QString onlineSummary(const Snapshot &s) {
 
 QString readinessSummary(const Snapshot &s) {
     QString text = onlineSummary(s);
-    for (const rig::State st : {rig::State::Missing, rig::State::Differs, rig::State::NotInRig,
-                                rig::State::Duplicate}) {
+    for (const rig::State st :
+         {rig::State::Missing, rig::State::Differs, rig::State::NotInRig, rig::State::Duplicate}) {
         QStringList names;
         for (const DeviceStatus &d : s.devices)
             if (d.state == st)
@@ -160,10 +162,12 @@ QByteArray metricsText(const Snapshot &s, bool process) {
     auto deviceLabels = [&](const DeviceStatus &d) -> const QByteArray & {
         return labels[static_cast<int>(&d - s.devices.constData())];
     };
-    w.family("zentri_device_up", "gauge", "1 when the device answered one of the last 3 polls, 0 when offline or never seen.");
+    w.family("zentri_device_up", "gauge",
+             "1 when the device answered one of the last 3 polls, 0 when offline or never seen.");
     for (const DeviceStatus &d : s.devices)
         w.sample("zentri_device_up", deviceLabels(d), up(d) ? "1" : "0");
-    w.family("zentri_device_watch_state", "gauge", "The device's presence: online, missed (silent at the last poll) or offline (silent for 3).");
+    w.family("zentri_device_watch_state", "gauge",
+             "The device's presence: online, missed (silent at the last poll) or offline (silent for 3).");
     for (const DeviceStatus &d : s.devices)
         for (const rig::Presence p : kPresences)
             w.sample("zentri_device_watch_state", deviceLabels(d) + ",state=\"" + presenceKey(p) + '"',
@@ -173,16 +177,19 @@ QByteArray metricsText(const Snapshot &s, bool process) {
         for (const rig::State st : kStates)
             w.sample("zentri_device_rig_state", deviceLabels(d) + ",state=\"" + stateKey(st) + '"',
                      d.state == st ? "1" : "0");
-    w.family("zentri_device_last_seen_timestamp_seconds", "gauge", "When the device last answered, in seconds since the epoch.");
+    w.family("zentri_device_last_seen_timestamp_seconds", "gauge",
+             "When the device last answered, in seconds since the epoch.");
     for (const DeviceStatus &d : s.devices)
         if (d.lastSeen.isValid())
             w.sample("zentri_device_last_seen_timestamp_seconds", deviceLabels(d),
                      number(double(d.lastSeen.toMSecsSinceEpoch()) / 1000.0));
-    w.family("zentri_device_sd_card_present", "gauge", "1 when the device reported an SD card, 0 when it reported none.");
+    w.family("zentri_device_sd_card_present", "gauge",
+             "1 when the device reported an SD card, 0 when it reported none.");
     for (const DeviceStatus &d : s.devices)
         if (d.sdCard)
             w.sample("zentri_device_sd_card_present", deviceLabels(d), *d.sdCard ? "1" : "0");
-    w.family("zentri_device_info", "gauge", "The device's address, firmware and module, as it last answered.");
+    w.family("zentri_device_info", "gauge",
+             "The device's address, firmware and module, as it last answered.");
     for (const DeviceStatus &d : s.devices)
         if (d.lastSeen.isValid())
             w.sample("zentri_device_info",
@@ -193,21 +200,27 @@ QByteArray metricsText(const Snapshot &s, bool process) {
     for (const EventKind &k : eventKinds())
         w.sample("zentri_events_total", QByteArray("event=\"") + k.key + '"',
                  QByteArray::number(s.eventsTotal.value(QString::fromLatin1(k.key))));
-    w.family("zentri_rig_file_ok", "gauge", "1 when the rig file was read at its last change, 0 when it was refused or is missing.");
+    w.family("zentri_rig_file_ok", "gauge",
+             "1 when the rig file was read at its last change, 0 when it was refused or is missing.");
     w.sample("zentri_rig_file_ok", {}, s.rigFileOk ? "1" : "0");
     w.family("zentri_rig_devices", "gauge", "Devices in the rig watched.");
     w.sample("zentri_rig_devices", {}, QByteArray::number(s.rigDevices));
     w.family("zentri_polls_total", "counter", "Discovery rounds finished.");
     w.sample("zentri_polls_total", {}, QByteArray::number(s.polls));
-    w.family("zentri_poll_duration_seconds", "gauge", "How long the last discovery round took, from its request to its end.");
+    w.family("zentri_poll_duration_seconds", "gauge",
+             "How long the last discovery round took, from its request to its end.");
     w.sample("zentri_poll_duration_seconds", {}, number(s.pollSeconds));
-    w.family("zentri_webhook_dropped_total", "counter", "Webhook deliveries dropped: the queue was full, or 10 minutes of retries failed.");
+    w.family("zentri_webhook_dropped_total", "counter",
+             "Webhook deliveries dropped: the queue was full, or 10 minutes of retries failed.");
     w.sample("zentri_webhook_dropped_total", {}, QByteArray::number(s.webhookDropped));
-    w.family("zentri_hook_dropped_total", "counter", "On-event commands not run because their queue was full.");
+    w.family("zentri_hook_dropped_total", "counter",
+             "On-event commands not run because their queue was full.");
     w.sample("zentri_hook_dropped_total", {}, QByteArray::number(s.hookDropped));
-    w.family("zentri_hook_failures_total", "counter", "On-event commands that failed or were killed after 30 s.");
+    w.family("zentri_hook_failures_total", "counter",
+             "On-event commands that failed or were killed after 30 s.");
     w.sample("zentri_hook_failures_total", {}, QByteArray::number(s.hookFailures));
-    w.family("zentri_event_log_write_errors_total", "counter", "Failed writes of the event log (the event waits and is written again).");
+    w.family("zentri_event_log_write_errors_total", "counter",
+             "Failed writes of the event log (the event waits and is written again).");
     w.sample("zentri_event_log_write_errors_total", {}, QByteArray::number(s.eventLogErrors));
     if (process)
         processMetrics(w, s);
@@ -224,20 +237,22 @@ QByteArray statusJson(const Snapshot &s) {
     for (const DeviceStatus &d : s.devices) {
         QJsonArray diffs;
         for (const configfile::Difference &x : d.differences)
-            diffs.append(QJsonObject{{"field", x.field}, {"label", x.label}, {"rig", x.file}, {"device", x.device}});
-        devices.append(QJsonObject{
-            {"mac", d.mac},
-            {"name", d.name},
-            {"ip", d.ip},
-            {"state", rig::stateText(d.state)},
-            {"watch", rig::presenceText(d.presence)},
-            {"last_seen", d.lastSeen.isValid() ? QJsonValue(d.lastSeen.toString(Qt::ISODateWithMs)) : QJsonValue()},
-            {"sd_card", d.sdCard ? QJsonValue(*d.sdCard) : QJsonValue()},
-            {"differences", diffs},
-            {"detail", d.detail},
-            {"in_rig", d.inRig},
-            {"firmware", d.firmware},
-            {"module", d.module}});
+            diffs.append(
+                QJsonObject{{"field", x.field}, {"label", x.label}, {"rig", x.file}, {"device", x.device}});
+        devices.append(QJsonObject{{"mac", d.mac},
+                                   {"name", d.name},
+                                   {"ip", d.ip},
+                                   {"state", rig::stateText(d.state)},
+                                   {"watch", rig::presenceText(d.presence)},
+                                   {"last_seen", d.lastSeen.isValid()
+                                                     ? QJsonValue(d.lastSeen.toString(Qt::ISODateWithMs))
+                                                     : QJsonValue()},
+                                   {"sd_card", d.sdCard ? QJsonValue(*d.sdCard) : QJsonValue()},
+                                   {"differences", diffs},
+                                   {"detail", d.detail},
+                                   {"in_rig", d.inRig},
+                                   {"firmware", d.firmware},
+                                   {"module", d.module}});
         const QString st = rig::stateText(d.state), pr = rig::presenceText(d.presence);
         counts[st] = counts[st].toInt() + 1;
         counts[pr] = counts[pr].toInt() + 1;

@@ -62,7 +62,8 @@ private:
     QNetworkAccessManager *manager_;
     std::vector<std::unique_ptr<Target>> targets_;
     QElapsedTimer clock_;
-    int requestTimeoutMs_ = kRequestTimeoutMs, firstBackoffMs_ = kFirstBackoffMs, maxBackoffMs_ = kMaxBackoffMs;
+    int requestTimeoutMs_ = kRequestTimeoutMs, firstBackoffMs_ = kFirstBackoffMs,
+        maxBackoffMs_ = kMaxBackoffMs;
     qint64 giveUpMs_ = kGiveUpMs;
     quint64 dropped_ = 0, delivered_ = 0, failures_ = 0;
 };

@@ -31,8 +31,9 @@ QVariant DeviceTable::data(const QModelIndex &index, int role) const {
 QVariant DeviceTable::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *titles[ColumnCount] = {"Device", "IP", "MAC", "Firmware", "Module version"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(titles[section]) : QVariant();
+    static const char *const titles[ColumnCount] = {QT_TR_NOOP("Device"), QT_TR_NOOP("IP"), QT_TR_NOOP("MAC"),
+                                                    QT_TR_NOOP("Firmware"), QT_TR_NOOP("Module version")};
+    return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
 }
 
 void DeviceTable::clear() {

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/mainwindow.h"
 #include "app/rigwindow.h"
+#include "i18n/language.h"
 #include "ui/messages.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[]) {
     zentri::StartUpAhead ahead;
     QApplication app(argc, argv);
     ahead.applicationReady();
+    zentri::i18n::installFromEnvironment(&app);
     zentri::setUpApplication();
 
     QCommandLineParser options;

@@ -81,15 +81,11 @@ void TMainForm::buildControls() {
     noSDCard->setGeometry(10, 10, 560, 196);
     noSDCard->setAccessibleName(tr("Front panel of the device"));
 
-    btLiveRecord =
-        makeButton(client, "btLiveRecord", QStringLiteral("Live record"), QRect(580, 10, 131, 196));
-    btOutputsSetup =
-        makeButton(client, "btOutputsSetup", QStringLiteral("Outputs setup"), QRect(10, 214, 126, 32));
-    btTriggersSetup =
-        makeButton(client, "btTriggersSetup", QStringLiteral("Triggers setup"), QRect(146, 214, 126, 32));
-    btAudioSetup =
-        makeButton(client, "btAudioSetup", QStringLiteral("Audio setup"), QRect(282, 214, 126, 32));
-    btDMXSetup = makeButton(client, "btDMXSetup", QStringLiteral("DMX setup"), QRect(418, 214, 126, 32));
+    btLiveRecord = makeButton(client, "btLiveRecord", tr("Live record"), QRect(580, 10, 131, 196));
+    btOutputsSetup = makeButton(client, "btOutputsSetup", tr("Outputs setup"), QRect(10, 214, 126, 32));
+    btTriggersSetup = makeButton(client, "btTriggersSetup", tr("Triggers setup"), QRect(146, 214, 126, 32));
+    btAudioSetup = makeButton(client, "btAudioSetup", tr("Audio setup"), QRect(282, 214, 126, 32));
+    btDMXSetup = makeButton(client, "btDMXSetup", tr("DMX setup"), QRect(418, 214, 126, 32));
 
     imNoSdCard = new ui::Picture(QStringLiteral(":/art/sd-card-none.svg"), client);
     imNoSdCard->setObjectName(QStringLiteral("imNoSdCard"));
@@ -99,7 +95,7 @@ void TMainForm::buildControls() {
     imSDCardOK->setObjectName(QStringLiteral("imSDCardOK"));
     imSDCardOK->setGeometry(556, 214, 24, 32);
     imSDCardOK->setAccessibleName(tr("SD card present"));
-    lbNoSdCard = new QLabel(QStringLiteral("NO SD CARD"), client);
+    lbNoSdCard = new QLabel(tr("NO SD CARD"), client);
     lbNoSdCard->setObjectName(QStringLiteral("lbNoSdCard"));
     lbNoSdCard->setGeometry(584, 214, 94, 32);
     QFont bold = lbNoSdCard->font();
@@ -108,14 +104,14 @@ void TMainForm::buildControls() {
     lbNoSdCard->setAlignment(Qt::AlignCenter);
 
     btRestart = makeButton(client, "btRestart", QStringLiteral("R"), QRect(681, 214, 30, 32));
-    btRestart->setToolTip(QStringLiteral("System restart. Just like when you turn on the power."));
+    btRestart->setToolTip(tr("System restart. Just like when you turn on the power."));
     btRestart->setToolTipDuration(kToolTipDuration);
     btRestart->setAccessibleName(tr("Restart device"));
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Devices"), client);
+    GroupBox1 = new QGroupBox(tr("Devices"), client);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(10, 256, 701, 330);
-    Label1 = new QLabel(QStringLiteral("No found devices"), GroupBox1);
+    Label1 = new QLabel(tr("No found devices"), GroupBox1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(2, 20, 697, 308);
@@ -140,23 +136,23 @@ void TMainForm::buildControls() {
     connect(DBGrid1, &QTableView::clicked, this, &TMainForm::DBGrid1CellClick);
     connect(DBGrid1, &QTableView::customContextMenuRequested, this, &TMainForm::showDeviceMenu);
 
-    PopupMenu11 = new QAction(QStringLiteral("Restore default values"), this);
+    PopupMenu11 = new QAction(tr("Restore default values"), this);
     PopupMenu11->setObjectName(QStringLiteral("PopupMenu11"));
-    PopupMenu11->setToolTip(QStringLiteral("Use this option with caution!!!"));
-    PopupMenu11->setStatusTip(QStringLiteral("Use this option with caution!!!"));
+    PopupMenu11->setToolTip(tr("Use this option with caution!!!"));
+    PopupMenu11->setStatusTip(tr("Use this option with caution!!!"));
     connect(PopupMenu11, &QAction::triggered, this, &TMainForm::PopupMenu11Click);
 
-    Button1 = makeButton(client, "Button1", QStringLiteral("Find devices"), QRect(10, 596, 130, 30));
+    Button1 = makeButton(client, "Button1", tr("Find devices"), QRect(10, 596, 130, 30));
     // "Save & Close" of the main window has no action: it is kept but not offered.
-    Button2 = makeButton(client, "Button2", QStringLiteral("Save && Close"), QRect(581, 596, 130, 30));
+    Button2 = makeButton(client, "Button2", tr("Save && Close"), QRect(581, 596, 130, 30));
     Button2->hide();
 
     // Controls that exist but are never shown.
-    rbArtnet = new QRadioButton(QStringLiteral("Artnet input"), client);
+    rbArtnet = new QRadioButton(tr("Artnet input"), client);
     rbArtnet->setObjectName(QStringLiteral("rbArtnet"));
-    rbDMX = new QRadioButton(QStringLiteral("DMX input"), client);
+    rbDMX = new QRadioButton(tr("DMX input"), client);
     rbDMX->setObjectName(QStringLiteral("rbDMX"));
-    Button3 = makeButton(client, "Button3", QStringLiteral("Editor"), QRect(150, 596, 100, 30));
+    Button3 = makeButton(client, "Button3", tr("Editor"), QRect(150, 596, 100, 30));
     btCue = makeButton(client, "btCue", QStringLiteral("CUE"), QRect(260, 596, 100, 30));
     for (QWidget *w : std::initializer_list<QWidget *>{rbArtnet, rbDMX, Button3, btCue})
         w->hide();
@@ -197,14 +193,14 @@ void TMainForm::buildMenus() {
     // Alt and the underlined letter open a menu; F10 opens the first one.
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    SaveConfiguration1 = file->addAction(QStringLiteral("Save configuration..."));
+    SaveConfiguration1 = file->addAction(tr("Save configuration..."));
     SaveConfiguration1->setObjectName(QStringLiteral("SaveConfiguration1"));
     connect(SaveConfiguration1, &QAction::triggered, this, &TMainForm::SaveConfiguration1Click);
-    LoadConfiguration1 = file->addAction(QStringLiteral("Load configuration..."));
+    LoadConfiguration1 = file->addAction(tr("Load configuration..."));
     LoadConfiguration1->setObjectName(QStringLiteral("LoadConfiguration1"));
     connect(LoadConfiguration1, &QAction::triggered, this, &TMainForm::LoadConfiguration1Click);
     file->addSeparator();
-    QAction *exit = file->addAction(QStringLiteral("Exit"));
+    QAction *exit = file->addAction(tr("Exit"));
     exit->setObjectName(QStringLiteral("File2"));
     connect(exit, &QAction::triggered, this, &QWidget::close); // File2Click
     buildRigMenu();
@@ -254,10 +250,12 @@ void TMainForm::connectDeviceGrid() {
     // Column widths as the table defines them, widened where this font needs more for the longest text.
     const int widths[] = {200, 88, 100, 60, 100};
     const QFontMetrics header = DBGrid1->horizontalHeader()->fontMetrics();
-    const char *longest[] = {"", "255.255.255.255", "DD:DD:DD:DD:DD:DD", "255.255", "not recognized"};
+    const QString longest[] = {QString(), QStringLiteral("255.255.255.255"),
+                               QStringLiteral("DD:DD:DD:DD:DD:DD"), QStringLiteral("255.255"),
+                               wire::moduleVersionName(-1)};
     for (int c = 0; c < DeviceTable::ColumnCount; ++c)
         DBGrid1->setColumnWidth(
-            c, std::max({widths[c], DBGrid1->fontMetrics().horizontalAdvance(QLatin1String(longest[c])) + 14,
+            c, std::max({widths[c], DBGrid1->fontMetrics().horizontalAdvance(longest[c]) + 14,
                          header.horizontalAdvance(CDS1->headerData(c, Qt::Horizontal).toString()) + 20}));
 }
 
@@ -323,7 +321,7 @@ void TMainForm::sendConfiguration(DeviceRef device) {
 void TMainForm::findDevices() {
     hideSdIndicator();
     setDeviceButtonsEnabled(false);
-    setStatus(QStringLiteral("Searching..."));
+    setStatus(tr("Searching..."));
     statusPanel0->repaint();
     clearDeviceTable();
     DBGrid1->hide();
@@ -342,7 +340,7 @@ void TMainForm::findDevices() {
     const DiscoveryReport sent = sendDiscovery(*UDPsvr, discoveryAddress_);
     if (sent.failures.isEmpty())
         return;
-    setStatus(QStringLiteral("Searching... (not sent on %1)").arg(sent.failures.join(QStringLiteral("; "))));
+    setStatus(tr("Searching... (not sent on %1)").arg(sent.failures.join(QStringLiteral("; "))));
     if (!sent.anySent())
         reportSocketError(sent.failures.join('\n'));
 }
@@ -396,7 +394,7 @@ void TMainForm::listNewRows() {
     DBGrid1->setCurrentIndex(CDS1->index(0, 0));
     DBGrid1->show();
     Label1->hide();
-    setStatus(QStringLiteral("Select device"));
+    setStatus(tr("Select device"));
     emit devicesListed();
 }
 
@@ -507,7 +505,7 @@ void TMainForm::showSdCard(bool present) {
     imSDCardOK->setVisible(present);
     // The fixed colour on a background of its own, legible on a light and on a dark palette.
     ui::setLegibleColors(lbNoSdCard, present ? kGreen : kRed);
-    lbNoSdCard->setText(present ? QStringLiteral("SD CARD OK") : QStringLiteral("NO SD CARD"));
+    lbNoSdCard->setText(present ? tr("SD CARD OK") : tr("NO SD CARD"));
     btCue->setEnabled(present);
 }
 

@@ -33,10 +33,14 @@ QString chooseFile(QWidget *parent, const QString &title, const char *name, cons
 
 namespace {
 
-const QString kFilter = QStringLiteral("Zentri configuration (*.json);;All files (*)");
+QString filter() {
+    return TMainForm::tr("Zentri configuration (*.json);;All files (*)");
+}
 
-const QString kGone = QStringLiteral("The device list changed while the dialog was open; nothing was done. "
-                                     "Select the device and try again.");
+QString deviceGone() {
+    return TMainForm::tr("The device list changed while the dialog was open; nothing was done. "
+                         "Select the device and try again.");
+}
 
 } // namespace
 
@@ -48,13 +52,13 @@ void TMainForm::SaveConfiguration1Click() {
     QString name = chosen->Nazwa.trimmed();
     name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]+")), QStringLiteral("-"));
     const QString path = chooseFile(
-        this, QStringLiteral("Save configuration"), "configurationFileDialog", kFilter,
-        QStringLiteral("json"), (name.isEmpty() ? QStringLiteral("zentri") : name) + QStringLiteral(".json"));
+        this, tr("Save configuration"), "configurationFileDialog", filter(), QStringLiteral("json"),
+        (name.isEmpty() ? QStringLiteral("zentri") : name) + QStringLiteral(".json"));
     if (path.isEmpty())
         return;
     const auto rec = record(device);
     if (!rec) {
-        ui::showMessage(this, kGone);
+        ui::showMessage(this, deviceGone());
         return;
     }
     QString error;
@@ -66,8 +70,7 @@ void TMainForm::LoadConfiguration1Click() {
     const DeviceRef device = selectedDevice(); // none while the table is empty
     if (!record(device))
         return;
-    const QString path =
-        chooseFile(this, QStringLiteral("Load configuration"), "configurationFileDialog", kFilter);
+    const QString path = chooseFile(this, tr("Load configuration"), "configurationFileDialog", filter());
     if (path.isEmpty())
         return;
     QString error;
@@ -83,18 +86,17 @@ void TMainForm::LoadConfiguration1Click() {
     }
     const auto shown = record(device);
     if (!shown) {
-        ui::showMessage(this, kGone);
+        ui::showMessage(this, deviceGone());
         return;
     }
-    if (!ui::ask(this, QStringLiteral("Load configuration"), "loadConfigurationBox",
-                 QStringLiteral("Load %1 into \"%2\" (%3).\n\n")
-                         .arg(QFileInfo(path).fileName(), shown->Nazwa, shown->IP) +
-                     configfile::summary(*shown, *parsed.file) +
-                     QStringLiteral("\n\nStore this configuration and send it to the device?")))
+    if (!ui::ask(this, tr("Load configuration"), "loadConfigurationBox",
+                 tr("Load %1 into \"%2\" (%3).\n\n%4\n\nStore this configuration and send it to the device?")
+                     .arg(QFileInfo(path).fileName(), shown->Nazwa, shown->IP,
+                          configfile::summary(*shown, *parsed.file))))
         return;
     auto rec = record(device); // read again: the box ran datagram handlers
     if (!rec) {
-        ui::showMessage(this, kGone);
+        ui::showMessage(this, deviceGone());
         return;
     }
     configfile::applyConfiguration(*parsed.file, *rec);

@@ -136,7 +136,7 @@ protected:
             }
             const QString tip = cells_.value(channel - 1).tip;
             QToolTip::showText(help->globalPos(),
-                               tip.isEmpty() ? QObject::tr("Channel %1: not in use").arg(channel) : tip,
+                               tip.isEmpty() ? PatchWindow::tr("Channel %1: not in use").arg(channel) : tip,
                                this);
             return true;
         }
@@ -254,7 +254,7 @@ PatchWindow::PatchWindow(QWidget *parent)
                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       uses_(new UsesModel(this)), sortedUses_(new QSortFilterProxyModel(this)) {
     setObjectName(QStringLiteral("PatchWindow"));
-    setWindowTitle(QStringLiteral("Zentri patch"));
+    setWindowTitle(tr("Zentri patch"));
     setModal(true);
     setSizeGripEnabled(true);
     buildControls();
@@ -648,7 +648,7 @@ void PatchWindow::exportReport() {
         if (QFileInfo::exists(path + QLatin1String(suffix)))
             existing << QFileInfo(path + QLatin1String(suffix)).fileName();
     if (!existing.isEmpty() &&
-        !ui::ask(this, QStringLiteral("Zentri patch"), "replaceReportBox",
+        !ui::ask(this, tr("Zentri patch"), "replaceReportBox",
                  tr("%1 already exist(s) beside the report. Replace?").arg(existing.join(tr(" and ")))))
         return;
     QStringList written;

@@ -18,7 +18,7 @@ QString filter() {
 } // namespace
 
 QString title() {
-    return QStringLiteral("Zentri rig");
+    return Words::tr("Zentri rig");
 }
 
 bool dropChanges(QWidget *parent, const rig::Document &document) {

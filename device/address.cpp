@@ -1,8 +1,16 @@
 #include "address.h"
 
+#include <QCoreApplication>
 #include <QObject>
 
 namespace zentri {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zentri::address)
+};
+} // namespace
 
 quint32 subnetMask(int prefixLength) {
     if (prefixLength <= 0)
@@ -39,8 +47,8 @@ std::optional<QHostAddress> parseIpv4(const QString &text, QString *error) {
         address = (address << 8) | quint32(*n);
     }
     if (!plain) {
-        *error = QObject::tr("\"%1\" is not an IPv4 address written as four decimal numbers from 0 to 255 "
-                             "without leading zeros (like 192.168.1.50)")
+        *error = Words::tr("\"%1\" is not an IPv4 address written as four decimal numbers from 0 to 255 "
+                           "without leading zeros (like 192.168.1.50)")
                      .arg(text);
         return std::nullopt;
     }
@@ -51,14 +59,14 @@ QString whyNotOneDevice(const QHostAddress &address, const QVector<InterfaceInfo
     const quint32 a = address.toIPv4Address();
     const QString shown = address.toString();
     if (a == 0)
-        return QObject::tr("%1 is the unspecified address, no device's address").arg(shown);
+        return Words::tr("%1 is the unspecified address, no device's address").arg(shown);
     if (a == 0xFFFFFFFFu)
-        return QObject::tr("%1 is the broadcast address: it would reach every device on the network, not "
-                           "one")
+        return Words::tr("%1 is the broadcast address: it would reach every device on the network, not "
+                         "one")
             .arg(shown);
     if ((a >> 28) == 0xE)
-        return QObject::tr("%1 is a multicast address: it would reach every device that listens to it, "
-                           "not one")
+        return Words::tr("%1 is a multicast address: it would reach every device that listens to it, "
+                         "not one")
             .arg(shown);
     for (const InterfaceInfo &i : interfaces) {
         for (const InterfaceAddress &local : i.addresses) {
@@ -67,8 +75,8 @@ QString whyNotOneDevice(const QHostAddress &address, const QVector<InterfaceInfo
             const quint32 mask = subnetMask(local.prefixLength);
             const quint32 network = local.address.toIPv4Address() & mask;
             if (a == (network | ~mask))
-                return QObject::tr("%1 is the broadcast address of the subnet %2/%3 on %4: it would reach "
-                                   "every device there, not one")
+                return Words::tr("%1 is the broadcast address of the subnet %2/%3 on %4: it would reach "
+                                 "every device there, not one")
                     .arg(shown, QHostAddress(network).toString())
                     .arg(local.prefixLength)
                     .arg(i.name);
@@ -104,13 +112,13 @@ std::optional<AddressRange> parseAddressRange(const QString &text, QString *erro
         return std::nullopt;
     const auto prefix = parseWholeNumber(text.mid(slash + 1), 0, 32);
     if (!prefix || (text.size() > slash + 2 && text.at(slash + 1) == QLatin1Char('0'))) {
-        *error = QObject::tr("\"%1\": the prefix length after \"/\" must be a whole number from 0 to 32")
-                     .arg(text);
+        *error =
+            Words::tr("\"%1\": the prefix length after \"/\" must be a whole number from 0 to 32").arg(text);
         return std::nullopt;
     }
     const quint64 size = quint64(1) << (32 - *prefix);
     if (size > quint64(kMaxRangeSize)) {
-        *error = QObject::tr("\"%1\" holds %2 addresses; a range may hold at most %3 (a /20)")
+        *error = Words::tr("\"%1\" holds %2 addresses; a range may hold at most %3 (a /20)")
                      .arg(text)
                      .arg(size)
                      .arg(kMaxRangeSize);
@@ -119,7 +127,7 @@ std::optional<AddressRange> parseAddressRange(const QString &text, QString *erro
     const quint32 mask = subnetMask(int(*prefix));
     const quint32 network = base->toIPv4Address() & mask;
     if (network != base->toIPv4Address()) {
-        *error = QObject::tr("\"%1\" is not a subnet: its network address is %2/%3")
+        *error = Words::tr("\"%1\" is not a subnet: its network address is %2/%3")
                      .arg(text, QHostAddress(network).toString())
                      .arg(*prefix);
         return std::nullopt;
@@ -134,7 +142,7 @@ std::optional<AddressRange> parseAddressRange(const QString &text, QString *erro
             range.addresses.append(address);
     }
     if (range.addresses.isEmpty()) {
-        *error = QObject::tr("\"%1\" holds no address that stands for one device").arg(text);
+        *error = Words::tr("\"%1\" holds no address that stands for one device").arg(text);
         return std::nullopt;
     }
     return range;

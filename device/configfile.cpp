@@ -3,6 +3,7 @@
 #include "fields.h"
 #include "strictjson.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,6 +16,13 @@
 #include <map>
 
 namespace zentri::configfile {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zentri::configfile)
+};
+} // namespace
 
 const char kFormatName[] = "Zentri device configuration";
 
@@ -66,15 +74,15 @@ std::optional<int32_t> wholeNumber(const QJsonValue &v, int32_t max) {
 }
 
 QString rangeText(Width w) {
-    return w == Width::Flag ? QStringLiteral("true or false")
-                            : QStringLiteral("a whole number from 0 to %1").arg(fields::maximumOf(w));
+    return w == Width::Flag ? Words::tr("true or false")
+                            : Words::tr("a whole number from 0 to %1").arg(fields::maximumOf(w));
 }
 
 QString shown(const QJsonValue &v) {
     if (v.isString())
         return '"' + v.toString() + '"';
     if (v.isArray() || v.isObject())
-        return v.isArray() ? QStringLiteral("a list") : QStringLiteral("an object");
+        return v.isArray() ? Words::tr("a list") : Words::tr("an object");
     if (v.isNull())
         return QStringLiteral("null");
     QJsonArray wrap{v};
@@ -209,40 +217,40 @@ QByteArray write(const recUrzadzenia &rec) {
 }
 
 namespace {
-const QString kNotOurs = QStringLiteral("This is not a Zentri device configuration file");
+QString notOursText() {
+    return Words::tr("This is not a Zentri device configuration file");
+}
 
 // The checks after the JSON was read; `text`, when given, is looked through for keys given twice.
 Parsed parseRoot(const QJsonObject &root, const QByteArray *text) {
-    const QString &notOurs = kNotOurs;
+    const QString notOurs = notOursText();
     if (root.value(kFormat).toString() != QLatin1String(kFormatName))
-        return refuse(QStringLiteral("%1: its \"%2\" is not \"%3\".").arg(notOurs, kFormat, kFormatName),
+        return refuse(Words::tr("%1: its \"%2\" is not \"%3\".").arg(notOurs, kFormat, kFormatName),
                       {kFormat});
     const QJsonValue versionValue = root.value(kVersion);
     if (versionValue.isUndefined())
-        return refuse(QStringLiteral("The file lacks the field %1.").arg(kVersion), {kVersion});
+        return refuse(Words::tr("The file lacks the field %1.").arg(kVersion), {kVersion});
     const auto version = wholeNumber(versionValue, std::numeric_limits<int32_t>::max());
     if (!version || *version < 1)
         return refuse(
-            QStringLiteral("The file's %1 %2 is not a format version.").arg(kVersion, shown(versionValue)),
+            Words::tr("The file's %1 %2 is not a format version.").arg(kVersion, shown(versionValue)),
             {kVersion});
     if (*version > kFormatVersion)
-        return refuse(QStringLiteral("The file's %1 is %2, newer than this program reads (%3); nothing was "
-                                     "loaded.")
+        return refuse(Words::tr("The file's %1 is %2, newer than this program reads (%3); nothing was "
+                                "loaded.")
                           .arg(kVersion)
                           .arg(*version)
                           .arg(kFormatVersion),
                       {kVersion});
-    const QString refused =
-        QStringLiteral("The configuration file was refused; nothing was changed or sent. ");
+    const QString refused = Words::tr("The configuration file was refused; nothing was changed or sent. ");
     const QString twice = text ? strictjson::duplicateKey(*text) : QString();
     if (!twice.isEmpty())
-        return refuse(refused + QStringLiteral("In it %1: it is not clear which one is meant.").arg(twice));
+        return refuse(refused + Words::tr("In it %1: it is not clear which one is meant.").arg(twice));
     QStringList shortLists;
     const QStringList unknown = unexpectedKeys(root, &shortLists);
     if (!unknown.isEmpty())
-        return refuse(refused +
-                          QStringLiteral("It holds keys or elements that a configuration does not have: %1.")
-                              .arg(unknown.join(QStringLiteral(", "))),
+        return refuse(refused + Words::tr("It holds keys or elements that a configuration does not have: %1.")
+                                    .arg(unknown.join(QStringLiteral(", "))),
                       unknown);
 
     recUrzadzenia rec;
@@ -252,7 +260,7 @@ Parsed parseRoot(const QJsonObject &root, const QByteArray *text) {
         if (v.isUndefined())
             missing << key;
         else if (!v.isString())
-            bad << QStringLiteral("%1 (%2 is not a text)").arg(key, shown(v));
+            bad << Words::tr("%1 (%2 is not a text)").arg(key, shown(v));
         else
             *to = v.toString();
     };
@@ -265,7 +273,7 @@ Parsed parseRoot(const QJsonObject &root, const QByteArray *text) {
     else if (auto m = wholeNumber(moduleValue, 0xFF))
         rec.ZentriVersion = *m;
     else
-        bad << QStringLiteral("%1 (%2 is not %3)").arg(kModule, shown(moduleValue), rangeText(Width::Byte));
+        bad << Words::tr("%1 (%2 is not %3)").arg(kModule, shown(moduleValue), rangeText(Width::Byte));
     const QJsonValue ipValue = root.value(kIp);
     QString ipError;
     if (ipValue.isString() && !ipValue.toString().isEmpty() && !parseIpv4(ipValue.toString(), &ipError))
@@ -273,14 +281,14 @@ Parsed parseRoot(const QJsonObject &root, const QByteArray *text) {
     else if (ipValue.isString())
         rec.IP = ipValue.toString();
     else if (!ipValue.isUndefined())
-        bad << QStringLiteral("%1 (%2 is not a text)").arg(kIp, shown(ipValue));
+        bad << Words::tr("%1 (%2 is not a text)").arg(kIp, shown(ipValue));
 
     const QJsonValue confValue = root.value(kConfiguration);
     if (!confValue.isObject()) {
         if (confValue.isUndefined())
             missing << kConfiguration;
         else
-            bad << QStringLiteral("%1 (%2 is not an object)").arg(kConfiguration, shown(confValue));
+            bad << Words::tr("%1 (%2 is not an object)").arg(kConfiguration, shown(confValue));
     } else {
         const QJsonObject conf = confValue.toObject();
         for (const Field &f : fields::settings()) {
@@ -294,13 +302,13 @@ Parsed parseRoot(const QJsonObject &root, const QByteArray *text) {
                 if (v.isBool())
                     f.setValue(rec, v.toBool());
                 else
-                    bad << QStringLiteral("%1 (%2 is not %3)").arg(path, shown(v), rangeText(f.width));
+                    bad << Words::tr("%1 (%2 is not %3)").arg(path, shown(v), rangeText(f.width));
                 continue;
             }
             if (auto n = wholeNumber(v, fields::maximumOf(f.width)))
                 f.setValue(rec, *n);
             else
-                bad << QStringLiteral("%1 (%2 is not %3)").arg(path, shown(v), rangeText(f.width));
+                bad << Words::tr("%1 (%2 is not %3)").arg(path, shown(v), rangeText(f.width));
         }
     }
     if (missing.isEmpty() && bad.isEmpty()) {
@@ -310,13 +318,13 @@ Parsed parseRoot(const QJsonObject &root, const QByteArray *text) {
     }
     QStringList parts;
     if (!missing.isEmpty())
-        parts << QStringLiteral("It lacks %1 %2.")
-                     .arg(missing.size() == 1 ? QStringLiteral("the field") : QStringLiteral("the fields"),
-                          missing.join(QStringLiteral(", ")));
+        parts << (missing.size() == 1 ? Words::tr("It lacks the field %1.")
+                                      : Words::tr("It lacks the fields %1."))
+                     .arg(missing.join(QStringLiteral(", ")));
     if (!bad.isEmpty())
-        parts << QStringLiteral("The device cannot take %1: %2.")
-                     .arg(bad.size() == 1 ? QStringLiteral("this value") : QStringLiteral("these values"),
-                          bad.join(QStringLiteral(", ")));
+        parts << (bad.size() == 1 ? Words::tr("The device cannot take this value: %1.")
+                                  : Words::tr("The device cannot take these values: %1."))
+                     .arg(bad.join(QStringLiteral(", ")));
     parts << shortLists;
     badFields = missing;
     for (const QString &b : bad)
@@ -326,7 +334,7 @@ Parsed parseRoot(const QJsonObject &root, const QByteArray *text) {
         if (const QString label = labelOf(f); !label.isEmpty())
             labels << label;
     if (!labels.isEmpty()) // the settings as the windows name them
-        parts << QStringLiteral("In the windows: %1.").arg(labels.join(QStringLiteral(", ")));
+        parts << Words::tr("In the windows: %1.").arg(labels.join(QStringLiteral(", ")));
     return refuse(refused + parts.join(' '), badFields);
 }
 
@@ -336,7 +344,7 @@ Parsed parse(const QByteArray &text) {
     QString reason;
     const auto object = strictjson::parseObject(text, &reason);
     if (!object)
-        return refuse(QStringLiteral("%1: %2.").arg(kNotOurs, reason));
+        return refuse(Words::tr("%1: %2.").arg(notOursText(), reason));
     return parseRoot(*object, &text);
 }
 
@@ -364,7 +372,7 @@ QVector<Difference> changesNotOffered(const recUrzadzenia &device, const recUrza
     return differencesIn(device, file, true);
 }
 
-const char kDestinationIpLabel[] = "Trigger destination IP";
+const char kDestinationIpLabel[] = QT_TRANSLATE_NOOP("zentri::fields", "Trigger destination IP");
 
 namespace {
 bool isAddressByte(const Difference &d) {
@@ -381,7 +389,8 @@ QVector<Difference> forPeople(const QVector<Difference> &diff, const recUrzadzen
             out.append(d);
         } else if (!addressShown) {
             addressShown = true;
-            out.append({QStringLiteral("DestinationIP"), QLatin1String(kDestinationIpLabel),
+            out.append({QStringLiteral("DestinationIP"),
+                        QCoreApplication::translate("zentri::fields", kDestinationIpLabel),
                         destinationText(device), destinationText(file)});
         }
     }
@@ -418,20 +427,21 @@ bool sameConfiguration(const recUrzadzenia &a, const recUrzadzenia &b) {
 QString summary(const recUrzadzenia &device, const recUrzadzenia &file, int maxLines) {
     QStringList lines;
     if (file.MAC != device.MAC || file.Nazwa != device.Nazwa)
-        lines << QStringLiteral("The file was saved from \"%1\" (%2); this device is \"%3\" (%4).")
+        lines << Words::tr("The file was saved from \"%1\" (%2); this device is \"%3\" (%4).")
                      .arg(file.Nazwa, file.MAC, device.Nazwa, device.MAC);
     const QVector<Difference> diff = differencesForPeople(device, file);
     if (diff.isEmpty()) {
-        lines << QStringLiteral("The device already has this configuration.");
+        lines << Words::tr("The device already has this configuration.");
         return lines.join('\n');
     }
-    lines << (diff.size() == 1 ? QStringLiteral("1 setting differs:")
-                               : QStringLiteral("%1 settings differ:").arg(diff.size()));
+    // One setting in words of its own: English says the count in the numerus form of "%n" only from 2.
+    lines << (diff.size() == 1 ? Words::tr("1 setting differs:")
+                               : Words::tr("%n settings differ:", nullptr, static_cast<int>(diff.size())));
     const int shownCount = std::min<int>(static_cast<int>(diff.size()), std::max(1, maxLines));
     for (int i = 0; i < shownCount; ++i)
         lines << QStringLiteral("  %1: %2 \u2192 %3").arg(diff[i].label, diff[i].device, diff[i].file);
     if (diff.size() > shownCount)
-        lines << QStringLiteral("  ... and %1 more").arg(diff.size() - shownCount);
+        lines << Words::tr("  ... and %n more", nullptr, static_cast<int>(diff.size() - shownCount));
     return lines.join('\n');
 }
 

@@ -1,7 +1,9 @@
 #include "discovery.h"
+
 #include "address.h"
 #include "protocol.h"
 #include "udp.h"
+#include <QCoreApplication>
 
 #include <QNetworkInterface>
 #include <QObject>
@@ -10,6 +12,13 @@
 #include <algorithm>
 
 namespace zentri {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zentri::discovery)
+};
+} // namespace
 
 QVector<InterfaceInfo> systemInterfaces() {
     QVector<InterfaceInfo> out;
@@ -70,7 +79,7 @@ DiscoveryReport sendDiscovery(UdpListener &listener, const QHostAddress &target,
         if (listener.send(request, target, wire::kDevicePort, &error))
             report.sent << target.toString();
         else
-            report.failures << QObject::tr("%1: %2").arg(target.toString(), error);
+            report.failures << Words::tr("%1: %2").arg(target.toString(), error);
         return report;
     }
     QVector<BroadcastInterface> ways = broadcastInterfaces(interfaces);
@@ -80,21 +89,21 @@ DiscoveryReport sendDiscovery(UdpListener &listener, const QHostAddress &target,
             if (b.name == interfaceName)
                 named.append(b);
         if (named.isEmpty()) {
-            report.failures << QObject::tr("%1: no such network interface that is up and can broadcast")
-                                   .arg(interfaceName);
+            report.failures
+                << Words::tr("%1: no such network interface that is up and can broadcast").arg(interfaceName);
             return report;
         }
         ways = named;
     }
     if (ways.isEmpty()) {
-        report.failures << QObject::tr("no network interface is up and can broadcast");
+        report.failures << Words::tr("no network interface is up and can broadcast");
         return report;
     }
     for (const BroadcastInterface &b : ways) {
         if (listener.sendVia(request, target, wire::kDevicePort, b.index, b.address, &error))
             report.sent << b.name;
         else
-            report.failures << QObject::tr("%1: %2").arg(b.name, error);
+            report.failures << Words::tr("%1: %2").arg(b.name, error);
     }
     return report;
 }
@@ -119,7 +128,7 @@ void PacedDiscovery::tick() {
     QString error;
     for (int sent = 0; sent < kPerTick && isRunning(); ++sent, ++next_)
         if (!listener_.send(request, addresses_[next_], wire::kDevicePort, &error))
-            failures_ << QObject::tr("%1: %2").arg(addresses_[next_].toString(), error);
+            failures_ << Words::tr("%1: %2").arg(addresses_[next_].toString(), error);
     if (!isRunning()) {
         timer_->stop();
         emit finished();

@@ -1,6 +1,7 @@
 #include "protocol.h"
 #include "fields.h"
 
+#include <QCoreApplication>
 #include <cstring>
 
 namespace zentri::wire {
@@ -135,8 +136,8 @@ QString moduleVersionName(int zentriVersion) {
         return QStringLiteral("Standard");
     case kModulePremium:
         return QStringLiteral("Premium");
-    default:
-        return QStringLiteral("not recognized");
+    default: // "Standard" and "Premium" are the modules' names, the same in every language
+        return QCoreApplication::translate("zentri::wire", "not recognized");
     }
 }
 

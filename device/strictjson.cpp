@@ -1,5 +1,6 @@
 #include "strictjson.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -8,6 +9,13 @@
 #include <vector>
 
 namespace zentri::strictjson {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zentri::strictjson)
+};
+} // namespace
 
 namespace {
 
@@ -22,17 +30,17 @@ QString decodeString(const QByteArray &token) {
 QString kindOf(const QJsonValue &v) {
     switch (v.type()) {
     case QJsonValue::Double:
-        return QObject::tr("a number");
+        return Words::tr("a number");
     case QJsonValue::String:
-        return QObject::tr("a text");
+        return Words::tr("a text");
     case QJsonValue::Bool:
-        return QObject::tr("true or false");
+        return Words::tr("true or false");
     case QJsonValue::Null:
-        return QObject::tr("null");
+        return Words::tr("null");
     case QJsonValue::Array:
-        return QObject::tr("a list");
+        return Words::tr("a list");
     default:
-        return QObject::tr("something else");
+        return Words::tr("something else");
     }
 }
 
@@ -95,8 +103,8 @@ QString duplicateKey(const QByteArray &text) {
                 const QString key = decodeString(text.mid(i, end - i + 1));
                 if (f.keys.contains(key))
                     return f.path.isEmpty()
-                               ? QObject::tr("the key \"%1\" is given twice at the top level").arg(key)
-                               : QObject::tr("the key \"%1\" is given twice in %2").arg(key, f.path);
+                               ? Words::tr("the key \"%1\" is given twice at the top level").arg(key)
+                               : Words::tr("the key \"%1\" is given twice in %2").arg(key, f.path);
                 f.keys.insert(key);
                 f.key = key;
             }
@@ -117,15 +125,15 @@ std::optional<QJsonObject> parseObject(const QByteArray &text, QString *error) {
         // A lone number, text or null is JSON too, but no object.
         const QJsonDocument wrapped = QJsonDocument::fromJson('[' + text + ']');
         if (wrapped.isArray() && wrapped.array().size() == 1)
-            *error = QObject::tr("it holds %1, not a JSON object").arg(kindOf(wrapped.array().at(0)));
+            *error = Words::tr("it holds %1, not a JSON object").arg(kindOf(wrapped.array().at(0)));
         else
-            *error = QObject::tr("it is not JSON (%1 at byte %2)")
+            *error = Words::tr("it is not JSON (%1 at byte %2)")
                          .arg(jsonError.errorString())
                          .arg(jsonError.offset);
         return std::nullopt;
     }
     if (!doc.isObject()) {
-        *error = QObject::tr("it holds a list, not a JSON object");
+        *error = Words::tr("it holds a list, not a JSON object");
         return std::nullopt;
     }
     return doc.object();

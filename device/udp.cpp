@@ -1,6 +1,8 @@
 #include "udp.h"
+
 #include "protocol.h"
 #include "wirelog.h"
+#include <QCoreApplication>
 
 #include <QElapsedTimer>
 #include <QMetaObject>
@@ -18,6 +20,13 @@
 #include <vector>
 
 namespace zentri {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zentri::udp)
+};
+} // namespace
 
 namespace {
 thread_local int handlingDepth = 0;
@@ -38,7 +47,7 @@ bool destinationAllowed(const QHostAddress &to, quint16 port, QString *error) {
     if (!check || check(to, port))
         return true;
     if (error)
-        *error = QObject::tr("Sending to %1 is not allowed.").arg(to.toString());
+        *error = Words::tr("Sending to %1 is not allowed.").arg(to.toString());
     return false;
 }
 } // namespace
@@ -162,7 +171,7 @@ public:
     bool send(const QByteArray &data, const QHostAddress &to, quint16 port, QString *error,
               int interfaceIndex = 0, const QHostAddress &source = {}) {
         if (fd_ < 0) {
-            *error = QObject::tr("The socket is not open.");
+            *error = Words::tr("The socket is not open.");
             return false;
         }
         if (!destinationAllowed(to, port, error))
@@ -170,7 +179,7 @@ public:
         bool ok = false;
         to.toIPv4Address(&ok);
         if (!ok) {
-            *error = QObject::tr("The address is not an IPv4 address.");
+            *error = Words::tr("The address is not an IPv4 address.");
             return false;
         }
         if (sendDatagram(fd_, data, to, port, interfaceIndex, source) != data.size()) {
@@ -188,14 +197,14 @@ private:
     static QString socketErrorText(int code) {
         switch (code) {
         case EADDRINUSE:
-            return QObject::tr("The bound address is already in use");
+            return Words::tr("The bound address is already in use");
         case EACCES:
         case EPERM:
-            return QObject::tr("The address is protected");
+            return Words::tr("The address is protected");
         case EADDRNOTAVAIL:
-            return QObject::tr("The address is not available");
+            return Words::tr("The address is not available");
         case ENETUNREACH:
-            return QObject::tr("Network unreachable");
+            return Words::tr("Network unreachable");
         default:
             return QString::fromLocal8Bit(std::strerror(code));
         }

@@ -3,6 +3,7 @@
 #include "device/address.h"
 #include "device/configfile.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QObject>
 #include <QSet>
@@ -11,6 +12,13 @@
 #include <tuple>
 
 namespace zentri::rig {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zentri::rig::Patch)
+};
+} // namespace
 
 namespace {
 
@@ -49,19 +57,19 @@ QString csvText(QString text) {
 QString Use::elementText() const {
     switch (kind) {
     case Output:
-        return pwm ? QObject::tr("Output %1 (PWM)").arg(element) : QObject::tr("Output %1").arg(element);
+        return pwm ? Words::tr("Output %1 (PWM)").arg(element) : Words::tr("Output %1").arg(element);
     case Audio:
-        return QObject::tr("Audio player %1").arg(QLatin1String(kAudioFunctions[element]));
+        return Words::tr("Audio player %1").arg(QLatin1String(kAudioFunctions[element]));
     case DmxOutput:
-        return QObject::tr("DMX output (whole universe)");
+        return Words::tr("DMX output (whole universe)");
     case Trigger:
-        return QObject::tr("Trigger %1 to %2").arg(element).arg(destination);
+        return Words::tr("Trigger %1 to %2").arg(element).arg(destination);
     }
     return {};
 }
 
 QString Use::channelText() const {
-    return kind == DmxOutput ? QObject::tr("all") : QString::number(channel);
+    return kind == DmxOutput ? Words::tr("all") : QString::number(channel);
 }
 
 QString deviceText(const recUrzadzenia &rec) {
@@ -69,7 +77,7 @@ QString deviceText(const recUrzadzenia &rec) {
 }
 
 QString Conflict::levelText(Level level) {
-    return level == Error ? QObject::tr("error") : QObject::tr("warning");
+    return level == Error ? Words::tr("error") : Words::tr("warning");
 }
 
 bool Patch::hasError() const {
@@ -78,7 +86,7 @@ bool Patch::hasError() const {
 }
 
 QString inputText(const recUrzadzenia &rec) {
-    return rec.InputSelect == 0 ? QObject::tr("Art-Net") : QObject::tr("DMX");
+    return rec.InputSelect == 0 ? Words::tr("Art-Net") : Words::tr("DMX");
 }
 
 Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo> &interfaces) {
@@ -134,8 +142,8 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
                 macs << devices[d].MAC;
         if (macs.size() > 1)
             add(E,
-                QObject::tr("The address %1 answers with %2 MACs (%3): commands sent to it reach a device "
-                            "nobody can tell apart.")
+                Words::tr("The address %1 answers with %2 MACs (%3): commands sent to it reach a device "
+                          "nobody can tell apart.")
                     .arg(ip)
                     .arg(macs.size())
                     .arg(macs.join(QStringLiteral(", "))),
@@ -144,7 +152,7 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
     for (const auto &[mac, ds] : byMac)
         if (ds.size() > 1)
             add(E,
-                QObject::tr("The MAC %1 stands on %2 devices: they cannot be told apart in a rig.")
+                Words::tr("The MAC %1 stands on %2 devices: they cannot be told apart in a rig.")
                     .arg(mac)
                     .arg(ds.size()),
                 ds, {});
@@ -156,7 +164,7 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
     for (const Use &u : p.uses) {
         if (u.kind != Use::DmxOutput && (u.channel < 1 || u.channel > 512))
             add(E,
-                QObject::tr("%1 is patched to channel %2, outside 1..512: it follows nothing a desk sends.")
+                Words::tr("%1 is patched to channel %2, outside 1..512: it follows nothing a desk sends.")
                     .arg(u.elementText())
                     .arg(u.channel),
                 {u.device}, {u.elementText()}, {&u});
@@ -173,8 +181,8 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
         for (const Use *u : us)
             ds << u->device, elements << u->elementText();
         add(E,
-            QObject::tr("%1 triggers send to %2 on NET %3, universe %4, channel %5: each overwrites the "
-                        "other's value.")
+            Words::tr("%1 triggers send to %2 on NET %3, universe %4, channel %5: each overwrites the "
+                      "other's value.")
                 .arg(us.size())
                 .arg(std::get<0>(key))
                 .arg(std::get<1>(key))
@@ -192,15 +200,15 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
         }
         if (audio > 1)
             add(E,
-                QObject::tr("%1 audio player functions of one device follow channel %2: one value drives "
-                            "them all.")
+                Words::tr("%1 audio player functions of one device follow channel %2: one value drives "
+                          "them all.")
                     .arg(audio)
                     .arg(std::get<3>(key)),
                 {std::get<0>(key)}, elements, us);
         else if (audio == 1 && outputs > 0)
             add(W,
-                QObject::tr("An output and an audio player function of one device follow channel %1: the "
-                            "audio player changes whenever the output does.")
+                Words::tr("An output and an audio player function of one device follow channel %1: the "
+                          "audio player changes whenever the output does.")
                     .arg(std::get<3>(key)),
                 {std::get<0>(key)}, elements, us);
     }
@@ -211,11 +219,11 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
             continue;
         const QHostAddress to(u.destination);
         if (to.toIPv4Address() == 0)
-            add(W, QObject::tr("%1 sends to 0.0.0.0: its trigger reaches nobody.").arg(u.elementText()),
+            add(W, Words::tr("%1 sends to 0.0.0.0: its trigger reaches nobody.").arg(u.elementText()),
                 {u.device}, {u.elementText()}, {&u});
         else if (!onLocalSubnet(to, interfaces))
             add(W,
-                QObject::tr("%1 sends to %2, outside every subnet of this PC: check that it is reachable.")
+                Words::tr("%1 sends to %2, outside every subnet of this PC: check that it is reachable.")
                     .arg(u.elementText(), u.destination),
                 {u.device}, {u.elementText()}, {&u});
     }
@@ -225,14 +233,14 @@ Patch patchOf(const QVector<recUrzadzenia> &devices, const QVector<InterfaceInfo
             macs << devices[d].MAC;
         if (macs.size() > 1)
             add(W,
-                QObject::tr("%1 devices are named \"%2\": people will mistake one for another.")
+                Words::tr("%1 devices are named \"%2\": people will mistake one for another.")
                     .arg(macs.size())
                     .arg(name),
                 ds, {});
     }
     if (firmwares.size() > 1)
         add(W,
-            QObject::tr("The rig runs %1 firmware versions (%2): devices may behave differently.")
+            Words::tr("The rig runs %1 firmware versions (%2): devices may behave differently.")
                 .arg(firmwares.size())
                 .arg(firmwares.join(QStringLiteral(", "))),
             {}, {});
@@ -250,13 +258,13 @@ std::optional<QVector<recUrzadzenia>> readdress(const QVector<recUrzadzenia> &de
         return std::nullopt;
     };
     if (how.channel < 1 || how.channel > 512 || how.perDevice < 1)
-        return refuse(QObject::tr("Start at a channel of 1..512, with at least one channel per device."));
+        return refuse(Words::tr("Start at a channel of 1..512, with at least one channel per device."));
     for (int d = 0; d < moved.size(); ++d) {
         recUrzadzenia &r = moved[d];
         const qint64 first = how.channel + qint64(d) * how.perDevice, last = first + how.elements() - 1;
         if (last > 512)
-            return refuse(QObject::tr("%1 (%2) would take channels %3 to %4, past channel 512: nothing is "
-                                      "readdressed. Start lower, or give fewer channels per device.")
+            return refuse(Words::tr("%1 (%2) would take channels %3 to %4, past channel 512: nothing is "
+                                    "readdressed. Start lower, or give fewer channels per device.")
                               .arg(r.Nazwa, r.MAC, QString::number(first), QString::number(last)));
         if (how.what == Readdressing::Outputs) {
             for (int i = 0; i < 8; ++i) {
@@ -274,8 +282,8 @@ std::optional<QVector<recUrzadzenia>> readdress(const QVector<recUrzadzenia> &de
         const QVector<configfile::Difference> notOffered = configfile::changesNotOffered(devices[d], r);
         if (!notOffered.isEmpty())
             return refuse(
-                QObject::tr("%1 (%2) has a Standard module, whose Art-Net NET and universe cannot be "
-                            "changed (%3): nothing is readdressed. Start in its own NET and universe.")
+                Words::tr("%1 (%2) has a Standard module, whose Art-Net NET and universe cannot be "
+                          "changed (%3): nothing is readdressed. Start in its own NET and universe.")
                     .arg(r.Nazwa, r.MAC,
                          configfile::labelledList(configfile::forPeople(notOffered, devices[d], r),
                                                   QStringLiteral("%1 %2 -> %3"))));

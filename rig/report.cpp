@@ -5,6 +5,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -18,6 +19,13 @@
 #include <algorithm>
 
 namespace zentri::rig {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zentri::rig::Report)
+};
+} // namespace
 
 namespace {
 
@@ -83,35 +91,33 @@ QVector<recUrzadzenia> recordsOf(const ReportInput &in) {
 QString reportHtml(const ReportInput &in, const Patch &patch) {
     const int errors = int(std::count_if(patch.conflicts.begin(), patch.conflicts.end(),
                                          [](const Conflict &c) { return c.level == Conflict::Error; }));
-    QString html =
-        QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>%1</title>"
-                       "</head><body>\n<h1>%1</h1>\n<p>%2</p>\n<p>%3</p>\n")
-            .arg(in.title.toHtmlEscaped(),
-                 QObject::tr("Written %1").arg(in.when.toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
-                 QObject::tr("Devices: %1. Uses: %2. Errors: %3. Warnings: %4.")
-                     .arg(in.devices.size())
-                     .arg(patch.uses.size())
-                     .arg(errors)
-                     .arg(patch.conflicts.size() - errors));
+    QString html = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>%1</title>"
+                                  "</head><body>\n<h1>%1</h1>\n<p>%2</p>\n<p>%3</p>\n")
+                       .arg(in.title.toHtmlEscaped(),
+                            Words::tr("Written %1").arg(in.when.toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+                            Words::tr("Devices: %1. Uses: %2. Errors: %3. Warnings: %4.")
+                                .arg(in.devices.size())
+                                .arg(patch.uses.size())
+                                .arg(errors)
+                                .arg(patch.conflicts.size() - errors));
 
-    html += QStringLiteral("<h2>%1</h2>\n").arg(QObject::tr("Devices")) + QLatin1String(kTable);
-    html +=
-        rowHtml({QObject::tr("Name"), QObject::tr("IP"), QObject::tr("MAC"), QObject::tr("Firmware"),
-                 QObject::tr("Module"), QObject::tr("SD card"), QObject::tr("State"), QObject::tr("Input")},
-                true);
+    html += QStringLiteral("<h2>%1</h2>\n").arg(Words::tr("Devices")) + QLatin1String(kTable);
+    html += rowHtml({Words::tr("Name"), Words::tr("IP"), Words::tr("MAC"), Words::tr("Firmware"),
+                     Words::tr("Module"), Words::tr("SD card"), Words::tr("State"), Words::tr("Input")},
+                    true);
     for (const ReportDevice &d : in.devices) {
         const recUrzadzenia &r = d.record;
-        html += rowHtml({r.Nazwa, r.IP, r.MAC, r.FWVer, wire::moduleVersionName(r.ZentriVersion),
-                         sdCardText(d.sdCard), d.state ? stateText(*d.state) : QObject::tr("found"),
-                         inputText(r)});
+        html +=
+            rowHtml({r.Nazwa, r.IP, r.MAC, r.FWVer, wire::moduleVersionName(r.ZentriVersion),
+                     sdCardText(d.sdCard), d.state ? stateText(*d.state) : Words::tr("found"), inputText(r)});
     }
     html += QStringLiteral("</table>\n");
 
     // The conflicts as paragraphs rather than a table: their reasons are sentences, read (and read back
     // from the PDF) whole.
-    html += QStringLiteral("<h2>%1</h2>\n").arg(QObject::tr("Conflicts"));
+    html += QStringLiteral("<h2>%1</h2>\n").arg(Words::tr("Conflicts"));
     if (patch.conflicts.isEmpty())
-        html += QStringLiteral("<p>%1</p>\n").arg(QObject::tr("None: every use is sound."));
+        html += QStringLiteral("<p>%1</p>\n").arg(Words::tr("None: every use is sound."));
     else
         html += QStringLiteral("<ul>\n");
     for (const Conflict &c : patch.conflicts) {
@@ -123,10 +129,10 @@ QString reportHtml(const ReportInput &in, const Patch &patch) {
                          c.levelText().toHtmlEscaped(), c.reason.toHtmlEscaped());
         if (!devices.isEmpty())
             html += QStringLiteral("<br>%1").arg(
-                QObject::tr("Devices: %1").arg(devices.join(QStringLiteral(", "))).toHtmlEscaped());
+                Words::tr("Devices: %1").arg(devices.join(QStringLiteral(", "))).toHtmlEscaped());
         if (!c.elements.isEmpty())
             html += QStringLiteral("<br>%1").arg(
-                QObject::tr("Elements: %1").arg(c.elements.join(QStringLiteral(", "))).toHtmlEscaped());
+                Words::tr("Elements: %1").arg(c.elements.join(QStringLiteral(", "))).toHtmlEscaped());
         html += QStringLiteral("</li>\n");
     }
     if (!patch.conflicts.isEmpty())
@@ -136,12 +142,12 @@ QString reportHtml(const ReportInput &in, const Patch &patch) {
     QVector<QVector<const Use *>> byDevice(in.devices.size());
     for (const Use &u : patch.uses)
         byDevice[u.device] << &u;
-    html += QStringLiteral("<h2>%1</h2>\n").arg(QObject::tr("Patch"));
+    html += QStringLiteral("<h2>%1</h2>\n").arg(Words::tr("Patch"));
     for (int d = 0; d < in.devices.size(); ++d) {
         html += QStringLiteral("<h3>%1</h3>\n").arg(deviceText(in.devices[d].record).toHtmlEscaped());
-        html += QLatin1String(kTable) + rowHtml({QObject::tr("NET"), QObject::tr("Universe"),
-                                                 QObject::tr("Channel"), QObject::tr("Element")},
-                                                true);
+        html += QLatin1String(kTable) +
+                rowHtml({Words::tr("NET"), Words::tr("Universe"), Words::tr("Channel"), Words::tr("Element")},
+                        true);
         for (const Use *u : byDevice[d])
             html += rowHtml(
                 {QString::number(u->net), QString::number(u->universe), u->channelText(), u->elementText()});

@@ -3,6 +3,7 @@
 #include "device/configfile.h"
 #include "device/strictjson.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,6 +14,13 @@
 #include <cmath>
 
 namespace zentri::rig {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zentri::rig::File)
+};
+} // namespace
 
 const char kFormatName[] = "Zentri rig";
 
@@ -26,7 +34,7 @@ const QString kDevices = QStringLiteral("devices");
 
 Parsed refuse(const QString &why) {
     Parsed p;
-    p.error = QObject::tr("The rig file was refused; nothing was changed or sent: %1.").arg(why);
+    p.error = Words::tr("The rig file was refused; nothing was changed or sent: %1.").arg(why);
     return p;
 }
 
@@ -61,16 +69,16 @@ Parsed parse(const QByteArray &text) {
     QString why;
     const auto object = strictjson::parseObject(text, &why);
     if (!object)
-        return refuse(QObject::tr("it is not a Zentri rig: %1").arg(why));
+        return refuse(Words::tr("it is not a Zentri rig: %1").arg(why));
     const QJsonObject root = *object;
     if (root.value(kFormat).toString() != QLatin1String(kFormatName))
         return refuse(
-            QObject::tr("it is not a Zentri rig: its \"%1\" is not \"%2\"").arg(kFormat, kFormatName));
+            Words::tr("it is not a Zentri rig: its \"%1\" is not \"%2\"").arg(kFormat, kFormatName));
     const QJsonValue version = root.value(kVersion);
     if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != std::floor(version.toDouble()))
-        return refuse(QObject::tr("its %1 is missing or not a format version").arg(kVersion));
+        return refuse(Words::tr("its %1 is missing or not a format version").arg(kVersion));
     if (version.toDouble() > kFormatVersion)
-        return refuse(QObject::tr("its %1 is %2, newer than this program reads (%3)")
+        return refuse(Words::tr("its %1 is %2, newer than this program reads (%3)")
                           .arg(kVersion)
                           .arg(version.toDouble())
                           .arg(kFormatVersion));
@@ -80,41 +88,41 @@ Parsed parse(const QByteArray &text) {
     static const QSet<QString> known{kFormat, kVersion, kName, kAddresses, kDevices};
     for (auto it = root.begin(); it != root.end(); ++it)
         if (!known.contains(it.key()))
-            return refuse(QObject::tr("it holds the key \"%1\", which a rig does not have").arg(it.key()));
+            return refuse(Words::tr("it holds the key \"%1\", which a rig does not have").arg(it.key()));
     for (const QString &key : {kName, kAddresses, kDevices})
         if (!root.contains(key))
-            return refuse(QObject::tr("it lacks the field %1").arg(key));
+            return refuse(Words::tr("it lacks the field %1").arg(key));
 
     Rig rig;
     if (!root.value(kName).isString())
-        return refuse(QObject::tr("its %1 is not a text").arg(kName));
+        return refuse(Words::tr("its %1 is not a text").arg(kName));
     rig.name = root.value(kName).toString();
     if (!root.value(kAddresses).isArray())
-        return refuse(QObject::tr("its %1 is not a list").arg(kAddresses));
+        return refuse(Words::tr("its %1 is not a list").arg(kAddresses));
     for (const QJsonValue &a : root.value(kAddresses).toArray()) {
         if (!a.isString())
-            return refuse(QObject::tr("an element of %1 is not a text").arg(kAddresses));
+            return refuse(Words::tr("an element of %1 is not a text").arg(kAddresses));
         rig.addresses << a.toString();
     }
     if (!addressRanges(rig, &why).size() && !rig.addresses.isEmpty())
-        return refuse(QObject::tr("%1: %2").arg(kAddresses, why));
+        return refuse(Words::tr("%1: %2").arg(kAddresses, why));
     if (!root.value(kDevices).isArray())
-        return refuse(QObject::tr("its %1 is not a list").arg(kDevices));
+        return refuse(Words::tr("its %1 is not a list").arg(kDevices));
     const QJsonArray devices = root.value(kDevices).toArray();
     QSet<QString> macs;
     for (int i = 0; i < devices.size(); ++i) {
-        const QString place = QObject::tr("devices[%1]").arg(i);
+        const QString place = Words::tr("devices[%1]").arg(i);
         if (!devices.at(i).isObject())
-            return refuse(QObject::tr("%1 is not an object").arg(place));
+            return refuse(Words::tr("%1 is not an object").arg(place));
         const configfile::Parsed entry = configfile::parse(devices.at(i).toObject());
         if (!entry.file)
-            return refuse(QObject::tr("%1 (%2): %3")
+            return refuse(Words::tr("%1 (%2): %3")
                               .arg(place, devices.at(i).toObject().value("MAC").toString(), entry.error));
         const QString mac = entry.file->MAC;
         if (!isMac(mac))
-            return refuse(QObject::tr("%1: \"%2\" is not a MAC like 02:5A:45:00:00:01").arg(place, mac));
+            return refuse(Words::tr("%1: \"%2\" is not a MAC like 02:5A:45:00:00:01").arg(place, mac));
         if (macs.contains(mac))
-            return refuse(QObject::tr("%1: the MAC %2 stands in an earlier entry too").arg(place, mac));
+            return refuse(Words::tr("%1: the MAC %2 stands in an earlier entry too").arg(place, mac));
         macs.insert(mac);
         rig.devices.append(*entry.file);
     }

@@ -1,24 +1,33 @@
 #include "rigstates.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QObject>
 #include <iterator>
 
 namespace zentri::rig {
 
+namespace {
+// The context of this file's texts in the translations.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zentri::rig::States)
+};
+} // namespace
+
 QString stateText(State state) {
-    static const char *const texts[] = {
-        QT_TRANSLATE_NOOP("QObject", "in sync"), QT_TRANSLATE_NOOP("QObject", "differs"),
-        QT_TRANSLATE_NOOP("QObject", "missing"), QT_TRANSLATE_NOOP("QObject", "not in rig"),
-        QT_TRANSLATE_NOOP("QObject", "duplicate")};
+    static const char *const texts[] = {QT_TRANSLATE_NOOP("zentri::rig::States", "in sync"),
+                                        QT_TRANSLATE_NOOP("zentri::rig::States", "differs"),
+                                        QT_TRANSLATE_NOOP("zentri::rig::States", "missing"),
+                                        QT_TRANSLATE_NOOP("zentri::rig::States", "not in rig"),
+                                        QT_TRANSLATE_NOOP("zentri::rig::States", "duplicate")};
     static_assert(std::size(texts) == static_cast<size_t>(State::Duplicate) + 1, "one text per state");
-    return QObject::tr(texts[static_cast<int>(state)]);
+    return Words::tr(texts[static_cast<int>(state)]);
 }
 
 QString sdCardText(SdCard card) {
-    return card == SdCard::Present  ? QObject::tr("present")
-           : card == SdCard::Absent ? QObject::tr("none")
-                                    : QObject::tr("not asked");
+    return card == SdCard::Present  ? Words::tr("present")
+           : card == SdCard::Absent ? Words::tr("none")
+                                    : Words::tr("not asked");
 }
 
 QString Row::name(const Rig &rig) const {
@@ -32,15 +41,14 @@ QString Row::detail() const {
     case State::Differs: {
         QStringList parts;
         for (const configfile::Difference &d : shown)
-            parts << QObject::tr("%1: rig %2, device %3").arg(d.label, d.file, d.device);
+            parts << Words::tr("%1: rig %2, device %3").arg(d.label, d.file, d.device);
         return parts.join(QStringLiteral("; "));
     }
     case State::Duplicate:
-        return oneAddress() ? QObject::tr("%1 answers from %2: one device reached twice")
-                                  .arg(answers)
-                                  .arg(ips.value(0))
-                            : QObject::tr("answers from %1: two or more devices with one MAC")
-                                  .arg(ips.join(QStringLiteral(", ")));
+        return oneAddress()
+                   ? Words::tr("%1 answers from %2: one device reached twice").arg(answers).arg(ips.value(0))
+                   : Words::tr("answers from %1: two or more devices with one MAC")
+                         .arg(ips.join(QStringLiteral(", ")));
     default:
         return {};
     }

@@ -35,7 +35,7 @@ class Round {
 public:
     static constexpr int kPerTick = 10, kTickMs = 10; // paced: 1000 requests a second
     // Silent rig devices and unanswered SD card questions are asked again this often.
-    static constexpr int kAgainMs = 250;
+    static constexpr int kAgainMs = 150;
     // SD card questions sent in one pass: a thousand answers at once do not hold the caller that long.
     static constexpr int kSdPerPass = 100;
     static constexpr int kSdAsks = 3; // at most, per address and round

@@ -2,15 +2,23 @@
 
 #include "device/configfile.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QSet>
 
 namespace zentri::rig {
 
+namespace {
+// The context of this file's texts in the translations.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zentri::rig::Watch)
+};
+} // namespace
+
 QString presenceText(Presence presence) {
-    return presence == Presence::Online   ? QObject::tr("online")
-           : presence == Presence::Missed ? QObject::tr("missed")
-                                          : QObject::tr("offline");
+    return presence == Presence::Online   ? Words::tr("online")
+           : presence == Presence::Missed ? Words::tr("missed")
+                                          : Words::tr("offline");
 }
 
 QString Event::line() const {
@@ -55,7 +63,7 @@ QVector<Event> Watch::poll(const QDateTime &time, const QVector<recUrzadzenia> &
             i = static_cast<int>(devices_.size());
             index_.insert(d.mac, i);
             devices_.append(d);
-            out << event(time, QObject::tr("new"), devices_[i]);
+            out << event(time, Words::tr("new"), devices_[i]);
         } else {
             Device &d = devices_[i];
             if (d.last) {
@@ -63,12 +71,12 @@ QVector<Event> Watch::poll(const QDateTime &time, const QVector<recUrzadzenia> &
                                                                  QStringLiteral("%1 %2 -> %3"));
                 d.last = a;
                 if (!changed.isEmpty())
-                    out << event(time, QObject::tr("changed"), d, changed);
+                    out << event(time, Words::tr("changed"), d, changed);
             } else {
                 d.last = a;
             }
             if (d.presence == Presence::Offline && !(first && d.expected))
-                out << event(time, QObject::tr("back online"), d);
+                out << event(time, Words::tr("back online"), d);
         }
         Device &d = devices_[i];
         d.presence = Presence::Online;
@@ -83,7 +91,7 @@ QVector<Event> Watch::poll(const QDateTime &time, const QVector<recUrzadzenia> &
         d.presence =
             d.misses >= kMissesUntilOffline || !d.lastSeen.isValid() ? Presence::Offline : Presence::Missed;
         if (before != Presence::Offline && d.presence == Presence::Offline)
-            out << event(time, QObject::tr("offline"), d);
+            out << event(time, Words::tr("offline"), d);
     }
     keep(out);
     return out;
@@ -95,7 +103,7 @@ QVector<Event> Watch::sdCard(const QDateTime &time, const QString &ip, bool pres
         if (!d.last || d.last->IP != ip || d.presence != Presence::Online)
             continue;
         if (d.sdCard && *d.sdCard != present)
-            out << event(time, present ? QObject::tr("SD card inserted") : QObject::tr("SD card removed"), d);
+            out << event(time, present ? Words::tr("SD card inserted") : Words::tr("SD card removed"), d);
         d.sdCard = present;
     }
     keep(out);

@@ -36,3 +36,21 @@ DISPLAY=:92 build/tests/window_shots report /tmp/zentri-report 2>/dev/null
 pdftoppm -png -r 70 -f 1 -l 1 -singlefile /tmp/zentri-report.pdf docs/report-page
 rm -f /tmp/zentri-report.pdf /tmp/zentri-report.html /tmp/zentri-report.csv
 echo "saved docs/report-page.png"
+# Every window in German and in Polish, at 96 and at 144 dpi: docs/<language>/<window>[-144dpi].png.
+for lang in de pl; do
+  mkdir -p "docs/$lang"
+  for w in main_window about setup_output setup_input setup_audio f_dmxsetup f_livebuttonrecord f_cue f_liverecord rig_window patch_window; do
+    for dpi in 96 144; do
+      out="docs/$lang/$w.png"
+      [ $dpi = 144 ] && out="docs/$lang/$w-144dpi.png"
+      DISPLAY=:92 QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=$dpi build/tests/window_shots --lang "$lang" "$w" "/tmp/zentri-shot-$w.png" 2>/dev/null
+      if [ "$w" = f_liverecord ]; then
+        convert "/tmp/zentri-shot-$w.png" -crop 1280x800+0+0 +repage "$out"
+      else
+        convert "/tmp/zentri-shot-$w.png" -trim +repage "$out"
+      fi
+      rm -f "/tmp/zentri-shot-$w.png"
+      echo "saved $out"
+    done
+  done
+done

@@ -13,8 +13,8 @@ ConfigWindow::ConfigWindow(DeviceLink *link, const QString &objectName, const QS
 }
 
 void ConfigWindow::layOut(std::initializer_list<QObject *> parts, int topMargin) {
-    auto *save = new QPushButton(QStringLiteral("Save && Close"), this);
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    auto *save = new QPushButton(tr("Save && Close"), this);
+    auto *close = new QPushButton(tr("Close"), this);
     save->setObjectName(QStringLiteral("btSaveClose"));
     close->setObjectName(closeName_);
     for (QPushButton *button : {save, close}) {

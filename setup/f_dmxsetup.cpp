@@ -70,27 +70,26 @@ QComboBox *makeSizedList(QWidget *parent, const QString &name, const QString &ac
 } // namespace
 
 TfDMXSetup::TfDMXSetup(DeviceLink *link)
-    : setup::ConfigWindow(link, QStringLiteral("fDMXSetup"), QStringLiteral("Zentri DMX setup")) {
+    : setup::ConfigWindow(link, QStringLiteral("fDMXSetup"), tr("Zentri DMX setup")) {
     FormCreate();
 }
 
 void TfDMXSetup::FormCreate() {
-    auto *GroupBox1 = new QGroupBox(QStringLiteral("DMX Output"), this);
+    auto *GroupBox1 = new QGroupBox(tr("DMX Output"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     auto *patch = new QGridLayout(GroupBox1);
     patch->setHorizontalSpacing(12);
     patch->setVerticalSpacing(4);
-    setup::addHeader(GroupBox1, patch, "Label17", "NET", 0);
-    setup::addHeader(GroupBox1, patch, "Label18", "Universe", 1);
-    cbxNET = makeSizedList(GroupBox1, QStringLiteral("cbxNET"), QStringLiteral("DMX output NET"));
-    cbxUniverse =
-        makeSizedList(GroupBox1, QStringLiteral("cbxUniverse"), QStringLiteral("DMX output Universe"));
+    setup::addHeader(GroupBox1, patch, "Label17", tr("NET"), 0);
+    setup::addHeader(GroupBox1, patch, "Label18", tr("Universe"), 1);
+    cbxNET = makeSizedList(GroupBox1, QStringLiteral("cbxNET"), tr("DMX output NET"));
+    cbxUniverse = makeSizedList(GroupBox1, QStringLiteral("cbxUniverse"), tr("DMX output Universe"));
     patch->addWidget(cbxNET, 1, 0);
     patch->addWidget(cbxUniverse, 1, 1);
 
-    auto *GroupBox2 = new QGroupBox(QStringLiteral("Options"), this);
+    auto *GroupBox2 = new QGroupBox(tr("Options"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    cbBlackout = new TwoLineCheckBox(QStringLiteral("blackout when there is no input signal"), GroupBox2);
+    cbBlackout = new TwoLineCheckBox(tr("blackout when there is no input signal"), GroupBox2);
     cbBlackout->setObjectName(QStringLiteral("cbBlackout"));
     (new QVBoxLayout(GroupBox2))->addWidget(cbBlackout, 0, Qt::AlignVCenter);
 

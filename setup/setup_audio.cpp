@@ -25,14 +25,23 @@ using setup::makeLabel;
 struct ChannelRow {
     const char *list;
     const char *label;
-    const char *caption;
-    const char *what;
+    const char *caption; // translated in TfSetupAudio's context
+    const char *name;    // the list's accessible name, translated likewise
 };
 // The six DMX channels of the player, in record order.
 const ChannelRow kChannelRows[6] = {
-    {"cbxCatalog", "Label1", "Catalog:", "catalog"}, {"cbxFile", "Label2", "File:", "file"},
-    {"cbxVolume", "Label3", "Volume:", "volume"},    {"cbxState", "Label4", "State:", "state"},
-    {"cbxBass", "Label5", "Bass:", "bass"},          {"cbxTreble", "Label6", "Treble:", "treble"},
+    {"cbxCatalog", "Label1", QT_TRANSLATE_NOOP("zentri::TfSetupAudio", "Catalog:"),
+     QT_TRANSLATE_NOOP("zentri::TfSetupAudio", "Audio player catalog channel")},
+    {"cbxFile", "Label2", QT_TRANSLATE_NOOP("zentri::TfSetupAudio", "File:"),
+     QT_TRANSLATE_NOOP("zentri::TfSetupAudio", "Audio player file channel")},
+    {"cbxVolume", "Label3", QT_TRANSLATE_NOOP("zentri::TfSetupAudio", "Volume:"),
+     QT_TRANSLATE_NOOP("zentri::TfSetupAudio", "Audio player volume channel")},
+    {"cbxState", "Label4", QT_TRANSLATE_NOOP("zentri::TfSetupAudio", "State:"),
+     QT_TRANSLATE_NOOP("zentri::TfSetupAudio", "Audio player state channel")},
+    {"cbxBass", "Label5", QT_TRANSLATE_NOOP("zentri::TfSetupAudio", "Bass:"),
+     QT_TRANSLATE_NOOP("zentri::TfSetupAudio", "Audio player bass channel")},
+    {"cbxTreble", "Label6", QT_TRANSLATE_NOOP("zentri::TfSetupAudio", "Treble:"),
+     QT_TRANSLATE_NOOP("zentri::TfSetupAudio", "Audio player treble channel")},
 };
 
 QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemModel *items,
@@ -43,7 +52,7 @@ QComboBox *makeSizedList(QWidget *parent, const QString &name, QAbstractItemMode
 } // namespace
 
 TfSetupAudio::TfSetupAudio(DeviceLink *link)
-    : setup::ConfigWindow(link, QStringLiteral("fSetupAudio"), QStringLiteral("Zentri audio setup")) {
+    : setup::ConfigWindow(link, QStringLiteral("fSetupAudio"), tr("Zentri audio setup")) {
     FormCreate();
 }
 
@@ -54,19 +63,19 @@ void TfSetupAudio::FormCreate() {
         [this](const QByteArray &data, const QHostAddress &sender) { IdUDPServer1UDPRead(data, sender); });
 
     // Master volume, live on the device.
-    auto *GroupBox1 = new QGroupBox(QStringLiteral("Master volume"), this);
+    auto *GroupBox1 = new QGroupBox(tr("Master volume"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     tb1 = new QSlider(Qt::Horizontal, GroupBox1);
     tb1->setObjectName(QStringLiteral("tb1"));
     tb1->setRange(0, 255);
     tb1->setValue(kResetVolume);
     tb1->setMinimumWidth(250);
-    tb1->setAccessibleName(QStringLiteral("Master volume"));
+    tb1->setAccessibleName(tr("Master volume"));
     lbMasterVolume = makeLabel(GroupBox1, QStringLiteral("lbMasterVolume"), QString::number(kResetVolume));
     lbMasterVolume->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lbMasterVolume->setMinimumWidth(lbMasterVolume->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
-    lbMasterVolume->setAccessibleDescription(QStringLiteral("Master volume value"));
-    Button1 = new QPushButton(QStringLiteral("RESET"), GroupBox1);
+    lbMasterVolume->setAccessibleDescription(tr("Master volume value"));
+    Button1 = new QPushButton(tr("RESET"), GroupBox1);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setAutoDefault(false);
     auto *volume = new QHBoxLayout(GroupBox1);
@@ -81,29 +90,27 @@ void TfSetupAudio::FormCreate() {
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
-    Label17 = setup::addHeader(this, grid, "Label17", "NET", 0);
-    Label18 = setup::addHeader(this, grid, "Label18", "Universe", 1);
-    setup::addHeader(this, grid, "Label19", "Channel", 3);
-    cbxNET =
-        makeSizedList(this, QStringLiteral("cbxNET"), ui::byteList(), QStringLiteral("Audio player NET"));
-    cbxUniverse = makeSizedList(this, QStringLiteral("cbxUniverse"), ui::byteList(),
-                                QStringLiteral("Audio player Universe"));
+    Label17 = setup::addHeader(this, grid, "Label17", tr("NET"), 0);
+    Label18 = setup::addHeader(this, grid, "Label18", tr("Universe"), 1);
+    setup::addHeader(this, grid, "Label19", tr("Channel"), 3);
+    cbxNET = makeSizedList(this, QStringLiteral("cbxNET"), ui::byteList(), tr("Audio player NET"));
+    cbxUniverse =
+        makeSizedList(this, QStringLiteral("cbxUniverse"), ui::byteList(), tr("Audio player Universe"));
     grid->addWidget(cbxNET, 1, 0);
     grid->addWidget(cbxUniverse, 1, 1);
     for (int k = 0; k < 6; ++k) {
         const ChannelRow &row = kChannelRows[k];
-        channels_[k] = makeSizedList(this, QLatin1String(row.list), ui::channelList(),
-                                     QStringLiteral("Audio player %1 channel").arg(QLatin1String(row.what)));
-        grid->addWidget(makeLabel(this, QLatin1String(row.label), QLatin1String(row.caption)), 1 + k, 2,
+        channels_[k] = makeSizedList(this, QLatin1String(row.list), ui::channelList(), tr(row.name));
+        grid->addWidget(makeLabel(this, QLatin1String(row.label), tr(row.caption)), 1 + k, 2,
                         Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(channels_[k], 1 + k, 3);
     }
     grid->setColumnMinimumWidth(2, 70);
 
     // The option sits under the NET and Universe lists, beside the channel lists.
-    auto *GroupBox2 = new QGroupBox(QStringLiteral("Options"), this);
+    auto *GroupBox2 = new QGroupBox(tr("Options"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    cbPlayLoop = new QCheckBox(QStringLiteral("Play loop"), GroupBox2);
+    cbPlayLoop = new QCheckBox(tr("Play loop"), GroupBox2);
     cbPlayLoop->setObjectName(QStringLiteral("cbPlayLoop"));
     (new QVBoxLayout(GroupBox2))->addWidget(cbPlayLoop);
     grid->addWidget(GroupBox2, 3, 0, 4, 2, Qt::AlignBottom);

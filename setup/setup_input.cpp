@@ -53,23 +53,19 @@ const char *const kRowLabelNames[TfSetupInput::kRows] = {"Label4", "Label6",  "L
 
 } // namespace
 
-const QStringList &TfSetupInput::functionItems() {
-    static const QStringList items = {
-        QStringLiteral("none"),   QStringLiteral("Trigger"), QStringLiteral("Play"),
-        QStringLiteral("Stop"),   QStringLiteral("Show 1"),  QStringLiteral("Show 2"),
-        QStringLiteral("Show 3"), QStringLiteral("Show 4"),  QStringLiteral("Show 5"),
-        QStringLiteral("Show 6"), QStringLiteral("Show 7"),  QStringLiteral("Show 8")};
+QStringList TfSetupInput::functionItems() {
+    QStringList items = {tr("none"), tr("Trigger"), tr("Play"), tr("Stop")};
+    for (int show = 1; show <= 8; ++show)
+        items << tr("Show %1").arg(show);
     return items;
 }
 
-const QString &TfSetupInput::unavailableShowMessage() {
-    static const QString text =
-        QStringLiteral("In the ZOZEZER show module version 5-8 are unavailable\r\nPlease correct");
-    return text;
+QString TfSetupInput::unavailableShowMessage() {
+    return tr("In the ZOZEZER show module version 5-8 are unavailable\r\nPlease correct");
 }
 
 TfSetupInput::TfSetupInput(DeviceLink *link)
-    : setup::ConfigWindow(link, QStringLiteral("fSetupInput"), QStringLiteral("Zentri input setup"),
+    : setup::ConfigWindow(link, QStringLiteral("fSetupInput"), tr("Zentri input setup"),
                           QStringLiteral("Button10")) {
     FormCreate();
 }
@@ -78,7 +74,7 @@ void TfSetupInput::FormCreate() {
     // Trigger destination address and the device-wide option.
     auto *address = new QHBoxLayout;
     address->setSpacing(4);
-    address->addWidget(makeLabel(this, QStringLiteral("Label18"), QStringLiteral("Trigger destination IP:")));
+    address->addWidget(makeLabel(this, QStringLiteral("Label18"), tr("Trigger destination IP:")));
     address->addSpacing(6);
     const char *const ipNames[4] = {"cbxIPA", "cbxIPB", "cbxIPC", "cbxIPD"};
     for (int k = 0; k < 4; ++k) {
@@ -90,16 +86,15 @@ void TfSetupInput::FormCreate() {
             address->addWidget(dot);
         }
         cbxIP_[k] = makeSizedList(this, QLatin1String(ipNames[k]), ui::byteList(), 3,
-                                  QStringLiteral("Trigger destination IP, number %1").arg(k + 1));
+                                  tr("Trigger destination IP, number %1").arg(k + 1));
         address->addWidget(cbxIP_[k]);
     }
     auto *top = new QHBoxLayout;
     top->addLayout(address);
     top->addStretch(1);
-    auto *GroupBox1 = new QGroupBox(QStringLiteral("Options"), this);
+    auto *GroupBox1 = new QGroupBox(tr("Options"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    cbOption01 =
-        new QCheckBox(QStringLiteral("Pressing the play button interrupts the playing file"), GroupBox1);
+    cbOption01 = new QCheckBox(tr("Pressing the play button interrupts the playing file"), GroupBox1);
     cbOption01->setObjectName(QStringLiteral("cbOption01"));
     (new QVBoxLayout(GroupBox1))->addWidget(cbOption01);
     top->addWidget(GroupBox1);
@@ -108,36 +103,36 @@ void TfSetupInput::FormCreate() {
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(kRowSpacing);
-    Label1 = addHeader(this, grid, "Label1", "NET", ColNet);
-    Label2 = addHeader(this, grid, "Label2", "Universe", ColUniverse);
-    addHeader(this, grid, "Label3", "Channel", ColChannel);
-    addHeader(this, grid, "Label5", "Function", ColFunction);
-    addHeader(this, grid, "Label13", "Catalog", ColCatalog);
-    addHeader(this, grid, "Label14", "File", ColFile);
-    addHeader(this, grid, "Label15", "Volume", ColVolume);
-    addHeader(this, grid, "Label16", "Play after power on", ColPlay);
-    addHeader(this, grid, "Label17", "Trigger test", ColTest);
+    Label1 = addHeader(this, grid, "Label1", tr("NET"), ColNet);
+    Label2 = addHeader(this, grid, "Label2", tr("Universe"), ColUniverse);
+    addHeader(this, grid, "Label3", tr("Channel"), ColChannel);
+    addHeader(this, grid, "Label5", tr("Function"), ColFunction);
+    addHeader(this, grid, "Label13", tr("Catalog"), ColCatalog);
+    addHeader(this, grid, "Label14", tr("File"), ColFile);
+    addHeader(this, grid, "Label15", tr("Volume"), ColVolume);
+    addHeader(this, grid, "Label16", tr("Play after power on"), ColPlay);
+    addHeader(this, grid, "Label17", tr("Trigger test"), ColTest);
 
     playAfterPowerOn_ = new QButtonGroup(this);
     QAbstractItemModel *functions = ui::textList(functionItems());
     for (int i = 0; i < kRows; ++i) {
         const int r = i + 1;
-        const QString input = QStringLiteral("Trigger %1 ").arg(r);
-        patch_.addRow(this, grid, i, kRowLabelNames[i], QStringLiteral("Trigger %1:").arg(r), input);
+        const QString input = tr("Trigger %1").arg(r);
+        patch_.addRow(this, grid, i, kRowLabelNames[i], tr("Trigger %1:").arg(r), input);
         cbxFunction_[i] =
-            makeSizedList(this, numbered("cbxFunction", r), functions, 7, input + QStringLiteral("function"));
+            makeSizedList(this, numbered("cbxFunction", r), functions, 7, tr("Trigger %1 function").arg(r));
         cbxCatalog_[i] = makeSizedList(this, numbered("cbxCatalog", r), ui::catalogList(), 2,
-                                       input + QStringLiteral("catalog"));
+                                       tr("Trigger %1 catalog").arg(r));
         cbxFile_[i] = makeSizedList(this, numbered(r == 1 ? "cbxFile" : "cbxfile", r), ui::fileList(), 3,
-                                    input + QStringLiteral("file"));
+                                    tr("Trigger %1 file").arg(r));
         tbVolume_[i] = new QSlider(Qt::Horizontal, this);
         tbVolume_[i]->setObjectName(numbered("tbVolume", r));
         tbVolume_[i]->setRange(0, 255);
         tbVolume_[i]->setFixedWidth(120);
-        tbVolume_[i]->setAccessibleName(input + QStringLiteral("volume"));
+        tbVolume_[i]->setAccessibleName(tr("Trigger %1 volume").arg(r));
         rb_[r] = makeRowBox<QRadioButton>(this, QStringLiteral("rb%1").arg(r),
-                                          input + QStringLiteral("plays after power on"));
-        cbTest_[i] = makeRowBox<QCheckBox>(this, numbered("cbTest", i), input + QStringLiteral("test"));
+                                          tr("Trigger %1 plays after power on").arg(r));
+        cbTest_[i] = makeRowBox<QCheckBox>(this, numbered("cbTest", i), tr("Trigger %1 test").arg(r));
 
         connect(cbxFunction_[i], &QComboBox::currentIndexChanged, this, [this, i] { cbxFunctionChange(i); });
         connect(cbTest_[i], &QCheckBox::toggled, this, [this, i](bool on) { cbTestClick(i, on); });
@@ -154,19 +149,19 @@ void TfSetupInput::FormCreate() {
     // The ninth radio button: nothing plays after power on.
     const int last = kRows + 1;
     grid->setRowMinimumHeight(last, kRowHeight);
-    grid->addWidget(makeLabel(this, QStringLiteral("Label19"), QStringLiteral("no play")), last, ColVolume,
+    grid->addWidget(makeLabel(this, QStringLiteral("Label19"), tr("no play")), last, ColVolume,
                     Qt::AlignRight | Qt::AlignVCenter);
-    rb_[0] = makeRowBox<QRadioButton>(this, QStringLiteral("rb0"), QStringLiteral("No play after power on"));
+    rb_[0] = makeRowBox<QRadioButton>(this, QStringLiteral("rb0"), tr("No play after power on"));
     grid->addWidget(rb_[0], last, ColPlay, Qt::AlignCenter);
     for (int k = 0; k <= kRows; ++k)
         playAfterPowerOn_->addButton(rb_[k], k);
 
     // The one NET and Universe pair left visible serves every input; the space the other rows' pairs
     // would take says so.
-    patch_.addAllRowNote(this, grid, QStringLiteral("inputs"));
+    patch_.addAllRowNote(this, grid, tr("The NET and Universe of the “All” row apply to all inputs."));
 
-    setup::addTerminalBlock(grid, QStringLiteral(":/art/input-terminals.svg"),
-                            QStringLiteral("Input terminal block"), ColPicture, kRows + 1);
+    setup::addTerminalBlock(grid, QStringLiteral(":/art/input-terminals.svg"), tr("Input terminal block"),
+                            ColPicture, kRows + 1);
 
     layOut({top, grid});
 }

@@ -23,8 +23,8 @@ public:
 
     // Function list items, by code.
     enum Function { FunctionNone, FunctionTrigger, FunctionPlay, FunctionStop, FunctionShow1 };
-    static const QStringList &functionItems();
-    static const QString &unavailableShowMessage();
+    static QStringList functionItems();
+    static QString unavailableShowMessage();
 
 protected:
     void load(const recUrzadzenia &rec) override;

@@ -34,7 +34,7 @@ const char *const kRowLabelNames[TfSetupOutput::kRows] = {"Label28", "Label21", 
 } // namespace
 
 TfSetupOutput::TfSetupOutput(DeviceLink *link)
-    : setup::ConfigWindow(link, QStringLiteral("fSetupOutput"), QStringLiteral("Zentri output setup")) {
+    : setup::ConfigWindow(link, QStringLiteral("fSetupOutput"), tr("Zentri output setup")) {
     FormCreate();
 }
 
@@ -43,19 +43,19 @@ void TfSetupOutput::FormCreate() {
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(kRowSpacing);
 
-    Label20 = addHeader(this, grid, "Label20", "OUT", ColLabel, Qt::AlignRight);
-    Label17 = addHeader(this, grid, "Label17", "NET", ColNet);
-    Label18 = addHeader(this, grid, "Label18", "Universe", ColUniverse);
-    addHeader(this, grid, "Label19", "Channel", ColChannel);
-    addHeader(this, grid, "Label5", "PWM", ColPwm);
-    addHeader(this, grid, "Label1", "Test", ColTest);
+    Label20 = addHeader(this, grid, "Label20", tr("OUT"), ColLabel, Qt::AlignRight);
+    Label17 = addHeader(this, grid, "Label17", tr("NET"), ColNet);
+    Label18 = addHeader(this, grid, "Label18", tr("Universe"), ColUniverse);
+    addHeader(this, grid, "Label19", tr("Channel"), ColChannel);
+    addHeader(this, grid, "Label5", tr("PWM"), ColPwm);
+    addHeader(this, grid, "Label1", tr("Test"), ColTest);
 
     for (int i = 0; i < kRows; ++i) {
         const int r = i + 1;
-        const QString output = QStringLiteral("Output %1 ").arg(r);
+        const QString output = tr("Output %1").arg(r);
         patch_.addRow(this, grid, i, kRowLabelNames[i], QStringLiteral("%1:").arg(r), output);
-        cbPWM_[i] = makeRowBox<QCheckBox>(this, numbered("cbPWM", i), output + QStringLiteral("PWM mode"));
-        cbTest_[i] = makeRowBox<QCheckBox>(this, numbered("cbTest", i), output + QStringLiteral("test"));
+        cbPWM_[i] = makeRowBox<QCheckBox>(this, numbered("cbPWM", i), tr("Output %1 PWM mode").arg(r));
+        cbTest_[i] = makeRowBox<QCheckBox>(this, numbered("cbTest", i), tr("Output %1 test").arg(r));
         connect(cbTest_[i], &QCheckBox::toggled, this, [this, i](bool on) { cbTestClick(i, on); });
 
         grid->addWidget(cbPWM_[i], r, ColPwm, Qt::AlignCenter);
@@ -65,10 +65,10 @@ void TfSetupOutput::FormCreate() {
 
     // The one NET and Universe pair left visible serves every output; the space the other rows' pairs
     // would take says so.
-    patch_.addAllRowNote(this, grid, QStringLiteral("outputs"));
+    patch_.addAllRowNote(this, grid, tr("The NET and Universe of the “All” row apply to all outputs."));
 
-    setup::addTerminalBlock(grid, QStringLiteral(":/art/output-terminals.svg"),
-                            QStringLiteral("Output terminal block"), ColPicture, kRows + 1);
+    setup::addTerminalBlock(grid, QStringLiteral(":/art/output-terminals.svg"), tr("Output terminal block"),
+                            ColPicture, kRows + 1);
 
     layOut({grid}, 14);
 }

@@ -18,9 +18,9 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text) {
     return label;
 }
 
-QLabel *addHeader(QWidget *parent, QGridLayout *grid, const char *name, const char *text, int column,
+QLabel *addHeader(QWidget *parent, QGridLayout *grid, const char *name, const QString &text, int column,
                   Qt::Alignment alignment) {
-    QLabel *label = makeLabel(parent, QLatin1String(name), QLatin1String(text));
+    QLabel *label = makeLabel(parent, QLatin1String(name), text);
     grid->addWidget(label, 0, column, alignment | Qt::AlignBottom);
     return label;
 }
@@ -36,11 +36,11 @@ void PatchRows::addRow(QWidget *parent, QGridLayout *grid, int i, const char *la
                        const QString &caption, const QString &what) {
     const int r = i + 1;
     labels[i] = makeLabel(parent, QLatin1String(labelName), caption);
-    net[i] = makeSizedList(parent, numbered("cbxNET", r), ui::byteList(), 3, what + QStringLiteral("NET"));
-    universe[i] = makeSizedList(parent, numbered("cbxUniverse", r), ui::byteList(), 3,
-                                what + QStringLiteral("Universe"));
-    channel[i] = makeSizedList(parent, numbered("cbxChannel", r), ui::channelList(), 3,
-                               what + QStringLiteral("channel"));
+    net[i] = makeSizedList(parent, numbered("cbxNET", r), ui::byteList(), 3, tr("%1 NET").arg(what));
+    universe[i] =
+        makeSizedList(parent, numbered("cbxUniverse", r), ui::byteList(), 3, tr("%1 Universe").arg(what));
+    channel[i] =
+        makeSizedList(parent, numbered("cbxChannel", r), ui::channelList(), 3, tr("%1 channel").arg(what));
     grid->setRowMinimumHeight(r, kRowHeight);
     grid->addWidget(labels[i], r, 0, Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(net[i], r, 1);
@@ -54,17 +54,15 @@ void PatchRows::showAllRow(bool artNet) const {
         universe[i]->hide();
         labels[i]->hide();
     }
-    labels[0]->setText(QStringLiteral("All"));
+    labels[0]->setText(tr("All"));
     for (int i = 0; i < kRows; ++i) {
         net[i]->setEnabled(artNet);
         universe[i]->setEnabled(artNet);
     }
 }
 
-void PatchRows::addAllRowNote(QWidget *parent, QGridLayout *grid, const QString &what) const {
-    auto *note = makeLabel(
-        parent, QStringLiteral("lbAllNote"),
-        QStringLiteral("The NET and Universe of the \u201cAll\u201d row apply to all %1.").arg(what));
+void PatchRows::addAllRowNote(QWidget *parent, QGridLayout *grid, const QString &text) const {
+    auto *note = makeLabel(parent, QStringLiteral("lbAllNote"), text);
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignCenter);
     note->setEnabled(false);

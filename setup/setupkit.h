@@ -3,6 +3,7 @@
 
 #include "ui/lists.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -22,7 +23,7 @@ QString numbered(const char *prefix, int number);
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text);
 
 // A column header in row 0 of `grid`, at the bottom of `column`: centred, unless `alignment` says otherwise.
-QLabel *addHeader(QWidget *parent, QGridLayout *grid, const char *name, const char *text, int column,
+QLabel *addHeader(QWidget *parent, QGridLayout *grid, const char *name, const QString &text, int column,
                   Qt::Alignment alignment = Qt::AlignHCenter);
 
 // A select-only list sized for `chars` characters, one row high.
@@ -41,9 +42,12 @@ template <typename Box> Box *makeRowBox(QWidget *parent, const QString &name, co
 // lists, in columns 0 to 3 of the table. Only the first row's NET and Universe are shown, as the "All"
 // row that serves every row; the others keep their loaded values.
 struct PatchRows {
+    Q_DECLARE_TR_FUNCTIONS(zentri::setup::PatchRows)
+
+public:
     static constexpr int kRows = 8;
 
-    // Row `i` (0 to 7), in table row i + 1; `what` ("Output 1 ") begins the lists' accessible names.
+    // Row `i` (0 to 7), in table row i + 1; `what` ("Output 1") begins the lists' accessible names.
     void addRow(QWidget *parent, QGridLayout *grid, int i, const char *labelName, const QString &caption,
                 const QString &what);
     template <typename Row> void load(const std::array<Row, kRows> &rows) const {
@@ -63,9 +67,8 @@ struct PatchRows {
     // Leaves the "All" row the only one with NET and Universe in view, those enabled where the module
     // has an Art-Net patch.
     void showAllRow(bool artNet) const;
-    // The note that stands where the hidden NET and Universe lists of rows 2 to 8 would be; `what` is
-    // "outputs" or "inputs".
-    void addAllRowNote(QWidget *parent, QGridLayout *grid, const QString &what) const;
+    // The note `text` that stands where the hidden NET and Universe lists of rows 2 to 8 would be.
+    void addAllRowNote(QWidget *parent, QGridLayout *grid, const QString &text) const;
 
     std::array<QLabel *, kRows> labels{};
     std::array<QComboBox *, kRows> net{}, universe{}, channel{};

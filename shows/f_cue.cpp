@@ -19,6 +19,7 @@
 #include <QStatusBar>
 #include <QStyleOptionGroupBox>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace zentri {
 
@@ -46,19 +47,19 @@ int belowTitle(const QGroupBox *group) {
 }
 } // namespace
 
-TfCue::TfCue(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("CUE")) {
+TfCue::TfCue(DeviceLink *link) : ui::DeviceDialog(link, tr("CUE")) {
     setObjectName(QStringLiteral("fCue"));
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);
 
     // ---- "Cue" group: the cue list, its name editor, saving and the log ----
-    GroupBox2 = new QGroupBox(QStringLiteral("Cue"), this);
+    GroupBox2 = new QGroupBox(tr("Cue"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
 
     StringGrid1 = new QTableWidget(wire::kCueCount, 2, GroupBox2);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setAccessibleName(QStringLiteral("Cues"));
+    StringGrid1->setAccessibleName(tr("Cues"));
     StringGrid1->setGeometry(10, 22, 362, kCueGroupH - 32);
-    StringGrid1->setHorizontalHeaderLabels({QStringLiteral("ID"), QStringLiteral("Cue name")});
+    StringGrid1->setHorizontalHeaderLabels({tr("ID"), tr("Cue name")});
     StringGrid1->horizontalHeader()->setSectionsClickable(false); // the header row cannot be selected
     StringGrid1->horizontalHeader()->setHighlightSections(false);
     StringGrid1->setColumnWidth(kIdColumn, 40);
@@ -97,21 +98,22 @@ TfCue::TfCue(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("CUE")) {
 
     Edit1 = new QLineEdit(QStringLiteral("Edit1"), GroupBox2);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setAccessibleName(QStringLiteral("Cue name"));
+    Edit1->setAccessibleName(tr("Cue name"));
     Edit1->setMaxLength(kNameLength);
     Edit1->setGeometry(52, 44, 300, 21);
     Edit1->hide();
     Edit1->installEventFilter(this);
 
-    btSaveAllCues = new QPushButton(QStringLiteral("Save CUE"), GroupBox2);
+    btSaveAllCues = new QPushButton(tr("Save CUE"), GroupBox2);
     btSaveAllCues->setObjectName(QStringLiteral("btSaveAllCues"));
     btSaveAllCues->setAutoDefault(false); // Enter in the grid or the name editor must not save
-    btSaveAllCues->setGeometry(384, 22, 110, 30);
+    // Wider for a longer translation, as far as the room before the log allows.
+    btSaveAllCues->setGeometry(384, 22, std::clamp(btSaveAllCues->sizeHint().width(), 110, 130), 30);
     connect(btSaveAllCues, &QPushButton::clicked, this, &TfCue::btSaveAllCuesClick);
 
     Memo1 = new QPlainTextEdit(GroupBox2);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setAccessibleName(QStringLiteral("Log"));
+    Memo1->setAccessibleName(tr("Log"));
     Memo1->setReadOnly(true);
     Memo1->setMaximumBlockCount(100000);
     Memo1->setPlainText(QStringLiteral("Memo1"));
@@ -119,7 +121,7 @@ TfCue::TfCue(DeviceLink *link) : ui::DeviceDialog(link, QStringLiteral("CUE")) {
     Memo1->hide();
 
     // ---- "DMX channels" group: 16 lines of 32 channel editors ----
-    GroupBox1 = new QGroupBox(QStringLiteral("DMX channels"), this);
+    GroupBox1 = new QGroupBox(tr("DMX channels"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     editors_.reserve(kLines * kColumns);
     editorLook_ = new ui::ChannelEditorLook(this); // made after the group: it outlives the editors
@@ -173,7 +175,7 @@ void TfCue::createChannelEditorLine() {
             QRect(QPoint(kEditorLeft + editorSize_.width() * c, editorTop_ + (editorSize_.height() + 1) * r),
                   editorSize_));
         e->setToolTip(number);
-        e->setAccessibleName(QStringLiteral("Channel ") + number);
+        e->setAccessibleName(tr("Channel %1").arg(number));
         e->setProperty("tag", n);
         // Every change of the text counts: the editor's own signal brings the changes made by its
         // arrows and by the program, its line's signal also text that is no number (an emptied editor).
@@ -292,8 +294,7 @@ void TfCue::StringGrid1Click() {
     for (int n = 0; n < wire::kCueChannels; ++n)
         editors_[n]->setValue(cue.DMX[n]);
     loading_ = false;
-    log(QStringLiteral("click: ") + StringGrid1->item(row, kIdColumn)->text() + QStringLiteral(" row: ") +
-        QString::number(row + 1));
+    log(tr("click: %1 row: %2").arg(StringGrid1->item(row, kIdColumn)->text()).arg(row + 1));
 }
 
 int TfCue::nameEditTarget() const {

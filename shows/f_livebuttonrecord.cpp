@@ -40,18 +40,28 @@ QString showButtonName(int n) {
 }
 } // namespace
 
-const QString TfLiveButtonRecord::kEraseCaption = QStringLiteral("ERASE");
-const QString TfLiveButtonRecord::kEraseConfirm = QStringLiteral("CONFIRM ERASE");
-const QString TfLiveButtonRecord::kRecordCaption = QStringLiteral("RECORD");
-const QString TfLiveButtonRecord::kRecordConfirm =
-    QStringLiteral("CONFIRM RECORD (the previous show will be deleted)");
-const QString TfLiveButtonRecord::kSynchroCaption = QStringLiteral("SYNCHRO RECORD");
-const QString TfLiveButtonRecord::kSynchroConfirm =
-    QStringLiteral("CONFIRM SYNCHRO RECORD (the previous show will be deleted)");
-const QString TfLiveButtonRecord::kRecordingCaption = QStringLiteral("RECORDING...");
+// The captions in English; each button shows its translation (shown()).
+const QString TfLiveButtonRecord::kEraseCaption =
+    QStringLiteral(QT_TRANSLATE_NOOP("zentri::TfLiveButtonRecord", "ERASE"));
+const QString TfLiveButtonRecord::kEraseConfirm =
+    QStringLiteral(QT_TRANSLATE_NOOP("zentri::TfLiveButtonRecord", "CONFIRM ERASE"));
+const QString TfLiveButtonRecord::kRecordCaption =
+    QStringLiteral(QT_TRANSLATE_NOOP("zentri::TfLiveButtonRecord", "RECORD"));
+const QString TfLiveButtonRecord::kRecordConfirm = QStringLiteral(
+    QT_TRANSLATE_NOOP("zentri::TfLiveButtonRecord", "CONFIRM RECORD (the previous show will be deleted)"));
+const QString TfLiveButtonRecord::kSynchroCaption =
+    QStringLiteral(QT_TRANSLATE_NOOP("zentri::TfLiveButtonRecord", "SYNCHRO RECORD"));
+const QString TfLiveButtonRecord::kSynchroConfirm = QStringLiteral(QT_TRANSLATE_NOOP(
+    "zentri::TfLiveButtonRecord", "CONFIRM SYNCHRO RECORD (the previous show will be deleted)"));
+const QString TfLiveButtonRecord::kRecordingCaption =
+    QStringLiteral(QT_TRANSLATE_NOOP("zentri::TfLiveButtonRecord", "RECORDING..."));
+
+QString TfLiveButtonRecord::shown(const QString &caption) {
+    return tr(qUtf8Printable(caption));
+}
 
 TfLiveButtonRecord::TfLiveButtonRecord(DeviceLink *link, QWidget *mainWindow)
-    : ui::DeviceDialog(link, QStringLiteral("Zentri Live Button Record")), mainWindow_(mainWindow) {
+    : ui::DeviceDialog(link, tr("Zentri Live Button Record")), mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("fLiveButtonRecord"));
     setFixedSize(kClientW, kClientH);
 
@@ -65,16 +75,16 @@ TfLiveButtonRecord::TfLiveButtonRecord(DeviceLink *link, QWidget *mainWindow)
         label->setObjectName(QStringLiteral("lbShow%1").arg(n, 2, 10, QLatin1Char('0')));
         label->setAlignment(Qt::AlignCenter);
         label->setGeometry(left, kShowLabelTop, kShowPanelW, 20);
-        label->setAccessibleDescription(QStringLiteral("Show %1 length").arg(n));
+        label->setAccessibleDescription(tr("Show %1 length").arg(n));
         showLabels_[i] = label;
 
         auto *panel = new ui::ColorPanel(this);
         panel->setObjectName(QStringLiteral("Panel%1").arg(n));
         panel->setGeometry(left, kShowPanelTop, kShowPanelW, kShowPanelH);
-        panel->setAccessibleName(QStringLiteral("Show %1 light").arg(n));
+        panel->setAccessibleName(tr("Show %1 light").arg(n));
         showPanels_[i] = panel;
 
-        auto *button = new ui::PressButton(QStringLiteral("SHOW %1").arg(n), panel);
+        auto *button = new ui::PressButton(tr("SHOW %1").arg(n), panel);
         button->setObjectName(showButtonName(n));
         button->setFont(buttonFont);
         button->setGeometry(kPanelInset, kPanelInset, kShowPanelW - 2 * kPanelInset,
@@ -89,16 +99,15 @@ TfLiveButtonRecord::TfLiveButtonRecord(DeviceLink *link, QWidget *mainWindow)
     rule->setFrameShadow(QFrame::Sunken);
     rule->setGeometry(kMargin, kRuleTop, kClientW - 2 * kMargin, 2);
 
-    addAction(Panel12, Button13, "Panel12", "Button13", kEraseCaption, 0,
+    addAction(Panel12, Button13, "Panel12", "Button13", shown(kEraseCaption), 0,
               &TfLiveButtonRecord::Button13MouseDown);
-    addAction(Panel11, Button12, "Panel11", "Button12", kRecordCaption, 1,
+    addAction(Panel11, Button12, "Panel11", "Button12", shown(kRecordCaption), 1,
               &TfLiveButtonRecord::Button12MouseDown);
-    addAction(Panel13, Button10, "Panel13", "Button10", kSynchroCaption, 2,
+    addAction(Panel13, Button10, "Panel13", "Button10", shown(kSynchroCaption), 2,
               &TfLiveButtonRecord::Button10MouseDown);
-    addAction(Panel10, Button11, "Panel10", "Button11", QStringLiteral("PLAY"), 3,
+    addAction(Panel10, Button11, "Panel10", "Button11", tr("PLAY"), 3,
               &TfLiveButtonRecord::Button11MouseDown);
-    addAction(Panel9, Button8, "Panel9", "Button8", QStringLiteral("STOP"), 4,
-              &TfLiveButtonRecord::Button8MouseDown);
+    addAction(Panel9, Button8, "Panel9", "Button8", tr("STOP"), 4, &TfLiveButtonRecord::Button8MouseDown);
     for (ui::PressButton *b : {Button13, Button12, Button10, Button11, Button8})
         b->setFont(buttonFont);
 
@@ -111,19 +120,19 @@ TfLiveButtonRecord::TfLiveButtonRecord(DeviceLink *link, QWidget *mainWindow)
     lbTime->setFont(timeFont);
     ui::setLegibleColors(lbTime, kGreen); // on a background of its own where the palette is dark
     lbTime->setGeometry((kClientW - 320) / 2, kTimeTop, 320, 56);
-    lbTime->setAccessibleDescription(QStringLiteral("Playback time"));
+    lbTime->setAccessibleDescription(tr("Playback time"));
 
     ActivityIndicator1 = new ui::ActivityIndicator(this);
     ActivityIndicator1->setObjectName(QStringLiteral("ActivityIndicator1"));
     ActivityIndicator1->setGeometry(kClientW - kMargin - 36, kTimeTop + 10, 36, 36);
-    ActivityIndicator1->setAccessibleName(QStringLiteral("Incoming packets"));
+    ActivityIndicator1->setAccessibleName(tr("Incoming packets"));
 
     pb1 = new QProgressBar(this);
     pb1->setObjectName(QStringLiteral("pb1"));
     pb1->setTextVisible(false);
     pb1->setValue(0);
     pb1->setGeometry(kMargin, kBarTop, kClientW - 2 * kMargin, 16);
-    pb1->setAccessibleName(QStringLiteral("Playback position"));
+    pb1->setAccessibleName(tr("Playback position"));
 
     sb1 = new QStatusBar(this);
     sb1->setObjectName(QStringLiteral("sb1"));
@@ -131,7 +140,7 @@ TfLiveButtonRecord::TfLiveButtonRecord(DeviceLink *link, QWidget *mainWindow)
     sb1->setGeometry(0, kStatusTop, kClientW, kStatusH);
     sb1Panel0 = new QLabel(sb1);
     sb1Panel0->setObjectName(QStringLiteral("sb1Panel0"));
-    sb1Panel0->setAccessibleDescription(QStringLiteral("Status"));
+    sb1Panel0->setAccessibleDescription(tr("Status"));
     sb1->addWidget(sb1Panel0, 1);
 
     tmBlinkButton.setObjectName(QStringLiteral("tmBlinkButton"));
@@ -157,7 +166,7 @@ void TfLiveButtonRecord::addAction(ui::ColorPanel *&panel, ui::PressButton *&but
     panel = new ui::ColorPanel(this);
     panel->setObjectName(QLatin1String(panelName));
     panel->setGeometry(kMargin + column * kActionPitch, kActionTop, kActionPanelW, kActionPanelH);
-    panel->setAccessibleName(caption + QStringLiteral(" light"));
+    panel->setAccessibleName(tr("%1 light").arg(caption));
     button = new ui::PressButton(caption, panel);
     button->setObjectName(QLatin1String(buttonName));
     button->setWordWrap(column < 3); // the captions of ERASE, RECORD and SYNCHRO RECORD grow when armed
@@ -219,11 +228,11 @@ bool TfLiveButtonRecord::StopRecording() {
 
 void TfLiveButtonRecord::RefreshView() {
     if (eraseArmed_ == 0)
-        Button13->setText(kEraseCaption);
+        Button13->setText(shown(kEraseCaption));
     if (recordArmed_ == 0)
-        Button12->setText(kRecordCaption);
+        Button12->setText(shown(kRecordCaption));
     if (synchroArmed_ == 0)
-        Button10->setText(kSynchroCaption);
+        Button10->setText(shown(kSynchroCaption));
 
     if (selectedShow_ >= 0 && selectedShow_ <= wire::kShowSlots)
         for (int n = 1; n <= wire::kShowSlots; ++n)
@@ -305,12 +314,12 @@ void TfLiveButtonRecord::FormClose() {
 
 void TfLiveButtonRecord::Button13MouseDown() {
     if (eraseArmed_ == 0) {
-        Button13->setText(kEraseConfirm);
+        Button13->setText(shown(kEraseConfirm));
         eraseArmed_ = 1;
     } else {
         const bool sent = sendToDevice(wire::eraseShowCommand(selectedShow_));
         eraseArmed_ = 0;
-        Button13->setText(kEraseCaption);
+        Button13->setText(shown(kEraseCaption));
         if (sent) {
             QThread::msleep(kErasePauseMs); // give the device time to erase before asking again
             QueryAllShowInfo();
@@ -323,11 +332,11 @@ void TfLiveButtonRecord::Button13MouseDown() {
 
 void TfLiveButtonRecord::Button12MouseDown() {
     if (recordArmed_ == 0) {
-        Button12->setText(kRecordConfirm);
+        Button12->setText(shown(kRecordConfirm));
         recordArmed_ = 1;
     } else {
         sendToDevice(wire::recordCommand());
-        setStatus(QStringLiteral("Waiting for Artnet packet..."));
+        setStatus(tr("Waiting for Artnet packet..."));
     }
     eraseArmed_ = synchroArmed_ = 0;
     RefreshView();
@@ -335,12 +344,12 @@ void TfLiveButtonRecord::Button12MouseDown() {
 
 void TfLiveButtonRecord::Button10MouseDown() {
     if (synchroArmed_ == 0) {
-        Button10->setText(kSynchroConfirm);
+        Button10->setText(shown(kSynchroConfirm));
         synchroArmed_ = 1;
     } else {
-        Button10->setText(kRecordingCaption);
+        Button10->setText(shown(kRecordingCaption));
         sendToDevice(wire::synchroRecordCommand());
-        setStatus(QStringLiteral("Waiting for not empty Artnet packet..."));
+        setStatus(tr("Waiting for not empty Artnet packet..."));
     }
     eraseArmed_ = recordArmed_ = 0;
     RefreshView();
@@ -386,7 +395,7 @@ void TfLiveButtonRecord::IdUDPServer1UDPRead(const QByteArray &data, const QHost
         return;
     switch (reply->kind) {
     case wire::ShowReply::PacketCount:
-        setStatus(QStringLiteral("Incoming packets: ") + QString::number(reply->packets));
+        setStatus(tr("Incoming packets: %1").arg(reply->packets));
         sb1->repaint();
         ActivityIndicator1->start();
         if (!tmBlinkButton.isActive())
@@ -394,7 +403,7 @@ void TfLiveButtonRecord::IdUDPServer1UDPRead(const QByteArray &data, const QHost
         break;
     case wire::ShowReply::SetShow:
         selectedShow_ = reply->show;
-        setStatus(QStringLiteral("Set show: ") + QString::number(reply->show));
+        setStatus(tr("Set show: %1").arg(reply->show));
         sb1->repaint();
         RefreshView();
         break;

@@ -33,6 +33,8 @@ public:
     static const QString kEraseCaption, kEraseConfirm;
     static const QString kRecordCaption, kRecordConfirm;
     static const QString kSynchroCaption, kSynchroConfirm, kRecordingCaption;
+    // A caption above as the button shows it, in the user's language.
+    static QString shown(const QString &caption);
 
     // ---- State ----
     int SelectedShow() const { return selectedShow_; }

@@ -3,6 +3,7 @@
 
 #include "ui/picture.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -114,8 +115,8 @@ EntryBlock::EntryBlock(const QString &recordName, const QString &fromTime, const
     // A CR in a note or a tool-tip starts a new line.
     QString shownMemo = memo;
     shownMemo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    setToolTip(record_name + QStringLiteral("\n\n") + shownMemo + QStringLiteral("\n\nFrom: ") + from_time +
-               QStringLiteral("\nTo: ") + to_time);
+    setToolTip(QCoreApplication::translate("zentri::TfLiveRecord", "%1\n\n%2\n\nFrom: %3\nTo: %4")
+                   .arg(record_name, shownMemo, from_time, to_time));
     label_ = new QLabel(shownMemo, this);
     label_->setObjectName(QStringLiteral("memo"));
     label_->setAttribute(Qt::WA_TranslucentBackground);
@@ -178,7 +179,7 @@ int rowTop(int k, int unit) {
 
 TfLiveRecord::TfLiveRecord() {
     setObjectName(QStringLiteral("fLiveRecord"));
-    setWindowTitle(QStringLiteral("Zentri Live Record"));
+    setWindowTitle(tr("Zentri Live Record"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
@@ -197,7 +198,7 @@ TfLiveRecord::TfLiveRecord() {
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("Time Line"));
+    PageControl1->addTab(TabSheet1, tr("Time Line"));
     layout->addWidget(PageControl1, 1);
     auto *sheetLayout = new QVBoxLayout(TabSheet1);
     sheetLayout->setContentsMargins(0, 0, 0, 0);
@@ -259,11 +260,11 @@ TfLiveRecord::TfLiveRecord() {
     right->setSpacing(3);
     btn_plus = new QPushButton(QStringLiteral("+"), pnl_right);
     btn_plus->setObjectName(QStringLiteral("btn_plus"));
-    btn_plus->setAccessibleName(QStringLiteral("Zoom in"));
+    btn_plus->setAccessibleName(tr("Zoom in"));
     btn_plus->setAutoDefault(false);
     btn_minus = new QPushButton(QStringLiteral("-"), pnl_right);
     btn_minus->setObjectName(QStringLiteral("btn_minus"));
-    btn_minus->setAccessibleName(QStringLiteral("Zoom out"));
+    btn_minus->setAccessibleName(tr("Zoom out"));
     btn_minus->setAutoDefault(false);
     for (QPushButton *b : {btn_plus, btn_minus}) {
         b->setFixedSize(kRightWidth - 6, kRightWidth - 6);
@@ -285,8 +286,8 @@ TfLiveRecord::TfLiveRecord() {
         StatusBar1->addWidget(panel);
         statusPanels_[i] = panel;
     }
-    statusPanels_[1]->setAccessibleDescription(QStringLiteral("Mouse position"));
-    statusPanels_[2]->setAccessibleDescription(QStringLiteral("Time at the pointer"));
+    statusPanels_[1]->setAccessibleDescription(tr("Mouse position"));
+    statusPanels_[2]->setAccessibleDescription(tr("Time at the pointer"));
     layout->addWidget(StatusBar1);
 
     def_panel = new Panel(leftContent_);
@@ -325,8 +326,8 @@ void TfLiveRecord::CreateTimeScale() {
         header->setGeometry(0, 1 + i * (pnl_height_ - 1), kLeftWidth, pnl_height_);
         headers_[i] = header;
     }
-    headers_[0]->setCaption(QStringLiteral("Nazwa"));
-    headers_[0]->setAccessibleName(QStringLiteral("Nazwa"));
+    headers_[0]->setCaption(tr("Nazwa", "the header of the outputs' names"));
+    headers_[0]->setAccessibleName(headers_[0]->caption());
 
     for (int h = 0; h < 24; ++h) {
         auto *hour = new Panel(mainContent_);
@@ -334,12 +335,12 @@ void TfLiveRecord::CreateTimeScale() {
         hour->setGeometry(pnl_width_ * h + 2, 1, pnl_width_, pnl_height_);
         const QString hh = QStringLiteral("%1").arg(h, 2, 10, QLatin1Char('0'));
         hour->setCaption(hh);
-        hour->setAccessibleName(QStringLiteral("Hour ") + hh);
+        hour->setAccessibleName(tr("Hour %1").arg(hh));
         tab_hours_[h] = hour;
 
         auto *minutes = new timeline::MinuteScale(mainContent_);
         minutes->setObjectName(QStringLiteral("tab_minuts_%1").arg(h));
-        minutes->setAccessibleName(QStringLiteral("Minutes of hour ") + hh);
+        minutes->setAccessibleName(tr("Minutes of hour %1").arg(hh));
         minutes->setGeometry(pnl_width_ * h + 2, hour->y() + pnl_height_ - 1, pnl_width_, pnl_height_);
         minutes->buildMarks(minute_width());
         tab_minuts_[h] = minutes;
@@ -353,7 +354,7 @@ void TfLiveRecord::CreateTimeScale() {
     pnl_pointer->setGeometry(0, 2 * pnl_height_ - kPointerSize, kPointerSize, kPointerSize);
     pointer = new ui::Picture(QStringLiteral(":/art/pointer.svg"), pnl_pointer);
     pointer->setObjectName(QStringLiteral("pointer"));
-    pointer->setAccessibleName(QStringLiteral("Pointer mark"));
+    pointer->setAccessibleName(tr("Pointer mark"));
     pointer->setGeometry(1, 1, 16, 16);
 }
 
@@ -364,7 +365,7 @@ void TfLiveRecord::CreateRows() {
         row->setObjectName(QStringLiteral("tab_rec_%1").arg(i));
         row->setGeometry(2, top, 24 * pnl_width_, 2 * pnl_height_);
         row->setColor(def_panel->color());
-        row->setAccessibleName(QStringLiteral("Output %1 time line").arg(i));
+        row->setAccessibleName(tr("Output %1 time line").arg(i));
         row->lower();
         connect(row, &Panel::clicked, this, [this](Panel *p) { def_panelClick(p); });
         tab_rec_[i] = row;
@@ -372,9 +373,9 @@ void TfLiveRecord::CreateRows() {
         auto *name = new Panel(leftContent_);
         name->setObjectName(QStringLiteral("tab_rec_name_%1").arg(i));
         name->setGeometry(0, top, kLeftWidth, 2 * pnl_height_);
-        name->setCaption(QStringLiteral("Output %1").arg(i));
+        name->setCaption(tr("Output %1").arg(i));
         name->setColor(def_panel->color());
-        name->setAccessibleName(QStringLiteral("Output %1 row").arg(i));
+        name->setAccessibleName(tr("Output %1 row").arg(i));
         connect(name, &Panel::clicked, this, [this](Panel *p) { def_panel_nameClick(p); });
         tab_rec_name_[i] = name;
 
@@ -392,7 +393,7 @@ void TfLiveRecord::CreateRows() {
     pointer_line->setObjectName(QStringLiteral("pointer_line"));
     pointer_line->setBorder(false);
     pointer_line->setColor(kRed);
-    pointer_line->setAccessibleName(QStringLiteral("Pointer line"));
+    pointer_line->setAccessibleName(tr("Pointer line"));
     pointer_line->setAttribute(Qt::WA_TransparentForMouseEvents);
     pointer_line->setGeometry(0, pnl_pointer->y() + pnl_pointer->height(), 3, box_main->height());
 }

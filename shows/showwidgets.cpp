@@ -96,8 +96,28 @@ void PressButton::mouseDoubleClickEvent(QMouseEvent *event) {
     mousePressEvent(event);
 }
 
+QRect PressButton::captionArea() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(4, 2, -4, -2);
+}
+
+QFont PressButton::captionFont() const {
+    const QRect area = captionArea();
+    const int flags = Qt::AlignCenter | (wordWrap_ ? Qt::TextWordWrap : 0);
+    QFont f = font();
+    for (qreal size = f.pointSizeF(); size > 5; size -= 0.5) {
+        f.setPointSizeF(size);
+        const QRect needed = QFontMetrics(f).boundingRect(QRect(0, 0, area.width(), 100000), flags, text());
+        if (needed.width() <= area.width() && needed.height() <= area.height())
+            break;
+    }
+    return f;
+}
+
 void PressButton::paintEvent(QPaintEvent *event) {
-    if (!wordWrap_) {
+    const QFont captionFont = this->captionFont();
+    if (!wordWrap_ && captionFont == font()) {
         QPushButton::paintEvent(event);
         return;
     }
@@ -107,10 +127,9 @@ void PressButton::paintEvent(QPaintEvent *event) {
     const QString caption = option.text;
     option.text.clear();
     p.drawControl(QStyle::CE_PushButton, option);
-    const QRect area =
-        style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(4, 2, -4, -2);
-    style()->drawItemText(&p, area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), caption,
-                          QPalette::ButtonText);
+    p.setFont(captionFont);
+    style()->drawItemText(&p, captionArea(), Qt::AlignCenter | (wordWrap_ ? Qt::TextWordWrap : 0), palette(),
+                          isEnabled(), caption, QPalette::ButtonText);
 }
 
 // ---- ActivityIndicator ------------------------------------------------------------------------

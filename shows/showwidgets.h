@@ -20,6 +20,11 @@ public:
     void pressAndRelease();
 
     void setWordWrap(bool on);
+    // The font the caption is drawn in: the button's own, made smaller until the caption fits
+    // (wrapped into lines where word wrap is on); a long translation stays whole.
+    QFont captionFont() const;
+    // Where the caption is drawn.
+    QRect captionArea() const;
 
 signals:
     void mouseDown(Qt::MouseButton button);

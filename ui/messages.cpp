@@ -1,11 +1,13 @@
 #include "messages.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace zentri::ui {
 
 void showMessage(QWidget *parent, const QString &text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Zentri manager"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("zentri::ui", "Zentri manager"), text,
+                    QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();
 }

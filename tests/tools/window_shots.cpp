@@ -7,6 +7,7 @@
 #include "app/rigwindow.h"
 #include "device/configfile.h"
 #include "device/protocol.h"
+#include "i18n/language.h"
 #include "rig/rigfile.h"
 #include "setup/f_dmxsetup.h"
 #include "setup/setup_audio.h"
@@ -96,8 +97,16 @@ int main(int argc, char **argv) {
         --argc;
         ++argv;
     }
+    if (argc > 2 && QLatin1String(argv[1]) == QLatin1String("--lang")) { // the windows in that language
+        if (!i18n::install(&app, QString::fromLatin1(argv[2]))) {
+            std::fprintf(stderr, "no translation into %s\n", argv[2]);
+            return 2;
+        }
+        argc -= 2;
+        argv += 2;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: window_shots [--dark] WINDOW FILE.png\n"
+        std::fprintf(stderr, "usage: window_shots [--dark] [--lang LANG] WINDOW FILE.png\n"
                              "WINDOW: main_window about setup_output setup_input setup_audio f_dmxsetup "
                              "f_livebuttonrecord f_cue f_liverecord load_configuration rig_window "
                              "patch_window readdress_preview report\n");

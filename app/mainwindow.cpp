@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 #include "device/discovery.h"
+#include "device/portholder.h"
 #include "device/protocol.h"
 #include "rigactions.h"
 #include "rigwindow.h"
@@ -327,7 +328,12 @@ void TMainForm::findDevices() {
     Label1->show();
     QString error;
     if (!UDPsvr->open(wire::kMainPort, &error)) {
-        reportSocketError(error);
+        // The watch service holds the reply port on a machine where it runs: say so, and how to stop it.
+        const QString held = watchServiceHoldsPort(wire::kMainPort);
+        reportSocketError(
+            held.isEmpty()
+                ? error
+                : QStringLiteral("Cannot receive replies on UDP port %1: %2").arg(wire::kMainPort).arg(held));
         return;
     }
     // Out of every network interface that can broadcast; one that fails does not stop the others.

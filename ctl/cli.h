@@ -62,5 +62,7 @@ int rigApply(const Arguments &a);
 int rigReplace(const Arguments &a);
 int watch(const Arguments &a);
 int patch(const Arguments &a);
+// A running watch service's states, read from its /api/status.
+int status(const Arguments &a);
 
 } // namespace zentri::ctl

@@ -48,6 +48,7 @@ Commands:
                           ask again every S seconds and print what changes
   patch [--rig FILE] [--json | --csv]
                           every channel in use and what uses it, and the conflicts
+  status URL [--json]     the states a running zentri-watch service reports (no UDP)
 
 "zentrictl COMMAND --help" tells more about each command; --version tells the version.
 An IP is four decimal numbers from 0 to 255 without leading zeros, and names one device: 0.0.0.0,
@@ -156,6 +157,15 @@ Sends the restart command; the device restarts as at power-on. The device does n
 
 Sends the restore defaults command: the device returns all its settings to their defaults. Nothing
 is sent without --yes. The device does not answer it.)")},
+    {QStringLiteral("status"), QStringLiteral(R"(Usage: zentrictl status URL [--json] [--wait MS]
+
+Reads a running zentri-watch service's /api/status (URL such as http://127.0.0.1:7880) and prints the
+lines "rig check" prints: the state, MAC, name, IP and differences of every device, tab-separated.
+It sends nothing to a device and needs no UDP port, so it runs beside the service. --json prints the
+service's device objects (mac, name, ip, state, watch, last_seen, sd_card, differences). --wait is
+how long to wait for the service (default 2000 ms).
+Exits 0 when every device is in sync and the service's rig file was read; 1 otherwise or when the
+service does not answer; 2 for a bad URL.)")},
     {QStringLiteral("sd"), QStringLiteral(R"(Usage: zentrictl sd IP [--wait MS]
 
 Asks the device whether a memory card is in its slot and prints "SD CARD OK" or "NO SD CARD".
@@ -448,6 +458,7 @@ const std::map<QString, Command> kCommands = {
     {QStringLiteral("restart"), {restart, {}}},
     {QStringLiteral("defaults"), {defaults, {{"yes", Flag}}}},
     {QStringLiteral("sd"), {sd, {{"wait", Value}}}},
+    {QStringLiteral("status"), {status, {{"json", Flag}, {"wait", Value}}}},
 };
 
 QString dashed(const QString &name) {

@@ -14,11 +14,16 @@
 #include "session.h"
 
 #include <QDateTime>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QRegularExpression>
+#include <QUrl>
 
 namespace zentri::ctl {
 
@@ -413,6 +418,66 @@ int patch(const Arguments &a) {
         }
     }
     return p.hasError() ? kNoAnswer : kOk;
+}
+
+} // namespace zentri::ctl
+
+namespace zentri::ctl {
+
+int status(const Arguments &a) {
+    const auto ms = waitAndWords(a, 1, QStringLiteral("URL"));
+    if (!ms)
+        return kUsage;
+    QUrl url(a.positional[0], QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return fail(kUsage,
+                    QStringLiteral("\"%1\" is not a URL like http://127.0.0.1:7880").arg(a.positional[0]));
+    if (url.path().isEmpty() || url.path() == QLatin1String("/"))
+        url.setPath(QStringLiteral("/api/status"));
+    QNetworkAccessManager manager;
+    QNetworkRequest request(url);
+    request.setTransferTimeout(std::max(1, *ms));
+    QNetworkReply *reply = manager.get(request);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    reply->deleteLater();
+    if (reply->error() != QNetworkReply::NoError)
+        return fail(kNoAnswer, QStringLiteral("%1: %2").arg(url.toDisplayString(), reply->errorString()));
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(reply->readAll(), &parseError);
+    const QJsonObject o = doc.object();
+    if (!doc.isObject() || !o.value(QStringLiteral("devices")).isArray())
+        return fail(
+            kNoAnswer,
+            QStringLiteral("%1: not the status of a zentri-watch service").arg(url.toDisplayString()));
+    const QJsonArray devices = o.value(QStringLiteral("devices")).toArray();
+    bool allInSync = o.value(QStringLiteral("rig_file_ok")).toBool();
+    QJsonArray list;
+    for (const QJsonValue &v : devices) {
+        const QJsonObject d = v.toObject();
+        const QString state = d.value(QStringLiteral("state")).toString();
+        allInSync = allInSync && state == rig::stateText(rig::State::InSync);
+        if (a.flags.contains(QStringLiteral("--json"))) {
+            list.append(d);
+            continue;
+        }
+        // As rig check prints it: a missing device has no address.
+        const QString ip = state == rig::stateText(rig::State::Missing)
+                               ? QString()
+                               : d.value(QStringLiteral("ip")).toString();
+        out(line(state, d.value(QStringLiteral("mac")).toString(), d.value(QStringLiteral("name")).toString(),
+                 ip, d.value(QStringLiteral("detail")).toString()));
+    }
+    if (a.flags.contains(QStringLiteral("--json")))
+        out(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented)).trimmed());
+    if (!o.value(QStringLiteral("rig_file_ok")).toBool())
+        fail(kNoAnswer,
+             QStringLiteral("the service's rig file was refused: %1 (the last good rig is watched)")
+                 .arg(o.value(QStringLiteral("rig_file_error")).toString()));
+    return allInSync ? kOk : kNoAnswer;
 }
 
 } // namespace zentri::ctl

@@ -3,6 +3,7 @@
 
 #include "device/configfile.h"
 #include "device/discovery.h"
+#include "device/portholder.h"
 #include "device/protocol.h"
 #include "rig/engine.h"
 #include "rig/round.h"
@@ -54,6 +55,11 @@ Session::Session() {
 bool Session::listen(QString *error) {
     if (network_.listen(error))
         return true;
+    const QString held = watchServiceHoldsPort(wire::kMainPort);
+    if (!held.isEmpty()) {
+        *error = QStringLiteral("cannot receive replies on UDP port %1: %2").arg(wire::kMainPort).arg(held);
+        return false;
+    }
     *error = QStringLiteral("cannot receive replies on UDP port %1: %2 (is the Zentri manager running?)")
                  .arg(wire::kMainPort)
                  .arg(*error);

@@ -1,6 +1,6 @@
 # What the Debian package holds, and how CPack makes it (scripts/package.sh runs it).
 include(GNUInstallDirs)
-install(TARGETS zentri-manager zentrictl zentri-emulator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS zentri-manager zentrictl zentri-emulator zentri-watch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/com.orvane.ZentriManager.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/com.orvane.ZentriManager.metainfo.xml
@@ -18,6 +18,14 @@ set(ZENTRI_WIRESHARK_LUA_PLUGINS ${wireshark_lua_plugins} CACHE STRING
     "Wireshark's global Lua plugin folder, below the installation prefix")
 install(FILES ${ZENTRI_DISSECTOR} DESTINATION ${ZENTRI_WIRESHARK_LUA_PLUGINS})
 
+# The watch service's unit, installed disabled (no preset enables it; the package's maintainer scripts
+# do not start it): "systemctl enable --now zentri-watch" does. The alert rules and scrape
+# configuration for a central Prometheus go beside the documentation.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/zentri-watch.service DESTINATION lib/systemd/system)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/prometheus/zentri-alerts.yml
+              ${CMAKE_CURRENT_LIST_DIR}/prometheus/prometheus.yml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zentri-manager/prometheus)
+
 # Man pages and the changelog, compressed as Debian keeps them (gzip -9, no name or time stamp).
 set(compressed)
 function(compress_for_package source output)
@@ -27,7 +35,7 @@ function(compress_for_package source output)
                      DEPENDS ${source} VERBATIM)
   set(compressed ${compressed} ${output} PARENT_SCOPE)
 endfunction()
-foreach(page zentri-manager zentrictl zentri-emulator)
+foreach(page zentri-manager zentrictl zentri-emulator zentri-watch)
   compress_for_package(${CMAKE_CURRENT_LIST_DIR}/man/${page}.1 ${CMAKE_BINARY_DIR}/package-files/${page}.1.gz)
   install(FILES ${CMAKE_BINARY_DIR}/package-files/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
@@ -69,7 +77,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "The Zentri manager finds Zentri show-controller devices on the local
 network, lists them, and configures and remote-controls the one you
 select. zentrictl does the same from the command line (discover, backup,
-restore, restart, defaults, sd), and zentri-emulator plays devices for
-trying it without hardware. A Wireshark dissector shows every datagram of
-the Zentri protocol by name and field in Wireshark and tshark.")
+restore, restart, defaults, sd), zentri-emulator plays devices for
+trying it without hardware, and zentri-watch (a systemd service, disabled
+by default) watches a rig unattended: journal, hooks, webhooks, a status
+page and Prometheus metrics. A Wireshark dissector shows every datagram
+of the Zentri protocol by name and field in Wireshark and tshark.")
 include(CPack)

@@ -30,16 +30,19 @@ for f in /usr/bin/zentri-manager /usr/bin/zentrictl /usr/bin/zentri-emulator \
   /usr/share/metainfo/com.orvane.ZentriManager.metainfo.xml \
   /usr/share/icons/hicolor/scalable/apps/zentri-manager.svg \
   /usr/share/man/man1/zentri-manager.1.gz /usr/share/man/man1/zentrictl.1.gz \
-  /usr/share/man/man1/zentri-emulator.1.gz \
+  /usr/share/man/man1/zentri-emulator.1.gz /usr/bin/zentri-watch /usr/share/man/man1/zentri-watch.1.gz \
+  /usr/lib/systemd/system/zentri-watch.service \
+  /usr/share/doc/zentri-manager/prometheus/zentri-alerts.yml \
+  /usr/share/doc/zentri-manager/prometheus/prometheus.yml \
   /usr/share/doc/zentri-manager/copyright /usr/share/doc/zentri-manager/changelog.gz \
   "$lua_plugins/zentri.lua"; do
   check "holds $f" grep -qx "$f" "$work/contents"
 done
-check "holds nothing else (no tests, no benchmarks)" test "$(grep -c '^/usr/bin/[^/]\+$' "$work/contents")" = 3
+check "holds nothing else (no tests, no benchmarks)" test "$(grep -c '^/usr/bin/[^/]\+$' "$work/contents")" = 4
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for lib in libqt6widgets6 libqt6network6 libqt6svg6 libqt6core6 libc6 qt6-qpa-plugins; do
+for lib in libqt6widgets6 libqt6network6 libqt6svg6 libqt6core6 libc6 qt6-qpa-plugins libsystemd0 libmicrohttpd12; do
   check "depends on $lib" grep -q "$lib" <<<"$depends"
 done
 check "package name and architecture" test "$(dpkg-deb -f "$deb" Package Architecture | tr '\n' ' ')" = \
@@ -64,6 +67,19 @@ if command -v tshark >/dev/null; then
 else
   echo "note: tshark is not installed, the dissector's loading is not checked"
 fi
+check "zentri-watch from the package answers --help" "$work/root/usr/bin/zentri-watch" --help
+# The unit as installed: systemd-analyze verify (against the package's own files) and its security
+# rating, which must be 2.5 or better ("OK" or better).
+unit="$work/root/usr/lib/systemd/system/zentri-watch.service"
+# verify reads the unit with its ExecStart pointing at the package's own binary (the unit's name must
+# stay zentri-watch.service), and fails on anything it prints.
+mkdir -p "$work/unit"
+sed "s|^ExecStart=/usr/bin/zentri-watch|ExecStart=$work/root/usr/bin/zentri-watch|" "$unit" >"$work/unit/zentri-watch.service"
+check "systemd-analyze verify zentri-watch.service" sh -c "out=\$(systemd-analyze verify --man=no \
+  '$work/unit/zentri-watch.service' 2>&1) && [ -z \"\$out\" ] || { echo \"\$out\"; exit 1; }"
+check "systemd-analyze security zentri-watch.service (2.5 or better)" sh -c "
+  systemd-analyze security --offline=yes --threshold=25 '$unit' >'$work/security' && tail -1 '$work/security'"
+check "zentri-watch.service is not enabled by the package" sh -c "! grep -q 'systemd/system/.*wants' '$work/contents'"
 # lintian: an error or a warning fails; its info and pedantic notes are shown and may stay (today
 # binary-has-unneeded-section: the strip CPack runs keeps the compiler's .comment section).
 echo "---- lintian ----"

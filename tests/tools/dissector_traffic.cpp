@@ -1,8 +1,8 @@
 // dissector_traffic DEVICE_IP: the datagrams of the windows that zentrictl does not send (tests, volumes,
 // the show recorder, cues), built by the device library exactly as the windows build them, sent one by
 // one to an emulated device on the loopback network, with the program's own listeners on 7801, 7802
-// and 7803 for the device's replies. For tests/dissector/run.sh, which captures them and reads them back with the
-// Wireshark dissector.
+// and 7803 for the device's replies. For tests/dissector/run.sh, which captures them and reads them back with
+// the Wireshark dissector.
 //
 // Standard output, one tab-separated line per datagram, in the order sent and received:
 //   sent    KEYWORD   the values it carries
@@ -145,7 +145,8 @@ int main(int argc, char **argv) {
     values[0] = 255;
     values[99] = 128;
     values[511] = 7;
-    send(wire::cueWriteCommand(5, QStringLiteral("Finale"), values), {"!CUEWR", "5", "Finale", "1=255,100=128,512=7"});
+    send(wire::cueWriteCommand(5, QStringLiteral("Finale"), values),
+         {"!CUEWR", "5", "Finale", "1=255,100=128,512=7"});
     send(wire::cueQuery(), {"QCUERD", "0"}, 600);
     return failed ? 1 : 0;
 }

@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build and the tests need, when they are missing.
 # Usage: scripts/install-deps.sh [extra packages...]
 set -euo pipefail
-packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev iproute2 "$@")
+packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev pkg-config libsystemd-dev libmicrohttpd-dev iproute2 "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,4 +1,8 @@
 #include "readdressdialog.h"
+#include "device/configfile.h"
+#include "patchwindow.h"
+#include "rigactions.h"
+#include "ui/messages.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -78,6 +82,66 @@ rig::Readdressing ReaddressDialog::readdressing() const {
     how.channel = seChannel->value();
     how.perDevice = sePerDevice->value();
     return how;
+}
+
+std::optional<rig::Plan> ReaddressDialog::askPlan(QWidget *parent, const rig::Engine &engine,
+                                                  const rig::Document &document, const QStringList &chosen) {
+    QVector<rig::LeftOut> skipped;
+    QStringList lines;
+    for (const QString &mac : rig::readdressable(document.rig(), engine.rows(), chosen, &skipped)) {
+        const rig::Row *row = engine.row(mac);
+        lines << QStringLiteral("%1 (%2, %3)").arg(row->name(document.rig()), mac, row->device->IP);
+    }
+    const QString notReaddressed =
+        skipped.isEmpty() ? QString() : tr("Not readdressed:\n") + rig::leftOutLines(skipped).join('\n');
+    if (lines.isEmpty()) {
+        ui::showMessage(parent,
+                        tr("Select devices that answered the last discovery.") +
+                            (skipped.isEmpty() ? QString() : QStringLiteral("\n\n") + notReaddressed));
+        return std::nullopt;
+    }
+    ReaddressDialog dialog(lines, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const rig::Rig &r = document.rig();
+    const rig::Plan plan = rig::planReaddress(r, engine.rows(), chosen, dialog.readdressing());
+    if (!plan.refused.isEmpty()) {
+        ui::showMessage(parent, plan.refused);
+        return std::nullopt;
+    }
+    if (plan.isEmpty()) {
+        ui::showMessage(parent, tr("The devices chosen already have these addresses: nothing to send."));
+        return std::nullopt;
+    }
+    // The patch as it will be: the rig's entries and the devices found, with the new addresses.
+    QVector<PatchSource> sources = rigactions::patchSources(engine, r);
+    for (const rig::Send &s : plan.sends)
+        for (int k = 0; k < sources.size(); ++k)
+            for (recUrzadzenia &d : sources[k].devices)
+                if (d.MAC == s.mac)
+                    configfile::applyConfiguration(
+                        k == 0 && !r.devices.isEmpty() ? s.newEntry.value_or(s.record) : s.record, d);
+    QStringList changes = plan.sendLines(), unchanged;
+    for (const rig::LeftOut &l : plan.leftOut)
+        if (l.reason == QLatin1String(rig::kAlreadyThere))
+            unchanged << QStringLiteral("%1 (%2, %3)").arg(l.name, l.mac, l.ip);
+    if (!unchanged.isEmpty())
+        changes << QString() << tr("Already at these addresses, nothing sent:\n") + unchanged.join('\n');
+    if (!skipped.isEmpty())
+        changes << QString() << notReaddressed;
+    PatchWindow preview(parent);
+    preview.setSources(sources, systemInterfaces());
+    preview.setPreview(changes);
+    if (preview.exec() != QDialog::Accepted)
+        return std::nullopt;
+    // Replies handled while the patch was shown may have changed the devices: send only to what was shown.
+    const QString changed = rig::changedSince(plan, engine.rows());
+    if (!changed.isEmpty()) {
+        ui::showMessage(parent,
+                        tr("%1 changed while the new patch was shown; nothing was sent.").arg(changed));
+        return std::nullopt;
+    }
+    return plan;
 }
 
 } // namespace zentri

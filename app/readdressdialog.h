@@ -2,10 +2,13 @@
 // channels, from which NET, universe and channel, and how many channels from one device to the next.
 #pragma once
 
+#include "rig/engine.h"
 #include "rig/patch.h"
+#include "rig/plans.h"
 
 #include <QDialog>
 #include <QStringList>
+#include <optional>
 
 class QRadioButton;
 class QSpinBox;
@@ -19,6 +22,13 @@ public:
     ReaddressDialog(const QStringList &devices, QWidget *parent = nullptr);
 
     rig::Readdressing readdressing() const;
+
+    // The whole question for the devices `chosen` (MACs, in the table's order): this dialog, then the
+    // patch as it will be, with every change listed. The plan the user agreed to, or nothing (the
+    // user gave up, or was told why nothing is sent). The devices are read again after each question:
+    // replies handled meanwhile may have changed them.
+    static std::optional<rig::Plan> askPlan(QWidget *parent, const rig::Engine &engine,
+                                            const rig::Document &document, const QStringList &chosen);
 
 private:
     QRadioButton *rbOutputs, *rbAudio;

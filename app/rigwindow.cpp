@@ -1,7 +1,6 @@
 #include "rigwindow.h"
-#include "device/configfile.h"
-#include "device/files.h"
 #include "device/protocol.h"
+#include "eventlist.h"
 #include "mainwindow.h"
 #include "readdressdialog.h"
 #include "rigactions.h"
@@ -16,7 +15,6 @@
 #include <QInputDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
@@ -27,16 +25,6 @@
 #include <cmath>
 
 namespace zentri {
-
-namespace {
-// "Box 1 (02:5A:45:00:00:01): missing", one line per device left out.
-QStringList leftOutLines(const QVector<rig::LeftOut> &leftOut) {
-    QStringList lines;
-    for (const rig::LeftOut &l : leftOut)
-        lines << QStringLiteral("%1 (%2): %3").arg(l.name, l.mac, l.reason);
-    return lines;
-}
-} // namespace
 
 RigWindow::RigWindow(TMainForm *main, rig::Document &document, rig::Engine &engine, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -49,8 +37,8 @@ RigWindow::RigWindow(TMainForm *main, rig::Document &document, rig::Engine &engi
     setSizeGripEnabled(true);
     buildControls();
     connect(&engine_, &rig::Engine::rowsChanged, this, &RigWindow::refresh);
-    connect(&engine_, &rig::Engine::roundStarted, this, &RigWindow::refresh);
-    connect(&engine_, &rig::Engine::eventsAdded, this, &RigWindow::addEvents);
+    connect(&engine_, &rig::Engine::eventsAdded, lbEvents,
+            [this](const QVector<rig::Event> &events) { lbEvents->add(events, rig::Engine::kMaxEvents); });
     connect(&engine_, &rig::Engine::confirmed, this, &RigWindow::reportOutcomes);
     connect(&document_, &rig::Document::changed, this, &RigWindow::updateTitle);
     updateTitle();
@@ -126,9 +114,7 @@ void RigWindow::buildControls() {
 
     auto *eventsTitle = new QLabel(tr("Events"), this);
     layout->addWidget(eventsTitle);
-    lbEvents = new QListWidget(this);
-    lbEvents->setObjectName(QStringLiteral("lbEvents"));
-    lbEvents->setAccessibleName(tr("Events"));
+    lbEvents = new EventList(this);
     eventsTitle->setBuddy(lbEvents);
     layout->addWidget(lbEvents, 1);
 
@@ -258,33 +244,8 @@ QStringList RigWindow::eventLines() const {
     return lines;
 }
 
-void RigWindow::addEvents(const QVector<rig::Event> &events) {
-    for (const rig::Event &e : events) {
-        auto *item = new QListWidgetItem(
-            QStringList{e.time.toString(QStringLiteral("HH:mm:ss")), e.event, e.mac, e.name, e.ip, e.detail}
-                .join(QStringLiteral("  ")),
-            lbEvents);
-        item->setToolTip(e.line());
-    }
-    // The list keeps what the engine keeps.
-    while (lbEvents->count() > rig::Engine::kMaxEvents)
-        delete lbEvents->takeItem(0);
-    lbEvents->scrollToBottom();
-}
-
 void RigWindow::saveEvents() {
-    const QString path =
-        chooseFile(this, tr("Save events"), "eventsFileDialog", tr("Text (*.txt);;All files (*)"),
-                   QStringLiteral("txt"), QStringLiteral("rig-events.txt"));
-    if (path.isEmpty())
-        return;
-    QString error;
-    const QStringList lines = eventLines();
-    const QByteArray text = lines.isEmpty() ? QByteArray() : (lines.join('\n') + '\n').toUtf8();
-    if (!files::writeAtomically(path, text, false, &error)) {
-        error[0] = error[0].toUpper();
-        ui::showMessage(this, error);
-    }
+    lbEvents->save(eventLines());
 }
 
 // ---- Acting on the rig ------------------------------------------------------------------------
@@ -292,21 +253,18 @@ void RigWindow::saveEvents() {
 void RigWindow::sendRigConfiguration() {
     const QStringList chosen = selectedMacs();
     const rig::Plan plan = rig::planSend(document_.rig(), engine_.rows(), chosen);
-    const QString notSent = plan.leftOut.isEmpty()
-                                ? QString()
-                                : tr("\n\nNothing is sent to:\n") + leftOutLines(plan.leftOut).join('\n');
+    const QString notSent =
+        plan.leftOut.isEmpty() ? QString()
+                               : tr("\n\nNothing is sent to:\n") + rig::leftOutLines(plan.leftOut).join('\n');
     if (plan.isEmpty()) {
         ui::showMessage(this, (chosen.isEmpty() ? tr("No device differs from the rig: nothing to send.")
                                                 : tr("Nothing to send to the devices chosen.")) +
                                   notSent);
         return;
     }
-    QStringList lines;
-    for (const rig::Send &s : plan.sends)
-        lines << QStringLiteral("%1: %2").arg(s.who(), s.changes);
     const QString question =
         tr("Send the rig's configuration to %n device(s)?", nullptr, static_cast<int>(plan.sends.size())) +
-        QStringLiteral("\n\n") + lines.join('\n') + notSent;
+        QStringLiteral("\n\n") + plan.sendLines().join('\n') + notSent;
     if (ui::ask(this, windowTitle(), "sendRigBox", question))
         carryOut(plan);
 }
@@ -435,62 +393,8 @@ void RigWindow::exportReport() {
 }
 
 void RigWindow::readdress() {
-    const rig::Rig &r = document_.rig();
-    QVector<rig::LeftOut> skipped;
-    QStringList lines;
-    for (const QString &mac : rig::readdressable(r, engine_.rows(), selectedMacs(), &skipped)) {
-        const rig::Row *row = engine_.row(mac);
-        lines << QStringLiteral("%1 (%2, %3)").arg(row->name(r), mac, row->device->IP);
-    }
-    const QString notReaddressed =
-        skipped.isEmpty() ? QString() : tr("Not readdressed:\n") + leftOutLines(skipped).join('\n');
-    if (lines.isEmpty()) {
-        ui::showMessage(this, tr("Select devices that answered the last discovery.") +
-                                  (skipped.isEmpty() ? QString() : QStringLiteral("\n\n") + notReaddressed));
-        return;
-    }
-    ReaddressDialog dialog(lines, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const rig::Plan plan = rig::planReaddress(r, engine_.rows(), selectedMacs(), dialog.readdressing());
-    if (!plan.refused.isEmpty()) {
-        ui::showMessage(this, plan.refused);
-        return;
-    }
-    // The patch as it will be: the rig's entries and the devices found, with the new addresses.
-    QVector<PatchSource> sources = rigactions::patchSources(engine_, r);
-    QStringList changes, unchanged;
-    for (const rig::Send &s : plan.sends) {
-        changes << QStringLiteral("%1: %2").arg(s.who(), s.changes);
-        for (int k = 0; k < sources.size(); ++k)
-            for (recUrzadzenia &d : sources[k].devices)
-                if (d.MAC == s.mac)
-                    configfile::applyConfiguration(
-                        k == 0 && !r.devices.isEmpty() ? s.newEntry.value_or(s.record) : s.record, d);
-    }
-    for (const rig::LeftOut &l : plan.leftOut)
-        if (l.reason == QLatin1String(rig::kAlreadyThere))
-            unchanged << QStringLiteral("%1 (%2, %3)").arg(l.name, l.mac, l.ip);
-    if (plan.isEmpty()) {
-        ui::showMessage(this, tr("The devices chosen already have these addresses: nothing to send."));
-        return;
-    }
-    if (!unchanged.isEmpty())
-        changes << QString() << tr("Already at these addresses, nothing sent:\n") + unchanged.join('\n');
-    if (!skipped.isEmpty())
-        changes << QString() << notReaddressed;
-    PatchWindow preview(this);
-    preview.setSources(sources, systemInterfaces());
-    preview.setPreview(changes);
-    if (preview.exec() != QDialog::Accepted)
-        return;
-    // Replies handled while the patch was shown may have changed the devices: send only to what was shown.
-    const QString changed = rig::changedSince(plan, engine_.rows());
-    if (!changed.isEmpty()) {
-        ui::showMessage(this, tr("%1 changed while the new patch was shown; nothing was sent.").arg(changed));
-        return;
-    }
-    carryOut(plan);
+    if (const auto plan = ReaddressDialog::askPlan(this, engine_, document_, selectedMacs()))
+        carryOut(*plan);
 }
 
 } // namespace zentri

@@ -12,7 +12,6 @@
 
 class QCheckBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
 class QSortFilterProxyModel;
 class QSpinBox;
@@ -20,6 +19,7 @@ class QTableView;
 
 namespace zentri {
 
+class EventList;
 class RigTable;
 class TMainForm;
 
@@ -66,7 +66,6 @@ private:
     void refresh();
     void updateTitle();
     void updateButtons();
-    void addEvents(const QVector<rig::Event> &events);
     void reportOutcomes(const QVector<rig::Outcome> &outcomes, const rig::Document::Adopted &adopted);
     QStringList selectedMacs() const;
     // Sends the plan the user agreed to; what could not be sent is said at once.
@@ -83,7 +82,7 @@ private:
     QPushButton *btSend, *btTake, *btReplace, *btCapture, *btReaddress;
     QCheckBox *cbWatch;
     QSpinBox *seInterval;
-    QListWidget *lbEvents;
+    EventList *lbEvents;
 };
 
 } // namespace zentri

@@ -74,7 +74,7 @@ public:
                   const QString &detail);
 
 signals:
-    void roundStarted();
+    void roundStarted(); // rowsChanged follows, with the round open
     void roundClosed();
     // The rows or the SD cards changed (at most every kRefreshMs while replies come).
     void rowsChanged();

@@ -35,6 +35,24 @@ QString Send::who() const {
     return QStringLiteral("%1 (%2, %3)").arg(name, mac, ip);
 }
 
+QString LeftOut::line() const {
+    return QStringLiteral("%1 (%2): %3").arg(name, mac, reason);
+}
+
+QStringList leftOutLines(const QVector<LeftOut> &leftOut) {
+    QStringList lines;
+    for (const LeftOut &l : leftOut)
+        lines << l.line();
+    return lines;
+}
+
+QStringList Plan::sendLines() const {
+    QStringList lines;
+    for (const Send &s : sends)
+        lines << QStringLiteral("%1: %2").arg(s.who(), s.changes);
+    return lines;
+}
+
 QString changesText(const recUrzadzenia &device, const recUrzadzenia &entry) {
     const QVector<configfile::Difference> changes = configfile::differencesForPeople(device, entry);
     QString text = Words::tr("%n setting(s) change", nullptr, static_cast<int>(changes.size()));

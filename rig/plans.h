@@ -38,6 +38,8 @@ struct LeftOut {
     QString ip;
     State state = State::Missing;
     QString reason; // "missing", "not in the rig", "firmware 1.10: ...", a duplicate's detail
+
+    QString line() const; // "Box 1 (02:5A:45:00:00:01): missing"
 };
 
 struct Plan {
@@ -46,7 +48,12 @@ struct Plan {
     QString refused; // the whole plan refused (nothing to send), and why
 
     bool isEmpty() const { return sends.isEmpty(); }
+    // "Box 1 (02:5A:45:00:00:01, 10.0.0.5): 2 setting(s) change: ...", one line per send.
+    QStringList sendLines() const;
 };
+
+// One line() per device left out.
+QStringList leftOutLines(const QVector<LeftOut> &leftOut);
 
 // What sending `entry`'s configuration to `device` changes: "2 setting(s) change: Output 1 channel
 // 1 -> 300, ...", with the settings a Standard module's windows do not offer counted apart.

@@ -36,6 +36,21 @@
     </message>
 </context>
 <context>
+    <name>zentri::EventList</name>
+    <message>
+        <source>Events</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>Save events</source>
+        <translation>Ereignisse speichern</translation>
+    </message>
+    <message>
+        <source>Text (*.txt);;All files (*)</source>
+        <translation>Text (*.txt);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>zentri::PatchWindow</name>
     <message>
         <source>NET</source>
@@ -308,6 +323,30 @@
         <source>Show new patch...</source>
         <translation>Neuen Patch anzeigen...</translation>
     </message>
+    <message>
+        <source>Not readdressed:
+</source>
+        <translation>Nicht neu adressiert:
+</translation>
+    </message>
+    <message>
+        <source>Select devices that answered the last discovery.</source>
+        <translation>Geräte wählen, die auf die letzte Suche geantwortet haben.</translation>
+    </message>
+    <message>
+        <source>The devices chosen already have these addresses: nothing to send.</source>
+        <translation>Die gewählten Geräte haben diese Adressen schon: nichts zu senden.</translation>
+    </message>
+    <message>
+        <source>Already at these addresses, nothing sent:
+</source>
+        <translation>Schon auf diesen Adressen, nichts gesendet:
+</translation>
+    </message>
+    <message>
+        <source>%1 changed while the new patch was shown; nothing was sent.</source>
+        <translation>%1 hat sich geändert, während der neue Patch angezeigt wurde; nichts wurde gesendet.</translation>
+    </message>
 </context>
 <context>
     <name>zentri::RigWindow</name>
@@ -491,14 +530,6 @@
         <translation>; fragt auch %1</translation>
     </message>
     <message>
-        <source>Save events</source>
-        <translation>Ereignisse speichern</translation>
-    </message>
-    <message>
-        <source>Text (*.txt);;All files (*)</source>
-        <translation>Text (*.txt);;Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source>
 
 Nothing is sent to:
@@ -590,30 +621,6 @@ Sobald es diese Konfiguration meldet, wird die MAC des Eintrags %3, sein Name bl
 </source>
         <translation>Nicht bestätigt:
 </translation>
-    </message>
-    <message>
-        <source>Not readdressed:
-</source>
-        <translation>Nicht neu adressiert:
-</translation>
-    </message>
-    <message>
-        <source>Select devices that answered the last discovery.</source>
-        <translation>Geräte wählen, die auf die letzte Suche geantwortet haben.</translation>
-    </message>
-    <message>
-        <source>The devices chosen already have these addresses: nothing to send.</source>
-        <translation>Die gewählten Geräte haben diese Adressen schon: nichts zu senden.</translation>
-    </message>
-    <message>
-        <source>Already at these addresses, nothing sent:
-</source>
-        <translation>Schon auf diesen Adressen, nichts gesendet:
-</translation>
-    </message>
-    <message>
-        <source>%1 changed while the new patch was shown; nothing was sent.</source>
-        <translation>%1 hat sich geändert, während der neue Patch angezeigt wurde; nichts wurde gesendet.</translation>
     </message>
     <message>
         <source>Zentri rig</source>

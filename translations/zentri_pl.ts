@@ -36,6 +36,21 @@
     </message>
 </context>
 <context>
+    <name>zentri::EventList</name>
+    <message>
+        <source>Events</source>
+        <translation>Zdarzenia</translation>
+    </message>
+    <message>
+        <source>Save events</source>
+        <translation>Zapisz zdarzenia</translation>
+    </message>
+    <message>
+        <source>Text (*.txt);;All files (*)</source>
+        <translation>Tekst (*.txt);;Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
     <name>zentri::PatchWindow</name>
     <message>
         <source>NET</source>
@@ -316,6 +331,30 @@
         <source>Show new patch...</source>
         <translation>Pokaż nowy patch...</translation>
     </message>
+    <message>
+        <source>Not readdressed:
+</source>
+        <translation>Nie zmieniono adresów:
+</translation>
+    </message>
+    <message>
+        <source>Select devices that answered the last discovery.</source>
+        <translation>Wybierz urządzenia, które odpowiedziały w ostatnim wyszukiwaniu.</translation>
+    </message>
+    <message>
+        <source>The devices chosen already have these addresses: nothing to send.</source>
+        <translation>Wybrane urządzenia mają już te adresy: nie ma czego wysłać.</translation>
+    </message>
+    <message>
+        <source>Already at these addresses, nothing sent:
+</source>
+        <translation>Już pod tymi adresami, nic nie wysłano:
+</translation>
+    </message>
+    <message>
+        <source>%1 changed while the new patch was shown; nothing was sent.</source>
+        <translation>%1 zmieniło się podczas pokazywania nowego patcha; nic nie wysłano.</translation>
+    </message>
 </context>
 <context>
     <name>zentri::RigWindow</name>
@@ -500,14 +539,6 @@
         <translation>; pyta też %1</translation>
     </message>
     <message>
-        <source>Save events</source>
-        <translation>Zapisz zdarzenia</translation>
-    </message>
-    <message>
-        <source>Text (*.txt);;All files (*)</source>
-        <translation>Tekst (*.txt);;Wszystkie pliki (*)</translation>
-    </message>
-    <message>
         <source>
 
 Nothing is sent to:
@@ -600,30 +631,6 @@ Gdy zgłosi tę konfigurację, MAC wpisu zmieni się na %3, a nazwa pozostanie.<
 </source>
         <translation>Niepotwierdzone:
 </translation>
-    </message>
-    <message>
-        <source>Not readdressed:
-</source>
-        <translation>Nie zmieniono adresów:
-</translation>
-    </message>
-    <message>
-        <source>Select devices that answered the last discovery.</source>
-        <translation>Wybierz urządzenia, które odpowiedziały w ostatnim wyszukiwaniu.</translation>
-    </message>
-    <message>
-        <source>The devices chosen already have these addresses: nothing to send.</source>
-        <translation>Wybrane urządzenia mają już te adresy: nie ma czego wysłać.</translation>
-    </message>
-    <message>
-        <source>Already at these addresses, nothing sent:
-</source>
-        <translation>Już pod tymi adresami, nic nie wysłano:
-</translation>
-    </message>
-    <message>
-        <source>%1 changed while the new patch was shown; nothing was sent.</source>
-        <translation>%1 zmieniło się podczas pokazywania nowego patcha; nic nie wysłano.</translation>
     </message>
     <message>
         <source>Zentri rig</source>

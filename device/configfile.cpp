@@ -1,6 +1,7 @@
 #include "configfile.h"
 #include "address.h"
 #include "fields.h"
+#include "files.h"
 #include "strictjson.h"
 
 #include <QCoreApplication>
@@ -29,8 +30,6 @@ const char kFormatName[] = "Zentri device configuration";
 namespace {
 
 // Top-level keys of the file.
-const QString kFormat = QStringLiteral("format");
-const QString kVersion = QStringLiteral("formatVersion");
 const QString kConfiguration = QStringLiteral("configuration");
 const QString kName = QStringLiteral("Nazwa");
 const QString kMac = QStringLiteral("MAC");
@@ -94,8 +93,8 @@ QString shown(const QJsonValue &v) {
 // "dap.Foo"), in the file's order; and a sentence for each list shorter than it should be, since the
 // fields it then lacks are not the ones that were removed but the last ones.
 QStringList unexpectedKeys(const QJsonObject &root, QStringList *shortLists) {
-    static const QSet<QString> rootKeys{kFormat,   kVersion, kName, kMac,
-                                        kFirmware, kModule,  kIp,   kConfiguration};
+    static const QSet<QString> rootKeys{
+        files::kFormatKey, files::kFormatVersionKey, kName, kMac, kFirmware, kModule, kIp, kConfiguration};
     QStringList out;
     for (auto it = root.begin(); it != root.end(); ++it)
         if (!rootKeys.contains(it.key()))
@@ -205,8 +204,8 @@ QByteArray write(const recUrzadzenia &rec) {
         conf.insert(group, array);
     }
     QJsonObject root;
-    root.insert(kFormat, QString::fromLatin1(kFormatName));
-    root.insert(kVersion, kFormatVersion);
+    root.insert(files::kFormatKey, QString::fromLatin1(kFormatName));
+    root.insert(files::kFormatVersionKey, kFormatVersion);
     root.insert(kName, rec.Nazwa);
     root.insert(kMac, rec.MAC);
     root.insert(kFirmware, rec.FWVer);
@@ -224,24 +223,25 @@ QString notOursText() {
 // The checks after the JSON was read; `text`, when given, is looked through for keys given twice.
 Parsed parseRoot(const QJsonObject &root, const QByteArray *text) {
     const QString notOurs = notOursText();
-    if (root.value(kFormat).toString() != QLatin1String(kFormatName))
-        return refuse(Words::tr("%1: its \"%2\" is not \"%3\".").arg(notOurs, kFormat, kFormatName),
-                      {kFormat});
-    const QJsonValue versionValue = root.value(kVersion);
+    if (root.value(files::kFormatKey).toString() != QLatin1String(kFormatName))
+        return refuse(Words::tr("%1: its \"%2\" is not \"%3\".").arg(notOurs, files::kFormatKey, kFormatName),
+                      {files::kFormatKey});
+    const QJsonValue versionValue = root.value(files::kFormatVersionKey);
     if (versionValue.isUndefined())
-        return refuse(Words::tr("The file lacks the field %1.").arg(kVersion), {kVersion});
+        return refuse(Words::tr("The file lacks the field %1.").arg(files::kFormatVersionKey),
+                      {files::kFormatVersionKey});
     const auto version = wholeNumber(versionValue, std::numeric_limits<int32_t>::max());
     if (!version || *version < 1)
-        return refuse(
-            Words::tr("The file's %1 %2 is not a format version.").arg(kVersion, shown(versionValue)),
-            {kVersion});
+        return refuse(Words::tr("The file's %1 %2 is not a format version.")
+                          .arg(files::kFormatVersionKey, shown(versionValue)),
+                      {files::kFormatVersionKey});
     if (*version > kFormatVersion)
         return refuse(Words::tr("The file's %1 is %2, newer than this program reads (%3); nothing was "
                                 "loaded.")
-                          .arg(kVersion)
+                          .arg(files::kFormatVersionKey)
                           .arg(*version)
                           .arg(kFormatVersion),
-                      {kVersion});
+                      {files::kFormatVersionKey});
     const QString refused = Words::tr("The configuration file was refused; nothing was changed or sent. ");
     const QString twice = text ? strictjson::duplicateKey(*text) : QString();
     if (!twice.isEmpty())

@@ -26,4 +26,8 @@ bool writeAtomically(const QString &path, const QByteArray &data, bool force, QS
 // The same checks alone, for a caller that asks before it does the work whose result it writes.
 bool mayWrite(const QString &path, bool force, QString *error);
 
+// The two keys that open every file of the program's own formats: {"format": NAME, "formatVersion": N}.
+inline const QString kFormatKey = QStringLiteral("format");
+inline const QString kFormatVersionKey = QStringLiteral("formatVersion");
+
 } // namespace zentri::files

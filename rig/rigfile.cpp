@@ -1,6 +1,7 @@
 #include "rigfile.h"
 
 #include "device/configfile.h"
+#include "device/files.h"
 #include "device/strictjson.h"
 
 #include <QCoreApplication>
@@ -15,19 +16,14 @@
 
 namespace zentri::rig {
 
+const char kFormatName[] = "Zentri rig";
+
 namespace {
 // The context of this file's texts in the translations.
 struct Words {
     Q_DECLARE_TR_FUNCTIONS(zentri::rig::File)
 };
-} // namespace
 
-const char kFormatName[] = "Zentri rig";
-
-namespace {
-
-const QString kFormat = QStringLiteral("format");
-const QString kVersion = QStringLiteral("formatVersion");
 const QString kName = QStringLiteral("name");
 const QString kAddresses = QStringLiteral("addresses");
 const QString kDevices = QStringLiteral("devices");
@@ -57,8 +53,8 @@ QByteArray write(const Rig &rig) {
     for (const recUrzadzenia &d : rig.devices)
         devices.append(QJsonDocument::fromJson(configfile::write(d)).object());
     QJsonObject root;
-    root.insert(kFormat, QString::fromLatin1(kFormatName));
-    root.insert(kVersion, kFormatVersion);
+    root.insert(files::kFormatKey, QString::fromLatin1(kFormatName));
+    root.insert(files::kFormatVersionKey, kFormatVersion);
     root.insert(kName, rig.name);
     root.insert(kAddresses, QJsonArray::fromStringList(rig.addresses));
     root.insert(kDevices, devices);
@@ -71,21 +67,22 @@ Parsed parse(const QByteArray &text) {
     if (!object)
         return refuse(Words::tr("it is not a Zentri rig: %1").arg(why));
     const QJsonObject root = *object;
-    if (root.value(kFormat).toString() != QLatin1String(kFormatName))
-        return refuse(
-            Words::tr("it is not a Zentri rig: its \"%1\" is not \"%2\"").arg(kFormat, kFormatName));
-    const QJsonValue version = root.value(kVersion);
+    if (root.value(files::kFormatKey).toString() != QLatin1String(kFormatName))
+        return refuse(Words::tr("it is not a Zentri rig: its \"%1\" is not \"%2\"")
+                          .arg(files::kFormatKey, kFormatName));
+    const QJsonValue version = root.value(files::kFormatVersionKey);
     if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != std::floor(version.toDouble()))
-        return refuse(Words::tr("its %1 is missing or not a format version").arg(kVersion));
+        return refuse(Words::tr("its %1 is missing or not a format version").arg(files::kFormatVersionKey));
     if (version.toDouble() > kFormatVersion)
         return refuse(Words::tr("its %1 is %2, newer than this program reads (%3)")
-                          .arg(kVersion)
+                          .arg(files::kFormatVersionKey)
                           .arg(version.toDouble())
                           .arg(kFormatVersion));
     const QString twice = strictjson::duplicateKey(text);
     if (!twice.isEmpty())
         return refuse(twice);
-    static const QSet<QString> known{kFormat, kVersion, kName, kAddresses, kDevices};
+    static const QSet<QString> known{files::kFormatKey, files::kFormatVersionKey, kName, kAddresses,
+                                     kDevices};
     for (auto it = root.begin(); it != root.end(); ++it)
         if (!known.contains(it.key()))
             return refuse(Words::tr("it holds the key \"%1\", which a rig does not have").arg(it.key()));

@@ -131,6 +131,7 @@ private slots:
     void statusJson();
     void readiness();
     void eventLogRotatesAndReadsBack();
+    void eventLogCutShortThroughout();
     void eventLogSurvivesAFullDisk();
     void webhookQueueIsBounded();
     void webhookGivesUp();
@@ -441,17 +442,57 @@ void TestWatch::eventLogRotatesAndReadsBack() {
     QCOMPARE(back.first().name, QStringLiteral("Stage 180"));
     QCOMPARE(back.last().name, QStringLiteral("Stage 199"));
     QCOMPARE(back.last().toJson(), sample(199).toJson());
-    // A line cut short by a crash is skipped; the next event starts a line of its own.
+    // A line cut short by a crash (a power cut in the middle of a write) is skipped when read back.
     {
         QFile f(again.path());
         QVERIFY(f.open(QIODevice::Append));
         f.write("{\"time\":\"2026-12-11T1");
     }
     QCOMPARE(again.readLast(1).first().name, QStringLiteral("Stage 199"));
-    // (after a kill -9 the service appends to a file that may end so: readLast skips the piece)
     const QVector<ServiceEvent> all = again.readLast(100000);
     QVERIFY(all.size() < 200); // the oldest rotated away
     QCOMPARE(all.last().name, QStringLiteral("Stage 199"));
+    // The service started again appends after it: the piece goes, the next event is a line of its own
+    // and every line of the file is whole.
+    QVERIFY(again.append(sample(200)));
+    QCOMPARE(again.readLast(2).first().name, QStringLiteral("Stage 199"));
+    QCOMPARE(again.readLast(2).last().name, QStringLiteral("Stage 200"));
+    QFile f(again.path());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    QVERIFY(text.endsWith('\n'));
+    for (const QByteArray &line : text.chopped(1).split('\n'))
+        QVERIFY2(QJsonDocument::fromJson(line).isObject(), line.constData());
+}
+
+void TestWatch::eventLogCutShortThroughout() {
+    // A file that is nothing but a piece, and one whose piece is longer than a read: cut back to the
+    // last whole line, however far that is.
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("events.jsonl"));
+    const auto write = [&](const QByteArray &bytes) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(f.write(bytes), bytes.size());
+    };
+    write("{\"time\":\"2026-");
+    {
+        EventLog log(dir.path());
+        QVERIFY(log.append(sample(1)));
+        QCOMPARE(log.readLast(10).size(), 1);
+    }
+    QCOMPARE(QFileInfo(path).size(),
+             QJsonDocument(sample(1).toJson()).toJson(QJsonDocument::Compact).size() + 1);
+    write(QJsonDocument(sample(2).toJson()).toJson(QJsonDocument::Compact) + "\n{\"fields\":\"" +
+          QByteArray(200000, 'x'));
+    {
+        EventLog log(dir.path());
+        QVERIFY(log.append(sample(3)));
+        const QVector<ServiceEvent> back = log.readLast(10);
+        QCOMPARE(back.size(), 2);
+        QCOMPARE(back[0].name, QStringLiteral("Stage 2"));
+        QCOMPARE(back[1].name, QStringLiteral("Stage 3"));
+    }
 }
 
 void TestWatch::eventLogSurvivesAFullDisk() {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -26,14 +27,40 @@ bool EventLog::openFile() {
     if (fd_ >= 0)
         return true;
     const QByteArray p = QFile::encodeName(path());
-    fd_ = ::open(p.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0640);
+    fd_ = ::open(p.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0640);
     if (fd_ < 0) {
         lastError_ = QStringLiteral("%1: %2").arg(path(), QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     struct stat st {};
     size_ = ::fstat(fd_, &st) == 0 ? st.st_size : 0;
+    cutShortLine();
     return true;
+}
+
+// A file that does not end with a newline ends with the piece of a line that a crash (a power cut
+// in the middle of a write) left: it goes, or the next line would be glued to it and lost with it.
+void EventLog::cutShortLine() {
+    qint64 end = size_;
+    char buffer[4096];
+    while (end > 0) {
+        const qint64 from = std::max<qint64>(0, end - qint64(sizeof buffer));
+        const ssize_t n = ::pread(fd_, buffer, static_cast<size_t>(end - from), from);
+        if (n != end - from)
+            return; // unreadable: appended to as it is
+        if (end == size_ && buffer[n - 1] == '\n')
+            return; // whole
+        for (ssize_t i = n - 1; i >= 0; --i)
+            if (buffer[i] == '\n') {
+                end = from + i + 1;
+                if (::ftruncate(fd_, end) == 0)
+                    size_ = end;
+                return;
+            }
+        end = from;
+    }
+    if (::ftruncate(fd_, 0) == 0)
+        size_ = 0;
 }
 
 void EventLog::rotate() {

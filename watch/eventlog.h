@@ -1,7 +1,8 @@
 // STATE_DIR/events.jsonl: every event appended as one JSON object a line, written by one write(2) and
 // fdatasync'd, so that a crash (kill -9, power cut) loses at most the event being written. Rotated at
 // 10 MiB: events.jsonl.1 is the newest old file, 5 are kept. When a write fails (disk full) the line
-// is cut back off and the event waits in a bounded queue; the next append or retry() writes it.
+// is cut back off and the event waits in a bounded queue; the next append or retry() writes it. The
+// piece of a line that a crash left at the end of the file is cut off when the file is opened.
 #pragma once
 
 #include "event.h"
@@ -40,6 +41,7 @@ public:
 private:
     bool writeLine(const QByteArray &line);
     bool openFile();
+    void cutShortLine();
     void rotate();
 
     QString dir_;

@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QJsonArray>
+#include <QRegularExpression>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -409,6 +410,15 @@ void TestWatch::statusJson() {
     const QJsonArray later = QJsonDocument::fromJson(eventsJson(s, sample(1).time)).array();
     QCOMPARE(later.size(), 1);
     QCOMPARE(later[0].toObject().value("name").toString(), QStringLiteral("Stage 2"));
+    // A local time is written with its offset from UTC, and read back as the same instant.
+    const ServiceEvent local = sample(3);
+    const QString written = local.toJson().value("time").toString();
+    QVERIFY2(QRegularExpression(QStringLiteral("^2026-12-11T10:00:03\\.000([+-]\\d\\d:\\d\\d|Z)$"))
+                 .match(written)
+                 .hasMatch(),
+             qPrintable(written));
+    QCOMPARE(ServiceEvent::fromJson(local.toJson())->time.toMSecsSinceEpoch(),
+             local.time.toMSecsSinceEpoch());
 }
 
 void TestWatch::readiness() {

@@ -29,15 +29,16 @@ int ServiceEvent::priority() const {
     return k ? k->priority : 6;
 }
 
+QString isoTime(const QDateTime &time) {
+    const QDateTime fixed =
+        time.timeSpec() == Qt::LocalTime ? time.toOffsetFromUtc(time.offsetFromUtc()) : time;
+    return fixed.toString(Qt::ISODateWithMs);
+}
+
 QJsonObject ServiceEvent::toJson() const {
-    return QJsonObject{{"time", time.toString(Qt::ISODateWithMs)},
-                       {"event", event},
-                       {"mac", mac},
-                       {"name", name},
-                       {"ip", ip},
-                       {"fields", fields},
-                       {"rig", rig},
-                       {"message", message}};
+    return QJsonObject{
+        {"time", isoTime(time)}, {"event", event}, {"mac", mac},        {"name", name}, {"ip", ip},
+        {"fields", fields},      {"rig", rig},     {"message", message}};
 }
 
 std::optional<ServiceEvent> ServiceEvent::fromJson(const QJsonObject &o) {

@@ -36,6 +36,10 @@ struct ServiceEvent {
     int priority() const;
 };
 
+// `time` as ISO 8601 with milliseconds and its offset from UTC ("2026-12-11T14:02:40.568+01:00"), so
+// that a reader in another time zone, or in the hour the clocks go back, reads the same instant.
+QString isoTime(const QDateTime &time);
+
 // The service event for an engine event of the rig `rigName`; none for a word it does not know.
 std::optional<ServiceEvent> fromEngine(const rig::Event &e, const QString &rigName);
 // A service event of its own kind, with its message made.

@@ -51,7 +51,7 @@ void Hooks::start(const Job &job) {
     env.insert(QStringLiteral("ZENTRI_IP"), e.ip);
     env.insert(QStringLiteral("ZENTRI_FIELDS"), e.fields);
     env.insert(QStringLiteral("ZENTRI_RIG"), e.rig);
-    env.insert(QStringLiteral("ZENTRI_TIME"), e.time.toString(Qt::ISODateWithMs));
+    env.insert(QStringLiteral("ZENTRI_TIME"), isoTime(e.time));
     env.insert(QStringLiteral("ZENTRI_MESSAGE"), e.message);
     p->setProcessEnvironment(env);
     p->setStandardOutputFile(QProcess::nullDevice());

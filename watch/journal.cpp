@@ -33,7 +33,7 @@ void send(const ServiceEvent &e) {
         if (r >= 0)
             return;
     }
-    line(QStringLiteral("%1 %2").arg(e.time.toString(Qt::ISODateWithMs), e.message));
+    line(QStringLiteral("%1 %2").arg(isoTime(e.time), e.message));
 }
 
 void note(int priority, const QString &text) {

@@ -245,7 +245,7 @@ QByteArray statusJson(const Snapshot &s) {
                                    {"state", rig::stateText(d.state)},
                                    {"watch", rig::presenceText(d.presence)},
                                    {"last_seen", d.lastSeen.isValid()
-                                                     ? QJsonValue(d.lastSeen.toString(Qt::ISODateWithMs))
+                                                     ? QJsonValue(isoTime(d.lastSeen))
                                                      : QJsonValue()},
                                    {"sd_card", d.sdCard ? QJsonValue(*d.sdCard) : QJsonValue()},
                                    {"differences", diffs},
@@ -262,7 +262,7 @@ QByteArray statusJson(const Snapshot &s) {
                         {"rig_file_ok", s.rigFileOk},
                         {"rig_file_error", s.rigFileError},
                         {"rig_devices", s.rigDevices},
-                        {"time", s.time.toString(Qt::ISODateWithMs)},
+                        {"time", isoTime(s.time)},
                         {"interval", s.interval},
                         {"polls", double(s.polls)},
                         {"quiet_hours", s.quiet},

@@ -25,9 +25,18 @@ struct Run {
     QString err;
 };
 
-// Runs zentrictl; `pump` is called while it runs (a scripted device answers from there).
-Run zentrictl(const QStringList &args, const std::function<void()> &pump = {}) {
+// Runs zentrictl; `pump` is called while it runs (a scripted device answers from there). The locale is
+// C, whatever the machine's, with the variables of `locale` ("LANG=de_DE.UTF-8") set on top.
+Run zentrictl(const QStringList &args, const std::function<void()> &pump = {},
+              const QStringList &locale = {}) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    for (const QString &variable : locale)
+        env.insert(variable.section('=', 0, 0), variable.section('=', 1));
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(ZENTRICTL_PATH), args);
     Run r;
     if (!p.waitForStarted(5000))

@@ -6,6 +6,8 @@
 # Usage: tests/watch_program.sh ZENTRI_WATCH ZENTRICTL
 set -uo pipefail
 watch=$1 ctl=$2
+# zentrictl's messages read below are its English ones, whatever the machine's language.
+export LC_ALL=C.UTF-8
 work=$(mktemp -d -t zentri-watch-test.XXXXXX)
 pid=
 cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"; }

@@ -331,9 +331,8 @@ void TMainForm::findDevices() {
         // The watch service holds the reply port on a machine where it runs: say so, and how to stop it.
         const QString held = watchServiceHoldsPort(wire::kMainPort);
         reportSocketError(
-            held.isEmpty()
-                ? error
-                : QStringLiteral("Cannot receive replies on UDP port %1: %2").arg(wire::kMainPort).arg(held));
+            held.isEmpty() ? error
+                           : tr("Cannot receive replies on UDP port %1: %2").arg(wire::kMainPort).arg(held));
         return;
     }
     // Out of every network interface that can broadcast; one that fails does not stop the others.

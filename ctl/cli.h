@@ -2,6 +2,8 @@
 // and the checks of options every command reads the same way.
 #pragma once
 
+#include "i18n/language.h"
+
 #include <QHostAddress>
 #include <QSet>
 #include <QString>
@@ -54,6 +56,14 @@ std::optional<QVector<QHostAddress>> extraAddresses(const QStringList &texts, QS
 std::optional<int> waitAndWords(const Arguments &a, int words, const QString &what);
 // Asks "QUESTION [y/N]" on the terminal; false without a terminal or without a yes.
 bool askOnTerminal(const QString &question);
+
+// What `make` returns, made with the texts of the device and rig models in English. The lines that
+// scripts read (tables of devices, states, events and uses; JSON; the devices a plan sends nothing)
+// are the same in every language; zentrictl's messages and help are in the user's.
+template <typename Make> auto inEnglish(Make make) {
+    const i18n::English english;
+    return make();
+}
 
 // The rig and watching commands.
 int rigCapture(const Arguments &a);

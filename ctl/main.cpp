@@ -10,6 +10,7 @@
 #include "session.h"
 
 #include "device/wirelog.h"
+#include "i18n/language.h"
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -26,7 +27,21 @@ namespace {
 
 using namespace ctl;
 
-const char kUsageText[] = R"(Usage: zentrictl COMMAND [ARGUMENTS] [--verbose]
+// The context of this file's messages in the translations.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zentri::ctl)
+};
+
+// The help texts, translated where they are printed.
+constexpr char kHelpContext[] = "zentri::ctl::Help";
+QString helpText(const char *text) {
+    return QCoreApplication::translate(kHelpContext, text);
+}
+
+//: zentrictl's own words stay English: the commands, the options, the arguments' names in capitals (FILE,
+//: IP, MS) and the words in quotes that it prints.
+const char kUsageText[] =
+    QT_TRANSLATE_NOOP("zentri::ctl::Help", R"(Usage: zentrictl COMMAND [ARGUMENTS] [--verbose]
 
 Commands:
   discover [--json] [--wait MS] [--interface NAME] [--to ADDRESS]
@@ -56,11 +71,12 @@ broadcast addresses (255.255.255.255 and those of this PC's subnets) and multica
 refused. --verbose prints every datagram sent and received on standard error.
 Exit status: 0 success, 1 a device did not answer or a check failed, 2 bad usage or a bad file,
 3 the reply port 7800 is held by another program (such as the Zentri manager).
-)";
+)");
 
-const std::map<QString, QString> kHelp = {
+const std::map<QString, const char *> kHelp = {
     {QStringLiteral("discover"),
-     QStringLiteral(R"(Usage: zentrictl discover [--json] [--wait MS] [--interface NAME] [--to ADDRESS]
+     QT_TRANSLATE_NOOP("zentri::ctl::Help",
+                       R"(Usage: zentrictl discover [--json] [--wait MS] [--interface NAME] [--to ADDRESS]
 
 Broadcasts one discovery request out of every network interface that is up and can broadcast (or only
 out of NAME), waits MS milliseconds (default 2000) for the answers and prints one line per device:
@@ -74,7 +90,8 @@ name, IP, MAC, firmware, module version and SD card state, separated by tabs.
                     (devices behind a router); may be given more than once
 Exits 1 when no device answered.)")},
     {QStringLiteral("rig capture"),
-     QStringLiteral(
+     QT_TRANSLATE_NOOP(
+         "zentri::ctl::Help",
          R"(Usage: zentrictl rig capture FILE [--name NAME] [--address IP|CIDR]... [--wait MS] [--force]
 
 Finds the devices (broadcast, and the --address ranges one by one) and writes a new rig of every device
@@ -82,7 +99,8 @@ that answered to FILE: its name (NAME, default the file's name), the addresses, 
 device with its whole configuration, as "Save configuration..." writes it. FILE is written whole or
 not at all, only as a regular file; a read-only one only with --force. One line per device.
 Exits 1 when no device answered.)")},
-    {QStringLiteral("rig check"), QStringLiteral(R"(Usage: zentrictl rig check FILE [--json] [--wait MS]
+    {QStringLiteral("rig check"),
+     QT_TRANSLATE_NOOP("zentri::ctl::Help", R"(Usage: zentrictl rig check FILE [--json] [--wait MS]
 
 Finds the devices (broadcast, and the rig's addresses one by one) and prints one line per device of
 the rig and per device that answered, tab-separated: the state ("in sync", "differs", "missing",
@@ -91,7 +109,8 @@ with the rig's and the device's value. --json prints a list of objects with mac,
 differences (field, rig, device).
 Exits 0 only when every device of the rig is in sync and no other device answered; 1 otherwise.)")},
     {QStringLiteral("rig apply"),
-     QStringLiteral(R"(Usage: zentrictl rig apply FILE [--mac MAC]... [--yes] [--wait MS]
+     QT_TRANSLATE_NOOP("zentri::ctl::Help",
+                       R"(Usage: zentrictl rig apply FILE [--mac MAC]... [--yes] [--wait MS]
 
 Sends the rig's configuration to every device that differs (or to the devices named by --mac) as
 "Save & Close" would, each keeping its own module version, after listing each device and the
@@ -99,7 +118,8 @@ settings it changes; then asks each device again and prints "confirmed" or "not 
 Nothing is sent without --yes or a yes typed on the terminal; without a terminal and --yes it exits 2.
 Exits 0 when every device sent to confirmed; 1 otherwise.)")},
     {QStringLiteral("rig replace"),
-     QStringLiteral(R"(Usage: zentrictl rig replace FILE OLD_MAC NEW_MAC [--yes] [--wait MS]
+     QT_TRANSLATE_NOOP("zentri::ctl::Help",
+                       R"(Usage: zentrictl rig replace FILE OLD_MAC NEW_MAC [--yes] [--wait MS]
 
 For a box swapped after a fault: OLD_MAC must be in the rig and missing, NEW_MAC must answer and not be
 in the rig. Sends OLD_MAC's entry to the new device, asks it again, and once it reports the
@@ -107,7 +127,8 @@ configuration writes FILE with the entry's MAC changed to NEW_MAC (its name stay
 Nothing is sent without --yes or a yes typed on the terminal.
 Exits 0 when the new device confirmed; 1 otherwise.)")},
     {QStringLiteral("patch"),
-     QStringLiteral(R"help(Usage: zentrictl patch [--rig FILE] [--json | --csv] [--wait MS]
+     QT_TRANSLATE_NOOP("zentri::ctl::Help",
+                       R"help(Usage: zentrictl patch [--rig FILE] [--json | --csv] [--wait MS]
 
 The patch of the devices found (or of the rig's entries, with --rig, without any network): one line per
 channel in use, tab-separated: NET, universe, channel (0 for the DMX output, which takes the whole
@@ -118,7 +139,8 @@ starting with "error" or "warning", with its reason and devices. --json prints a
 uses as CSV.
 Exits 1 when there is an error-level conflict.)help")},
     {QStringLiteral("watch"),
-     QStringLiteral(
+     QT_TRANSLATE_NOOP(
+         "zentri::ctl::Help",
          R"(Usage: zentrictl watch [--rig FILE] [--address IP|CIDR]... [--interval S] [--count N] [--json]
 
 Repeats the discovery every S seconds (default 3, 1 to 60), with the SD card query to each device
@@ -129,7 +151,8 @@ prints one line per device: "online", "missed" or "offline", and when it was las
 one object per line (time, event, mac, name, ip, detail; at the end mac, name, ip, state, lastSeen).
 With --count, exits 0 when every device of the rig (every device, without --rig) is online at the
 end; 1 otherwise.)")},
-    {QStringLiteral("backup"), QStringLiteral(R"(Usage: zentrictl backup IP FILE [--wait MS] [--force]
+    {QStringLiteral("backup"),
+     QT_TRANSLATE_NOOP("zentri::ctl::Help", R"(Usage: zentrictl backup IP FILE [--wait MS] [--force]
 
 Asks the device at IP for its configuration and writes it, with its name, MAC, firmware and module
 version, to FILE (JSON, the format the manager's "Save configuration..." writes), or to standard
@@ -138,7 +161,8 @@ a read-only one only with --force.
 Exits 1 when the device did not answer within MS milliseconds (default 2000), 2 when FILE cannot be
 written.)")},
     {QStringLiteral("restore"),
-     QStringLiteral(R"(Usage: zentrictl restore IP FILE [IP FILE]... [--wait MS] [--yes]
+     QT_TRANSLATE_NOOP("zentri::ctl::Help",
+                       R"(Usage: zentrictl restore IP FILE [IP FILE]... [--wait MS] [--yes]
 
 Reads every FILE first (a file larger than 1 MiB, that is not a configuration, lacks a field, holds
 a key twice or a key a configuration does not have, or holds a value the device cannot take stops
@@ -150,14 +174,15 @@ Standard module, a file that changes settings the windows do not offer for it (A
 Universe, PWM, the DMX output) is sent only with --yes.
 Exits 1 when a device did not answer, has too old a firmware or does not report what was sent, 2 for
 a bad file or settings not confirmed with --yes.)")},
-    {QStringLiteral("restart"), QStringLiteral(R"(Usage: zentrictl restart IP
+    {QStringLiteral("restart"), QT_TRANSLATE_NOOP("zentri::ctl::Help", R"(Usage: zentrictl restart IP
 
 Sends the restart command; the device restarts as at power-on. The device does not answer it.)")},
-    {QStringLiteral("defaults"), QStringLiteral(R"(Usage: zentrictl defaults IP --yes
+    {QStringLiteral("defaults"), QT_TRANSLATE_NOOP("zentri::ctl::Help", R"(Usage: zentrictl defaults IP --yes
 
 Sends the restore defaults command: the device returns all its settings to their defaults. Nothing
 is sent without --yes. The device does not answer it.)")},
-    {QStringLiteral("status"), QStringLiteral(R"(Usage: zentrictl status URL [--json] [--wait MS]
+    {QStringLiteral("status"),
+     QT_TRANSLATE_NOOP("zentri::ctl::Help", R"(Usage: zentrictl status URL [--json] [--wait MS]
 
 Reads a running zentri-watch service's /api/status (URL such as http://127.0.0.1:7880) and prints the
 lines "rig check" prints: the state, MAC, name, IP and differences of every device, tab-separated.
@@ -166,17 +191,21 @@ service's device objects (mac, name, ip, state, watch, last_seen, sd_card, diffe
 how long to wait for the service (default 2000 ms).
 Exits 0 when every device is in sync and the service's rig file was read; 1 otherwise or when the
 service does not answer; 2 for a bad URL.)")},
-    {QStringLiteral("sd"), QStringLiteral(R"(Usage: zentrictl sd IP [--wait MS]
+    {QStringLiteral("sd"), QT_TRANSLATE_NOOP("zentri::ctl::Help", R"(Usage: zentrictl sd IP [--wait MS]
 
 Asks the device whether a memory card is in its slot and prints "SD CARD OK" or "NO SD CARD".
 Exits 1 when the device did not answer within MS milliseconds (default 2000).)")},
 };
 
-QString withForceHint(const QString &error) {
-    return error.endsWith(QLatin1String("read-only")) ? error + QStringLiteral(" (--force replaces it)")
-                                                      : error;
+// `error` of writing `path`, with the hint when only --force would let the file be replaced.
+QString withForceHint(const QString &error, const QString &path, bool force) {
+    QString ignored;
+    const bool onlyWithForce =
+        !force && !files::mayWrite(path, false, &ignored) && files::mayWrite(path, true, &ignored);
+    return onlyWithForce ? Words::tr("%1 (--force replaces it)").arg(error) : error;
 }
 
+// The SD card's state as the tables print it (the same in every language).
 QString sdText(std::optional<bool> sd) {
     if (!sd)
         return QStringLiteral("SD card unknown");
@@ -185,13 +214,42 @@ QString sdText(std::optional<bool> sd) {
 
 // ---- Commands -----------------------------------------------------------------------------------
 
+// The devices found, one line or JSON object each, as scripts read them.
+void printDevices(const ctl::Session::Found &found, bool json) {
+    const i18n::English data;
+    const QVector<recUrzadzenia> &devices = found.answers;
+    auto sdOf = [&](const recUrzadzenia &r) -> std::optional<bool> {
+        const auto it = found.sdCard.find(r.IP);
+        return it == found.sdCard.end() ? std::nullopt : std::optional<bool>(it->second);
+    };
+    if (json) {
+        QJsonArray list;
+        for (const recUrzadzenia &r : devices) {
+            const auto card = sdOf(r);
+            list.append(QJsonObject{{"name", r.Nazwa},
+                                    {"ip", r.IP},
+                                    {"mac", r.MAC},
+                                    {"firmware", r.FWVer},
+                                    {"module", wire::moduleVersionName(r.ZentriVersion)},
+                                    {"moduleVersion", r.ZentriVersion},
+                                    {"sdCard", card ? QJsonValue(*card) : QJsonValue(QJsonValue::Null)}});
+        }
+        out(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented)).trimmed());
+    } else {
+        for (const recUrzadzenia &r : devices)
+            out(QStringList{r.Nazwa, r.IP, r.MAC, r.FWVer, wire::moduleVersionName(r.ZentriVersion),
+                            sdText(sdOf(r))}
+                    .join('\t'));
+    }
+}
+
 int discover(const Arguments &a) {
     QString error;
     const auto ms = waitOption(a, &error);
     if (!ms)
         return fail(kUsage, error);
     if (!a.positional.isEmpty())
-        return fail(kUsage, QStringLiteral("discover takes no address; see zentrictl discover --help"));
+        return fail(kUsage, Words::tr("discover takes no address; see zentrictl discover --help"));
     QHostAddress target(QHostAddress::Broadcast);
     if (a.values.count(QStringLiteral("--to"))) {
         const auto to = parseDeviceAddress(a.value(QStringLiteral("--to")), &error);
@@ -212,39 +270,16 @@ int discover(const Arguments &a) {
         return kNoAnswer;
 
     // Devices in order of their first answer; one that answers twice (two ways in) is listed once.
-    const QVector<recUrzadzenia> &devices = found.answers;
-    auto sdOf = [&](const recUrzadzenia &r) -> std::optional<bool> {
-        const auto it = found.sdCard.find(r.IP);
-        return it == found.sdCard.end() ? std::nullopt : std::optional<bool>(it->second);
-    };
-    if (a.flags.contains(QStringLiteral("--json"))) {
-        QJsonArray list;
-        for (const recUrzadzenia &r : devices) {
-            const auto card = sdOf(r);
-            list.append(QJsonObject{{"name", r.Nazwa},
-                                    {"ip", r.IP},
-                                    {"mac", r.MAC},
-                                    {"firmware", r.FWVer},
-                                    {"module", wire::moduleVersionName(r.ZentriVersion)},
-                                    {"moduleVersion", r.ZentriVersion},
-                                    {"sdCard", card ? QJsonValue(*card) : QJsonValue(QJsonValue::Null)}});
-        }
-        out(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented)).trimmed());
-    } else {
-        for (const recUrzadzenia &r : devices)
-            out(QStringList{r.Nazwa, r.IP, r.MAC, r.FWVer, wire::moduleVersionName(r.ZentriVersion),
-                            sdText(sdOf(r))}
-                    .join('\t'));
-    }
-    if (devices.isEmpty())
-        return fail(kNoAnswer, QStringLiteral("no device answered within %1 ms").arg(*ms));
+    printDevices(found, a.flags.contains(QStringLiteral("--json")));
+    if (found.answers.isEmpty())
+        return fail(kNoAnswer, Words::tr("no device answered within %1 ms").arg(*ms));
     return kOk;
 }
 
 std::optional<QHostAddress> deviceAddress(const QString &text, QString *error) {
     auto a = parseDeviceAddress(text, error);
     if (!a)
-        *error = QStringLiteral("not a device's IPv4 address: %1").arg(*error);
+        *error = Words::tr("not a device's IPv4 address: %1").arg(*error);
     return a;
 }
 
@@ -268,14 +303,14 @@ std::optional<Target> target(const Arguments &a, int words, const QString &what)
 }
 
 int backup(const Arguments &a) {
-    const auto t = target(a, 2, QStringLiteral("IP and FILE"));
+    const auto t = target(a, 2, Words::tr("IP and FILE"));
     if (!t)
         return kUsage;
     QString error;
     const QString path = a.positional[1];
     const bool force = a.flags.contains(QStringLiteral("--force"));
     if (path != QLatin1String("-") && !files::mayWrite(path, force, &error))
-        return fail(kUsage, withForceHint(error));
+        return fail(kUsage, withForceHint(error, path, force));
     ctl::Session session;
     if (!session.listen(&error))
         return fail(kPortBusy, error);
@@ -287,8 +322,8 @@ int backup(const Arguments &a) {
         return kOk;
     }
     if (!files::writeAtomically(path, configfile::write(*rec), force, &error))
-        return fail(kUsage, withForceHint(error));
-    out(QStringLiteral("%1: configuration of \"%2\" (%3) saved to %4")
+        return fail(kUsage, withForceHint(error, path, force));
+    out(Words::tr("%1: configuration of \"%2\" (%3) saved to %4")
             .arg(t->ip.toString(), rec->Nazwa, rec->MAC, path));
     return kOk;
 }
@@ -299,7 +334,7 @@ int restore(const Arguments &a) {
     if (!ms)
         return fail(kUsage, error);
     if (a.positional.isEmpty() || a.positional.size() % 2 != 0)
-        return fail(kUsage, QStringLiteral("restore needs IP FILE pairs; see zentrictl restore --help"));
+        return fail(kUsage, Words::tr("restore needs IP FILE pairs; see zentrictl restore --help"));
     struct Job {
         QHostAddress ip;
         QString path;
@@ -327,56 +362,54 @@ int restore(const Arguments &a) {
         const QString ip = job.ip.toString();
         auto rec = session.query(job.ip, *ms, &error);
         if (!rec) {
-            status = fail(kNoAnswer, error + QStringLiteral("; nothing sent to it"));
+            status = fail(kNoAnswer, Words::tr("%1; nothing sent to it").arg(error));
             continue;
         }
         if (!wire::firmwareSupported(rec->FWVer)) {
-            status = fail(kNoAnswer, QStringLiteral("%1: firmware %2: %3; nothing sent to it")
+            status = fail(kNoAnswer, Words::tr("%1: firmware %2: %3; nothing sent to it")
                                          .arg(ip, rec->FWVer, QLatin1String(wire::kFirmwareTooOld)));
             continue;
         }
         const QVector<configfile::Difference> notOffered = configfile::changesNotOffered(*rec, job.file);
         if (!notOffered.isEmpty()) {
             const QString what =
-                QStringLiteral(
-                    "%1: its module is Standard, for which the windows do not offer these settings "
-                    "that %2 changes: %3")
+                Words::tr("%1: its module is Standard, for which the windows do not offer these settings "
+                          "that %2 changes: %3")
                     .arg(ip, job.path, configfile::labelledList(notOffered, QStringLiteral("%1 %2 -> %3")));
             if (!a.flags.contains(QStringLiteral("--yes"))) {
-                status = fail(kUsage, what + QStringLiteral("; nothing sent to it (--yes sends them)"));
+                status = fail(kUsage, Words::tr("%1; nothing sent to it (--yes sends them)").arg(what));
                 continue;
             }
             out(what);
         }
         if (job.file.MAC != rec->MAC)
-            out(QStringLiteral("%1: the file %2 was saved from \"%3\" (%4); it goes to \"%5\" (%6)")
+            out(Words::tr("%1: the file %2 was saved from \"%3\" (%4); it goes to \"%5\" (%6)")
                     .arg(ip, job.path, job.file.Nazwa, job.file.MAC, rec->Nazwa, rec->MAC));
         const QVector<configfile::Difference> changes = configfile::differencesForPeople(*rec, job.file);
         configfile::applyConfiguration(job.file, *rec);
         if (!session.send(wire::configurationPacket(*rec), job.ip, &error)) {
-            status = fail(kNoAnswer, QStringLiteral("%1: not sent: %2").arg(ip, error));
+            status = fail(kNoAnswer, Words::tr("%1: not sent: %2").arg(ip, error));
             continue;
         }
         const ctl::Session::Check check = session.confirm(job.ip, *rec, *ms);
         if (!check.now) {
-            status = fail(
-                kNoAnswer,
-                QStringLiteral("%1: sent %2, but the device did not answer the check").arg(ip, job.path));
+            status =
+                fail(kNoAnswer,
+                     Words::tr("%1: sent %2, but the device did not answer the check").arg(ip, job.path));
             continue;
         }
         if (!check.confirmed) {
             status =
                 fail(kNoAnswer,
-                     QStringLiteral("%1: check failed: the device does not report what was sent: %2")
+                     Words::tr("%1: check failed: the device does not report what was sent: %2")
                          .arg(ip, configfile::labelledList(configfile::differencesForPeople(*rec, *check.now),
-                                                           QStringLiteral("%1 sent %2, reported %3"))));
+                                                           Words::tr("%1 sent %2, reported %3"))));
             continue;
         }
         const int differing = static_cast<int>(changes.size());
-        out(QStringLiteral("%1: restored from %2 (%3 changed); the device reports the configuration sent")
+        out(Words::tr("%1: restored from %2 (%3 changed); the device reports the configuration sent")
                 .arg(ip, job.path)
-                .arg(differing == 1 ? QStringLiteral("1 setting")
-                                    : QStringLiteral("%1 settings").arg(differing)));
+                .arg(differing == 1 ? Words::tr("1 setting") : Words::tr("%n settings", nullptr, differing)));
         // What changed, as the load preview lists it.
         for (const configfile::Difference &d : changes)
             out(QStringLiteral("  %1: %2 -> %3").arg(d.label, d.device, d.file));
@@ -386,29 +419,29 @@ int restore(const Arguments &a) {
 
 // Sends `datagram` to the device of the one plain argument and prints `done`.
 int command(const Arguments &a, const QByteArray &datagram, const QString &done) {
-    const auto t = target(a, 1, QStringLiteral("one IP"));
+    const auto t = target(a, 1, Words::tr("one IP"));
     if (!t)
         return kUsage;
     QString error;
     ctl::Session session;
     if (!session.send(datagram, t->ip, &error))
-        return fail(kNoAnswer, QStringLiteral("%1: not sent: %2").arg(t->ip.toString(), error));
+        return fail(kNoAnswer, Words::tr("%1: not sent: %2").arg(t->ip.toString(), error));
     out(QStringLiteral("%1: %2").arg(t->ip.toString(), done));
     return kOk;
 }
 
 int restart(const Arguments &a) {
-    return command(a, wire::restartCommand(), QStringLiteral("restart sent"));
+    return command(a, wire::restartCommand(), Words::tr("restart sent"));
 }
 
 int defaults(const Arguments &a) {
     if (!a.flags.contains(QStringLiteral("--yes")))
-        return fail(kUsage, QStringLiteral("defaults erases the device's settings: add --yes to send it"));
-    return command(a, wire::restoreDefaultsCommand(), QStringLiteral("restore defaults sent"));
+        return fail(kUsage, Words::tr("defaults erases the device's settings: add --yes to send it"));
+    return command(a, wire::restoreDefaultsCommand(), Words::tr("restore defaults sent"));
 }
 
 int sd(const Arguments &a) {
-    const auto t = target(a, 1, QStringLiteral("one IP"));
+    const auto t = target(a, 1, Words::tr("one IP"));
     if (!t)
         return kUsage;
     QString error;
@@ -478,12 +511,12 @@ std::optional<Arguments> parseArguments(const QString &word, const QStringList &
     if (!parser.parse(QStringList{QStringLiteral("zentrictl")} + args)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
-            *error = QStringLiteral("unknown option %1").arg(dashed(unknown.first()));
+            *error = Words::tr("unknown option %1").arg(dashed(unknown.first()));
         } else {
             *error = parser.errorText();
             for (const OptionSpec &o : specs)
                 if (o.kind != Flag && !args.isEmpty() && args.last() == dashed(QLatin1String(o.name)))
-                    *error = QStringLiteral("%1 needs a value").arg(args.last());
+                    *error = Words::tr("%1 needs a value").arg(args.last());
         }
         return std::nullopt;
     }
@@ -500,7 +533,7 @@ std::optional<Arguments> parseArguments(const QString &word, const QStringList &
         else if (o.kind == Values)
             a.lists[dashed(name)] = values;
         else if (values.size() > 1) {
-            *error = QStringLiteral("%1 is given more than once").arg(dashed(name));
+            *error = Words::tr("%1 is given more than once").arg(dashed(name));
             return std::nullopt;
         } else
             a.values[dashed(name)] = values.first();
@@ -533,7 +566,7 @@ std::optional<int> numberOption(const Arguments &a, const QString &option, int m
         return byDefault;
     const auto n = parseWholeNumber(it->second, min, max);
     if (!n) {
-        *error = QStringLiteral("%1: \"%2\" is not a number of %3").arg(option, it->second, what);
+        *error = Words::tr("%1: \"%2\" is not a number of %3").arg(option, it->second, what);
         return std::nullopt;
     }
     return int(*n);
@@ -541,7 +574,7 @@ std::optional<int> numberOption(const Arguments &a, const QString &option, int m
 
 std::optional<int> waitOption(const Arguments &a, QString *error) {
     return numberOption(a, QStringLiteral("--wait"), 0, 600000, kDefaultWaitMs,
-                        QStringLiteral("milliseconds from 0 to 600000"), error);
+                        Words::tr("milliseconds from 0 to 600000"), error);
 }
 
 std::optional<QVector<QHostAddress>> extraAddresses(const QStringList &texts, QString *error) {
@@ -563,7 +596,7 @@ std::optional<int> waitAndWords(const Arguments &a, int words, const QString &wh
         return std::nullopt;
     }
     if (a.positional.size() != words) {
-        fail(kUsage, QStringLiteral("%1 needs %2; see zentrictl %1 --help").arg(a.command, what));
+        fail(kUsage, Words::tr("%1 needs %2; see zentrictl %1 --help").arg(a.command, what));
         return std::nullopt;
     }
     return ms;
@@ -572,12 +605,18 @@ std::optional<int> waitAndWords(const Arguments &a, int words, const QString &wh
 bool askOnTerminal(const QString &question) {
     if (!isatty(STDIN_FILENO))
         return false;
-    putBytes(stdout, (question + QStringLiteral(" [y/N] ")).toLocal8Bit());
+    //: The first letters of "yes" and "no"; the capital one, no, is what an empty answer means.
+    putBytes(stdout, (question + ' ' + Words::tr("[y/N]") + ' ').toLocal8Bit());
     char line[64] = {};
     if (!std::fgets(line, sizeof line, stdin))
         return false;
     const QString answer = QString::fromLocal8Bit(line).trimmed().toLower();
-    return answer == QLatin1String("y") || answer == QLatin1String("yes");
+    // English yes counts in every language.
+    //: The short answer "yes" to [y/N], in small letters.
+    const QString y = Words::tr("y");
+    //: The answer "yes" to [y/N], in small letters.
+    const QString yes = Words::tr("yes");
+    return QStringList{QStringLiteral("y"), QStringLiteral("yes"), y, yes}.contains(answer);
 }
 
 } // namespace zentri::ctl
@@ -586,20 +625,20 @@ int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zentrictl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZENTRI_VERSION));
+    i18n::installFromEnvironment(&app);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
-        return fail(kUsage, QStringLiteral("no command given\n") + QString::fromLatin1(kUsageText));
+        return fail(kUsage, Words::tr("no command given") + '\n' + helpText(kUsageText));
     QString word = args.takeFirst();
     if (word == QLatin1String("rig")) {
         if (args.isEmpty() || args.first().startsWith('-'))
             return fail(kUsage,
-                        QStringLiteral("rig needs one of capture, check, apply, replace; see zentrictl "
-                                       "--help"));
+                        Words::tr("rig needs one of capture, check, apply, replace; see zentrictl --help"));
         word += ' ' + args.takeFirst();
     }
     if (word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help")) {
-        out(!args.isEmpty() && kHelp.count(args.first()) ? kHelp.at(args.first())
-                                                         : QString::fromLatin1(kUsageText).trimmed());
+        out(!args.isEmpty() && kHelp.count(args.first()) ? helpText(kHelp.at(args.first()))
+                                                         : helpText(kUsageText).trimmed());
         return kOk;
     }
     if (word == QLatin1String("--version") || word == QLatin1String("-v")) {
@@ -607,16 +646,15 @@ int main(int argc, char **argv) {
         return kOk;
     }
     if (!kHelp.count(word))
-        return fail(kUsage,
-                    QStringLiteral("unknown command \"%1\"\n%2").arg(word, QString::fromLatin1(kUsageText)));
+        return fail(kUsage, Words::tr("unknown command \"%1\"").arg(word) + '\n' + helpText(kUsageText));
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
-        out(kHelp.at(word));
+        out(helpText(kHelp.at(word)));
         return kOk;
     }
     QString error;
     const std::optional<Arguments> a = parseArguments(word, args, &error);
     if (!a)
-        return fail(kUsage, QStringLiteral("%1: %2; see zentrictl %1 --help").arg(word, error));
+        return fail(kUsage, Words::tr("%1: %2; see zentrictl %1 --help").arg(word, error));
     if (a->flags.contains(QStringLiteral("--verbose")))
         enableWireLogging();
 

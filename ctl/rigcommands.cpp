@@ -5,6 +5,7 @@
 #include "device/discovery.h"
 #include "device/files.h"
 #include "device/protocol.h"
+#include "i18n/language.h"
 #include "rig/document.h"
 #include "rig/patch.h"
 #include "rig/plans.h"
@@ -13,6 +14,7 @@
 #include "rig/watch.h"
 #include "session.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -29,6 +31,11 @@ namespace zentri::ctl {
 
 namespace {
 
+// The context of this file's messages in the translations.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zentri::ctl::Rig)
+};
+
 std::optional<rig::Rig> loadRig(const QString &path, QString *error) {
     const auto text = files::readWhole(path, rig::kMaxFileSize, error);
     if (!text)
@@ -42,7 +49,7 @@ std::optional<rig::Rig> loadRig(const QString &path, QString *error) {
 std::optional<QString> macArgument(const QString &text, QString *error) {
     static const QRegularExpression form(QStringLiteral("^([0-9A-Fa-f]{2}:){5}[0-9A-Fa-f]{2}$"));
     if (!form.match(text).hasMatch()) {
-        *error = QStringLiteral("\"%1\" is not a MAC like 02:5A:45:00:00:01").arg(text);
+        *error = Words::tr("\"%1\" is not a MAC like 02:5A:45:00:00:01").arg(text);
         return std::nullopt;
     }
     return text.toUpper();
@@ -63,7 +70,7 @@ std::optional<int> discoverWith(Session &session, const Arguments &a, const QStr
     QString error;
     const auto extra = extraAddresses(addresses, &error);
     if (!extra)
-        return fail(kUsage, QStringLiteral("address %1").arg(error));
+        return fail(kUsage, Words::tr("address %1").arg(error));
     if (!session.listen(&error))
         return fail(kPortBusy, error);
     *found = find(session, a, *extra, ms, rig);
@@ -98,6 +105,7 @@ QJsonObject rowJson(const rig::Rig &r, const rig::Row &row) {
 
 // One line per device sent to: not sent, confirmed or not confirmed. True when all confirmed.
 bool printOutcomes(const QVector<rig::Outcome> &outcomes) {
+    const i18n::English data;
     for (const rig::Outcome &o : outcomes)
         if (o.result == rig::Outcome::NotSent)
             out(line(QStringLiteral("not sent"), o.send.mac, o.send.name, o.send.ip, o.error));
@@ -120,6 +128,7 @@ bool printOutcomes(const QVector<rig::Outcome> &outcomes) {
 
 // A device of the plan that is sent nothing, on standard error; the status to exit with.
 int notSent(const rig::LeftOut &l) {
+    const i18n::English data;
     return fail(kNoAnswer,
                 line(rig::stateText(l.state), l.mac, l.name, l.ip,
                      (l.state == rig::State::Missing ? QString() : l.reason + QStringLiteral("; ")) +
@@ -130,7 +139,7 @@ int notSent(const rig::LeftOut &l) {
 std::optional<int> confirmedByUser(const Arguments &a, const QString &question) {
     if (a.flags.contains(QStringLiteral("--yes")) || askOnTerminal(question))
         return std::nullopt;
-    return fail(kUsage, QStringLiteral("nothing sent: add --yes, or answer yes on a terminal"));
+    return fail(kUsage, Words::tr("nothing sent: add --yes, or answer yes on a terminal"));
 }
 
 } // namespace
@@ -149,13 +158,14 @@ int rigCapture(const Arguments &a) {
     if (const auto status = discoverWith(session, a, a.list(QStringLiteral("--address")), *ms, &found))
         return *status;
     if (found.answers.isEmpty())
-        return fail(kNoAnswer, QStringLiteral("no device answered within %1 ms; no rig written").arg(*ms));
+        return fail(kNoAnswer, Words::tr("no device answered within %1 ms; no rig written").arg(*ms));
     const QString name = a.values.count(QStringLiteral("--name")) ? a.value(QStringLiteral("--name"))
                                                                   : QFileInfo(path).baseName();
     rig::Rig r = rig::capture(name, found.answers);
     r.addresses = a.list(QStringLiteral("--address"));
     if (!files::writeAtomically(path, rig::write(r), force, &error))
         return fail(kUsage, error);
+    const i18n::English data;
     for (const recUrzadzenia &d : r.devices)
         out(line(rig::stateText(rig::State::InSync), d.MAC, d.Nazwa, d.IP));
     return kOk;
@@ -173,6 +183,7 @@ int rigCheck(const Arguments &a) {
     Session::Found found;
     if (const auto status = discoverWith(session, a, r->addresses, *ms, &found, &*r))
         return *status;
+    const i18n::English data;
     const QVector<rig::Row> rows = rig::compare(*r, found.answers);
     bool allInSync = true;
     QJsonArray list;
@@ -206,27 +217,31 @@ int rigApply(const Arguments &a) {
         return fail(kUsage, error);
     for (const QString &mac : chosen)
         if (r->indexOf(mac) < 0)
-            return fail(kUsage, QStringLiteral("--mac: %1 is not in the rig").arg(mac));
+            return fail(kUsage, Words::tr("--mac: %1 is not in the rig").arg(mac));
     Session session;
     Session::Found found;
     if (const auto status = discoverWith(session, a, r->addresses, *ms, &found, &*r))
         return *status;
 
     int status = kOk;
-    const rig::Plan plan = rig::planSend(*r, rig::compare(*r, found.answers), chosen);
+    const rig::Plan plan =
+        inEnglish([&] { return rig::planSend(*r, rig::compare(*r, found.answers), chosen); });
     for (const rig::LeftOut &l : plan.leftOut)
         status = notSent(l);
     for (const rig::Send &s : plan.sends)
         out(line(QStringLiteral("to send"), s.mac, s.name, s.ip, s.changes));
     if (plan.isEmpty()) {
         if (status == kOk)
-            out(QStringLiteral("nothing to send: every device chosen is in sync"));
+            out(Words::tr("nothing to send: every device chosen is in sync"));
         return status;
     }
     if (const auto refused = confirmedByUser(
-            a, QStringLiteral("Send the rig's configuration to %1 device(s)?").arg(plan.sends.size())))
+            a, Words::tr("Send the rig's configuration to %n device(s)?", nullptr, int(plan.sends.size()))))
         return *refused;
-    return printOutcomes(session.carryOut(plan.sends)) && status == kOk ? kOk : kNoAnswer;
+    // The errors of the sends go in the lines too.
+    return printOutcomes(inEnglish([&] { return session.carryOut(plan.sends); })) && status == kOk
+               ? kOk
+               : kNoAnswer;
 }
 
 int rigReplace(const Arguments &a) {
@@ -246,29 +261,32 @@ int rigReplace(const Arguments &a) {
         return fail(kUsage, error);
     const int entry = r->indexOf(*oldMac);
     if (entry < 0)
-        return fail(kUsage, QStringLiteral("%1 is not in the rig").arg(*oldMac));
+        return fail(kUsage, Words::tr("%1 is not in the rig").arg(*oldMac));
     if (r->indexOf(*newMac) >= 0)
-        return fail(kUsage, QStringLiteral("%1 is in the rig already").arg(*newMac));
+        return fail(kUsage, Words::tr("%1 is in the rig already").arg(*newMac));
     if (!files::mayWrite(path, a.flags.contains(QStringLiteral("--force")), &error))
         return fail(kUsage, error);
     Session session;
     Session::Found found;
     if (const auto status = discoverWith(session, a, r->addresses, *ms, &found, &*r))
         return *status;
-    const rig::Plan plan = rig::planReplace(*r, rig::compare(*r, found.answers), *oldMac, *newMac);
-    if (!plan.refused.isEmpty())
-        return fail(kNoAnswer, plan.refused + QStringLiteral("; nothing sent"));
-    for (const rig::LeftOut &l : plan.leftOut)
-        return fail(kNoAnswer, QStringLiteral("%1: %2; nothing sent").arg(l.mac, l.reason));
+    const QVector<rig::Row> rows = rig::compare(*r, found.answers);
+    // Why nothing is sent is a message; what is sent goes in the line of the plan.
+    const rig::Plan why = rig::planReplace(*r, rows, *oldMac, *newMac);
+    if (!why.refused.isEmpty())
+        return fail(kNoAnswer, Words::tr("%1; nothing sent").arg(why.refused));
+    for (const rig::LeftOut &l : why.leftOut)
+        return fail(kNoAnswer, Words::tr("%1: %2; nothing sent").arg(l.mac, l.reason));
+    const rig::Plan plan = inEnglish([&] { return rig::planReplace(*r, rows, *oldMac, *newMac); });
     const rig::Send &s = plan.sends.first();
     out(line(QStringLiteral("to send"), s.mac, s.device.Nazwa, s.ip,
              QStringLiteral("takes the place of %1 (%2); ").arg(*oldMac, s.name) + s.changes));
     if (const auto refused =
-            confirmedByUser(a, QStringLiteral("Send %1's configuration to %2?").arg(s.name, *newMac)))
+            confirmedByUser(a, Words::tr("Send %1's configuration to %2?").arg(s.name, *newMac)))
         return *refused;
-    const QVector<rig::Outcome> outcomes = session.carryOut(plan.sends);
+    const QVector<rig::Outcome> outcomes = inEnglish([&] { return session.carryOut(plan.sends); });
     if (!printOutcomes(outcomes))
-        return fail(kNoAnswer, QStringLiteral("%1 was not changed").arg(path));
+        return fail(kNoAnswer, Words::tr("%1 was not changed").arg(path));
     rig::Document document;
     document.set(*r, path, false);
     document.adopt(outcomes);
@@ -283,15 +301,14 @@ int watch(const Arguments &a) {
     QString error;
     const auto interval = numberOption(
         a, QStringLiteral("--interval"), rig::kMinInterval, rig::kMaxInterval, rig::kDefaultInterval,
-        QStringLiteral("seconds from %1 to %2").arg(rig::kMinInterval).arg(rig::kMaxInterval), &error);
+        Words::tr("seconds from %1 to %2").arg(rig::kMinInterval).arg(rig::kMaxInterval), &error);
     if (!interval)
         return fail(kUsage, error);
-    const auto count =
-        numberOption(a, QStringLiteral("--count"), 1, 1000000, 0, QStringLiteral("polls"), &error);
+    const auto count = numberOption(a, QStringLiteral("--count"), 1, 1000000, 0, Words::tr("polls"), &error);
     if (!count)
         return fail(kUsage, error);
     if (!a.positional.isEmpty())
-        return fail(kUsage, QStringLiteral("watch takes no plain argument; see zentrictl watch --help"));
+        return fail(kUsage, Words::tr("watch takes no plain argument; see zentrictl watch --help"));
     std::optional<rig::Rig> r;
     QStringList addresses = a.list(QStringLiteral("--address"));
     if (a.values.count(QStringLiteral("--rig"))) {
@@ -327,10 +344,12 @@ int watch(const Arguments &a) {
         if (!found.anySent)
             return kNoAnswer;
         const QDateTime now = QDateTime::currentDateTime();
+        const i18n::English data;
         print(w.poll(now, found.answers));
         for (const auto &[ip, present] : found.sdCard)
             print(w.sdCard(now, ip, present));
     }
+    const i18n::English data;
     bool allOnline = true;
     for (const rig::Watch::Device &d : w.devices()) {
         if (d.expected || !r)
@@ -360,9 +379,9 @@ int patch(const Arguments &a) {
     const bool json = a.flags.contains(QStringLiteral("--json")),
                csv = a.flags.contains(QStringLiteral("--csv"));
     if (json && csv)
-        return fail(kUsage, QStringLiteral("--json and --csv cannot go together"));
+        return fail(kUsage, Words::tr("--json and --csv cannot go together"));
     if (!a.positional.isEmpty())
-        return fail(kUsage, QStringLiteral("patch takes no plain argument; see zentrictl patch --help"));
+        return fail(kUsage, Words::tr("patch takes no plain argument; see zentrictl patch --help"));
     QVector<recUrzadzenia> devices;
     if (a.values.count(QStringLiteral("--rig"))) {
         const auto r = loadRig(a.value(QStringLiteral("--rig")), &error);
@@ -376,6 +395,7 @@ int patch(const Arguments &a) {
             return *status;
         devices = found.answers;
     }
+    const i18n::English data;
     const rig::Patch p = rig::patchOf(devices, systemInterfaces());
     auto deviceJson = [&](int d) {
         return QJsonObject{{"name", devices[d].Nazwa},
@@ -432,8 +452,7 @@ int status(const Arguments &a) {
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        return fail(kUsage,
-                    QStringLiteral("\"%1\" is not a URL like http://127.0.0.1:7880").arg(a.positional[0]));
+        return fail(kUsage, Words::tr("\"%1\" is not a URL like http://127.0.0.1:7880").arg(a.positional[0]));
     if (url.path().isEmpty() || url.path() == QLatin1String("/"))
         url.setPath(QStringLiteral("/api/status"));
     QNetworkAccessManager manager;
@@ -450,33 +469,32 @@ int status(const Arguments &a) {
     const QJsonDocument doc = QJsonDocument::fromJson(reply->readAll(), &parseError);
     const QJsonObject o = doc.object();
     if (!doc.isObject() || !o.value(QStringLiteral("devices")).isArray())
-        return fail(
-            kNoAnswer,
-            QStringLiteral("%1: not the status of a zentri-watch service").arg(url.toDisplayString()));
+        return fail(kNoAnswer,
+                    Words::tr("%1: not the status of a zentri-watch service").arg(url.toDisplayString()));
     const QJsonArray devices = o.value(QStringLiteral("devices")).toArray();
     bool allInSync = o.value(QStringLiteral("rig_file_ok")).toBool();
+    // The states as the service sends them.
+    const QString inSync = inEnglish([] { return rig::stateText(rig::State::InSync); });
+    const QString missing = inEnglish([] { return rig::stateText(rig::State::Missing); });
     QJsonArray list;
     for (const QJsonValue &v : devices) {
         const QJsonObject d = v.toObject();
         const QString state = d.value(QStringLiteral("state")).toString();
-        allInSync = allInSync && state == rig::stateText(rig::State::InSync);
+        allInSync = allInSync && state == inSync;
         if (a.flags.contains(QStringLiteral("--json"))) {
             list.append(d);
             continue;
         }
         // As rig check prints it: a missing device has no address.
-        const QString ip = state == rig::stateText(rig::State::Missing)
-                               ? QString()
-                               : d.value(QStringLiteral("ip")).toString();
+        const QString ip = state == missing ? QString() : d.value(QStringLiteral("ip")).toString();
         out(line(state, d.value(QStringLiteral("mac")).toString(), d.value(QStringLiteral("name")).toString(),
                  ip, d.value(QStringLiteral("detail")).toString()));
     }
     if (a.flags.contains(QStringLiteral("--json")))
         out(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented)).trimmed());
     if (!o.value(QStringLiteral("rig_file_ok")).toBool())
-        fail(kNoAnswer,
-             QStringLiteral("the service's rig file was refused: %1 (the last good rig is watched)")
-                 .arg(o.value(QStringLiteral("rig_file_error")).toString()));
+        fail(kNoAnswer, Words::tr("the service's rig file was refused: %1 (the last good rig is watched)")
+                            .arg(o.value(QStringLiteral("rig_file_error")).toString()));
     return allInSync ? kOk : kNoAnswer;
 }
 

@@ -8,6 +8,7 @@
 #include "rig/engine.h"
 #include "rig/round.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -15,6 +16,11 @@
 namespace zentri::ctl {
 
 namespace {
+// The context of this file's messages in the translations.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zentri::ctl::Session)
+};
+
 // How often a request is sent again while its reply is awaited (UDP may lose one).
 constexpr int kRepeatMs = 300;
 
@@ -40,7 +46,7 @@ auto ask(Session &session, const QHostAddress &ip, int ms, QString *error, Send 
             int(std::min<qint64>(kRepeatMs, ms - clock.elapsed())));
     }
     if (!found)
-        *error = QStringLiteral("%1 did not answer").arg(ip.toString());
+        *error = Words::tr("%1 did not answer").arg(ip.toString());
     return found;
 }
 
@@ -57,10 +63,10 @@ bool Session::listen(QString *error) {
         return true;
     const QString held = watchServiceHoldsPort(wire::kMainPort);
     if (!held.isEmpty()) {
-        *error = QStringLiteral("cannot receive replies on UDP port %1: %2").arg(wire::kMainPort).arg(held);
+        *error = Words::tr("cannot receive replies on UDP port %1: %2").arg(wire::kMainPort).arg(held);
         return false;
     }
-    *error = QStringLiteral("cannot receive replies on UDP port %1: %2 (is the Zentri manager running?)")
+    *error = Words::tr("cannot receive replies on UDP port %1: %2 (is the Zentri manager running?)")
                  .arg(wire::kMainPort)
                  .arg(*error);
     return false;
@@ -126,7 +132,7 @@ Session::Found Session::discover(const QHostAddress &target, const QString &inte
         found.sdCard[it.key()] = it.value();
     found.anySent = round.discovery().anySent() || !extra.isEmpty();
     for (const QString &f : round.failures())
-        fail(kNoAnswer, QStringLiteral("discovery request not sent: %1").arg(f));
+        fail(kNoAnswer, Words::tr("discovery request not sent: %1").arg(f));
     return found;
 }
 

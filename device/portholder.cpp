@@ -1,5 +1,6 @@
 #include "portholder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -7,6 +8,13 @@
 #include <unistd.h>
 
 namespace zentri {
+
+namespace {
+// The context of this file's texts in the translations.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(zentri::portholder)
+};
+} // namespace
 
 QString udpPortHolder(quint16 port) {
     QSet<QString> inodes;
@@ -63,7 +71,7 @@ QString udpPortHolder(quint16 port) {
 QString watchServiceHoldsPort(quint16 port) {
     if (udpPortHolder(port) != QLatin1String("zentri-watch"))
         return {};
-    return QStringLiteral("held by the zentri-watch service; stop it with: systemctl stop zentri-watch");
+    return Words::tr("held by the zentri-watch service; stop it with: systemctl stop zentri-watch");
 }
 
 } // namespace zentri

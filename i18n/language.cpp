@@ -10,6 +10,21 @@ namespace zentri::i18n {
 
 namespace {
 
+// How many English scopes are open.
+int englishScopes = 0;
+
+// A translator that gives no translation while an English scope is open.
+class Translator : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    QString translate(const char *context, const char *sourceText, const char *disambiguation,
+                      int n) const override {
+        if (englishScopes > 0)
+            return {};
+        return QTranslator::translate(context, sourceText, disambiguation, n);
+    }
+};
+
 // The program's translations, compiled from translations/zentri_LANG.ts into the resources.
 QString programFile(const QString &language) {
     return QStringLiteral(":/i18n/zentri_%1.qm").arg(language);
@@ -62,13 +77,13 @@ QString chooseLanguage(const QStringList &languages) {
 bool install(QCoreApplication *app, const QString &language) {
     if (language.isEmpty())
         return false;
-    auto *program = new QTranslator(app);
+    auto *program = new Translator(app);
     if (!program->load(programFile(language))) {
         delete program;
         return false;
     }
     QCoreApplication::installTranslator(program);
-    auto *qt = new QTranslator(app);
+    auto *qt = new Translator(app);
     if (qt->load(QStringLiteral("qtbase_%1").arg(language),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         qt->load(QStringLiteral("qtbase_%1").arg(language.section(QLatin1Char('_'), 0, 0)),
@@ -81,6 +96,14 @@ bool install(QCoreApplication *app, const QString &language) {
 
 void installFromEnvironment(QCoreApplication *app) {
     install(app, chooseLanguage(requestedLanguages()));
+}
+
+English::English() {
+    ++englishScopes;
+}
+
+English::~English() {
+    --englishScopes;
 }
 
 } // namespace zentri::i18n

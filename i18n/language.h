@@ -29,4 +29,15 @@ bool install(QCoreApplication *app, const QString &language);
 // What a program calls at start, after its QCoreApplication exists: install(chooseLanguage(requested)).
 void installFromEnvironment(QCoreApplication *app);
 
+// While an English lives, the translators that install() put in translate nothing, so every text comes
+// out as written in the sources: what a program prints for other programs to read (zentrictl's tables,
+// states and JSON) stays English in every language. Scopes may nest; one thread.
+class English {
+public:
+    English();
+    ~English();
+    English(const English &) = delete;
+    English &operator=(const English &) = delete;
+};
+
 } // namespace zentri::i18n

@@ -152,6 +152,8 @@ private slots:
     void windowsSpeakTheLanguage();
     void polishPluralForms_data();
     void polishPluralForms();
+    void englishWhileAScopeLives_data();
+    void englishWhileAScopeLives();
     void captionsShowWhole_data();
     void captionsShowWhole();
 };
@@ -272,6 +274,49 @@ void TestTranslations::polishPluralForms() {
             file.Trigger[i - 16].Volume = 7;
     }
     QCOMPARE(configfile::summary(device, file).section(QLatin1Char('\n'), 0, 0), line);
+}
+
+void TestTranslations::englishWhileAScopeLives_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("context");
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<QString>("translated");
+    QTest::addColumn<QString>("qtCancel");
+    QTest::newRow("German state") << "de" << QByteArray("zentri::rig::States") << QByteArray("in sync")
+                                  << "synchron"
+                                  << "Abbrechen";
+    QTest::newRow("Polish event") << "pl" << QByteArray("zentri::rig::Watch") << QByteArray("SD card removed")
+                                  << "Wyjęto kartę SD"
+                                  << "Anuluj";
+}
+
+// What zentrictl prints for scripts: while an English scope lives, neither the program's translation nor
+// Qt's gives its words; once the last (nested) scope ends, both do again.
+void TestTranslations::englishWhileAScopeLives() {
+    QFETCH(QString, language);
+    QFETCH(QByteArray, context);
+    QFETCH(QByteArray, source);
+    QFETCH(QString, translated);
+    QFETCH(QString, qtCancel);
+    QVERIFY(i18n::install(qApp, language));
+    auto text = [&] { return QCoreApplication::translate(context.constData(), source.constData()); };
+    auto cancel = [] {
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        return withoutMnemonics(box.button(QDialogButtonBox::Cancel)->text());
+    };
+    QCOMPARE(text(), translated);
+    {
+        const i18n::English outer;
+        QCOMPARE(text(), QString::fromUtf8(source));
+        QCOMPARE(cancel(), QStringLiteral("Cancel"));
+        {
+            const i18n::English inner;
+            QCOMPARE(text(), QString::fromUtf8(source));
+        }
+        QCOMPARE(text(), QString::fromUtf8(source));
+    }
+    QCOMPARE(text(), translated);
+    QCOMPARE(cancel(), qtCancel);
 }
 
 void TestTranslations::captionsShowWhole_data() {

@@ -10,6 +10,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -25,9 +27,18 @@ struct Run {
     QString err;
 };
 
-// Runs zentrictl; `pump` is called while it runs (a scripted device answers from there).
-Run zentrictl(const QStringList &args, const std::function<void()> &pump = {}) {
+// Runs zentrictl; `pump` is called while it runs (a scripted device answers from there). The locale is
+// C, whatever the machine's, with the variables of `locale` ("LANG=de_DE.UTF-8") set on top.
+Run zentrictl(const QStringList &args, const std::function<void()> &pump = {},
+              const QStringList &locale = {}) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    for (const QString &variable : locale)
+        env.insert(variable.section('=', 0, 0), variable.section('=', 1));
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(ZENTRICTL_PATH), args);
     Run r;
     if (!p.waitForStarted(5000))
@@ -53,6 +64,8 @@ private slots:
     void initTestCase();
     void usage_data();
     void usage();
+    void messagesInTheUsersLanguage_data();
+    void messagesInTheUsersLanguage();
     void silentDeviceGivesStatus1_data();
     void silentDeviceGivesStatus1();
     void restoreCheckFailsWhenTheDeviceKeepsItsValues();
@@ -72,6 +85,8 @@ private slots:
     void backupWritesOnlyWhereAFileBelongs_data();
     void backupWritesOnlyWhereAFileBelongs();
     void patchCsvOfARigFile();
+    void dataStaysEnglish_data();
+    void dataStaysEnglish();
     void cleanupTestCase();
 
 private:
@@ -83,10 +98,32 @@ private:
     QTemporaryDir dir;
     QProcess emulator;
     QString emulatorOut;
+    // A watch service's /api/status on loopback: /synced has every device in sync, /missing one missing.
+    QTcpServer service;
 };
 
 void TestZentrictl::initTestCase() {
     QVERIFY(dir.isValid());
+    QVERIFY(service.listen(QHostAddress::LocalHost));
+    connect(&service, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket *c = service.nextPendingConnection()) {
+            connect(c, &QTcpSocket::readyRead, c, [c] {
+                if (c->property("answered").toBool() || !c->canReadLine())
+                    return; // one answer, once the request line is there
+                c->setProperty("answered", true);
+                const QByteArray second = c->readLine().startsWith("GET /missing ") ? "missing" : "in sync";
+                const QByteArray body = R"({"rig_file_ok": true, "devices": [
+                    {"mac": "02:5A:45:00:00:01", "name": "Stage 1", "ip": "127.0.0.2", "state": "in sync", "detail": ""},
+                    {"mac": "02:5A:45:00:00:02", "name": "Stage 2", "ip": "127.0.0.3", "state": ")" +
+                                        second + R"(", "detail": ""}]})";
+                c->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nConnection: close\r\n"
+                         "Content-Length: " +
+                         QByteArray::number(body.size()) + "\r\n\r\n" + body);
+                c->disconnectFromHost();
+            });
+            connect(c, &QTcpSocket::disconnected, c, &QObject::deleteLater);
+        }
+    });
 }
 
 void TestZentrictl::usage_data() {
@@ -157,6 +194,91 @@ void TestZentrictl::usage() {
         QVERIFY(r.err.isEmpty());
     else
         QVERIFY(!r.err.isEmpty());
+}
+
+void TestZentrictl::messagesInTheUsersLanguage_data() {
+    QTest::addColumn<QStringList>("locale");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("holdPort"); // another program holds the reply port
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::addColumn<bool>("exact"); // out and err whole, not only in what is printed
+    const QStringList de{"LANG=de_DE.UTF-8"}, pl{"LANG=pl_PL.UTF-8"};
+    const QStringList rigCheck{"rig", "check"}, badWait{"sd", "127.0.0.2", "--wait", "soon"};
+    QTest::newRow("de: no command, with the usage")
+        << de << QStringList{} << false << 2 << ""
+        << "zentrictl: kein Befehl angegeben\nAufruf: zentrictl COMMAND" << false;
+    QTest::newRow("pl: a command without its file")
+        << pl << rigCheck << false << 2 << ""
+        << "zentrictl: rig check: podaj FILE; zobacz zentrictl rig check --help\n"
+        << true;
+    QTest::newRow("de: a bad number")
+        << de << badWait << false << 2 << ""
+        << "--wait: „soon“ ist keine gültige Anzahl Millisekunden von 0 bis 600000" << false;
+    QTest::newRow("pl: a bad address, in the device library's words too")
+        << pl << QStringList{"restart", "127.0.0"} << false << 2 << ""
+        << "to nie jest adres IPv4 urządzenia: „127.0.0” nie jest adresem IPv4 zapisanym jako cztery liczby"
+        << false;
+    QTest::newRow("de: unknown option")
+        << de << QStringList{"discover", "--all"} << false << 2 << ""
+        << "discover: unbekannte Option --all; siehe zentrictl discover --help" << false;
+    QTest::newRow("pl: the port held") << pl << QStringList{"sd", "127.0.0.2"} << true << 3 << ""
+                                       << "nie można odbierać odpowiedzi na porcie UDP 7800:" << false;
+    QTest::newRow("de: what was sent, said in German")
+        << de << QStringList{"restart", "127.0.0.2"} << false << 0 << "127.0.0.2: Neustart gesendet\n"
+        << "" << true;
+    // The help is translated; the words zentrictl prints stay English in it.
+    QTest::newRow("de: help")
+        << de << QStringList{"sd", "--help"} << false << 0
+        << "Aufruf: zentrictl sd IP [--wait MS]\n\nFragt das Gerät, ob eine Speicherkarte"
+        << "" << false;
+    QTest::newRow("pl: help names the output words as printed")
+        << pl << QStringList{"rig", "check", "--help"} << false << 0
+        << "stan („in sync”, „differs”, „missing”,"
+        << "" << false;
+    QTest::newRow("LANGUAGE before LANG")
+        << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=pl"} << rigCheck << false << 2 << ""
+        << "rig check: podaj FILE" << false;
+    QTest::newRow("LC_ALL before LANG")
+        << QStringList{"LANG=pl_PL.UTF-8", "LC_ALL=de_AT.UTF-8"} << rigCheck << false << 2 << ""
+        << "rig check erwartet FILE" << false;
+    // Under C and English nothing changes, whatever LANGUAGE says.
+    const QString englishWait =
+        "zentrictl: --wait: \"soon\" is not a number of milliseconds from 0 to 600000\n";
+    QTest::newRow("C, LANGUAGE ignored")
+        << QStringList{"LANG=C", "LANGUAGE=de"} << badWait << false << 2 << "" << englishWait << true;
+    QTest::newRow("LC_ALL=C over a German LANG") << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=C.UTF-8"}
+                                                 << badWait << false << 2 << "" << englishWait << true;
+    QTest::newRow("English first") << QStringList{"LANG=en_GB.UTF-8", "LANGUAGE=en:pl"} << rigCheck << false
+                                   << 2 << ""
+                                   << "zentrictl: rig check needs FILE; see zentrictl rig check --help\n"
+                                   << true;
+    QTest::newRow("C: what was sent") << QStringList{"LANG=C"} << QStringList{"restart", "127.0.0.2"} << false
+                                      << 0 << "127.0.0.2: restart sent\n"
+                                      << "" << true;
+}
+
+void TestZentrictl::messagesInTheUsersLanguage() {
+    QFETCH(QStringList, locale);
+    QFETCH(QStringList, args);
+    QFETCH(bool, holdPort);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(bool, exact);
+    QUdpSocket other;
+    if (holdPort)
+        QVERIFY(other.bind(QHostAddress::AnyIPv4, wire::kMainPort));
+    const Run r = zentrictl(args, {}, locale);
+    QCOMPARE(r.status, status);
+    if (exact) {
+        QCOMPARE(r.out, out);
+        QCOMPARE(r.err, err);
+    } else {
+        QVERIFY2(r.out.contains(out), qPrintable(r.out));
+        QVERIFY2(r.err.contains(err), qPrintable(r.err));
+    }
 }
 
 void TestZentrictl::silentDeviceGivesStatus1_data() {
@@ -559,6 +681,57 @@ void TestZentrictl::patchCsvOfARigFile() {
     QCOMPARE(run.status, 1); // a new device's channels are 0: errors
     QCOMPARE(run.out, QString::fromUtf8(rig::patchCsv(r.devices, rig::patchOf(r.devices, {}))));
     QVERIFY(run.out.contains(",\"'=HYPERLINK(\"\"http://x.test\"\")\",02:5A:45:00:00:01,"));
+}
+
+void TestZentrictl::dataStaysEnglish_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("says"); // in the English output, where a translation would change it
+    // A rig whose devices conflict (channels 0, one name twice): the patch's reasons are in the lines.
+    rig::Rig r;
+    r.name = QStringLiteral("Hall");
+    for (int i = 1; i <= 2; ++i) {
+        recUrzadzenia d;
+        d.Nazwa = QStringLiteral("Same");
+        d.MAC = QStringLiteral("02:5A:45:00:00:0%1").arg(i);
+        d.IP = QStringLiteral("127.0.0.%1").arg(i + 1);
+        r.devices << d;
+    }
+    QFile file(path("english-rig.json"));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(rig::write(r));
+    file.close();
+    QTest::newRow("discover") << QStringList{"discover", "--to", "127.0.0.3", "--wait", "1500"}
+                              << "\tNO SD CARD\n";
+    QTest::newRow("discover --json") << QStringList{"discover",  "--json", "--to",
+                                                    "127.0.0.2", "--wait", "1500"}
+                                     << "\"module\": \"Premium\"";
+    QTest::newRow("sd") << QStringList{"sd", "127.0.0.3"} << "127.0.0.3: NO SD CARD\n";
+    QTest::newRow("patch of a rig") << QStringList{"patch", "--rig", file.fileName()} << "\nerror\t";
+    QTest::newRow("patch of a rig, JSON")
+        << QStringList{"patch", "--rig", file.fileName(), "--json"} << "\"level\": \"warning\"";
+    QTest::newRow("patch of a rig, CSV")
+        << QStringList{"patch", "--rig", file.fileName(), "--csv"} << "Output 1";
+    // The states a watch service sends are compared and printed as sent: all in sync exits 0; a missing
+    // device is printed without its address.
+    const QString url = QStringLiteral("http://127.0.0.1:%1/").arg(service.serverPort());
+    QTest::newRow("status, all in sync")
+        << QStringList{"status", url + "synced"} << "in sync\t02:5A:45:00:00:02";
+    QTest::newRow("status, one missing")
+        << QStringList{"status", url + "missing"} << "missing\t02:5A:45:00:00:02\tStage 2\t\n";
+}
+
+// What scripts read is the same in German and Polish as under C.
+void TestZentrictl::dataStaysEnglish() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, says);
+    const auto serve = [] { QCoreApplication::processEvents(); }; // the watch service's answers
+    const Run english = zentrictl(args, serve);
+    QVERIFY2(english.out.contains(says), qPrintable(english.out));
+    for (const char *lang : {"LANG=de_DE.UTF-8", "LANG=pl_PL.UTF-8"}) {
+        const Run other = zentrictl(args, serve, {QString::fromLatin1(lang)});
+        QCOMPARE(other.status, english.status);
+        QCOMPARE(other.out, english.out);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestZentrictl)

@@ -7,6 +7,8 @@
 # Usage: tests/watch_program.sh ZENTRI_WATCH ZENTRICTL ZENTRI_EMULATOR
 set -uo pipefail
 watch=$1 ctl=$2 emulator=$3
+# zentrictl's messages read below are its English ones, whatever the machine's language.
+export LC_ALL=C.UTF-8
 work=$(mktemp -d -t zentri-watch-test.XXXXXX)
 pid='' device=''
 cleanup() {

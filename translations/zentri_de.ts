@@ -813,6 +813,10 @@ Store this configuration and send it to the device?</source>
 
 Diese Konfiguration übernehmen und an das Gerät senden?</translation>
     </message>
+    <message>
+        <source>Cannot receive replies on UDP port %1: %2</source>
+        <translation>Antworten auf UDP-Port %1 können nicht empfangen werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>zentri::TfAbout</name>
@@ -1522,6 +1526,580 @@ Bitte korrigieren</translation>
     </message>
 </context>
 <context>
+    <name>zentri::ctl</name>
+    <message>
+        <source>%1 (--force replaces it)</source>
+        <translation>%1 (--force ersetzt sie)</translation>
+    </message>
+    <message>
+        <source>discover takes no address; see zentrictl discover --help</source>
+        <translation>discover nimmt keine Adresse; siehe zentrictl discover --help</translation>
+    </message>
+    <message>
+        <source>no device answered within %1 ms</source>
+        <translation>kein Gerät hat innerhalb von %1 ms geantwortet</translation>
+    </message>
+    <message>
+        <source>not a device&apos;s IPv4 address: %1</source>
+        <translation>keine IPv4-Adresse eines Geräts: %1</translation>
+    </message>
+    <message>
+        <source>IP and FILE</source>
+        <translation>IP und FILE</translation>
+    </message>
+    <message>
+        <source>%1: configuration of &quot;%2&quot; (%3) saved to %4</source>
+        <translation>%1: Konfiguration von „%2“ (%3) in %4 gespeichert</translation>
+    </message>
+    <message>
+        <source>restore needs IP FILE pairs; see zentrictl restore --help</source>
+        <translation>restore erwartet Paare aus IP und FILE; siehe zentrictl restore --help</translation>
+    </message>
+    <message>
+        <source>%1; nothing sent to it</source>
+        <translation>%1; nichts an das Gerät gesendet</translation>
+    </message>
+    <message>
+        <source>%1: firmware %2: %3; nothing sent to it</source>
+        <translation>%1: Firmware %2: %3; nichts an das Gerät gesendet</translation>
+    </message>
+    <message>
+        <source>%1: its module is Standard, for which the windows do not offer these settings that %2 changes: %3</source>
+        <translation>%1: sein Modul ist Standard, für das die Fenster diese Einstellungen nicht anbieten, die %2 ändert: %3</translation>
+    </message>
+    <message>
+        <source>%1; nothing sent to it (--yes sends them)</source>
+        <translation>%1; nichts an das Gerät gesendet (--yes sendet sie)</translation>
+    </message>
+    <message>
+        <source>%1: the file %2 was saved from &quot;%3&quot; (%4); it goes to &quot;%5&quot; (%6)</source>
+        <translation>%1: die Datei %2 wurde von „%3“ (%4) gespeichert; sie geht an „%5“ (%6)</translation>
+    </message>
+    <message>
+        <source>%1: not sent: %2</source>
+        <translation>%1: nicht gesendet: %2</translation>
+    </message>
+    <message>
+        <source>%1: sent %2, but the device did not answer the check</source>
+        <translation>%1: %2 gesendet, aber das Gerät hat auf die Prüfung nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>%1: check failed: the device does not report what was sent: %2</source>
+        <translation>%1: Prüfung fehlgeschlagen: das Gerät meldet nicht, was gesendet wurde: %2</translation>
+    </message>
+    <message>
+        <source>%1 sent %2, reported %3</source>
+        <translation>%1 gesendet %2, gemeldet %3</translation>
+    </message>
+    <message>
+        <source>%1: restored from %2 (%3 changed); the device reports the configuration sent</source>
+        <translation>%1: aus %2 wiederhergestellt (%3 geändert); das Gerät meldet die gesendete Konfiguration</translation>
+    </message>
+    <message>
+        <source>1 setting</source>
+        <translation>1 Einstellung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings</source>
+        <translation>
+            <numerusform>%n Einstellung</numerusform>
+            <numerusform>%n Einstellungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one IP</source>
+        <translation>genau eine IP</translation>
+    </message>
+    <message>
+        <source>restart sent</source>
+        <translation>Neustart gesendet</translation>
+    </message>
+    <message>
+        <source>defaults erases the device&apos;s settings: add --yes to send it</source>
+        <translation>defaults löscht die Einstellungen des Geräts: zum Senden --yes angeben</translation>
+    </message>
+    <message>
+        <source>restore defaults sent</source>
+        <translation>Werkseinstellungen gesendet</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once</source>
+        <translation>%1 ist mehrfach angegeben</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number of %3</source>
+        <translation>%1: „%2“ ist keine gültige Anzahl %3</translation>
+    </message>
+    <message>
+        <source>milliseconds from 0 to 600000</source>
+        <translation>Millisekunden von 0 bis 600000</translation>
+    </message>
+    <message>
+        <source>%1 needs %2; see zentrictl %1 --help</source>
+        <translation>%1 erwartet %2; siehe zentrictl %1 --help</translation>
+    </message>
+    <message>
+        <source>[y/N]</source>
+        <extracomment>The first letters of &quot;yes&quot; and &quot;no&quot;; the capital one, no, is what an empty answer means.</extracomment>
+        <translation>[j/N]</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <extracomment>The short answer &quot;yes&quot; to [y/N], in small letters.</extracomment>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>The answer &quot;yes&quot; to [y/N], in small letters.</extracomment>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>rig needs one of capture, check, apply, replace; see zentrictl --help</source>
+        <translation>rig erwartet capture, check, apply oder replace; siehe zentrictl --help</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>%1: %2; see zentrictl %1 --help</source>
+        <translation>%1: %2; siehe zentrictl %1 --help</translation>
+    </message>
+</context>
+<context>
+    <name>zentri::ctl::Help</name>
+    <message>
+        <source>Usage: zentrictl COMMAND [ARGUMENTS] [--verbose]
+
+Commands:
+  discover [--json] [--wait MS] [--interface NAME] [--to ADDRESS]
+                          find the devices on the network and list them
+  backup IP FILE [--force]
+                          save the device&apos;s configuration to FILE (&quot;-&quot; for standard output)
+  restore IP FILE [IP FILE]... [--yes]
+                          send each file&apos;s configuration to its device and check it
+  restart IP              restart the device
+  defaults IP --yes       restore the device&apos;s default settings
+  sd IP                   tell whether the device has an SD card
+  rig capture FILE        write a rig of every device that answers
+  rig check FILE [--json] compare the devices that answer with the rig
+  rig apply FILE [--yes] [--mac MAC]...
+                          send the rig&apos;s configuration to the devices that differ (or those named)
+  rig replace FILE OLD_MAC NEW_MAC [--yes]
+                          give a missing device&apos;s entry, and its configuration, to a new device
+  watch [--rig FILE] [--interval S] [--count N] [--json]
+                          ask again every S seconds and print what changes
+  patch [--rig FILE] [--json | --csv]
+                          every channel in use and what uses it, and the conflicts
+  status URL [--json]     the states a running zentri-watch service reports (no UDP)
+
+&quot;zentrictl COMMAND --help&quot; tells more about each command; --version tells the version.
+An IP is four decimal numbers from 0 to 255 without leading zeros, and names one device: 0.0.0.0,
+broadcast addresses (255.255.255.255 and those of this PC&apos;s subnets) and multicast addresses are
+refused. --verbose prints every datagram sent and received on standard error.
+Exit status: 0 success, 1 a device did not answer or a check failed, 2 bad usage or a bad file,
+3 the reply port 7800 is held by another program (such as the Zentri manager).
+</source>
+        <extracomment>zentrictl&apos;s own words stay English: the commands, the options, the arguments&apos; names in capitals (FILE, IP, MS) and the words in quotes that it prints.</extracomment>
+        <translation>Aufruf: zentrictl COMMAND [ARGUMENTS] [--verbose]
+
+Befehle:
+  discover [--json] [--wait MS] [--interface NAME] [--to ADDRESS]
+                          die Geräte im Netzwerk suchen und auflisten
+  backup IP FILE [--force]
+                          die Konfiguration des Geräts in FILE sichern („-“ für die Standardausgabe)
+  restore IP FILE [IP FILE]... [--yes]
+                          die Konfiguration jeder Datei an ihr Gerät senden und prüfen
+  restart IP              das Gerät neu starten
+  defaults IP --yes       die Werkseinstellungen des Geräts wiederherstellen
+  sd IP                   sagen, ob das Gerät eine SD-Karte hat
+  rig capture FILE        ein Rig aus jedem Gerät schreiben, das antwortet
+  rig check FILE [--json] die antwortenden Geräte mit dem Rig vergleichen
+  rig apply FILE [--yes] [--mac MAC]...
+                          die Rig-Konfiguration an die abweichenden (oder genannten) Geräte senden
+  rig replace FILE OLD_MAC NEW_MAC [--yes]
+                          den Eintrag eines fehlenden Geräts samt Konfiguration einem neuen Gerät geben
+  watch [--rig FILE] [--interval S] [--count N] [--json]
+                          alle S Sekunden erneut fragen und ausgeben, was sich ändert
+  patch [--rig FILE] [--json | --csv]
+                          jeder belegte Kanal, was ihn belegt, und die Konflikte
+  status URL [--json]     die Zustände, die ein laufender zentri-watch-Dienst meldet (ohne UDP)
+
+„zentrictl COMMAND --help“ sagt mehr zu jedem Befehl; --version nennt die Version.
+Eine IP besteht aus vier Dezimalzahlen von 0 bis 255 ohne führende Nullen und bezeichnet ein Gerät:
+0.0.0.0, Broadcast-Adressen (255.255.255.255 und die der Subnetze dieses PCs) und Multicast-Adressen
+werden abgelehnt. --verbose gibt jedes gesendete und empfangene Datagramm auf der
+Standardfehlerausgabe aus.
+Exit-Status: 0 Erfolg, 1 ein Gerät hat nicht geantwortet oder eine Prüfung ist fehlgeschlagen,
+2 falscher Aufruf oder fehlerhafte Datei, 3 der Antwortport 7800 ist von einem anderen Programm
+belegt (etwa vom Zentri Manager).
+</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl discover [--json] [--wait MS] [--interface NAME] [--to ADDRESS]
+
+Broadcasts one discovery request out of every network interface that is up and can broadcast (or only
+out of NAME), waits MS milliseconds (default 2000) for the answers and prints one line per device:
+name, IP, MAC, firmware, module version and SD card state, separated by tabs.
+  --json            print a JSON array of objects with the keys name, ip, mac, firmware, module,
+                    moduleVersion and sdCard (true, false or null when the device did not say)
+  --wait MS         how long to wait for answers, in milliseconds
+  --interface NAME  broadcast out of this network interface only
+  --to ADDRESS      send the request to ADDRESS only instead of broadcasting
+  --address IP|CIDR also ask this address, or every address of this subnet (at most 4096), one by one
+                    (devices behind a router); may be given more than once
+Exits 1 when no device answered.</source>
+        <translation>Aufruf: zentrictl discover [--json] [--wait MS] [--interface NAME] [--to ADDRESS]
+
+Sendet eine Suchanfrage als Broadcast über jede Netzwerkschnittstelle, die aktiv ist und Broadcast
+kann (oder nur über NAME), wartet MS Millisekunden (Vorgabe 2000) auf die Antworten und gibt eine
+Zeile pro Gerät aus: Name, IP, MAC, Firmware, Modulversion und Zustand der SD-Karte, durch Tabulatoren
+getrennt.
+  --json            ein JSON-Array von Objekten mit den Schlüsseln name, ip, mac, firmware, module,
+                    moduleVersion und sdCard ausgeben (true, false oder null ohne Angabe des Geräts)
+  --wait MS         wie lange auf Antworten gewartet wird, in Millisekunden
+  --interface NAME  nur über diese Netzwerkschnittstelle senden
+  --to ADDRESS      die Anfrage nur an ADDRESS senden statt als Broadcast
+  --address IP|CIDR auch diese Adresse fragen oder jede Adresse dieses Subnetzes (höchstens 4096), eine
+                    nach der anderen (Geräte hinter einem Router); mehrfach angebbar
+Exit-Status 1, wenn kein Gerät geantwortet hat.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl rig capture FILE [--name NAME] [--address IP|CIDR]... [--wait MS] [--force]
+
+Finds the devices (broadcast, and the --address ranges one by one) and writes a new rig of every device
+that answered to FILE: its name (NAME, default the file&apos;s name), the addresses, and one entry per
+device with its whole configuration, as &quot;Save configuration...&quot; writes it. FILE is written whole or
+not at all, only as a regular file; a read-only one only with --force. One line per device.
+Exits 1 when no device answered.</source>
+        <translation>Aufruf: zentrictl rig capture FILE [--name NAME] [--address IP|CIDR]... [--wait MS] [--force]
+
+Sucht die Geräte (per Broadcast und in den --address-Bereichen eins nach dem anderen) und schreibt ein
+neues Rig aus jedem Gerät, das geantwortet hat, nach FILE: seinen Namen (NAME, Vorgabe: der Name der
+Datei), die Adressen und einen Eintrag pro Gerät mit seiner ganzen Konfiguration, wie „Konfiguration
+speichern...“ sie schreibt. FILE wird ganz oder gar nicht geschrieben, nur als reguläre Datei; eine
+schreibgeschützte nur mit --force. Eine Zeile pro Gerät.
+Exit-Status 1, wenn kein Gerät geantwortet hat.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl rig check FILE [--json] [--wait MS]
+
+Finds the devices (broadcast, and the rig&apos;s addresses one by one) and prints one line per device of
+the rig and per device that answered, tab-separated: the state (&quot;in sync&quot;, &quot;differs&quot;, &quot;missing&quot;,
+&quot;not in rig&quot;, &quot;duplicate&quot;), MAC, name, IP and, for a device that differs, every differing setting
+with the rig&apos;s and the device&apos;s value. --json prints a list of objects with mac, name, ip, state and
+differences (field, rig, device).
+Exits 0 only when every device of the rig is in sync and no other device answered; 1 otherwise.</source>
+        <translation>Aufruf: zentrictl rig check FILE [--json] [--wait MS]
+
+Sucht die Geräte (per Broadcast und an den Adressen des Rigs eins nach dem anderen) und gibt eine Zeile
+pro Gerät des Rigs und pro antwortendem Gerät aus, durch Tabulatoren getrennt: den Zustand („in sync“,
+„differs“, „missing“, „not in rig“, „duplicate“), MAC, Name, IP und bei einem abweichenden Gerät jede
+abweichende Einstellung mit dem Wert des Rigs und dem des Geräts. --json gibt eine Liste von Objekten
+mit mac, name, ip, state und differences (field, rig, device) aus.
+Exit-Status 0 nur, wenn jedes Gerät des Rigs synchron ist und kein anderes Gerät geantwortet hat;
+sonst 1.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl rig apply FILE [--mac MAC]... [--yes] [--wait MS]
+
+Sends the rig&apos;s configuration to every device that differs (or to the devices named by --mac) as
+&quot;Save &amp; Close&quot; would, each keeping its own module version, after listing each device and the
+settings it changes; then asks each device again and prints &quot;confirmed&quot; or &quot;not confirmed&quot; for it.
+Nothing is sent without --yes or a yes typed on the terminal; without a terminal and --yes it exits 2.
+Exits 0 when every device sent to confirmed; 1 otherwise.</source>
+        <translation>Aufruf: zentrictl rig apply FILE [--mac MAC]... [--yes] [--wait MS]
+
+Sendet die Konfiguration des Rigs an jedes abweichende Gerät (oder an die mit --mac genannten), wie
+„Speichern &amp; schließen“ es täte, wobei jedes seine eigene Modulversion behält, nachdem es jedes Gerät
+und die Einstellungen, die sich ändern, aufgelistet hat; dann fragt es jedes Gerät erneut und gibt
+dafür „confirmed“ oder „not confirmed“ aus.
+Ohne --yes oder ein im Terminal eingegebenes Ja wird nichts gesendet; ohne Terminal und ohne --yes
+endet es mit Status 2.
+Exit-Status 0, wenn jedes Gerät, an das gesendet wurde, bestätigt hat; sonst 1.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl rig replace FILE OLD_MAC NEW_MAC [--yes] [--wait MS]
+
+For a box swapped after a fault: OLD_MAC must be in the rig and missing, NEW_MAC must answer and not be
+in the rig. Sends OLD_MAC&apos;s entry to the new device, asks it again, and once it reports the
+configuration writes FILE with the entry&apos;s MAC changed to NEW_MAC (its name stays).
+Nothing is sent without --yes or a yes typed on the terminal.
+Exits 0 when the new device confirmed; 1 otherwise.</source>
+        <translation>Aufruf: zentrictl rig replace FILE OLD_MAC NEW_MAC [--yes] [--wait MS]
+
+Für ein nach einem Defekt getauschtes Gerät: OLD_MAC muss im Rig stehen und fehlen, NEW_MAC muss
+antworten und darf nicht im Rig stehen. Sendet den Eintrag von OLD_MAC an das neue Gerät, fragt es
+erneut und schreibt, sobald es die Konfiguration meldet, FILE mit der MAC des Eintrags auf NEW_MAC
+geändert (sein Name bleibt).
+Ohne --yes oder ein im Terminal eingegebenes Ja wird nichts gesendet.
+Exit-Status 0, wenn das neue Gerät bestätigt hat; sonst 1.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl patch [--rig FILE] [--json | --csv] [--wait MS]
+
+The patch of the devices found (or of the rig&apos;s entries, with --rig, without any network): one line per
+channel in use, tab-separated: NET, universe, channel (0 for the DMX output, which takes the whole
+universe), what uses it (&quot;Output 3 (PWM)&quot;, &quot;Audio player volume&quot;, &quot;DMX output&quot;, &quot;Trigger 2 to
+ADDRESS&quot;), the device&apos;s name, MAC and IP and the input source it follows; then one line per conflict,
+starting with &quot;error&quot; or &quot;warning&quot;, with its reason and devices. --json prints an object with uses
+(net, universe, channel, element, device) and conflicts (level, reason, devices, elements); --csv the
+uses as CSV.
+Exits 1 when there is an error-level conflict.</source>
+        <translation>Aufruf: zentrictl patch [--rig FILE] [--json | --csv] [--wait MS]
+
+Der Patch der gefundenen Geräte (oder der Einträge des Rigs, mit --rig, ganz ohne Netzwerk): eine Zeile
+pro belegtem Kanal, durch Tabulatoren getrennt: NET, Universe, Kanal (0 für den DMX-Ausgang, der das
+ganze Universe belegt), was ihn belegt („Output 3 (PWM)“, „Audio player volume“, „DMX output“,
+„Trigger 2 to ADDRESS“), Name, MAC und IP des Geräts und die Eingangsquelle, der es folgt; dann eine
+Zeile pro Konflikt, beginnend mit „error“ oder „warning“, mit Grund und Geräten. --json gibt ein
+Objekt mit uses (net, universe, channel, element, device) und conflicts (level, reason, devices,
+elements) aus; --csv die Belegungen als CSV.
+Exit-Status 1, wenn es einen Konflikt der Stufe „error“ gibt.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl watch [--rig FILE] [--address IP|CIDR]... [--interval S] [--count N] [--json]
+
+Repeats the discovery every S seconds (default 3, 1 to 60), with the SD card query to each device
+that answers, and prints one line per event as it happens: &quot;new&quot;, &quot;offline&quot; (no answer to the last
+3 polls), &quot;back online&quot;, &quot;changed&quot; (with the settings changed elsewhere), &quot;SD card removed&quot;, &quot;SD card
+inserted&quot;, then the MAC, name, IP, details and time. After N polls (default: until interrupted) it
+prints one line per device: &quot;online&quot;, &quot;missed&quot; or &quot;offline&quot;, and when it was last seen. --json prints
+one object per line (time, event, mac, name, ip, detail; at the end mac, name, ip, state, lastSeen).
+With --count, exits 0 when every device of the rig (every device, without --rig) is online at the
+end; 1 otherwise.</source>
+        <translation>Aufruf: zentrictl watch [--rig FILE] [--address IP|CIDR]... [--interval S] [--count N] [--json]
+
+Wiederholt die Suche alle S Sekunden (Vorgabe 3, 1 bis 60), mit der Abfrage der SD-Karte bei jedem
+antwortenden Gerät, und gibt eine Zeile pro Ereignis aus, sobald es eintritt: „new“, „offline“ (keine
+Antwort auf die letzten 3 Abfragen), „back online“, „changed“ (mit den anderswo geänderten
+Einstellungen), „SD card removed“, „SD card inserted“, dann MAC, Name, IP, Einzelheiten und Zeit.
+Nach N Abfragen (Vorgabe: bis zum Abbruch) gibt es eine Zeile pro Gerät aus: „online“, „missed“ oder
+„offline“ und wann es zuletzt gesehen wurde. --json gibt ein Objekt pro Zeile aus (time, event, mac,
+name, ip, detail; am Ende mac, name, ip, state, lastSeen).
+Mit --count Exit-Status 0, wenn jedes Gerät des Rigs (ohne --rig: jedes Gerät) am Ende online ist;
+sonst 1.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl backup IP FILE [--wait MS] [--force]
+
+Asks the device at IP for its configuration and writes it, with its name, MAC, firmware and module
+version, to FILE (JSON, the format the manager&apos;s &quot;Save configuration...&quot; writes), or to standard
+output when FILE is &quot;-&quot;. FILE is written whole or not at all; only a regular file is replaced, and
+a read-only one only with --force.
+Exits 1 when the device did not answer within MS milliseconds (default 2000), 2 when FILE cannot be
+written.</source>
+        <translation>Aufruf: zentrictl backup IP FILE [--wait MS] [--force]
+
+Fragt das Gerät unter IP nach seiner Konfiguration und schreibt sie mit Name, MAC, Firmware und
+Modulversion nach FILE (JSON, das Format, das „Konfiguration speichern...“ des Managers schreibt)
+oder auf die Standardausgabe, wenn FILE „-“ ist. FILE wird ganz oder gar nicht geschrieben; ersetzt
+wird nur eine reguläre Datei, eine schreibgeschützte nur mit --force.
+Exit-Status 1, wenn das Gerät nicht innerhalb von MS Millisekunden (Vorgabe 2000) geantwortet hat,
+2, wenn FILE nicht geschrieben werden kann.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl restore IP FILE [IP FILE]... [--wait MS] [--yes]
+
+Reads every FILE first (a file larger than 1 MiB, that is not a configuration, lacks a field, holds
+a key twice or a key a configuration does not have, or holds a value the device cannot take stops
+everything before anything is sent), then for each device: asks for its current configuration,
+sends it the file&apos;s configuration (&quot;!SETI&quot;; the device keeps its own module version) and checks by a
+new discovery request that the device reports what was sent. A file saved from another device is
+named on one line. A device whose firmware the manager refuses gets nothing. For a device with a
+Standard module, a file that changes settings the windows do not offer for it (Art-Net NET and
+Universe, PWM, the DMX output) is sent only with --yes.
+Exits 1 when a device did not answer, has too old a firmware or does not report what was sent, 2 for
+a bad file or settings not confirmed with --yes.</source>
+        <translation>Aufruf: zentrictl restore IP FILE [IP FILE]... [--wait MS] [--yes]
+
+Liest zuerst jede Datei FILE (eine Datei über 1 MiB, die keine Konfiguration ist, der ein Feld fehlt,
+die einen Schlüssel doppelt oder einen Schlüssel enthält, den eine Konfiguration nicht hat, oder die
+einen Wert enthält, den das Gerät nicht annehmen kann, hält alles an, bevor etwas gesendet wird), dann
+für jedes Gerät: fragt nach seiner aktuellen Konfiguration, sendet ihm die Konfiguration der Datei
+(„!SETI“; das Gerät behält seine eigene Modulversion) und prüft mit einer neuen Suchanfrage, dass das
+Gerät meldet, was gesendet wurde. Eine Datei, die von einem anderen Gerät gespeichert wurde, wird in
+einer Zeile genannt. Ein Gerät, dessen Firmware der Manager ablehnt, bekommt nichts. Bei einem Gerät
+mit Standard-Modul wird eine Datei, die Einstellungen ändert, die die Fenster dafür nicht anbieten
+(Art-Net NET und Universe, PWM, der DMX-Ausgang), nur mit --yes gesendet.
+Exit-Status 1, wenn ein Gerät nicht geantwortet hat, eine zu alte Firmware hat oder nicht meldet, was
+gesendet wurde, 2 bei einer fehlerhaften Datei oder bei Einstellungen, die nicht mit --yes bestätigt
+wurden.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl restart IP
+
+Sends the restart command; the device restarts as at power-on. The device does not answer it.</source>
+        <translation>Aufruf: zentrictl restart IP
+
+Sendet den Neustart-Befehl; das Gerät startet neu wie beim Einschalten. Das Gerät antwortet nicht
+darauf.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl defaults IP --yes
+
+Sends the restore defaults command: the device returns all its settings to their defaults. Nothing
+is sent without --yes. The device does not answer it.</source>
+        <translation>Aufruf: zentrictl defaults IP --yes
+
+Sendet den Befehl zum Wiederherstellen der Werkseinstellungen: das Gerät setzt alle seine
+Einstellungen auf die Vorgaben zurück. Ohne --yes wird nichts gesendet. Das Gerät antwortet nicht
+darauf.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl status URL [--json] [--wait MS]
+
+Reads a running zentri-watch service&apos;s /api/status (URL such as http://127.0.0.1:7880) and prints the
+lines &quot;rig check&quot; prints: the state, MAC, name, IP and differences of every device, tab-separated.
+It sends nothing to a device and needs no UDP port, so it runs beside the service. --json prints the
+service&apos;s device objects (mac, name, ip, state, watch, last_seen, sd_card, differences). --wait is
+how long to wait for the service (default 2000 ms).
+Exits 0 when every device is in sync and the service&apos;s rig file was read; 1 otherwise or when the
+service does not answer; 2 for a bad URL.</source>
+        <translation>Aufruf: zentrictl status URL [--json] [--wait MS]
+
+Liest /api/status eines laufenden zentri-watch-Dienstes (URL wie http://127.0.0.1:7880) und gibt die
+Zeilen aus, die „rig check“ ausgibt: Zustand, MAC, Name, IP und Abweichungen jedes Geräts, durch
+Tabulatoren getrennt. Es sendet nichts an ein Gerät und braucht keinen UDP-Port, läuft also neben dem
+Dienst. --json gibt die Geräteobjekte des Dienstes aus (mac, name, ip, state, watch, last_seen,
+sd_card, differences). --wait ist, wie lange auf den Dienst gewartet wird (Vorgabe 2000 ms).
+Exit-Status 0, wenn jedes Gerät synchron ist und die Rig-Datei des Dienstes gelesen wurde; 1 sonst
+oder wenn der Dienst nicht antwortet; 2 bei einer fehlerhaften URL.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl sd IP [--wait MS]
+
+Asks the device whether a memory card is in its slot and prints &quot;SD CARD OK&quot; or &quot;NO SD CARD&quot;.
+Exits 1 when the device did not answer within MS milliseconds (default 2000).</source>
+        <translation>Aufruf: zentrictl sd IP [--wait MS]
+
+Fragt das Gerät, ob eine Speicherkarte in seinem Steckplatz steckt, und gibt „SD CARD OK“ oder
+„NO SD CARD“ aus.
+Exit-Status 1, wenn das Gerät nicht innerhalb von MS Millisekunden (Vorgabe 2000) geantwortet hat.</translation>
+    </message>
+</context>
+<context>
+    <name>zentri::ctl::Rig</name>
+    <message>
+        <source>&quot;%1&quot; is not a MAC like 02:5A:45:00:00:01</source>
+        <translation>„%1“ ist keine MAC wie 02:5A:45:00:00:01</translation>
+    </message>
+    <message>
+        <source>address %1</source>
+        <translation>Adresse %1</translation>
+    </message>
+    <message>
+        <source>nothing sent: add --yes, or answer yes on a terminal</source>
+        <translation>nichts gesendet: --yes angeben oder im Terminal mit ja antworten</translation>
+    </message>
+    <message>
+        <source>no device answered within %1 ms; no rig written</source>
+        <translation>kein Gerät hat innerhalb von %1 ms geantwortet; kein Rig geschrieben</translation>
+    </message>
+    <message>
+        <source>--mac: %1 is not in the rig</source>
+        <translation>--mac: %1 ist nicht im Rig</translation>
+    </message>
+    <message>
+        <source>nothing to send: every device chosen is in sync</source>
+        <translation>nichts zu senden: jedes gewählte Gerät ist synchron</translation>
+    </message>
+    <message numerus="yes">
+        <source>Send the rig&apos;s configuration to %n device(s)?</source>
+        <translation>
+            <numerusform>Die Rig-Konfiguration an %n Gerät senden?</numerusform>
+            <numerusform>Die Rig-Konfiguration an %n Geräte senden?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not in the rig</source>
+        <translation>%1 ist nicht im Rig</translation>
+    </message>
+    <message>
+        <source>%1 is in the rig already</source>
+        <translation>%1 ist schon im Rig</translation>
+    </message>
+    <message>
+        <source>%1; nothing sent</source>
+        <translation>%1; nichts gesendet</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing sent</source>
+        <translation>%1: %2; nichts gesendet</translation>
+    </message>
+    <message>
+        <source>Send %1&apos;s configuration to %2?</source>
+        <translation>Die Konfiguration von %1 an %2 senden?</translation>
+    </message>
+    <message>
+        <source>%1 was not changed</source>
+        <translation>%1 wurde nicht geändert</translation>
+    </message>
+    <message>
+        <source>seconds from %1 to %2</source>
+        <translation>Sekunden von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>polls</source>
+        <translation>Abfragen</translation>
+    </message>
+    <message>
+        <source>watch takes no plain argument; see zentrictl watch --help</source>
+        <translation>watch nimmt keine Argumente ohne Option; siehe zentrictl watch --help</translation>
+    </message>
+    <message>
+        <source>--json and --csv cannot go together</source>
+        <translation>--json und --csv gehen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>patch takes no plain argument; see zentrictl patch --help</source>
+        <translation>patch nimmt keine Argumente ohne Option; siehe zentrictl patch --help</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a URL like http://127.0.0.1:7880</source>
+        <translation>„%1“ ist keine URL wie http://127.0.0.1:7880</translation>
+    </message>
+    <message>
+        <source>%1: not the status of a zentri-watch service</source>
+        <translation>%1: kein Status eines zentri-watch-Dienstes</translation>
+    </message>
+    <message>
+        <source>the service&apos;s rig file was refused: %1 (the last good rig is watched)</source>
+        <translation>die Rig-Datei des Dienstes wurde abgelehnt: %1 (das letzte gültige Rig wird überwacht)</translation>
+    </message>
+</context>
+<context>
+    <name>zentri::ctl::Session</name>
+    <message>
+        <source>%1 did not answer</source>
+        <translation>%1 hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>cannot receive replies on UDP port %1: %2</source>
+        <translation>Antworten auf UDP-Port %1 können nicht empfangen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot receive replies on UDP port %1: %2 (is the Zentri manager running?)</source>
+        <translation>Antworten auf UDP-Port %1 können nicht empfangen werden: %2 (läuft der Zentri Manager?)</translation>
+    </message>
+    <message>
+        <source>discovery request not sent: %1</source>
+        <translation>Suchanfrage nicht gesendet: %1</translation>
+    </message>
+</context>
+<context>
     <name>zentri::discovery</name>
     <message>
         <source>%1: %2</source>
@@ -1700,6 +2278,13 @@ Bitte korrigieren</translation>
     <message>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zentri::portholder</name>
+    <message>
+        <source>held by the zentri-watch service; stop it with: systemctl stop zentri-watch</source>
+        <translation>vom Dienst zentri-watch belegt; beenden mit: systemctl stop zentri-watch</translation>
     </message>
 </context>
 <context>

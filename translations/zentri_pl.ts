@@ -824,6 +824,10 @@ Store this configuration and send it to the device?</source>
 
 Zapisać tę konfigurację i wysłać ją do urządzenia?</translation>
     </message>
+    <message>
+        <source>Cannot receive replies on UDP port %1: %2</source>
+        <translation>Nie można odbierać odpowiedzi na porcie UDP %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>zentri::TfAbout</name>
@@ -1535,6 +1539,577 @@ Popraw ustawienia</translation>
     </message>
 </context>
 <context>
+    <name>zentri::ctl</name>
+    <message>
+        <source>%1 (--force replaces it)</source>
+        <translation>%1 (--force go zastąpi)</translation>
+    </message>
+    <message>
+        <source>discover takes no address; see zentrictl discover --help</source>
+        <translation>discover nie przyjmuje adresu; zobacz zentrictl discover --help</translation>
+    </message>
+    <message>
+        <source>no device answered within %1 ms</source>
+        <translation>żadne urządzenie nie odpowiedziało w ciągu %1 ms</translation>
+    </message>
+    <message>
+        <source>not a device&apos;s IPv4 address: %1</source>
+        <translation>to nie jest adres IPv4 urządzenia: %1</translation>
+    </message>
+    <message>
+        <source>IP and FILE</source>
+        <translation>IP i FILE</translation>
+    </message>
+    <message>
+        <source>%1: configuration of &quot;%2&quot; (%3) saved to %4</source>
+        <translation>%1: konfigurację „%2” (%3) zapisano w %4</translation>
+    </message>
+    <message>
+        <source>restore needs IP FILE pairs; see zentrictl restore --help</source>
+        <translation>restore wymaga par IP FILE; zobacz zentrictl restore --help</translation>
+    </message>
+    <message>
+        <source>%1; nothing sent to it</source>
+        <translation>%1; nic do niego nie wysłano</translation>
+    </message>
+    <message>
+        <source>%1: firmware %2: %3; nothing sent to it</source>
+        <translation>%1: firmware %2: %3; nic do niego nie wysłano</translation>
+    </message>
+    <message>
+        <source>%1: its module is Standard, for which the windows do not offer these settings that %2 changes: %3</source>
+        <translation>%1: ma moduł Standard, dla którego okna nie oferują tych ustawień, a %2 je zmienia: %3</translation>
+    </message>
+    <message>
+        <source>%1; nothing sent to it (--yes sends them)</source>
+        <translation>%1; nic do niego nie wysłano (--yes je wyśle)</translation>
+    </message>
+    <message>
+        <source>%1: the file %2 was saved from &quot;%3&quot; (%4); it goes to &quot;%5&quot; (%6)</source>
+        <translation>%1: plik %2 zapisano z „%3” (%4); trafi do „%5” (%6)</translation>
+    </message>
+    <message>
+        <source>%1: not sent: %2</source>
+        <translation>%1: nie wysłano: %2</translation>
+    </message>
+    <message>
+        <source>%1: sent %2, but the device did not answer the check</source>
+        <translation>%1: wysłano %2, ale urządzenie nie odpowiedziało na sprawdzenie</translation>
+    </message>
+    <message>
+        <source>%1: check failed: the device does not report what was sent: %2</source>
+        <translation>%1: sprawdzenie nie powiodło się: urządzenie nie zgłasza tego, co wysłano: %2</translation>
+    </message>
+    <message>
+        <source>%1 sent %2, reported %3</source>
+        <translation>%1 wysłano %2, zgłoszono %3</translation>
+    </message>
+    <message>
+        <source>%1: restored from %2 (%3 changed); the device reports the configuration sent</source>
+        <translation>%1: przywrócono z %2 (zmieniono: %3); urządzenie zgłasza wysłaną konfigurację</translation>
+    </message>
+    <message>
+        <source>1 setting</source>
+        <translation>1 ustawienie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings</source>
+        <translation>
+            <numerusform>%n ustawienie</numerusform>
+            <numerusform>%n ustawienia</numerusform>
+            <numerusform>%n ustawień</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one IP</source>
+        <translation>jeden adres IP</translation>
+    </message>
+    <message>
+        <source>restart sent</source>
+        <translation>wysłano restart</translation>
+    </message>
+    <message>
+        <source>defaults erases the device&apos;s settings: add --yes to send it</source>
+        <translation>defaults kasuje ustawienia urządzenia: dodaj --yes, aby je wysłać</translation>
+    </message>
+    <message>
+        <source>restore defaults sent</source>
+        <translation>wysłano przywrócenie ustawień domyślnych</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 wymaga wartości</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once</source>
+        <translation>%1 podano więcej niż raz</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number of %3</source>
+        <translation>%1: „%2” nie jest liczbą %3</translation>
+    </message>
+    <message>
+        <source>milliseconds from 0 to 600000</source>
+        <translation>milisekund od 0 do 600000</translation>
+    </message>
+    <message>
+        <source>%1 needs %2; see zentrictl %1 --help</source>
+        <translation>%1: podaj %2; zobacz zentrictl %1 --help</translation>
+    </message>
+    <message>
+        <source>[y/N]</source>
+        <extracomment>The first letters of &quot;yes&quot; and &quot;no&quot;; the capital one, no, is what an empty answer means.</extracomment>
+        <translation>[t/N]</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <extracomment>The short answer &quot;yes&quot; to [y/N], in small letters.</extracomment>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>The answer &quot;yes&quot; to [y/N], in small letters.</extracomment>
+        <translation>tak</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>nie podano polecenia</translation>
+    </message>
+    <message>
+        <source>rig needs one of capture, check, apply, replace; see zentrictl --help</source>
+        <translation>rig wymaga jednego z: capture, check, apply, replace; zobacz zentrictl --help</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>nieznane polecenie „%1”</translation>
+    </message>
+    <message>
+        <source>%1: %2; see zentrictl %1 --help</source>
+        <translation>%1: %2; zobacz zentrictl %1 --help</translation>
+    </message>
+</context>
+<context>
+    <name>zentri::ctl::Help</name>
+    <message>
+        <source>Usage: zentrictl COMMAND [ARGUMENTS] [--verbose]
+
+Commands:
+  discover [--json] [--wait MS] [--interface NAME] [--to ADDRESS]
+                          find the devices on the network and list them
+  backup IP FILE [--force]
+                          save the device&apos;s configuration to FILE (&quot;-&quot; for standard output)
+  restore IP FILE [IP FILE]... [--yes]
+                          send each file&apos;s configuration to its device and check it
+  restart IP              restart the device
+  defaults IP --yes       restore the device&apos;s default settings
+  sd IP                   tell whether the device has an SD card
+  rig capture FILE        write a rig of every device that answers
+  rig check FILE [--json] compare the devices that answer with the rig
+  rig apply FILE [--yes] [--mac MAC]...
+                          send the rig&apos;s configuration to the devices that differ (or those named)
+  rig replace FILE OLD_MAC NEW_MAC [--yes]
+                          give a missing device&apos;s entry, and its configuration, to a new device
+  watch [--rig FILE] [--interval S] [--count N] [--json]
+                          ask again every S seconds and print what changes
+  patch [--rig FILE] [--json | --csv]
+                          every channel in use and what uses it, and the conflicts
+  status URL [--json]     the states a running zentri-watch service reports (no UDP)
+
+&quot;zentrictl COMMAND --help&quot; tells more about each command; --version tells the version.
+An IP is four decimal numbers from 0 to 255 without leading zeros, and names one device: 0.0.0.0,
+broadcast addresses (255.255.255.255 and those of this PC&apos;s subnets) and multicast addresses are
+refused. --verbose prints every datagram sent and received on standard error.
+Exit status: 0 success, 1 a device did not answer or a check failed, 2 bad usage or a bad file,
+3 the reply port 7800 is held by another program (such as the Zentri manager).
+</source>
+        <extracomment>zentrictl&apos;s own words stay English: the commands, the options, the arguments&apos; names in capitals (FILE, IP, MS) and the words in quotes that it prints.</extracomment>
+        <translation>Użycie: zentrictl COMMAND [ARGUMENTS] [--verbose]
+
+Polecenia:
+  discover [--json] [--wait MS] [--interface NAME] [--to ADDRESS]
+                          znajdź urządzenia w sieci i wypisz je
+  backup IP FILE [--force]
+                          zapisz konfigurację urządzenia do FILE („-” to standardowe wyjście)
+  restore IP FILE [IP FILE]... [--yes]
+                          wyślij konfigurację z każdego pliku do jego urządzenia i sprawdź ją
+  restart IP              uruchom urządzenie ponownie
+  defaults IP --yes       przywróć ustawienia domyślne urządzenia
+  sd IP                   sprawdź, czy urządzenie ma kartę SD
+  rig capture FILE        zapisz rig ze wszystkich urządzeń, które odpowiedzą
+  rig check FILE [--json] porównaj z rigiem urządzenia, które odpowiedzą
+  rig apply FILE [--yes] [--mac MAC]...
+                          wyślij konfigurację rigu do urządzeń, które się różnią (albo do podanych)
+  rig replace FILE OLD_MAC NEW_MAC [--yes]
+                          przekaż wpis brakującego urządzenia wraz z konfiguracją nowemu urządzeniu
+  watch [--rig FILE] [--interval S] [--count N] [--json]
+                          pytaj ponownie co S sekund i wypisuj, co się zmienia
+  patch [--rig FILE] [--json | --csv]
+                          każdy używany kanał, co go używa, oraz konflikty
+  status URL [--json]     stany zgłaszane przez działającą usługę zentri-watch (bez UDP)
+
+„zentrictl COMMAND --help” mówi więcej o każdym poleceniu; --version podaje wersję.
+IP to cztery liczby dziesiętne od 0 do 255 bez zer wiodących; oznacza jedno urządzenie: 0.0.0.0,
+adresy rozgłoszeniowe (255.255.255.255 i adresy rozgłoszeniowe podsieci tego komputera) oraz adresy
+multicast są odrzucane. --verbose wypisuje na standardowe wyjście błędów każdy wysłany i odebrany
+datagram.
+Kod wyjścia: 0 sukces, 1 urządzenie nie odpowiedziało lub sprawdzenie się nie powiodło, 2 błędne
+użycie lub błędny plik, 3 port odpowiedzi 7800 jest zajęty przez inny program (np. Zentri manager).
+</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl discover [--json] [--wait MS] [--interface NAME] [--to ADDRESS]
+
+Broadcasts one discovery request out of every network interface that is up and can broadcast (or only
+out of NAME), waits MS milliseconds (default 2000) for the answers and prints one line per device:
+name, IP, MAC, firmware, module version and SD card state, separated by tabs.
+  --json            print a JSON array of objects with the keys name, ip, mac, firmware, module,
+                    moduleVersion and sdCard (true, false or null when the device did not say)
+  --wait MS         how long to wait for answers, in milliseconds
+  --interface NAME  broadcast out of this network interface only
+  --to ADDRESS      send the request to ADDRESS only instead of broadcasting
+  --address IP|CIDR also ask this address, or every address of this subnet (at most 4096), one by one
+                    (devices behind a router); may be given more than once
+Exits 1 when no device answered.</source>
+        <translation>Użycie: zentrictl discover [--json] [--wait MS] [--interface NAME] [--to ADDRESS]
+
+Rozgłasza jedno zapytanie wyszukiwania przez każdy interfejs sieciowy, który działa i obsługuje
+rozgłaszanie (albo tylko przez NAME), czeka MS milisekund (domyślnie 2000) na odpowiedzi i wypisuje
+jeden wiersz na urządzenie: nazwę, IP, MAC, firmware, wersję modułu i stan karty SD, rozdzielone
+tabulatorami.
+  --json            wypisz tablicę JSON obiektów z kluczami name, ip, mac, firmware, module,
+                    moduleVersion i sdCard (true, false albo null, gdy urządzenie tego nie podało)
+  --wait MS         jak długo czekać na odpowiedzi, w milisekundach
+  --interface NAME  rozgłaszaj tylko przez ten interfejs sieciowy
+  --to ADDRESS      wyślij zapytanie tylko do ADDRESS zamiast je rozgłaszać
+  --address IP|CIDR zapytaj też ten adres albo każdy adres tej podsieci (najwyżej 4096), po kolei
+                    (urządzenia za routerem); można podać wiele razy
+Kod wyjścia 1, gdy żadne urządzenie nie odpowiedziało.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl rig capture FILE [--name NAME] [--address IP|CIDR]... [--wait MS] [--force]
+
+Finds the devices (broadcast, and the --address ranges one by one) and writes a new rig of every device
+that answered to FILE: its name (NAME, default the file&apos;s name), the addresses, and one entry per
+device with its whole configuration, as &quot;Save configuration...&quot; writes it. FILE is written whole or
+not at all, only as a regular file; a read-only one only with --force. One line per device.
+Exits 1 when no device answered.</source>
+        <translation>Użycie: zentrictl rig capture FILE [--name NAME] [--address IP|CIDR]... [--wait MS] [--force]
+
+Wyszukuje urządzenia (rozgłoszeniem i po kolei w zakresach --address) i zapisuje do FILE nowy rig ze
+wszystkich urządzeń, które odpowiedziały: jego nazwę (NAME, domyślnie nazwa pliku), adresy i po jednym
+wpisie na urządzenie z całą jego konfiguracją, tak jak zapisuje ją „Zapisz konfigurację...”. FILE
+jest zapisywany w całości albo wcale, tylko jako zwykły plik; plik tylko do odczytu tylko z --force.
+Jeden wiersz na urządzenie.
+Kod wyjścia 1, gdy żadne urządzenie nie odpowiedziało.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl rig check FILE [--json] [--wait MS]
+
+Finds the devices (broadcast, and the rig&apos;s addresses one by one) and prints one line per device of
+the rig and per device that answered, tab-separated: the state (&quot;in sync&quot;, &quot;differs&quot;, &quot;missing&quot;,
+&quot;not in rig&quot;, &quot;duplicate&quot;), MAC, name, IP and, for a device that differs, every differing setting
+with the rig&apos;s and the device&apos;s value. --json prints a list of objects with mac, name, ip, state and
+differences (field, rig, device).
+Exits 0 only when every device of the rig is in sync and no other device answered; 1 otherwise.</source>
+        <translation>Użycie: zentrictl rig check FILE [--json] [--wait MS]
+
+Wyszukuje urządzenia (rozgłoszeniem i po kolei pod adresami rigu) i wypisuje po jednym wierszu na
+każde urządzenie rigu i każde urządzenie, które odpowiedziało, z polami rozdzielonymi tabulatorami:
+stan („in sync”, „differs”, „missing”, „not in rig”, „duplicate”), MAC, nazwę, IP, a dla urządzenia,
+które się różni, każde różniące się ustawienie z wartością z rigu i z urządzenia. --json wypisuje
+listę obiektów z mac, name, ip, state i differences (field, rig, device).
+Kod wyjścia 0 tylko wtedy, gdy każde urządzenie rigu jest zgodne i nie odpowiedziało żadne inne
+urządzenie; w przeciwnym razie 1.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl rig apply FILE [--mac MAC]... [--yes] [--wait MS]
+
+Sends the rig&apos;s configuration to every device that differs (or to the devices named by --mac) as
+&quot;Save &amp; Close&quot; would, each keeping its own module version, after listing each device and the
+settings it changes; then asks each device again and prints &quot;confirmed&quot; or &quot;not confirmed&quot; for it.
+Nothing is sent without --yes or a yes typed on the terminal; without a terminal and --yes it exits 2.
+Exits 0 when every device sent to confirmed; 1 otherwise.</source>
+        <translation>Użycie: zentrictl rig apply FILE [--mac MAC]... [--yes] [--wait MS]
+
+Wysyła konfigurację rigu do każdego urządzenia, które się różni (albo do urządzeń podanych przez
+--mac), tak jak zrobiłoby to „Zapisz i zamknij”, przy czym każde zachowuje własną wersję modułu;
+najpierw wypisuje każde urządzenie i ustawienia, które zmienia, potem pyta każde urządzenie ponownie
+i wypisuje dla niego „confirmed” albo „not confirmed”.
+Bez --yes albo odpowiedzi „tak” wpisanej w terminalu nic nie jest wysyłane; bez terminala i bez
+--yes kod wyjścia to 2.
+Kod wyjścia 0, gdy potwierdziło każde urządzenie, do którego wysłano; w przeciwnym razie 1.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl rig replace FILE OLD_MAC NEW_MAC [--yes] [--wait MS]
+
+For a box swapped after a fault: OLD_MAC must be in the rig and missing, NEW_MAC must answer and not be
+in the rig. Sends OLD_MAC&apos;s entry to the new device, asks it again, and once it reports the
+configuration writes FILE with the entry&apos;s MAC changed to NEW_MAC (its name stays).
+Nothing is sent without --yes or a yes typed on the terminal.
+Exits 0 when the new device confirmed; 1 otherwise.</source>
+        <translation>Użycie: zentrictl rig replace FILE OLD_MAC NEW_MAC [--yes] [--wait MS]
+
+Dla urządzenia wymienionego po awarii: OLD_MAC musi być w rigu i brakować, NEW_MAC musi odpowiadać i
+nie być w rigu. Wysyła wpis OLD_MAC do nowego urządzenia, pyta je ponownie, a gdy zgłosi konfigurację,
+zapisuje FILE z adresem MAC wpisu zmienionym na NEW_MAC (jego nazwa zostaje).
+Bez --yes albo odpowiedzi „tak” wpisanej w terminalu nic nie jest wysyłane.
+Kod wyjścia 0, gdy nowe urządzenie potwierdziło; w przeciwnym razie 1.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl patch [--rig FILE] [--json | --csv] [--wait MS]
+
+The patch of the devices found (or of the rig&apos;s entries, with --rig, without any network): one line per
+channel in use, tab-separated: NET, universe, channel (0 for the DMX output, which takes the whole
+universe), what uses it (&quot;Output 3 (PWM)&quot;, &quot;Audio player volume&quot;, &quot;DMX output&quot;, &quot;Trigger 2 to
+ADDRESS&quot;), the device&apos;s name, MAC and IP and the input source it follows; then one line per conflict,
+starting with &quot;error&quot; or &quot;warning&quot;, with its reason and devices. --json prints an object with uses
+(net, universe, channel, element, device) and conflicts (level, reason, devices, elements); --csv the
+uses as CSV.
+Exits 1 when there is an error-level conflict.</source>
+        <translation>Użycie: zentrictl patch [--rig FILE] [--json | --csv] [--wait MS]
+
+Patch znalezionych urządzeń (albo wpisów rigu, z --rig, bez żadnej sieci): jeden wiersz na każdy
+używany kanał, z polami rozdzielonymi tabulatorami: NET, universe, kanał (0 dla wyjścia DMX, które
+zajmuje całe universe), co go używa („Output 3 (PWM)”, „Audio player volume”, „DMX output”,
+„Trigger 2 to ADDRESS”), nazwa, MAC i IP urządzenia oraz źródło wejścia, za którym podąża; potem
+jeden wiersz na konflikt, zaczynający się od „error” albo „warning”, z przyczyną i urządzeniami.
+--json wypisuje obiekt z uses (net, universe, channel, element, device) i conflicts (level, reason,
+devices, elements); --csv wypisuje użycia jako CSV.
+Kod wyjścia 1, gdy występuje konflikt poziomu „error”.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl watch [--rig FILE] [--address IP|CIDR]... [--interval S] [--count N] [--json]
+
+Repeats the discovery every S seconds (default 3, 1 to 60), with the SD card query to each device
+that answers, and prints one line per event as it happens: &quot;new&quot;, &quot;offline&quot; (no answer to the last
+3 polls), &quot;back online&quot;, &quot;changed&quot; (with the settings changed elsewhere), &quot;SD card removed&quot;, &quot;SD card
+inserted&quot;, then the MAC, name, IP, details and time. After N polls (default: until interrupted) it
+prints one line per device: &quot;online&quot;, &quot;missed&quot; or &quot;offline&quot;, and when it was last seen. --json prints
+one object per line (time, event, mac, name, ip, detail; at the end mac, name, ip, state, lastSeen).
+With --count, exits 0 when every device of the rig (every device, without --rig) is online at the
+end; 1 otherwise.</source>
+        <translation>Użycie: zentrictl watch [--rig FILE] [--address IP|CIDR]... [--interval S] [--count N] [--json]
+
+Powtarza wyszukiwanie co S sekund (domyślnie 3, od 1 do 60), z zapytaniem o kartę SD do każdego
+urządzenia, które odpowiada, i wypisuje jeden wiersz na zdarzenie, gdy tylko ono nastąpi: „new”,
+„offline” (brak odpowiedzi na ostatnie 3 odpytania), „back online”, „changed” (z ustawieniami
+zmienionymi gdzie indziej), „SD card removed”, „SD card inserted”, potem MAC, nazwę, IP, szczegóły i
+czas. Po N odpytaniach (domyślnie: do przerwania) wypisuje jeden wiersz na urządzenie: „online”,
+„missed” albo „offline” oraz kiedy było ostatnio widziane. --json wypisuje jeden obiekt na wiersz
+(time, event, mac, name, ip, detail; na końcu mac, name, ip, state, lastSeen).
+Z --count kod wyjścia 0, gdy na końcu każde urządzenie rigu (bez --rig: każde urządzenie) jest
+online; w przeciwnym razie 1.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl backup IP FILE [--wait MS] [--force]
+
+Asks the device at IP for its configuration and writes it, with its name, MAC, firmware and module
+version, to FILE (JSON, the format the manager&apos;s &quot;Save configuration...&quot; writes), or to standard
+output when FILE is &quot;-&quot;. FILE is written whole or not at all; only a regular file is replaced, and
+a read-only one only with --force.
+Exits 1 when the device did not answer within MS milliseconds (default 2000), 2 when FILE cannot be
+written.</source>
+        <translation>Użycie: zentrictl backup IP FILE [--wait MS] [--force]
+
+Pyta urządzenie pod adresem IP o jego konfigurację i zapisuje ją wraz z nazwą, MAC, wersją firmware
+i wersją modułu do FILE (JSON, w formacie, w jakim zapisuje „Zapisz konfigurację...” w managerze)
+albo na standardowe wyjście, gdy FILE to „-”. FILE jest zapisywany w całości albo wcale; zastępowany
+jest tylko zwykły plik, a plik tylko do odczytu tylko z --force.
+Kod wyjścia 1, gdy urządzenie nie odpowiedziało w ciągu MS milisekund (domyślnie 2000), 2, gdy nie
+można zapisać FILE.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl restore IP FILE [IP FILE]... [--wait MS] [--yes]
+
+Reads every FILE first (a file larger than 1 MiB, that is not a configuration, lacks a field, holds
+a key twice or a key a configuration does not have, or holds a value the device cannot take stops
+everything before anything is sent), then for each device: asks for its current configuration,
+sends it the file&apos;s configuration (&quot;!SETI&quot;; the device keeps its own module version) and checks by a
+new discovery request that the device reports what was sent. A file saved from another device is
+named on one line. A device whose firmware the manager refuses gets nothing. For a device with a
+Standard module, a file that changes settings the windows do not offer for it (Art-Net NET and
+Universe, PWM, the DMX output) is sent only with --yes.
+Exits 1 when a device did not answer, has too old a firmware or does not report what was sent, 2 for
+a bad file or settings not confirmed with --yes.</source>
+        <translation>Użycie: zentrictl restore IP FILE [IP FILE]... [--wait MS] [--yes]
+
+Najpierw czyta każdy plik FILE (plik większy niż 1 MiB, który nie jest konfiguracją, w którym brakuje
+pola, który zawiera klucz dwa razy albo klucz, którego konfiguracja nie ma, albo wartość, której
+urządzenie nie przyjmie, zatrzymuje wszystko, zanim cokolwiek zostanie wysłane), potem dla każdego
+urządzenia: pyta o jego bieżącą konfigurację, wysyła mu konfigurację z pliku („!SETI”; urządzenie
+zachowuje własną wersję modułu) i nowym zapytaniem wyszukiwania sprawdza, czy urządzenie zgłasza to,
+co wysłano. Plik zapisany z innego urządzenia jest wymieniany w osobnym wierszu. Urządzenie, którego
+firmware manager odrzuca, nie dostaje nic. Dla urządzenia z modułem Standard plik zmieniający
+ustawienia, których okna dla niego nie oferują (Art-Net NET i Universe, PWM, wyjście DMX), jest
+wysyłany tylko z --yes.
+Kod wyjścia 1, gdy urządzenie nie odpowiedziało, ma zbyt starą wersję firmware albo nie zgłasza tego,
+co wysłano, 2 przy błędnym pliku albo ustawieniach niepotwierdzonych przez --yes.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl restart IP
+
+Sends the restart command; the device restarts as at power-on. The device does not answer it.</source>
+        <translation>Użycie: zentrictl restart IP
+
+Wysyła polecenie restartu; urządzenie uruchamia się ponownie jak po włączeniu zasilania. Urządzenie na
+nie nie odpowiada.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl defaults IP --yes
+
+Sends the restore defaults command: the device returns all its settings to their defaults. Nothing
+is sent without --yes. The device does not answer it.</source>
+        <translation>Użycie: zentrictl defaults IP --yes
+
+Wysyła polecenie przywrócenia ustawień domyślnych: urządzenie przywraca wszystkie swoje ustawienia do
+wartości domyślnych. Bez --yes nic nie jest wysyłane. Urządzenie na nie nie odpowiada.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl status URL [--json] [--wait MS]
+
+Reads a running zentri-watch service&apos;s /api/status (URL such as http://127.0.0.1:7880) and prints the
+lines &quot;rig check&quot; prints: the state, MAC, name, IP and differences of every device, tab-separated.
+It sends nothing to a device and needs no UDP port, so it runs beside the service. --json prints the
+service&apos;s device objects (mac, name, ip, state, watch, last_seen, sd_card, differences). --wait is
+how long to wait for the service (default 2000 ms).
+Exits 0 when every device is in sync and the service&apos;s rig file was read; 1 otherwise or when the
+service does not answer; 2 for a bad URL.</source>
+        <translation>Użycie: zentrictl status URL [--json] [--wait MS]
+
+Czyta /api/status działającej usługi zentri-watch (URL w rodzaju http://127.0.0.1:7880) i wypisuje
+takie wiersze jak „rig check”: stan, MAC, nazwę, IP i różnice każdego urządzenia, rozdzielone
+tabulatorami. Nie wysyła nic do urządzeń i nie potrzebuje portu UDP, więc działa obok usługi. --json
+wypisuje obiekty urządzeń usługi (mac, name, ip, state, watch, last_seen, sd_card, differences).
+--wait to czas oczekiwania na usługę (domyślnie 2000 ms).
+Kod wyjścia 0, gdy każde urządzenie jest zgodne, a plik rigu usługi został odczytany; 1 w przeciwnym
+razie albo gdy usługa nie odpowiada; 2 przy błędnym URL.</translation>
+    </message>
+    <message>
+        <source>Usage: zentrictl sd IP [--wait MS]
+
+Asks the device whether a memory card is in its slot and prints &quot;SD CARD OK&quot; or &quot;NO SD CARD&quot;.
+Exits 1 when the device did not answer within MS milliseconds (default 2000).</source>
+        <translation>Użycie: zentrictl sd IP [--wait MS]
+
+Pyta urządzenie, czy w gnieździe jest karta pamięci, i wypisuje „SD CARD OK” albo „NO SD CARD”.
+Kod wyjścia 1, gdy urządzenie nie odpowiedziało w ciągu MS milisekund (domyślnie 2000).</translation>
+    </message>
+</context>
+<context>
+    <name>zentri::ctl::Rig</name>
+    <message>
+        <source>&quot;%1&quot; is not a MAC like 02:5A:45:00:00:01</source>
+        <translation>„%1” nie jest adresem MAC w rodzaju 02:5A:45:00:00:01</translation>
+    </message>
+    <message>
+        <source>address %1</source>
+        <translation>adres %1</translation>
+    </message>
+    <message>
+        <source>nothing sent: add --yes, or answer yes on a terminal</source>
+        <translation>nic nie wysłano: dodaj --yes albo odpowiedz „tak” w terminalu</translation>
+    </message>
+    <message>
+        <source>no device answered within %1 ms; no rig written</source>
+        <translation>żadne urządzenie nie odpowiedziało w ciągu %1 ms; nie zapisano rigu</translation>
+    </message>
+    <message>
+        <source>--mac: %1 is not in the rig</source>
+        <translation>--mac: %1 nie należy do rigu</translation>
+    </message>
+    <message>
+        <source>nothing to send: every device chosen is in sync</source>
+        <translation>nie ma czego wysłać: każde wybrane urządzenie jest zgodne z rigiem</translation>
+    </message>
+    <message numerus="yes">
+        <source>Send the rig&apos;s configuration to %n device(s)?</source>
+        <translation>
+            <numerusform>Wysłać konfigurację rigu do %n urządzenia?</numerusform>
+            <numerusform>Wysłać konfigurację rigu do %n urządzeń?</numerusform>
+            <numerusform>Wysłać konfigurację rigu do %n urządzeń?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not in the rig</source>
+        <translation>%1 nie należy do rigu</translation>
+    </message>
+    <message>
+        <source>%1 is in the rig already</source>
+        <translation>%1 jest już w rigu</translation>
+    </message>
+    <message>
+        <source>%1; nothing sent</source>
+        <translation>%1; nic nie wysłano</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing sent</source>
+        <translation>%1: %2; nic nie wysłano</translation>
+    </message>
+    <message>
+        <source>Send %1&apos;s configuration to %2?</source>
+        <translation>Wysłać konfigurację %1 do %2?</translation>
+    </message>
+    <message>
+        <source>%1 was not changed</source>
+        <translation>plik %1 nie został zmieniony</translation>
+    </message>
+    <message>
+        <source>seconds from %1 to %2</source>
+        <translation>sekund od %1 do %2</translation>
+    </message>
+    <message>
+        <source>polls</source>
+        <translation>odpytań</translation>
+    </message>
+    <message>
+        <source>watch takes no plain argument; see zentrictl watch --help</source>
+        <translation>watch nie przyjmuje argumentów bez opcji; zobacz zentrictl watch --help</translation>
+    </message>
+    <message>
+        <source>--json and --csv cannot go together</source>
+        <translation>--json i --csv nie mogą wystąpić razem</translation>
+    </message>
+    <message>
+        <source>patch takes no plain argument; see zentrictl patch --help</source>
+        <translation>patch nie przyjmuje argumentów bez opcji; zobacz zentrictl patch --help</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a URL like http://127.0.0.1:7880</source>
+        <translation>„%1” nie jest adresem URL w rodzaju http://127.0.0.1:7880</translation>
+    </message>
+    <message>
+        <source>%1: not the status of a zentri-watch service</source>
+        <translation>%1: to nie jest stan usługi zentri-watch</translation>
+    </message>
+    <message>
+        <source>the service&apos;s rig file was refused: %1 (the last good rig is watched)</source>
+        <translation>usługa odrzuciła plik rigu: %1 (obserwowany jest ostatni poprawny rig)</translation>
+    </message>
+</context>
+<context>
+    <name>zentri::ctl::Session</name>
+    <message>
+        <source>%1 did not answer</source>
+        <translation>%1 nie odpowiedziało</translation>
+    </message>
+    <message>
+        <source>cannot receive replies on UDP port %1: %2</source>
+        <translation>nie można odbierać odpowiedzi na porcie UDP %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot receive replies on UDP port %1: %2 (is the Zentri manager running?)</source>
+        <translation>nie można odbierać odpowiedzi na porcie UDP %1: %2 (czy działa Zentri manager?)</translation>
+    </message>
+    <message>
+        <source>discovery request not sent: %1</source>
+        <translation>nie wysłano zapytania wyszukiwania: %1</translation>
+    </message>
+</context>
+<context>
     <name>zentri::discovery</name>
     <message>
         <source>%1: %2</source>
@@ -1713,6 +2288,13 @@ Popraw ustawienia</translation>
     <message>
         <source>cannot write %1: %2</source>
         <translation>nie można zapisać %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zentri::portholder</name>
+    <message>
+        <source>held by the zentri-watch service; stop it with: systemctl stop zentri-watch</source>
+        <translation>zajęty przez usługę zentri-watch; zatrzymaj ją poleceniem: systemctl stop zentri-watch</translation>
     </message>
 </context>
 <context>

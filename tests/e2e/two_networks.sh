@@ -8,6 +8,8 @@
 # Exits 77 (skipped) only where namespaces cannot be made (not root).
 set -uo pipefail
 emulator=$1 zentrictl=$2 program=$3
+# zentrictl's messages read below are its English ones, whatever the machine's language.
+export LC_ALL=C.UTF-8
 # shellcheck source=../../scripts/privnet.sh
 source "$(dirname "$0")/../../scripts/privnet.sh"
 

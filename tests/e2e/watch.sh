@@ -179,7 +179,7 @@ start_vault
 check "webhook: Vault back online" wait_for 60 received_is 1 back_online 1 "$VAULT"
 check "Prometheus: Vault up again" wait_for 30 prom_is 'zentri_device_up{name="Vault"}' 1
 check "standard error has the offline line (no journal)" \
-  grep -q '^zentri-watch: [-0-9T:.]* Vault (02:5A:45:00:00:09) at 10.84.1.2 went offline' "$work/watch.err"
+  grep -q '^zentri-watch: [-+0-9T:.Z]* Vault (02:5A:45:00:00:09) at 10.84.1.2 went offline' "$work/watch.err"
 check "standard error has the back online line" grep -q 'Vault (02:5A:45:00:00:09) .*is back online' "$work/watch.err"
 check "no readiness outside the quiet hours" received_is 1 readiness 0
 

@@ -55,7 +55,7 @@ Engine::Engine(Network &network, Document &document, QObject *parent)
     connect(&refresh_, &QTimer::timeout, this, &Engine::refresh);
     connect(&network_, &Network::infoReply, this, &Engine::infoReply);
     connect(&network_, &Network::sdCardReply, this, &Engine::sdCardReply);
-    connect(&document_, &Document::replaced, this, [this] { watch_ = Watch(); });
+    connect(&document_, &Document::replaced, this, [this] { watch_.replaceRig(document_.rig().devices); });
     connect(&document_, &Document::changed, this, [this] {
         watch_.expect(document_.rig().devices);
         refresh();

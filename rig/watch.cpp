@@ -47,6 +47,23 @@ void Watch::expect(const QVector<recUrzadzenia> &rigDevices) {
     }
 }
 
+void Watch::replaceRig(const QVector<recUrzadzenia> &rigDevices) {
+    QSet<QString> inRig;
+    for (const recUrzadzenia &r : rigDevices)
+        inRig.insert(r.MAC);
+    QVector<Device> kept;
+    for (Device &d : devices_) {
+        d.expected = inRig.contains(d.mac);
+        if (d.expected || d.last)
+            kept << d;
+    }
+    devices_ = kept;
+    index_.clear();
+    for (int i = 0; i < devices_.size(); ++i)
+        index_.insert(devices_[i].mac, i);
+    expect(rigDevices);
+}
+
 QVector<Event> Watch::poll(const QDateTime &time, const QVector<recUrzadzenia> &answers) {
     QVector<Event> out;
     QSet<QString> answered;

@@ -53,6 +53,10 @@ public:
 
     // The rig's devices, known before any answer (so that their first answer is no "new" device).
     void expect(const QVector<recUrzadzenia> &rigDevices);
+    // Another rig watched from now on: its devices are the ones expected; what is known of every
+    // device stays (a device offline before is offline still, and its answer is "back online"), but
+    // for the devices of the rig before that never answered, which are forgotten.
+    void replaceRig(const QVector<recUrzadzenia> &rigDevices);
 
     // One poll ended with these answers (the info replies it got, in order of arrival); returns the
     // events it caused, also kept in history().

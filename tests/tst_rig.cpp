@@ -238,6 +238,24 @@ void TestRig::watching() {
     QCOMPARE(w.sdCard(t0, box(2).IP, true).value(0).event, QStringLiteral("SD card inserted"));
     QCOMPARE(w.history().size(), 6);
     QVERIFY(w.historyText().contains("\tnew\t" + box(3).MAC + "\tBox 3\t10.1.0.3\t"));
+
+    // The rig file replaced while box 2 is dark: box 2 stays offline and its answer is "back online";
+    // box 3, seen before, is no "new" device; a device of the old rig that never answered is forgotten.
+    rig::Watch r;
+    r.expect({box(1), box(2), box(5)});
+    r.poll(t0, {box(1), box(2), box(3)});
+    for (int i = 1; i <= 3; ++i)
+        r.poll(t0.addSecs(i), {box(1), box(3)});
+    r.replaceRig({box(1), box(2), box(3)});
+    QStringList macs;
+    for (const rig::Watch::Device &d : r.devices())
+        macs << d.mac + (d.expected ? " expected" : "");
+    QCOMPARE(macs,
+             (QStringList{box(1).MAC + " expected", box(2).MAC + " expected", box(3).MAC + " expected"}));
+    QCOMPARE(r.devices().at(1).presence, rig::Presence::Offline);
+    const QVector<rig::Event> back = r.poll(t0.addSecs(10), {box(1), box(2), box(3)});
+    QCOMPARE(back.size(), 1);
+    QCOMPARE(back.first().event + " " + back.first().mac, "back online " + box(2).MAC);
 }
 
 // Devices whose every use is sound: outputs on channels 1..8 of their own universe, the audio player on

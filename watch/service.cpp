@@ -62,7 +62,8 @@ bool Service::start(QString *error) {
     publish();
     if (!http_.start(config_.listenAddress, config_.listenPort, error))
         return false;
-    poller_ = std::make_unique<Poller>(document_, config_.discoveryTarget, config_.interval);
+    poller_ = network_ ? std::make_unique<Poller>(document_, std::move(network_), config_.interval)
+                       : std::make_unique<Poller>(document_, config_.discoveryTarget, config_.interval);
     connect(poller_.get(), &Poller::events, this, &Service::engineEvents);
     connect(poller_.get(), &Poller::roundFinished, this, &Service::roundFinished);
     connect(poller_.get(), &Poller::discoveryFailed, this, [](const QStringList &failures) {

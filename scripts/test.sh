@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh clang libclang-rt-14-dev xvfb xauth xdotool dbus-daemon dbus-x11 at-spi2-core \
-  python3-pyatspi poppler-utils qt6-tools-dev qt6-l10n-tools qt6-translations-l10n tshark python3
+  python3-pyatspi poppler-utils qt6-tools-dev qt6-l10n-tools qt6-translations-l10n tshark python3 chromium
 scripts/build.sh
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600)
 scripts/package.sh

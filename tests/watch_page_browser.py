@@ -9,7 +9,9 @@ venue of 1000 boxes (tests/tools/watch_page_server.cpp) over loopback TCP.
 - Every row says what /api/status says: 1000 rows, the same names and states in the same order.
 - A box going dark, then answering again, shows up without a reload (missed, offline, back online,
   and the events).
-- At 360 pixels wide the body does not scroll sideways; nor at the desktop's width.
+- At 360 pixels wide neither the body nor a table scrolls sideways; nor at the desktop's width. The
+  summary read first (and read out at every change) stays a sentence with 99 devices differing, and
+  the first device shows on the first screen.
 
     tests/watch_page_browser.py WATCH_PAGE_SERVER [--screenshots DIR]
 
@@ -188,6 +190,15 @@ def check_width(page, url, width, height, mobile, shot):
     page.wait_for(f"window.innerWidth === {width}", 30, f"a viewport {width} px wide")
     wide = page.evaluate("[document.documentElement.scrollWidth, document.body.scrollWidth]")
     check(max(wide) <= width, f"at {width} px the page is {wide} px wide: it scrolls sideways")
+    # Nor do the tables inside their own boxes (which would hide their overflow from the body).
+    inner = page.evaluate("[...document.querySelectorAll('.table')].map(e => [e.scrollWidth, e.clientWidth])")
+    check(all(w <= c for w, c in inner), f"at {width} px a table scrolls sideways in its box: {inner}")
+    # What is read first stays short with 99 devices differing, and the devices begin on the first screen.
+    summary = page.evaluate("document.querySelector('#summary').textContent")
+    check(len(summary) <= 300 and "differs: " + RIG_NAMES[0] + ", Box 10, Box 20, Box 30, Box 40 and 94 more"
+          in summary, f"at {width} px the summary reads {summary[:200]!r}...")
+    top = page.evaluate("document.querySelector('#devices tr').getBoundingClientRect().top")
+    check(top < height, f"at {width} px the first device is {top:.0f} px down, below the first screen")
     if shot:
         page.screenshot(shot)
 

@@ -187,10 +187,14 @@ void Service::dispatch(const ServiceEvent &event) {
             logRetry_.start();
         }
     }
-    auto list = std::make_shared<QVector<ServiceEvent>>(*events_);
+    // A new list of its own size for every event (the snapshots share the old one). A copy that grew
+    // by one and was cut at the front would keep the space cut off: the list's memory would grow by
+    // an event's size at every event, for as long as the service runs.
+    const qsizetype kept = std::min<qsizetype>(events_->size(), kKeptEvents - 1);
+    auto list = std::make_shared<QVector<ServiceEvent>>();
+    list->reserve(kept + 1);
+    list->append(events_->cend() - kept, events_->cend());
     list->append(event);
-    if (list->size() > kKeptEvents)
-        list->erase(list->begin(), list->begin() + (list->size() - kKeptEvents));
     events_ = list;
     if (quiet_ && event.event != QLatin1String("readiness"))
         return;

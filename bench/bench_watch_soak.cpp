@@ -47,8 +47,13 @@ int fetch(quint16 port, const QByteArray &path, qint64 *bytes) {
 
 struct Sample {
     double minutes;
-    long rssKb, anonKb;
+    long rssKb, anonKb, heapKb; // heapKb: the heap in use (mallinfo2)
 };
+
+long heapInUseKb() {
+    const struct mallinfo2 heap = mallinfo2();
+    return long((heap.uordblks + heap.hblkhd) / 1024);
+}
 
 // Least squares: kB per hour over the samples.
 double slopePerHour(const std::vector<Sample> &v) {
@@ -225,17 +230,18 @@ int main(int argc, char **argv) {
         if (since < std::min(nextSampleMs, end))
             return;
         nextSampleMs += qint64(sampleS) * 1000;
-        const Sample s{double(since) / 60000.0, bench::statusKb("VmRSS"), bench::statusKb("RssAnon")};
+        const Sample s{double(since) / 60000.0, bench::statusKb("VmRSS"), bench::statusKb("RssAnon"),
+                       heapInUseKb()};
         samples.push_back(s);
         const auto snap = service.snapshot();
-        const struct mallinfo2 heap = mallinfo2(); // in use: uordblks (the heap), hblkhd (mapped blocks)
-        std::printf("SOAK t_min=%.1f rss_kb=%ld anon_kb=%ld heap_in_use_kb=%zu heap_kb=%zu polls=%llu "
-                    "events=%llu kept=[%s] "
-                    "webhook_dropped=%llu fetches=%d bad=%d\n",
-                    s.minutes, s.rssKb, s.anonKb, (heap.uordblks + heap.hblkhd) / 1024,
-                    (heap.arena + heap.hblkhd) / 1024, static_cast<unsigned long long>(snap->polls - polls0),
-                    static_cast<unsigned long long>(eventCount() - events0), qPrintable(lists()),
-                    static_cast<unsigned long long>(snap->webhookDropped), fetches, badFetches);
+        const struct mallinfo2 heap = mallinfo2(); // the heap as a whole, free parts included
+        std::printf(
+            "SOAK t_min=%.1f rss_kb=%ld anon_kb=%ld heap_in_use_kb=%ld heap_kb=%zu polls=%llu events=%llu "
+            "kept=[%s] webhook_dropped=%llu fetches=%d bad=%d\n",
+            s.minutes, s.rssKb, s.anonKb, s.heapKb, (heap.arena + heap.hblkhd) / 1024,
+            static_cast<unsigned long long>(snap->polls - polls0),
+            static_cast<unsigned long long>(eventCount() - events0), qPrintable(lists()),
+            static_cast<unsigned long long>(snap->webhookDropped), fetches, badFetches);
         std::fflush(stdout);
         if (since >= end)
             app.quit();
@@ -253,30 +259,40 @@ int main(int argc, char **argv) {
                          engine.watch().history().size() <= rig::kMaxHistory;
     // Every dark box goes offline and comes back every 10 s: two events each.
     const double expected = 2.0 * dark * (last.minutes - first.minutes) * 6.0;
-    const bool working = badFetches == 0 && double(events) >= 0.9 * expected &&
-                         double(polls) >= 0.9 * (last.minutes - first.minutes) * 60.0;
+    // Still working: every request answered, and polls and events going on (at half their rate at
+    // least; a busy machine stretches the rounds).
+    const bool working = badFetches == 0 && double(events) >= 0.5 * expected &&
+                         double(polls) >= 0.5 * (last.minutes - first.minutes) * 60.0;
     QString series;
     for (const Sample &s : samples)
         series += QStringLiteral("%1%2 min %3")
                       .arg(series.isEmpty() ? "" : ", ")
-                      .arg(s.minutes, 0, 'f', 0)
+                      .arg(s.minutes, 0, 'f', sampleS % 60 ? 1 : 0)
                       .arg(s.rssKb);
     bench::note(QStringLiteral("VmRSS series (kB): %1").arg(series));
-    bench::row(
-        QStringLiteral("Watch service, %1 devices (%2 dark 5 s in every 10), polls at 1 s for %3 min: "
-                       "memory growth per hour")
+    const QString figure =
+        QStringLiteral("Watch service, %1 devices (%2 dark 5 s in every 10), polls at 1 s for %3 min")
             .arg(devices)
             .arg(dark)
-            .arg(minutes),
-        QStringLiteral("<= 1024 kB"),
-        QStringLiteral("%1 kB/h end to end, %2 kB/h fitted (VmRSS %3 kB after the warm-up, %4 kB at the end; "
-                       "anonymous memory %5 kB/h)")
-            .arg(perHour, 0, 'f', 0)
-            .arg(fitted, 0, 'f', 0)
-            .arg(first.rssKb)
-            .arg(last.rssKb)
-            .arg(double(last.anonKb - first.anonKb) / hours, 0, 'f', 0),
-        quick ? QStringLiteral("-") : bench::metText(perHour <= 1024 && fitted <= 1024));
+            .arg(minutes);
+    if (quick) // a minute says nothing per hour (the engine's lists are still filling): what it grew
+        bench::row(figure + QStringLiteral(": memory"), QStringLiteral("-"),
+                   QStringLiteral("VmRSS %1 kB after the warm-up, %2 kB at the end (the lists still filling)")
+                       .arg(first.rssKb)
+                       .arg(last.rssKb),
+                   QStringLiteral("-"));
+    else
+        bench::row(
+            figure + QStringLiteral(": memory growth per hour"), QStringLiteral("<= 1024 kB"),
+            QStringLiteral("%1 kB/h end to end, %2 kB/h fitted (VmRSS %3 kB after the warm-up, %4 kB at "
+                           "the end; anonymous memory %5 kB/h, the heap in use %6 kB/h)")
+                .arg(perHour, 0, 'f', 0)
+                .arg(fitted, 0, 'f', 0)
+                .arg(first.rssKb)
+                .arg(last.rssKb)
+                .arg(double(last.anonKb - first.anonKb) / hours, 0, 'f', 0)
+                .arg(double(last.heapKb - first.heapKb) / hours, 0, 'f', 0),
+            bench::metText(perHour <= 1024 && fitted <= 1024));
     bench::row(QStringLiteral("Watch service soak: in-memory history bounded, still working"),
                QStringLiteral("bounded"),
                QStringLiteral("%1 polls, %2 events (%3 expected), %4 fetches failed of %5; kept: %6")

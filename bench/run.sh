@@ -6,7 +6,8 @@
 #   --quick       5 launches, fewer showings, a reply storm of 100 devices only, the rig window watching
 #                 for 3 s (ctest's bench_quick)
 #   --build-dir   where the project was built (default: build/ beside this folder)
-#   --only PART   run one part only: startup, windows, rig, patch, report, soak or storm
+#   --only PART   run one part only: startup, windows, rig, patch, report, soak, watch, page, watch-soak
+#                 or storm
 #
 # BENCH_NETNS_TAG names the storm's namespaces (default zb<pid>): $tag-pc, $tag-dev.
 #
@@ -17,7 +18,10 @@
 # the loopback network. Storms of up to 1000 devices run a second time under Xvfb with the accessibility
 # bridge on and a screen reader listening on the accessibility bus (bench/a11y_session.sh). The storm of
 # 1000 devices (100 with --quick) runs once more with the rig window: a rig of the devices found, shown,
-# then watching every 3 s for a minute (every second for 3 s with --quick).
+# then watching every 3 s for a minute (every second for 3 s with --quick). The watch service's parts run
+# without any network: its rounds and HTTP (watch), its status page in headless Chromium (page; skipped
+# without chromium), and an hour of its polls at 1 s for its memory (watch-soak: only when asked for by
+# name, or a minute with --quick).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
@@ -29,7 +33,7 @@ while [ $# -gt 0 ]; do
     --quick) quick=1 ;;
     --only) only=$2; shift ;;
     --build-dir) build=$2; shift ;;
-    -h|--help) sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h|--help) sed -n '2,24p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) echo "bench/run.sh: unknown option $1" >&2; exit 2 ;;
   esac
   shift
@@ -37,7 +41,8 @@ done
 bin="$build/bench"
 emulator="$build/emulator/zentri-emulator"
 for f in "$bin/zentri-bench-startup" "$bin/zentri-bench-windows" "$bin/zentri-bench-storm" "$bin/zentri-bench-rig" \
-  "$bin/zentri-bench-patch" "$bin/zentri-bench-report" "$bin/zentri-bench-soak" "$emulator"; do
+  "$bin/zentri-bench-patch" "$bin/zentri-bench-report" "$bin/zentri-bench-soak" "$bin/zentri-bench-watch" \
+  "$bin/zentri-bench-watch-soak" "$build/tests/watch_page_server" "$emulator"; do
   [ -x "$f" ] || { echo "bench/run.sh: $f is missing; build first (cmake --build $build)" >&2; exit 2; }
 done
 export QT_QPA_PLATFORM=offscreen
@@ -80,6 +85,18 @@ wanted rig && step "rig" "$bin/zentri-bench-rig" $([ "$quick" = 1 ] && echo --qu
 wanted patch && step "patch" "$bin/zentri-bench-patch" $([ "$quick" = 1 ] && echo --quick)
 wanted report && step "report" "$bin/zentri-bench-report" $([ "$quick" = 1 ] && echo --quick)
 wanted soak && step "soak" env QT_QPA_PLATFORM=offscreen "$bin/zentri-bench-soak" $([ "$quick" = 1 ] && echo --quick)
+wanted watch && step "watch service" "$bin/zentri-bench-watch" $([ "$quick" = 1 ] && echo --quick)
+wanted page && step "status page in Chromium" "$here/page_chromium.py" "$build/tests/watch_page_server" \
+  --loads "$([ "$quick" = 1 ] && echo 3 || echo 7)"
+# The hour's soak runs when asked for by name; a full run without --only leaves it out.
+if [ "$only" = watch-soak ] || { [ -z "$only" ] && [ "$quick" = 1 ]; }; then
+  soaklog=$(mktemp -t zentri-bench-watch-soak.XXXXXX) # the service's event lines, one per event
+  step "watch service soak" "$bin/zentri-bench-watch-soak" $([ "$quick" = 1 ] && echo --quick) 2>"$soaklog"
+  grep -v '^zentri-watch: ' "$soaklog" >&2
+  rm -f "$soaklog"
+elif [ -z "$only" ]; then
+  add_row "Watch service soak (an hour: bench/run.sh --only watch-soak)" "-" "not run" "-"
+fi
 
 # ---- Reply storm on a private network ----------------------------------------------------------
 

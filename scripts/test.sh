@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh clang libclang-rt-14-dev xvfb xauth xdotool dbus-daemon dbus-x11 at-spi2-core \
-  python3-pyatspi poppler-utils qt6-tools-dev qt6-l10n-tools qt6-translations-l10n tshark python3 curl prometheus
+  python3-pyatspi poppler-utils qt6-tools-dev qt6-l10n-tools qt6-translations-l10n tshark python3 curl prometheus chromium
 scripts/build.sh
 # The sanitizer build goes on at the lowest priority while the tests run: they mostly wait on
 # timers and the network, and keep the processor they need.

@@ -3,14 +3,18 @@
 // back after a restart, a disk that is full), the hooks and webhooks (bounded, never waiting), and
 // the HTTP server against hostile clients.
 #include "device/portholder.h"
+#include "rig/rigfile.h"
 #include "watch/config.h"
 #include "watch/eventlog.h"
 #include "watch/hooks.h"
 #include "watch/httpserver.h"
+#include "watch/service.h"
 #include "watch/status.h"
 #include "watch/webhook.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QJsonArray>
 #include <QRegularExpression>
 #include <QJsonDocument>
@@ -135,6 +139,7 @@ private slots:
     void eventLogCutShortThroughout();
     void eventLogSurvivesAFullDisk();
     void webhookQueueIsBounded();
+    void keptEventsStayBounded();
     void webhookGivesUp();
     void hooksRunBoundedAndAreKilled();
     void httpAnswersAndRefuses();
@@ -546,6 +551,32 @@ void TestWatch::webhookQueueIsBounded() {
     QCOMPARE(hooks.queued(), Webhooks::kMaxQueued);
     QCOMPARE(hooks.dropped(), quint64(25));
     QTRY_VERIFY(silent.hasPendingConnections() || silent.isListening());
+}
+
+void TestWatch::keptEventsStayBounded() {
+    // However many events pass (here the rig file's, read again and again), the snapshots share at
+    // most the last kKeptEvents of them, and the memory that holds them stays of that size.
+    QTemporaryDir dir;
+    Config c;
+    c.rigPath = dir.filePath(QStringLiteral("rig.json"));
+    c.stateDir = dir.filePath(QStringLiteral("state"));
+    QVERIFY(QDir().mkpath(c.stateDir));
+    Service service(c);
+    const int events = 3 * kKeptEvents;
+    for (int i = 0; i < events; ++i) {
+        QFile f(c.rigPath);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(rig::write(rig::capture(QStringLiteral("Hall %1").arg(i), {})));
+        f.close();
+        service.reloadRig();
+    }
+    const auto s = service.snapshot();
+    QCOMPARE(s->eventsTotal.value(QStringLiteral("rig_file_loaded")), quint64(events));
+    QCOMPARE(s->events->size(), kKeptEvents);
+    QCOMPARE(s->events->last().rig, QStringLiteral("Hall %1").arg(events - 1));
+    QCOMPARE(s->events->first().rig, QStringLiteral("Hall %1").arg(events - kKeptEvents));
+    QVERIFY2(s->events->capacity() <= 2 * kKeptEvents,
+             qPrintable(QStringLiteral("room for %1 events").arg(s->events->capacity())));
 }
 
 void TestWatch::webhookGivesUp() {

@@ -1,7 +1,7 @@
 // The polling: the rig engine's discovery rounds (broadcast, the rig's addresses asked one by one,
 // silent rig devices asked again, the SD card question, answers of one device merged), one round
-// every interval, on a reply-port listener of the service's own. The service reads the states and
-// the watch from the engine after each round.
+// every interval, on a reply-port listener of the service's own (or on a network given to it, for the
+// benchmarks and tests). The service reads the states and the watch from the engine after each round.
 #pragma once
 
 #include "rig/document.h"
@@ -10,6 +10,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <memory>
 
 namespace zentri::watchsvc {
 
@@ -17,6 +18,9 @@ class Poller : public QObject {
     Q_OBJECT
 public:
     Poller(rig::Document &document, const QHostAddress &target, int intervalSeconds,
+           QObject *parent = nullptr);
+    // The rounds on `network` instead: nothing of the reply port is opened.
+    Poller(rig::Document &document, std::unique_ptr<rig::Network> network, int intervalSeconds,
            QObject *parent = nullptr);
 
     // Opens the reply port and starts the rounds; false with the reason.
@@ -30,7 +34,10 @@ signals:
     void discoveryFailed(const QStringList &failures);
 
 private:
-    rig::UdpNetwork network_;
+    void connectEngine(int intervalSeconds);
+
+    std::unique_ptr<rig::Network> network_;
+    rig::UdpNetwork *udp_ = nullptr; // network_, when it is the reply port's
     rig::Engine engine_;
     QElapsedTimer round_;
 };

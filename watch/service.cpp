@@ -62,7 +62,8 @@ bool Service::start(QString *error) {
     publish();
     if (!http_.start(config_.listenAddress, config_.listenPort, error))
         return false;
-    poller_ = std::make_unique<Poller>(document_, config_.discoveryTarget, config_.interval);
+    poller_ = network_ ? std::make_unique<Poller>(document_, std::move(network_), config_.interval)
+                       : std::make_unique<Poller>(document_, config_.discoveryTarget, config_.interval);
     connect(poller_.get(), &Poller::events, this, &Service::engineEvents);
     connect(poller_.get(), &Poller::roundFinished, this, &Service::roundFinished);
     connect(poller_.get(), &Poller::discoveryFailed, this, [](const QStringList &failures) {
@@ -186,10 +187,14 @@ void Service::dispatch(const ServiceEvent &event) {
             logRetry_.start();
         }
     }
-    auto list = std::make_shared<QVector<ServiceEvent>>(*events_);
+    // A new list of its own size for every event (the snapshots share the old one). A copy that grew
+    // by one and was cut at the front would keep the space cut off: the list's memory would grow by
+    // an event's size at every event, for as long as the service runs.
+    const qsizetype kept = std::min<qsizetype>(events_->size(), kKeptEvents - 1);
+    auto list = std::make_shared<QVector<ServiceEvent>>();
+    list->reserve(kept + 1);
+    list->append(events_->cend() - kept, events_->cend());
     list->append(event);
-    if (list->size() > kKeptEvents)
-        list->erase(list->begin(), list->begin() + (list->size() - kKeptEvents));
     events_ = list;
     if (quiet_ && event.event != QLatin1String("readiness"))
         return;

@@ -27,6 +27,9 @@ public:
     explicit Service(Config config, QObject *parent = nullptr);
     ~Service() override;
 
+    // Before start(): the rounds on `network` instead of the reply port's own listener (benchmarks
+    // and tests play the devices on it).
+    void useNetwork(std::unique_ptr<rig::Network> network) { network_ = std::move(network); }
     // Everything up: the state directory, the HTTP listener, the reply port. False with the reason.
     bool start(QString *error);
     // The rig file read again (SIGHUP; a change seen by the watcher).
@@ -35,6 +38,8 @@ public:
     void stopping();
 
     const HttpServer &http() const { return http_; }
+    // The engine's rounds, once started (null before).
+    const Poller *poller() const { return poller_.get(); }
     std::shared_ptr<const Snapshot> snapshot() const { return http_.snapshot(); }
 
 private:
@@ -50,6 +55,7 @@ private:
 
     Config config_;
     rig::Document document_;
+    std::unique_ptr<rig::Network> network_; // given by useNetwork(), until start()
     std::unique_ptr<Poller> poller_;
     HttpServer http_;
     EventLog log_;

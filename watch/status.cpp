@@ -239,20 +239,19 @@ QByteArray statusJson(const Snapshot &s) {
         for (const configfile::Difference &x : d.differences)
             diffs.append(
                 QJsonObject{{"field", x.field}, {"label", x.label}, {"rig", x.file}, {"device", x.device}});
-        devices.append(QJsonObject{{"mac", d.mac},
-                                   {"name", d.name},
-                                   {"ip", d.ip},
-                                   {"state", rig::stateText(d.state)},
-                                   {"watch", rig::presenceText(d.presence)},
-                                   {"last_seen", d.lastSeen.isValid()
-                                                     ? QJsonValue(isoTime(d.lastSeen))
-                                                     : QJsonValue()},
-                                   {"sd_card", d.sdCard ? QJsonValue(*d.sdCard) : QJsonValue()},
-                                   {"differences", diffs},
-                                   {"detail", d.detail},
-                                   {"in_rig", d.inRig},
-                                   {"firmware", d.firmware},
-                                   {"module", d.module}});
+        devices.append(
+            QJsonObject{{"mac", d.mac},
+                        {"name", d.name},
+                        {"ip", d.ip},
+                        {"state", rig::stateText(d.state)},
+                        {"watch", rig::presenceText(d.presence)},
+                        {"last_seen", d.lastSeen.isValid() ? QJsonValue(isoTime(d.lastSeen)) : QJsonValue()},
+                        {"sd_card", d.sdCard ? QJsonValue(*d.sdCard) : QJsonValue()},
+                        {"differences", diffs},
+                        {"detail", d.detail},
+                        {"in_rig", d.inRig},
+                        {"firmware", d.firmware},
+                        {"module", d.module}});
         const QString st = rig::stateText(d.state), pr = rig::presenceText(d.presence);
         counts[st] = counts[st].toInt() + 1;
         counts[pr] = counts[pr].toInt() + 1;

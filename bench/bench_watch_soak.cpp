@@ -24,11 +24,18 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <csignal>
 #include <malloc.h>
 
 using namespace zentri;
 
 namespace {
+
+// Ctrl-C or a kill: the run ends at the next second, so that the state directory is removed.
+volatile std::sig_atomic_t stopRequested = 0;
+void requestStop(int) {
+    stopRequested = 1;
+}
 
 // One GET over loopback, the whole answer read; the HTTP status, 0 when there was no answer.
 int fetch(quint16 port, const QByteArray &path, qint64 *bytes) {
@@ -213,6 +220,10 @@ int main(int argc, char **argv) {
     QTimer sampler;
     sampler.setInterval(1000);
     QObject::connect(&sampler, &QTimer::timeout, &app, [&] {
+        if (stopRequested) {
+            app.quit();
+            return;
+        }
         if (t0 < 0) {
             if (fullAt < 0 && full())
                 fullAt = clock.elapsed();
@@ -247,7 +258,13 @@ int main(int argc, char **argv) {
             app.quit();
     });
     sampler.start();
+    std::signal(SIGINT, requestStop);
+    std::signal(SIGTERM, requestStop);
     app.exec();
+    if (samples.size() < 2) {
+        std::fprintf(stderr, "zentri-bench-watch-soak: stopped before two samples\n");
+        return 1;
+    }
 
     const Sample &first = samples.front(), &last = samples.back();
     const double hours = (last.minutes - first.minutes) / 60.0;
@@ -274,7 +291,7 @@ int main(int argc, char **argv) {
         QStringLiteral("Watch service, %1 devices (%2 dark 5 s in every 10), polls at 1 s for %3 min")
             .arg(devices)
             .arg(dark)
-            .arg(minutes);
+            .arg(last.minutes - first.minutes, 0, 'f', 0); // less than asked when stopped early
     if (quick) // a minute says nothing per hour (the engine's lists are still filling): what it grew
         bench::row(figure + QStringLiteral(": memory"), QStringLiteral("-"),
                    QStringLiteral("VmRSS %1 kB after the warm-up, %2 kB at the end (the lists still filling)")

@@ -49,14 +49,14 @@ ctl() { privnet_pc "$tag" "$zentrictl" "$@"; }
 # The rig, captured while nothing is lost.
 start_devices
 ctl rig capture "$work/rig.json" --name Hall --wait 1500 >"$work/capture.txt"
-check "capture: ten devices" test "$(grep -c $'^in sync\t' "$work/capture.txt")" = 10
+check "capture: ten devices" test "$(grep -ac $'^in sync\t' "$work/capture.txt")" = 10
 stop_devices
 
 start_devices --loss "$loss" --seed 7
 found_all=0
 for run in $(seq 1 "$runs"); do
   ctl rig check "$work/rig.json" --wait 1500 >"$work/check.txt" 2>&1
-  if [ $? = 0 ] && [ "$(grep -c $'^in sync\t' "$work/check.txt")" = 10 ]; then
+  if [ $? = 0 ] && [ "$(grep -ac $'^in sync\t' "$work/check.txt")" = 10 ]; then
     found_all=$((found_all + 1))
   else
     echo "run $run:"
@@ -78,7 +78,7 @@ ctl rig apply "$work/rig.json" --yes --wait 1500 >"$work/apply.txt" 2>&1
 status=$?
 cat "$work/apply.txt"
 check "apply at loss $loss: status 0" test "$status" = 0
-check "apply at loss $loss: all ten confirmed" test "$(grep -c '^confirmed' "$work/apply.txt")" = 10
+check "apply at loss $loss: all ten confirmed" test "$(grep -ac '^confirmed' "$work/apply.txt")" = 10
 stop_devices
 
 # Devices that never store: not confirmed after at most five sends each.
@@ -93,9 +93,9 @@ PY
 ctl rig apply "$work/rig.json" --yes --wait 1500 >"$work/never.txt" 2>&1
 status=$?
 check "never stores: status 1" test "$status" = 1
-check "never stores: every device not confirmed" test "$(grep -c '^not confirmed' "$work/never.txt")" = 10
+check "never stores: every device not confirmed" test "$(grep -ac '^not confirmed' "$work/never.txt")" = 10
 # The emulator logs each "!SETI" a device received; a lost one it never saw: at most five each.
-most=$(grep 'configuration not stored' "$work/dev.log" | awk '{print $1}' | sort | uniq -c | sort -rn |
+most=$(grep -a 'configuration not stored' "$work/dev.log" | awk '{print $1}' | sort | uniq -c | sort -rn |
   awk 'NR == 1 {print $1}')
 check "never stores: at most five sends to a device (most: ${most:-0})" test "${most:-0}" -le 5 -a "${most:-0}" -ge 1
 exit "$failed"

@@ -3,18 +3,13 @@
 namespace zentri::watchsvc {
 
 Poller::Poller(rig::Document &document, const QHostAddress &target, int intervalSeconds, QObject *parent)
-    : QObject(parent), network_(std::make_unique<rig::UdpNetwork>(target)),
-      udp_(static_cast<rig::UdpNetwork *>(network_.get())), engine_(*network_, document) {
-    connectEngine(intervalSeconds);
+    : Poller(document, std::make_unique<rig::UdpNetwork>(target), intervalSeconds, parent) {
+    udp_ = static_cast<rig::UdpNetwork *>(network_.get());
 }
 
 Poller::Poller(rig::Document &document, std::unique_ptr<rig::Network> network, int intervalSeconds,
                QObject *parent)
     : QObject(parent), network_(std::move(network)), engine_(*network_, document) {
-    connectEngine(intervalSeconds);
-}
-
-void Poller::connectEngine(int intervalSeconds) {
     engine_.setRoundMs(intervalSeconds * 1000);
     connect(&engine_, &rig::Engine::roundStarted, this, [this] { round_.start(); });
     connect(&engine_, &rig::Engine::roundClosed, this, [this] { emit roundFinished(round_.elapsed()); });

@@ -34,8 +34,6 @@ signals:
     void discoveryFailed(const QStringList &failures);
 
 private:
-    void connectEngine(int intervalSeconds);
-
     std::unique_ptr<rig::Network> network_;
     rig::UdpNetwork *udp_ = nullptr; // network_, when it is the reply port's
     rig::Engine engine_;
